@@ -1,0 +1,14 @@
+#pragma once
+// The computer player's commands of tavolux-cli: search, selfplay, bench.
+// Each takes the arguments after the command name and returns the exit status.
+
+#include <string>
+#include <vector>
+
+namespace tavolux::cli {
+
+int searchCommand(const std::vector<std::string>& args);
+int selfplayCommand(const std::vector<std::string>& args);
+int benchCommand(const std::vector<std::string>& args);
+
+} // namespace tavolux::cli

@@ -1,0 +1,79 @@
+#include "cli/common.h"
+
+#include "model/savefile.h"
+#include "model/types.h"
+
+#include <charconv>
+#include <iostream>
+#include <sstream>
+
+namespace tavolux::cli {
+
+int usageError(const std::string& message)
+{
+    std::cerr << "tavolux-cli: " << message << "\n";
+    return ExitUsage;
+}
+
+bool wantsHelp(const std::vector<std::string>& args)
+{
+    for (const std::string& a : args)
+        if (a == "--help" || a == "-h")
+            return true;
+    return false;
+}
+
+std::optional<long> parseNumber(const std::string& text, long min, long max)
+{
+    long value = 0;
+    const char* end = text.data() + text.size();
+    auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    if (text.empty() || ec != std::errc() || ptr != end || value < min || value > max)
+        return std::nullopt;
+    return value;
+}
+
+std::optional<std::vector<long>> parseTriple(const std::string& text, long min, long max)
+{
+    std::vector<long> values;
+    std::stringstream in(text);
+    std::string part;
+    while (std::getline(in, part, ',')) {
+        auto v = parseNumber(part, min, max);
+        if (!v)
+            return std::nullopt;
+        values.push_back(*v);
+    }
+    if (values.size() != 3)
+        return std::nullopt;
+    return values;
+}
+
+std::optional<GameState> loadPosition(const std::string& path)
+{
+    GameState s = initialGameState();
+    switch (loadGameFile(path, s)) {
+    case LoadStatus::Loaded:
+        return s;
+    case LoadStatus::CannotOpen:
+        std::cerr << "tavolux-cli: cannot open " << path << "\n";
+        return std::nullopt;
+    case LoadStatus::NotTavolux:
+        std::cerr << "tavolux-cli: " << path << ": " << NotTavoluxMessage << "\n";
+        return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+std::string holeList(const uint16_t* list)
+{
+    std::string out;
+    for (; *list != ListEnd; ++list) {
+        if (!out.empty())
+            out += ' ';
+        out += std::to_string(*list);
+    }
+    return out;
+}
+
+} // namespace tavolux::cli

@@ -1,0 +1,99 @@
+#include "model/gamestate.h"
+
+#include "model/board.h"
+
+namespace tavolux {
+
+GameState initialGameState()
+{
+    GameState s;
+    const char* names[PlayerCount] = {"Human", "Silicon", "Positron"};
+    const uint16_t pictures[PlayerCount] = {3, 0, 0};
+    const int32_t lower[PlayerCount] = {Neutral, Hostile, Hostile};
+    const int32_t higher[PlayerCount] = {Neutral, Friendly, Friendly};
+    for (int p = 0; p < PlayerCount; ++p) {
+        PlayerSlot& slot = s.slots[p];
+        slot.name = names[p];
+        slot.picture = pictures[p];
+        slot.styleTowardLower = lower[p];
+        slot.styleTowardHigher = higher[p];
+    }
+    return s;
+}
+
+uint16_t nextPlayer(const GameState& s, int p)
+{
+    for (int i = 0; i < PlayerCount; ++i) {
+        p = (p + 1) % PlayerCount;
+        if (s.inPlay(p))
+            return static_cast<uint16_t>(p);
+    }
+    return static_cast<uint16_t>(p);
+}
+
+uint16_t previousPlayer(const GameState& s, int p)
+{
+    for (int i = 0; i < PlayerCount; ++i) {
+        p = p == 0 ? PlayerCount - 1 : p - 1;
+        if (s.inPlay(p))
+            return static_cast<uint16_t>(p);
+    }
+    return static_cast<uint16_t>(p);
+}
+
+void assignFirstPieces(GameState& s)
+{
+    uint16_t i = 0;
+    for (PlayerSlot& slot : s.slots) {
+        slot.firstPiece = i;
+        if (slot.active)
+            i = static_cast<uint16_t>(i + PiecesPerPlayer);
+    }
+}
+
+void placeStartingPieces(GameState& s)
+{
+    int i = 0;
+    for (int p = 0; p < PlayerCount; ++p) {
+        s.slots[p].firstPiece = static_cast<uint16_t>(i);
+        if (!s.slots[p].active)
+            continue;
+        for (int k = 0; k < PiecesPerPlayer; ++k, ++i)
+            s.pieces[i] = {StartHoles[p][k], OwnerMark[p]};
+    }
+    for (; i < PieceCount; ++i)
+        s.pieces[i].owner = 0;
+    for (PlayerSlot& slot : s.slots)
+        slot.finished = 0;
+    s.finishCount = 0;
+    s.gameOver = 0;
+    s.playerToMove = 0;
+    while (s.playerToMove < PlayerCount - 1 && !s.slots[s.playerToMove].active)
+        ++s.playerToMove;
+}
+
+int targetDistanceSum(const GameState& s, int p)
+{
+    int sum = 0;
+    for (const PieceRecord& r : s.pieces)
+        if (r.owner & OwnerMark[p])
+            sum += holeDistance(r.hole, TargetApex[p]);
+    return sum;
+}
+
+int targetRotation(const GameState& s, int p)
+{
+    const int view = s.slots[p].preferredView;
+    const int steps = (view >= 0 && view < 6) ? ViewSteps[view] : 0;
+    return ((HomeRotation[p] - steps) % 6 + 6) % 6;
+}
+
+TurnPlan planTurn(int fromRotation, int toRotation)
+{
+    const int m = ((fromRotation - toRotation) % 6 + 6) % 6;
+    if (m <= 2)
+        return {m, true};
+    return {6 - m, false};
+}
+
+} // namespace tavolux

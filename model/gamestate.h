@@ -1,0 +1,91 @@
+#pragma once
+// The one game record: where the pieces stand, the three player slots, whose
+// turn it is and who has finished in which order. Plain data plus the rules
+// that read only this record (turn order, placing the pieces, board views).
+
+#include "model/types.h"
+
+#include <string>
+
+namespace tavolux {
+
+enum PlayStyle : int32_t { Friendly = 0, Neutral = 1, Hostile = 2 };
+
+// The picture a slot shows; picture 0 marks a computer-controlled player.
+constexpr int PictureCount = 7;
+constexpr const char* PictureNames[PictureCount] = {"Computer", "Guy", "Lady", "Boy", "Girl", "Baby", "Bear"};
+
+constexpr const char* ViewNames[6] = {"Bottom", "Top", "Lower-Left", "Lower-Right", "Upper-Left", "Upper-Right"};
+
+// Longest name the program keeps; longer names (from saved files) are cut.
+constexpr std::size_t MaxNameLength = 63;
+
+struct PlayerSlot {
+    std::string name;
+    uint16_t picture = 0;      // 0 computer, 1..6 a person
+    int32_t active = 1;
+    int32_t finished = 0;
+    uint16_t firstPiece = 0;
+    int32_t styleTowardLower = Neutral;
+    int32_t styleTowardHigher = Neutral;
+    int32_t preferredView = 0; // 0..5, see ViewNames
+    int32_t autoReposition = 0;
+
+    bool isComputer() const { return picture == 0; }
+};
+
+struct GameState {
+    Position pieces{};
+    uint16_t playerToMove = 0;
+    uint16_t slotCount = PlayerCount;
+    uint16_t finishOrder[PlayerCount] = {0, 0, 0};
+    uint16_t finishCount = 0;
+    int32_t noGameStarted = 1;
+    int32_t gameOver = 0;
+    int32_t animationSpeed = 0; // 0 smooth, 1 flickery
+    int32_t soundEnabled = 1;   // beep after a computer move
+    PlayerSlot slots[PlayerCount];
+    // The view of the board in 60-degree counter-clockwise steps 0..5. The
+    // board view turns it; the record keeps it because saved games carry it.
+    int32_t boardRotation = 0;
+
+    bool gameInProgress() const { return noGameStarted == 0 && gameOver == 0; }
+    bool inPlay(int p) const { return slots[p].active != 0 && slots[p].finished == 0; }
+};
+
+// The record as the program starts: no game, the default players.
+GameState initialGameState();
+
+// The lower and the higher of the two other players of p.
+inline int lowerOther(int p) { return p == 0 ? 1 : 0; }
+inline int higherOther(int p) { return p == 2 ? 1 : 2; }
+
+// Turn order over the players that are active and not finished.
+uint16_t nextPlayer(const GameState& s, int p);
+uint16_t previousPlayer(const GameState& s, int p);
+
+// Puts the active players' pieces on their start holes and resets the
+// per-game fields (finished flags, finishing order, game over, player to move).
+void placeStartingPieces(GameState& s);
+
+// firstPiece of every slot: ten per active slot before it.
+void assignFirstPieces(GameState& s);
+
+// Sum of the step distances of player p's pieces to its target tip.
+int targetDistanceSum(const GameState& s, int p);
+
+// Board turning: the view that brings each player's home to the bottom, and
+// the clockwise steps from the bottom to each preferred side.
+constexpr int HomeRotation[PlayerCount] = {0, 2, 4};
+constexpr int ViewSteps[6] = {0, 3, 1, 5, 2, 4};
+int targetRotation(const GameState& s, int p);
+
+// Turning the board from one view to another the shorter way: the number of
+// 60-degree steps and their sense (three steps go counter-clockwise).
+struct TurnPlan {
+    int steps = 0;
+    bool clockwise = false;
+};
+TurnPlan planTurn(int fromRotation, int toRotation);
+
+} // namespace tavolux
