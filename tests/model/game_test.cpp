@@ -1,1 +1,202 @@
+#include "model/board.h"
+#include "model/game.h"
+#include "tests/fake_ui.h"
+
 #include <gtest/gtest.h>
+
+using namespace tavolux;
+using tavolux::testing::FakeUi;
+
+namespace {
+
+// Moves player p's ten pieces onto its target region.
+void bringHome(GameState& s, int p)
+{
+    int k = 0;
+    for (int h = 0; h < HoleCount && k < PiecesPerPlayer; ++h)
+        if (holeDistance(h, TargetApex[p]) <= 3)
+            s.pieces[s.slots[p].firstPiece + k++].hole = static_cast<uint16_t>(h);
+}
+
+struct GameFixture : ::testing::Test {
+    FakeUi ui;
+    Game game{ui, nullptr};
+    GameFixture() { ui.attach(&game.state); }
+
+    void startPeople(int activeMask = 7)
+    {
+        ui.sheetEdits = [activeMask](GameState& s) {
+            for (int p = 0; p < PlayerCount; ++p) {
+                s.slots[p].active = (activeMask >> p) & 1;
+                s.slots[p].picture = 1; // all persons
+            }
+        };
+        ASSERT_TRUE(game.startNewGame());
+        ui.log.clear();
+    }
+};
+
+TEST_F(GameFixture, NewGameTurnsTheBoardForTheFirstPlayerOnlyWhenAsked)
+{
+    ui.sheetEdits = [](GameState& s) {
+        s.slots[0].active = 0;
+        s.slots[1].preferredView = 0;
+        s.slots[1].autoReposition = 1;
+    };
+    ASSERT_TRUE(game.startNewGame());
+    EXPECT_EQ(game.state.playerToMove, 1);
+    EXPECT_EQ(game.state.boardRotation, 2);
+    EXPECT_EQ(game.state.noGameStarted, 0);
+
+    game.state.gameOver = 1; // no abandon question for a finished game
+    ui.sheetEdits = [](GameState& s) {
+        s.slots[0].active = 1;
+        s.slots[0].preferredView = 2;
+        s.slots[0].autoReposition = 0;
+    };
+    ASSERT_TRUE(game.startNewGame());
+    EXPECT_EQ(game.state.boardRotation, 0);
+    EXPECT_FALSE(ui.logged("ask"));
+}
+
+TEST(TargetRotation, PreferredViews)
+{
+    GameState s = initialGameState();
+    s.slots[0].preferredView = 2; // Lower-Left
+    EXPECT_EQ(targetRotation(s, 0), 5);
+    s.slots[0].preferredView = 3; // Lower-Right
+    EXPECT_EQ(targetRotation(s, 0), 1);
+    s.slots[1].preferredView = 0;
+    EXPECT_EQ(targetRotation(s, 1), 2);
+    s.slots[2].preferredView = 1; // Top
+    EXPECT_EQ(targetRotation(s, 2), 1);
+}
+
+TEST(TargetRotation, TurnsTakeTheShorterWay)
+{
+    EXPECT_EQ(planTurn(5, 1).steps, 2);
+    EXPECT_FALSE(planTurn(5, 1).clockwise);
+    EXPECT_EQ(planTurn(3, 0).steps, 3);
+    EXPECT_FALSE(planTurn(3, 0).clockwise);
+    EXPECT_EQ(planTurn(0, 5).steps, 1);
+    EXPECT_TRUE(planTurn(0, 5).clockwise);
+    EXPECT_EQ(planTurn(4, 4).steps, 0);
+    EXPECT_EQ(stepRotation(0, true), 5);
+    EXPECT_EQ(stepRotation(5, false), 0);
+}
+
+TEST_F(GameFixture, AbandonQuestionAndCancelledSheetChangeNothing)
+{
+    startPeople();
+    const GameState before = game.state;
+    ui.answers = {false};
+    EXPECT_FALSE(game.startNewGame());
+    EXPECT_EQ(game.state.pieces, before.pieces);
+    EXPECT_TRUE(ui.logged("ask New Game: There is still a game in progress.  Do you want to abandon it?"));
+
+    ui.sheetAccepted = false;
+    EXPECT_FALSE(game.startNewGame());
+    EXPECT_EQ(game.state.pieces, before.pieces);
+}
+
+TEST_F(GameFixture, PersonMoveIsRecordedAndPassesTheTurn)
+{
+    startPeople();
+    PieceRecord saved = game.state.pieces[0];
+    game.state.pieces[0].owner = 0; // being dragged
+    game.acceptPersonMove(0, 103, saved);
+    EXPECT_EQ(game.state.pieces[0].hole, 103);
+    EXPECT_EQ(game.state.pieces[0].owner, OwnerMark[0]);
+    EXPECT_EQ(game.state.playerToMove, 1);
+    EXPECT_TRUE(game.history.canUndo());
+    EXPECT_EQ(ui.log.back(), "referee Silicon///");
+
+    ASSERT_TRUE(game.undo());
+    EXPECT_EQ(game.state.pieces[0].hole, 111);
+    EXPECT_EQ(game.state.pieces[0].owner, OwnerMark[0]) << "the snapshot holds the restored owner";
+    EXPECT_EQ(game.state.playerToMove, 1) << "undo changes only the pieces";
+}
+
+TEST_F(GameFixture, RunTurnsPromptsThePersonAndTurnsTheBoard)
+{
+    startPeople();
+    game.state.slots[0].autoReposition = 1;
+    game.state.slots[0].preferredView = 1; // Top: three steps
+    game.runTurns();
+    EXPECT_EQ(game.state.boardRotation, 3);
+    EXPECT_EQ(ui.log, (std::vector<std::string>{"referee Human/Board re-position/is in progress.../", "turn ccw",
+                                                "turn ccw", "turn ccw", "discard", "referee Human/Move mouse to one/of your pieces./"}));
+}
+
+TEST_F(GameFixture, TwoPlayerGameEndsWhenTheFirstFinishes)
+{
+    startPeople(0b101);
+    bringHome(game.state, 0);
+    game.state.playerToMove = 2; // player 0 just moved
+    game.runTurns();
+    EXPECT_EQ(game.state.gameOver, 1);
+    EXPECT_EQ(game.state.finishCount, 2);
+    EXPECT_EQ(game.state.finishOrder[0], 0);
+    EXPECT_EQ(game.state.finishOrder[1], 2);
+    EXPECT_TRUE(ui.logged("sound TVX04.WAV"));
+    EXPECT_TRUE(ui.logged("inform Tavolux: Player #1, \"Human\",\nhas moved all the pieces to destination!!!\n"));
+    EXPECT_TRUE(ui.logged("results"));
+    EXPECT_EQ(ui.log.back(), "referee GAME OVER/Please select new/game in menu bar./");
+}
+
+TEST_F(GameFixture, ThreePlayersContinueAfterTheFirstFinishesWhenAskedYes)
+{
+    startPeople();
+    bringHome(game.state, 1);
+    game.state.playerToMove = 2;
+    ui.answers = {true};
+    game.runTurns();
+    EXPECT_EQ(game.state.gameOver, 0);
+    EXPECT_EQ(game.state.slots[1].finished, 1);
+    EXPECT_TRUE(ui.logged("ask Tavolux: Player #2, \"Silicon\",\nhas moved all the pieces to destination!!!\n\n"
+                          "But there are still 2 players left.\nDo you want to continue the game?"));
+    EXPECT_EQ(nextPlayer(game.state, 0), 2) << "the finished player is skipped";
+
+    // Player 3 finishes next: player 1 is last.
+    bringHome(game.state, 2);
+    game.state.playerToMove = 0;
+    ui.log.clear();
+    game.runTurns();
+    EXPECT_EQ(game.state.gameOver, 1);
+    EXPECT_EQ(game.state.finishCount, 3);
+    EXPECT_EQ((std::vector<int>{game.state.finishOrder[0], game.state.finishOrder[1], game.state.finishOrder[2]}),
+              (std::vector<int>{1, 2, 0}));
+    EXPECT_TRUE(ui.logged("sound TVX06.WAV"));
+    EXPECT_TRUE(ui.logged("inform Tavolux"));
+}
+
+TEST_F(GameFixture, ThreePlayersStopWhenAskedNo)
+{
+    startPeople();
+    bringHome(game.state, 2);
+    game.state.playerToMove = 0;
+    ui.answers = {false};
+    game.runTurns();
+    EXPECT_EQ(game.state.gameOver, 1);
+    EXPECT_EQ((std::vector<int>{game.state.finishOrder[0], game.state.finishOrder[1], game.state.finishOrder[2]}),
+              (std::vector<int>{2, 0, 1}));
+}
+
+TEST_F(GameFixture, RefusedDropStillRunsTheCycleWithoutFinishing)
+{
+    startPeople();
+    game.runTurns();
+    EXPECT_EQ(game.state.playerToMove, 0);
+    EXPECT_EQ(game.state.gameOver, 0);
+    EXPECT_EQ(ui.log.back(), "referee Human/Move mouse to one/of your pieces./");
+}
+
+TEST(FinishedMessage, LongNamesAreKeptWhole)
+{
+    const std::string name(5000, 'x');
+    const std::string text = finishedMessage(2, name);
+    EXPECT_NE(text.find(name), std::string::npos);
+    EXPECT_EQ(text.rfind("Player #3, \"", 0), 0u);
+}
+
+} // namespace

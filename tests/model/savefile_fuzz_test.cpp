@@ -1,1 +1,79 @@
+// Feeds many truncated, extended and mutated saved games through the loader:
+// nothing may crash, and whatever loads must hold only values the rules'
+// tables can take. Runs under the sanitizers in the test suite.
+
+#include "model/board.h"
+#include "model/movegen.h"
+#include "model/savefile.h"
+
 #include <gtest/gtest.h>
+
+#include <random>
+
+using namespace tavolux;
+
+namespace {
+
+void expectWithinRanges(const GameState& s)
+{
+    ASSERT_LT(s.playerToMove, PlayerCount);
+    ASSERT_LE(s.finishCount, PlayerCount);
+    ASSERT_EQ(s.slotCount, PlayerCount);
+    ASSERT_GE(s.boardRotation, 0);
+    ASSERT_LE(s.boardRotation, 5);
+    for (int p = 0; p < PlayerCount; ++p) {
+        ASSERT_LT(s.finishOrder[p], PlayerCount);
+        ASSERT_LT(s.slots[p].picture, PictureCount);
+        ASSERT_LE(s.slots[p].firstPiece, 20);
+        ASSERT_LE(s.slots[p].name.size(), MaxNameLength);
+    }
+    for (const PieceRecord& r : s.pieces)
+        ASSERT_LT(r.hole, HoleCount);
+}
+
+std::vector<uint8_t> seedFile(std::mt19937& rng)
+{
+    GameState s = initialGameState();
+    for (int p = 0; p < PlayerCount; ++p)
+        s.slots[p].active = (rng() % 4) != 0;
+    s.noGameStarted = 0;
+    placeStartingPieces(s);
+    s.slots[rng() % 3].name = std::string(rng() % 40, 'x');
+    return encodeGame(s);
+}
+
+TEST(SaveFileFuzz, MutatedFilesNeverBreakTheLoader)
+{
+    std::mt19937 rng(12345);
+    int loaded = 0;
+    MoveGenerator gen;
+    for (int round = 0; round < 100000; ++round) {
+        std::vector<uint8_t> bytes = seedFile(rng);
+        switch (rng() % 4) {
+        case 0: // truncated
+            bytes.resize(rng() % (bytes.size() + 1));
+            break;
+        case 1: // extended with noise
+            for (int n = static_cast<int>(rng() % 1200); n > 0; --n)
+                bytes.push_back(static_cast<uint8_t>(rng()));
+            break;
+        default: // bytes flipped, signature mostly kept
+            for (int n = 1 + static_cast<int>(rng() % 6); n > 0; --n)
+                bytes[4 + rng() % (bytes.size() - 4)] = static_cast<uint8_t>(rng());
+            break;
+        }
+        GameState s = initialGameState();
+        if (decodeGame(bytes.data(), bytes.size(), s) != LoadStatus::Loaded)
+            continue;
+        ++loaded;
+        expectWithinRanges(s);
+        if (::testing::Test::HasFatalFailure())
+            return;
+        // The rules must work on whatever loaded.
+        for (int k = 0; k < PieceCount; k += 7)
+            gen.findDestinations(s.playerToMove, k, s.pieces);
+    }
+    EXPECT_GT(loaded, 10000) << "the mutations should not all be refused";
+}
+
+} // namespace

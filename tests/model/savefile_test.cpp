@@ -1,1 +1,193 @@
+#include "model/board.h"
+#include "model/savefile.h"
+
 #include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+
+using namespace tavolux;
+namespace fs = std::filesystem;
+
+namespace {
+
+GameState placedGame()
+{
+    GameState s = initialGameState();
+    s.noGameStarted = 0;
+    placeStartingPieces(s);
+    return s;
+}
+
+void put32(std::vector<uint8_t>& bytes, std::size_t at, uint32_t v)
+{
+    for (int i = 0; i < 4; ++i)
+        bytes[at + i] = static_cast<uint8_t>(v >> (8 * i));
+}
+
+// Offsets in a file with the start-up names (4 + 6 + 8 + 9 = 27 bytes before the counters).
+constexpr std::size_t CountersAt = 27;
+constexpr std::size_t SlotsAt = CountersAt + 8 * 4;
+constexpr std::size_t PiecesAt = SlotsAt + 3 * 8 * 4;
+
+TEST(SaveFile, NewGameWithStartUpNamesIs395Bytes)
+{
+    const std::vector<uint8_t> bytes = encodeGame(placedGame());
+    ASSERT_EQ(bytes.size(), 395u);
+    const std::vector<uint8_t> head(bytes.begin(), bytes.begin() + 10);
+    EXPECT_EQ(head, (std::vector<uint8_t>{0x01, 0x10, 0x00, 0x01, 0x48, 0x75, 0x6D, 0x61, 0x6E, 0x00}));
+    EXPECT_EQ(bytes[PiecesAt], 111);
+}
+
+TEST(SaveFile, EveryFieldComesBack)
+{
+    GameState s = placedGame();
+    s.slots[0].name = "Ann";
+    s.slots[1].active = 0;
+    s.slots[2].picture = 6;
+    s.slots[2].preferredView = 5;
+    s.slots[2].autoReposition = 1;
+    s.slots[0].styleTowardHigher = Hostile;
+    s.slots[0].finished = 1;
+    s.finishOrder[0] = 0;
+    s.finishCount = 1;
+    s.playerToMove = 2;
+    s.boardRotation = 4;
+    s.animationSpeed = 1;
+    s.soundEnabled = 0;
+    s.pieces[3] = {60, OwnerMark[0]};
+
+    GameState back = initialGameState();
+    const std::vector<uint8_t> bytes = encodeGame(s);
+    ASSERT_EQ(decodeGame(bytes.data(), bytes.size(), back), LoadStatus::Loaded);
+    EXPECT_EQ(encodeGame(back), bytes);
+    EXPECT_EQ(back.slots[0].name, "Ann");
+    EXPECT_EQ(back.slots[2].firstPiece, 10) << "recomputed: player 2 sits out";
+    EXPECT_EQ(back.pieces[3].hole, 60);
+    EXPECT_EQ(back.boardRotation, 4);
+    EXPECT_EQ(back.playerToMove, 2);
+}
+
+TEST(SaveFile, WrongSignatureOrTinyFileIsRefusedAndChangesNothing)
+{
+    GameState target = placedGame();
+    target.slots[0].name = "keep";
+    const GameState before = target;
+    std::vector<uint8_t> bytes = encodeGame(placedGame());
+    bytes[0] = 0x02;
+    EXPECT_EQ(decodeGame(bytes.data(), bytes.size(), target), LoadStatus::NotTavolux);
+    EXPECT_EQ(decodeGame(bytes.data(), 3, target), LoadStatus::NotTavolux);
+    EXPECT_EQ(decodeGame(bytes.data(), 0, target), LoadStatus::NotTavolux);
+    EXPECT_EQ(target.slots[0].name, "keep");
+    EXPECT_EQ(target.pieces, before.pieces);
+}
+
+TEST(SaveFile, ShortFileLoadsWithEmptyNamesAndZeros)
+{
+    std::vector<uint8_t> bytes = encodeGame(placedGame());
+    GameState back = placedGame();
+    // Signature and the start of a name without its NUL.
+    ASSERT_EQ(decodeGame(bytes.data(), 7, back), LoadStatus::Loaded);
+    EXPECT_EQ(back.slots[0].name, "");
+    EXPECT_EQ(back.slots[2].name, "");
+    EXPECT_EQ(back.noGameStarted, 0);
+    EXPECT_EQ(back.slotCount, 3);
+    EXPECT_EQ(back.pieces[0].hole, 0);
+    EXPECT_EQ(back.pieces[0].owner, 0u);
+
+    // Cut in the middle of a counter: the counter and the rest read as 0.
+    GameState moved = placedGame();
+    moved.playerToMove = 2;
+    bytes = encodeGame(moved);
+    ASSERT_EQ(decodeGame(bytes.data(), CountersAt + 22, back), LoadStatus::Loaded);
+    EXPECT_EQ(back.slots[2].name, "Positron");
+    EXPECT_EQ(back.soundEnabled, 1);
+    EXPECT_EQ(back.playerToMove, 0);
+}
+
+TEST(SaveFile, ImpossibleValuesAreRefused)
+{
+    const std::vector<uint8_t> good = encodeGame(placedGame());
+    struct Case {
+        const char* what;
+        std::size_t at;
+        uint32_t value;
+    };
+    const Case cases[] = {
+        {"hole above 120", PiecesAt, 121},
+        {"hole beyond 16 bits", PiecesAt, 0x10000 + 5},
+        {"owner mark of no player", PiecesAt + 4, 0x11},
+        {"player to move above 2", CountersAt + 20, 3},
+        {"rotation outside 0..5", CountersAt + 28, 6},
+        {"negative rotation", CountersAt + 28, 0xFFFFFFFF},
+        {"finish count above 3", CountersAt, 4},
+        {"picture above 6", SlotsAt, 7},
+        {"finish order entry above 2", SlotsAt + 4, 3},
+        {"style above hostile", SlotsAt + 8, 3},
+        {"view above 5", SlotsAt + 16, 6},
+    };
+    for (const Case& c : cases) {
+        std::vector<uint8_t> bytes = good;
+        put32(bytes, c.at, c.value);
+        GameState s = initialGameState();
+        EXPECT_EQ(decodeGame(bytes.data(), bytes.size(), s), LoadStatus::NotTavolux) << c.what;
+    }
+}
+
+TEST(SaveFile, SlotCountIsRepairedAndLongNamesAreCut)
+{
+    GameState s = placedGame();
+    s.slots[1].name = std::string(600, 'n');
+    std::vector<uint8_t> bytes = encodeGame(s);
+    GameState back = initialGameState();
+    ASSERT_EQ(decodeGame(bytes.data(), bytes.size(), back), LoadStatus::Loaded);
+    EXPECT_EQ(back.slots[1].name.size(), MaxNameLength);
+
+    std::vector<uint8_t> normal = encodeGame(placedGame());
+    put32(normal, CountersAt + 24, 7);
+    ASSERT_EQ(decodeGame(normal.data(), normal.size(), back), LoadStatus::Loaded);
+    EXPECT_EQ(back.slotCount, 3);
+}
+
+TEST(SaveFile, FieldsBeyondTheBufferAreSkippedWhenWriting)
+{
+    GameState s = placedGame();
+    s.slots[0].name = std::string(1005, 'a'); // "Silicon" still fits, "Positron" does not
+    const std::vector<uint8_t> bytes = encodeGame(s);
+    EXPECT_EQ(bytes.size(), 4u + 1006u + 8u + 4u) << "one counter still fits after the skipped name";
+    EXPECT_EQ(bytes[1010], 'S');
+    EXPECT_EQ(bytes[1018], 0) << "finishCount follows the second name directly";
+}
+
+TEST(SaveFile, ExtensionIsForcedOnTheFileNameOnly)
+{
+    EXPECT_EQ(forceTvxExtension("/home/me/games/game.old.sav"), "/home/me/games/game.tvx");
+    EXPECT_EQ(forceTvxExtension("/home/me/my.games/game"), "/home/me/my.games/game.tvx");
+    EXPECT_EQ(forceTvxExtension("game.tvx"), "game.tvx");
+    EXPECT_EQ(forceTvxExtension("/tmp/.hidden"), "/tmp/.tvx");
+}
+
+TEST(SaveFile, FilesRoundTripAndMissingFilesAreReported)
+{
+    const fs::path dir = fs::temp_directory_path() / "tavolux-savefile-test";
+    fs::create_directories(dir);
+    const std::string path = (dir / "game.tvx").string();
+    const GameState s = placedGame();
+    ASSERT_TRUE(saveGameFile(path, s));
+    EXPECT_EQ(fs::file_size(path), 395u);
+    GameState back = initialGameState();
+    EXPECT_EQ(loadGameFile(path, back), LoadStatus::Loaded);
+    EXPECT_EQ(back.pieces, s.pieces);
+    EXPECT_EQ(loadGameFile((dir / "missing.tvx").string(), back), LoadStatus::CannotOpen);
+    EXPECT_FALSE(saveGameFile((dir / "no-such-folder" / "x.tvx").string(), s));
+
+    // Only the first 1023 bytes of an oversized file are read.
+    std::vector<uint8_t> big = encodeGame(s);
+    big.resize(5000, 0xEE);
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(big.data()), 5000);
+    EXPECT_EQ(loadGameFile(path, back), LoadStatus::Loaded);
+    fs::remove_all(dir);
+}
+
+} // namespace
