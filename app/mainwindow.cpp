@@ -1,0 +1,195 @@
+#include "app/mainwindow.h"
+
+#include "app/commands.h"
+#include "app/programresources.h"
+#include "app/rotatebutton.h"
+#include "app/windowcanvas.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QScreen>
+#include <QStatusBar>
+
+namespace tavolux {
+
+MainWindow::MainWindow(const ProgramResources& resources, SoundPlayer& sounds)
+    : resources_(resources),
+      sounds_(sounds),
+      game_(*this, nullptr),
+      statusPane_(new QLabel),
+      prompt_(statusPane_)
+{
+    setWindowTitle(tr("Tavolux"));
+    setWindowIcon(resources_.appIcon);
+    canvas_ = new WindowCanvas(this);
+    canvas_->setObjectName(QStringLiteral("canvas"));
+    setCentralWidget(canvas_);
+    updateScene();
+
+    buildMenus();
+    buildRotateButtons();
+    createReferee();
+    setRefereeLines(tr("WELCOME"), tr("Please select new"), tr("game in menu bar."), QString());
+    buildStatusBar();
+    showPrompt(prompt::Ready);
+
+    const QSize screen = this->screen()->size();
+    const WindowSize minimum = minimumWindowSize(screen.width(), screen.height(), menuBar()->sizeHint().height());
+    setMinimumSize(minimum.width, minimum.height);
+    connect(canvas_, &WindowCanvas::resized, this, &MainWindow::relayout);
+    applyInitialPlacement();
+}
+
+MainWindow::~MainWindow() = default;
+
+RotateButton* MainWindow::rotateButton(bool clockwise) const
+{
+    return rotateButtons_[clockwise ? 1 : 0];
+}
+
+int MainWindow::statusBarHeight() const
+{
+    return statusBar()->sizeHint().height();
+}
+
+void MainWindow::setWallpaperIndex(int index)
+{
+    wallpaperIndex_ = index >= 0 && index < WallpaperCount ? index : 0;
+    updateScene();
+    canvas_->update();
+}
+
+void MainWindow::updateScene()
+{
+    WindowScene scene;
+    scene.layout = &layout_;
+    scene.view = &view_;
+    scene.state = &game_.state;
+    scene.wallpaper = &resources_.wallpaper(wallpaperIndex_);
+    scene.title = &resources_.title;
+    scene.pictures = resources_.pictures;
+    canvas_->setScene(scene);
+}
+
+void MainWindow::buildRotateButtons()
+{
+    const struct {
+        bool clockwise;
+        int id;
+        const char* name;
+        const char* tip;
+    } buttons[2] = {
+        {true, command::RotateClockwise, "rotateClockwise", QT_TR_NOOP("Rotate clockwise")},
+        {false, command::RotateCounterClockwise, "rotateCounterClockwise", QT_TR_NOOP("Rotate counter-clockwise")},
+    };
+    for (const auto& b : buttons) {
+        const QPixmap* faces = resources_.rotateFaces[b.clockwise ? 1 : 0];
+        auto* button = new RotateButton(faces[0], faces[1], canvas_);
+        button->setObjectName(QLatin1String(b.name));
+        button->setToolTip(tr(b.tip));
+        const int id = b.id;
+        connect(button, &QAbstractButton::clicked, this, [this, id] {
+            runCommand(id);
+            setFocus();
+        });
+        rotateButtons_[b.clockwise ? 1 : 0] = button;
+    }
+}
+
+void MainWindow::buildStatusBar()
+{
+    statusPane_->setObjectName(QStringLiteral("statusPane"));
+    statusBar()->setObjectName(QStringLiteral("statusBar"));
+    statusBar()->setSizeGripEnabled(true);
+    statusBar()->addWidget(statusPane_, 1);
+}
+
+// Until remembered placements exist: 80 % of the screen, a little inside the
+// work area's top-left corner.
+void MainWindow::applyInitialPlacement()
+{
+    const QRect screen = this->screen()->geometry();
+    const QRect work = this->screen()->availableGeometry();
+    resize(int(0.8 * screen.width()), int(0.795 * screen.height() + statusBarHeight()));
+    move(work.left() + int(0.025 * screen.width()), work.top() + int(0.025 * screen.height()));
+    setViewSteps(view_, game_.state.boardRotation);
+}
+
+void MainWindow::relayout()
+{
+    layout_ = computeMainLayout(canvas_->width(), canvas_->height());
+    setBoardArea(view_, layout_.clientWidth, layout_.clientHeight);
+    layoutBoard(view_);
+    rotateButtons_[1]->setGeometry(layout_.clockwiseButtonX, layout_.buttonTop, layout_.buttonWidth,
+                                   layout_.buttonHeight);
+    rotateButtons_[0]->setGeometry(layout_.counterClockwiseButtonX, layout_.buttonTop, layout_.buttonWidth,
+                                   layout_.buttonHeight);
+    canvas_->update();
+    placeReferee();
+}
+
+void MainWindow::placeReferee()
+{
+    if (!referee_)
+        return;
+    const QRect outer = frameGeometry();
+    const QPoint p = canvas_->mapToGlobal(QPoint(int(0.89 * outer.width()), int(0.2 * outer.height())));
+    const QRect work = screen()->availableGeometry();
+    const int left = refereeLeft(p.x(), referee_->frameGeometry().width(), work.left() + work.width());
+    referee_->move(left, p.y());
+    referee_->update();
+}
+
+void MainWindow::createReferee() {}
+
+void MainWindow::setRefereeLines(const QString&, const QString&, const QString&, const QString&) {}
+
+bool MainWindow::refereeVisible() const
+{
+    return referee_ && referee_->isVisible();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    const auto answer = QMessageBox::question(this, tr("Exit Game"), tr("Do you really want to exit the game?"),
+                                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    if (answer != QMessageBox::Yes) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    emit exitConfirmed();
+}
+
+// Escape never closes the window and Enter has no default button to press.
+void MainWindow::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Escape:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        event->accept();
+        return;
+    default:
+        QMainWindow::keyPressEvent(event);
+    }
+}
+
+void MainWindow::moveEvent(QMoveEvent* event)
+{
+    QMainWindow::moveEvent(event);
+    placeReferee();
+}
+
+bool MainWindow::event(QEvent* event)
+{
+    // The status line follows the menu highlight by its own rules.
+    if (event->type() == QEvent::StatusTip)
+        return true;
+    return QMainWindow::event(event);
+}
+
+} // namespace tavolux

@@ -1,0 +1,126 @@
+#pragma once
+// The game's main window: the drawn client area (board, title, player
+// panel), the rotate buttons, the menu bar with its commands and the status
+// line. It keeps the one game record and is the game's way to the user
+// (questions, messages, sounds, repaints, board turns).
+
+#include "app/statusprompt.h"
+#include "model/game.h"
+#include "view/boardgeometry.h"
+#include "view/mainlayout.h"
+
+#include <QHash>
+#include <QMainWindow>
+#include <QPointer>
+
+#include <functional>
+
+class QLabel;
+
+namespace tavolux {
+
+struct ProgramResources;
+class RotateButton;
+class SoundPlayer;
+class WindowCanvas;
+
+class MainWindow : public QMainWindow, public GameUi {
+    Q_OBJECT
+public:
+    MainWindow(const ProgramResources& resources, SoundPlayer& sounds);
+    ~MainWindow() override;
+
+    Game& game() { return game_; }
+    BoardView& boardView() { return view_; }
+    const MainLayout& mainLayout() const { return layout_; }
+    WindowCanvas* canvas() const { return canvas_; }
+    RotateButton* rotateButton(bool clockwise) const;
+    int statusBarHeight() const;
+
+    int wallpaperIndex() const { return wallpaperIndex_; }
+    void setWallpaperIndex(int index);
+
+    // Commands of the menus and the rotate buttons, by id (see commands.h).
+    // An item without a handler stays disabled.
+    using CommandHandler = std::function<void()>;
+    void setCommandHandler(int id, CommandHandler handler);
+    QAction* commandAction(int id) const;
+    // Runs the command when it has a handler and its item may be used now.
+    bool runCommand(int id);
+    bool commandEnabled(int id) const;
+    // Enables, disables and checks the items of one menu, or of all.
+    void updateItemStates(QMenu* menu);
+    void updateAllItemStates();
+
+    // Puts a prompt into the status line; returns the id shown before.
+    int showPrompt(int id);
+    StatusPrompt& statusPrompt() { return prompt_; }
+
+    // Places the referee beside the window: at 89 % of its width and 20 %
+    // of its height, pushed left to stay inside the screen's work area.
+    void placeReferee();
+
+    // The game's way to the user.
+    bool askYesNo(const std::string& caption, const std::string& text) override;
+    void inform(const std::string& caption, const std::string& text) override;
+    void reportError(const std::string& caption, const std::string& text) override;
+    void playSound(const std::string& fileName) override;
+    void beep() override;
+    void showReferee(const std::string& line0, const std::string& line1, const std::string& line2,
+                     const std::string& line3) override;
+    void showPrompt(Prompt prompt) override;
+    bool runSetupSheet() override;
+    void showResults() override;
+    void redrawPlayerPanel() override;
+    void repaint() override;
+    void boardRotationChanged() override;
+    void turnBoardStep(bool clockwise) override;
+    void discardPendingMouseInput() override;
+    void setBusy(bool busy) override;
+    void animateMove(int piece, int start, const int* path, int length) override;
+
+signals:
+    // The user confirmed "Exit Game"; the window is closing.
+    void exitConfirmed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    void buildMenus();
+    QMenu* addMenu(const char* title, const std::initializer_list<int>& items);
+    QAction* createAction(int id);
+    void buildRotateButtons();
+    void buildStatusBar();
+    void applyInitialPlacement();
+    void relayout();
+    void updateScene();
+
+    // The referee window beside the main window and its four text lines.
+    void createReferee();
+    void setRefereeLines(const QString& line0, const QString& line1, const QString& line2,
+                         const QString& line3);
+    bool refereeVisible() const;
+
+    const ProgramResources& resources_;
+    SoundPlayer& sounds_;
+    Game game_;
+    BoardView view_;
+    MainLayout layout_;
+    int wallpaperIndex_ = 0;
+    int busyDepth_ = 0;
+
+    WindowCanvas* canvas_ = nullptr;
+    RotateButton* rotateButtons_[2] = {nullptr, nullptr}; // [clockwise]
+    QLabel* statusPane_ = nullptr;
+    StatusPrompt prompt_;
+    QPointer<QWidget> referee_;
+
+    QHash<int, QAction*> actions_;
+    QHash<int, CommandHandler> handlers_;
+};
+
+} // namespace tavolux

@@ -1,0 +1,119 @@
+// How the game reaches the user through the main window: message boxes,
+// sounds, the referee, the status line, repaints and the board's view.
+
+#include "app/commands.h"
+#include "app/inputdrain.h"
+#include "app/mainwindow.h"
+#include "app/soundplayer.h"
+#include "app/windowcanvas.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QStatusBar>
+
+namespace tavolux {
+
+namespace {
+QString text(const std::string& s)
+{
+    return QString::fromStdString(s);
+}
+}
+
+bool MainWindow::askYesNo(const std::string& caption, const std::string& question)
+{
+    return QMessageBox::question(this, text(caption), text(question), QMessageBox::Yes | QMessageBox::No)
+           == QMessageBox::Yes;
+}
+
+void MainWindow::inform(const std::string& caption, const std::string& message)
+{
+    QMessageBox::information(this, text(caption), text(message));
+}
+
+void MainWindow::reportError(const std::string& caption, const std::string& message)
+{
+    QMessageBox::critical(this, text(caption), text(message));
+}
+
+void MainWindow::playSound(const std::string& fileName)
+{
+    sounds_.play(text(fileName));
+}
+
+void MainWindow::beep()
+{
+    QApplication::beep();
+}
+
+void MainWindow::showReferee(const std::string& line0, const std::string& line1, const std::string& line2,
+                             const std::string& line3)
+{
+    setRefereeLines(text(line0), text(line1), text(line2), text(line3));
+}
+
+void MainWindow::showPrompt(Prompt which)
+{
+    switch (which) {
+    case Prompt::Ready:
+        showPrompt(prompt::Ready);
+        break;
+    case Prompt::ComputerThinking:
+        showPrompt(prompt::ComputerThinking);
+        break;
+    case Prompt::BoardRepositioning:
+        showPrompt(prompt::BoardRepositioning);
+        break;
+    }
+    statusBar()->repaint();
+}
+
+bool MainWindow::runSetupSheet()
+{
+    return false;
+}
+
+void MainWindow::showResults() {}
+
+void MainWindow::redrawPlayerPanel()
+{
+    canvas_->repaint();
+}
+
+void MainWindow::repaint()
+{
+    canvas_->repaint();
+    updateAllItemStates();
+}
+
+void MainWindow::boardRotationChanged()
+{
+    setViewSteps(view_, game_.state.boardRotation);
+    canvas_->update();
+}
+
+void MainWindow::turnBoardStep(bool clockwise)
+{
+    game_.state.boardRotation = stepRotation(game_.state.boardRotation, clockwise);
+    boardRotationChanged();
+}
+
+void MainWindow::discardPendingMouseInput()
+{
+    discardQueuedMouseInput(this);
+}
+
+void MainWindow::setBusy(bool busy)
+{
+    if (busy) {
+        if (busyDepth_++ == 0)
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+        return;
+    }
+    if (busyDepth_ > 0 && --busyDepth_ == 0)
+        QApplication::restoreOverrideCursor();
+}
+
+void MainWindow::animateMove(int, int, const int*, int) {}
+
+} // namespace tavolux

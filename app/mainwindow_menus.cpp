@@ -1,0 +1,152 @@
+// The main window's menu bar: items, their prompts in the status line, the
+// rules that enable and check them, and the routing of commands.
+
+#include "app/commands.h"
+#include "app/mainwindow.h"
+
+#include <QAction>
+#include <QKeySequence>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace tavolux {
+
+namespace {
+
+constexpr int Separator = 0;
+
+struct ItemText {
+    int id;
+    const char* text;
+    QKeySequence::StandardKey shortcut;
+};
+
+const ItemText Items[] = {
+    {command::NewGame, QT_TRANSLATE_NOOP("tavolux::MainWindow", "&New Game"), QKeySequence::New},
+    {command::LoadGame, QT_TRANSLATE_NOOP("tavolux::MainWindow", "&Load Game"), QKeySequence::Open},
+    {command::SaveGame, QT_TRANSLATE_NOOP("tavolux::MainWindow", "&Save Game"), QKeySequence::Save},
+    {command::ChangeOptions, QT_TRANSLATE_NOOP("tavolux::MainWindow", "&Change Options"), QKeySequence::UnknownKey},
+    {command::Exit, QT_TRANSLATE_NOOP("tavolux::MainWindow", "E&xit"), QKeySequence::Quit},
+    {command::Undo, QT_TRANSLATE_NOOP("tavolux::MainWindow", "&Undo"), QKeySequence::Undo},
+    {command::Redo, QT_TRANSLATE_NOOP("tavolux::MainWindow", "&Redo"), QKeySequence::Redo},
+    {command::ShowValidMoves, QT_TRANSLATE_NOOP("tavolux::MainWindow", "&Show Valid Moves"), QKeySequence::UnknownKey},
+    {command::Referee, QT_TRANSLATE_NOOP("tavolux::MainWindow", "&Referee"), QKeySequence::UnknownKey},
+    {command::DefaultSettings, QT_TRANSLATE_NOOP("tavolux::MainWindow", "&Default Settings"), QKeySequence::UnknownKey},
+    {command::PlayingRules, QT_TRANSLATE_NOOP("tavolux::MainWindow", "&Playing Rules"), QKeySequence::HelpContents},
+    {command::About, QT_TRANSLATE_NOOP("tavolux::MainWindow", "&About Tavolux"), QKeySequence::UnknownKey},
+};
+
+const ItemText& itemText(int id)
+{
+    for (const ItemText& item : Items)
+        if (item.id == id)
+            return item;
+    return Items[0];
+}
+
+} // namespace
+
+void MainWindow::buildMenus()
+{
+    using namespace command;
+    menuBar()->setObjectName(QStringLiteral("menuBar"));
+    addMenu(QT_TR_NOOP("&Game"), {NewGame, LoadGame, Separator, SaveGame, ChangeOptions, Separator, Exit});
+    addMenu(QT_TR_NOOP("&Move"), {Undo, Redo, Separator, ShowValidMoves});
+    addMenu(QT_TR_NOOP("&View"), {Referee, Separator, DefaultSettings});
+    addMenu(QT_TR_NOOP("&Help"), {PlayingRules, Separator, About});
+    actions_.value(Referee)->setCheckable(true);
+
+    connect(menuBar(), &QMenuBar::hovered, this, [this] { prompt_.highlight(prompt::None, true); });
+    setCommandHandler(Exit, [this] { close(); });
+}
+
+QMenu* MainWindow::addMenu(const char* title, const std::initializer_list<int>& items)
+{
+    QMenu* menu = menuBar()->addMenu(tr(title));
+    for (int id : items) {
+        if (id == Separator)
+            menu->addSeparator();
+        else
+            menu->addAction(createAction(id));
+    }
+    connect(menu, &QMenu::aboutToShow, this, [this, menu] { updateItemStates(menu); });
+    connect(menu, &QMenu::aboutToHide, this, [this] { prompt_.menuClosed(); });
+    connect(menu, &QMenu::hovered, this, [this](QAction* action) {
+        prompt_.highlight(action->data().toInt(), action->isSeparator() || action->menu() != nullptr);
+    });
+    return menu;
+}
+
+QAction* MainWindow::createAction(int id)
+{
+    const ItemText& item = itemText(id);
+    auto* action = new QAction(tr(item.text), this);
+    action->setData(id);
+    action->setObjectName(QStringLiteral("action%1").arg(id));
+    if (item.shortcut != QKeySequence::UnknownKey)
+        action->setShortcuts(item.shortcut);
+    action->setEnabled(false);
+    connect(action, &QAction::triggered, this, [this, id] { runCommand(id); });
+    actions_.insert(id, action);
+    return action;
+}
+
+QAction* MainWindow::commandAction(int id) const
+{
+    return actions_.value(id);
+}
+
+void MainWindow::setCommandHandler(int id, CommandHandler handler)
+{
+    handlers_.insert(id, std::move(handler));
+    updateAllItemStates();
+}
+
+bool MainWindow::commandEnabled(int id) const
+{
+    if (!handlers_.contains(id))
+        return false;
+    switch (id) {
+    case command::Undo:
+        return game_.history.canUndo();
+    case command::Redo:
+        return game_.history.canRedo();
+    default:
+        return true;
+    }
+}
+
+bool MainWindow::runCommand(int id)
+{
+    if (!commandEnabled(id))
+        return false;
+    const CommandHandler handler = handlers_.value(id);
+    handler();
+    updateAllItemStates();
+    return true;
+}
+
+void MainWindow::updateItemStates(QMenu* menu)
+{
+    for (QAction* action : menu->actions()) {
+        if (action->isSeparator() || action->menu())
+            continue;
+        const int id = action->data().toInt();
+        action->setEnabled(commandEnabled(id));
+        if (id == command::Referee)
+            action->setChecked(refereeVisible());
+    }
+}
+
+void MainWindow::updateAllItemStates()
+{
+    for (QMenu* menu : menuBar()->findChildren<QMenu*>(Qt::FindDirectChildrenOnly))
+        updateItemStates(menu);
+}
+
+int MainWindow::showPrompt(int id)
+{
+    return prompt_.showPrompt(id);
+}
+
+} // namespace tavolux

@@ -1,0 +1,32 @@
+#include "app/programresources.h"
+
+#include "resources/artwork.h"
+#include "view/windowpainter.h"
+
+namespace tavolux {
+
+ProgramResources ProgramResources::load()
+{
+    ProgramResources r;
+    r.ownPieceCursor = art::ownPieceCursor();
+    r.otherPieceCursor = art::otherPieceCursor();
+    for (int p = 0; p < PlayerCount; ++p)
+        r.playerIcons[p] = art::playerIcon(p);
+    for (int clockwise = 0; clockwise < 2; ++clockwise)
+        for (int pressed = 0; pressed < 2; ++pressed)
+            r.rotateFaces[clockwise][pressed] = art::rotateButtonFace(clockwise != 0, pressed != 0);
+    r.title = blackAsTransparent(art::titlePicture());
+    for (int w = 0; w < WallpaperCount; ++w)
+        r.wallpapers[w] = art::wallpaper(w);
+    for (int p = 0; p < PictureCount; ++p)
+        r.pictures[p] = art::playerPicture(p);
+    r.appIcon = art::appIcon();
+    return r;
+}
+
+const QPixmap& ProgramResources::wallpaper(int index) const
+{
+    return wallpapers[index >= 0 && index < WallpaperCount ? index : 0];
+}
+
+} // namespace tavolux

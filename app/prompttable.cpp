@@ -1,0 +1,46 @@
+#include "app/prompttable.h"
+
+#include "app/commands.h"
+
+#include <QCoreApplication>
+
+namespace tavolux {
+
+namespace {
+
+struct PromptEntry {
+    int id;
+    const char* text;
+};
+
+const PromptEntry Prompts[] = {
+    {command::NewGame, QT_TRANSLATE_NOOP("Prompt", "Play a new game of Chinese Checkers.")},
+    {command::LoadGame, QT_TRANSLATE_NOOP("Prompt", "Open a previously saved game.")},
+    {command::SaveGame, QT_TRANSLATE_NOOP("Prompt", "Save the currently unfinished game.")},
+    {command::ChangeOptions, QT_TRANSLATE_NOOP("Prompt", "Change playing options in the middle of a game.")},
+    {command::Exit, QT_TRANSLATE_NOOP("Prompt", "Exit Tavolux.")},
+    {command::Undo, QT_TRANSLATE_NOOP("Prompt", "Undo last move.")},
+    {command::Redo, QT_TRANSLATE_NOOP("Prompt", "Redo the previously undone move.")},
+    {command::ShowValidMoves, QT_TRANSLATE_NOOP("Prompt", "Show all valid moves of a playing piece.")},
+    {command::Referee, QT_TRANSLATE_NOOP("Prompt", "Toggle referee window on/off.")},
+    {command::DefaultSettings, QT_TRANSLATE_NOOP("Prompt", "Restore all windows to their default settings.")},
+    {command::PlayingRules,
+     QT_TRANSLATE_NOOP("Prompt", "Display help documentation on Chinese Checkers playing rules.")},
+    {command::About, QT_TRANSLATE_NOOP("Prompt", "Display Tavolux's information and copyright.")},
+    {command::ShowValidMovesHere, QT_TRANSLATE_NOOP("Prompt", "Show all valid moves.")},
+    {prompt::ComputerThinking, QT_TRANSLATE_NOOP("Prompt", "Computer AI is thinking...")},
+    {prompt::BoardRepositioning, QT_TRANSLATE_NOOP("Prompt", "Board re-position is in progress...")},
+    {prompt::Ready, QT_TRANSLATE_NOOP("Prompt", "Ready.")},
+};
+
+} // namespace
+
+QString promptText(int id)
+{
+    for (const PromptEntry& entry : Prompts)
+        if (entry.id == id)
+            return QCoreApplication::translate("Prompt", entry.text);
+    return {};
+}
+
+} // namespace tavolux

@@ -1,0 +1,67 @@
+#include "app/windowcanvas.h"
+
+#include <QPainter>
+#include <QScreen>
+
+#include <algorithm>
+
+namespace tavolux {
+
+WindowCanvas::WindowCanvas(QWidget* parent) : QWidget(parent)
+{
+    // The picture covers every pixel: nothing needs erasing first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_NoSystemBackground);
+}
+
+// One picture of screen size, made once; only a window larger than the
+// screen or a move to a denser screen makes a new one.
+void WindowCanvas::ensurePicture()
+{
+    const qreal ratio = devicePixelRatioF();
+    const QSize screenSize = screen() ? screen()->size() : size();
+    const QSize wanted = screenSize.expandedTo(size());
+    const QSize have = picture_.deviceIndependentSize().toSize();
+    if (!picture_.isNull() && picture_.devicePixelRatio() == ratio && have.width() >= wanted.width()
+        && have.height() >= wanted.height())
+        return;
+    picture_ = QPixmap(wanted * ratio);
+    picture_.setDevicePixelRatio(ratio);
+    picture_.fill(Qt::black);
+}
+
+QPixmap& WindowCanvas::picture()
+{
+    ensurePicture();
+    return picture_;
+}
+
+void WindowCanvas::drawFrame(const std::function<void(QPainter&)>& draw)
+{
+    {
+        QPainter painter(&picture());
+        draw(painter);
+    }
+    composeOnPaint_ = false;
+    repaint();
+    composeOnPaint_ = true;
+}
+
+void WindowCanvas::paintEvent(QPaintEvent*)
+{
+    ensurePicture();
+    if (composeOnPaint_ && scene_.state) {
+        QPainter painter(&picture_);
+        paintMainWindow(painter, rect(), scene_);
+    }
+    QPainter window(this);
+    window.drawPixmap(rect(), picture_, QRectF(QPointF(0, 0), QSizeF(size()) * picture_.devicePixelRatio()));
+}
+
+void WindowCanvas::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    emit resized();
+}
+
+} // namespace tavolux

@@ -1,0 +1,45 @@
+#pragma once
+// The main window's client area. Every paint composes the whole area in an
+// off-screen picture, kept for the whole run, and shows it in one copy, so
+// the window never shows a half-drawn state. Animations draw their frames
+// into the same picture and show it without composing it again.
+
+#include "view/windowpainter.h"
+
+#include <QPixmap>
+#include <QWidget>
+
+#include <functional>
+
+namespace tavolux {
+
+class WindowCanvas : public QWidget {
+    Q_OBJECT
+public:
+    explicit WindowCanvas(QWidget* parent = nullptr);
+
+    void setScene(const WindowScene& scene) { scene_ = scene; }
+    const WindowScene& scene() const { return scene_; }
+
+    // The last composed image of the client area (device pixels at the
+    // screen's ratio; draw into it in logical coordinates).
+    QPixmap& picture();
+    // Draws into the picture and shows it at once, without recomposing.
+    void drawFrame(const std::function<void(QPainter&)>& draw);
+
+signals:
+    void resized();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void ensurePicture();
+
+    WindowScene scene_;
+    QPixmap picture_;
+    bool composeOnPaint_ = true;
+};
+
+} // namespace tavolux

@@ -1,0 +1,18 @@
+#pragma once
+// Drawing of the board area: white ground, the coloured star points, the
+// arrow markers at the tips, the grid lines, the holes and the pieces in
+// play. Used for every paint of the main window and, frame by frame, while
+// the board turns.
+
+#include "model/types.h"
+#include "view/boardgeometry.h"
+
+class QPainter;
+
+namespace tavolux {
+
+// Draws the board of `view` at (originX, originY) of the painter's device.
+// Pieces whose owner mark is 0 (out of play, or being dragged) are left out.
+void drawBoard(QPainter& painter, const BoardView& view, const Position& pieces);
+
+} // namespace tavolux

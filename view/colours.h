@@ -1,0 +1,25 @@
+#pragma once
+// The fixed colours of the board and the side panel, in one place so the
+// board, the floating pieces and the dialogs agree on them.
+
+#include <QColor>
+#include <cstdint>
+
+namespace tavolux::colours {
+
+inline const QColor BoardBackground(255, 255, 255);
+inline const QColor Outline(0, 0, 0);
+inline const QColor Hole(64, 64, 64);
+inline const QColor TipHole(255, 255, 255);
+inline const QColor ValidMove(0, 0, 255);
+inline const QColor WaitingName(127, 127, 127);
+inline const QColor NameText(0, 0, 0);
+
+// The star points of player 1's, 2's and 3's axis.
+QColor starPoint(int player);
+// Pieces, marker arrows and the name highlight of player 0..2.
+QColor player(int player);
+// The piece colour for an owner mark; invalid when the mark names no player.
+QColor owner(uint32_t mark);
+
+} // namespace tavolux::colours

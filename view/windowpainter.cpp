@@ -1,0 +1,146 @@
+#include "view/windowpainter.h"
+
+#include "view/boardpainter.h"
+#include "view/colours.h"
+#include "view/playerslots.h"
+
+#include <QBitmap>
+#include <QFontMetrics>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+namespace tavolux {
+
+namespace {
+
+const QColor MissingWallpaper(96, 96, 96);
+
+void drawTitle(QPainter& painter, const MainLayout& m, const QPixmap& title)
+{
+    if (title.isNull())
+        return;
+    painter.drawPixmap(QRect(m.logoLeft, m.logoTop, m.logoWidth, m.logoHeight), title);
+}
+
+QRect pictureBox(const MainLayout& m, int slot)
+{
+    return {m.panelLeft, m.panelTop + slot * m.rowPitch, m.pictureWidth, m.pictureHeight};
+}
+
+void drawHatchedBox(QPainter& painter, const QRect& box)
+{
+    painter.fillRect(box, Qt::white);
+    painter.fillRect(box, QBrush(Qt::black, Qt::DiagCrossPattern));
+    painter.setPen(Qt::white);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(box.adjusted(0, 0, -1, -1));
+}
+
+void drawPictures(QPainter& painter, const WindowScene& scene)
+{
+    const GameState& s = *scene.state;
+    for (int i = 0; i < PlayerCount; ++i) {
+        const QRect box = pictureBox(*scene.layout, i);
+        const PlayerSlot& slot = playerSlot(s, i);
+        if (s.noGameStarted || !slot.active || slot.picture >= PictureCount)
+            drawHatchedBox(painter, box);
+        else
+            painter.drawPixmap(box, scene.pictures[slot.picture]);
+    }
+}
+
+// A bold sans-serif face whose line is marginY high and whose average
+// character is marginX wide, so names scale with the window in both ways.
+QFont nameFont(int marginX, int marginY)
+{
+    static int cachedX = -1, cachedY = -1;
+    static QFont cached;
+    if (marginX == cachedX && marginY == cachedY)
+        return cached;
+    QFont font(QStringLiteral("Aerial"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setWeight(QFont::Bold);
+    font.setPixelSize(std::max(1, marginY));
+    const int lineHeight = QFontMetrics(font).height();
+    font.setPixelSize(std::max(1, marginY * marginY / std::max(1, lineHeight)));
+    const int averageWidth = QFontMetrics(font).averageCharWidth();
+    if (averageWidth > 0 && marginX > 0)
+        font.setStretch(std::clamp(100 * marginX / averageWidth, 25, 400));
+    cachedX = marginX;
+    cachedY = marginY;
+    cached = font;
+    return font;
+}
+
+} // namespace
+
+void tileWallpaper(QPainter& painter, const QRect& area, const QPixmap& tile)
+{
+    if (tile.isNull()) {
+        painter.fillRect(area, MissingWallpaper);
+        return;
+    }
+    const QSizeF t = tile.deviceIndependentSize();
+    const int tw = std::max(1, int(std::lround(t.width()))), th = std::max(1, int(std::lround(t.height())));
+    const int columns = area.right() / tw + 1, rows = area.bottom() / th + 1;
+    painter.drawTiledPixmap(QRect(0, 0, columns * tw, rows * th), tile);
+}
+
+QPixmap blackAsTransparent(const QPixmap& picture)
+{
+    if (picture.isNull())
+        return picture;
+    QPixmap result = picture;
+    result.setMask(picture.createMaskFromColor(Qt::black, Qt::MaskInColor));
+    return result;
+}
+
+void drawPlayerNames(QPainter& painter, const WindowScene& scene)
+{
+    const GameState& s = *scene.state;
+    if (s.noGameStarted)
+        return;
+    const MainLayout& m = *scene.layout;
+    painter.save();
+    painter.setFont(nameFont(m.marginX, m.marginY));
+    const QFontMetrics metrics = painter.fontMetrics();
+    for (int i = 0; i < PlayerCount; ++i) {
+        if (!playerSlot(s, i).active)
+            continue;
+        const QString name = QString::fromStdString(playerSlot(s, i).name);
+        const QRect cell(m.panelLeft + m.pictureWidth, m.panelTop + i * m.rowPitch,
+                         metrics.horizontalAdvance(name), metrics.height());
+        painter.fillRect(cell, i == s.playerToMove ? colours::player(i) : colours::WaitingName);
+        painter.setPen(colours::NameText);
+        painter.drawText(cell, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, name);
+    }
+    painter.restore();
+}
+
+void paintMainWindow(QPainter& painter, const QRect& client, const WindowScene& scene)
+{
+    tileWallpaper(painter, client, *scene.wallpaper);
+    painter.save();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    drawTitle(painter, *scene.layout, *scene.title);
+    drawBoard(painter, *scene.view, scene.state->pieces);
+    drawPictures(painter, scene);
+    painter.restore();
+    drawPlayerNames(painter, scene);
+}
+
+void drawFramedPicture(QPainter& painter, const QRect& box, const QPixmap& picture, double fraction)
+{
+    const int mx = static_cast<int>(box.width() * fraction);
+    const int my = static_cast<int>(box.height() * fraction);
+    painter.fillRect(box, Qt::white);
+    const QRect inner(box.left() + mx, box.top() + my, box.width() - 2 * mx, box.height() - 2 * my);
+    painter.save();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawPixmap(inner, picture);
+    painter.restore();
+}
+
+} // namespace tavolux

@@ -1,0 +1,43 @@
+#pragma once
+// Composition of the main window's client area: tiled wallpaper, the title
+// with its black left out, the board, and the side panel with the players'
+// pictures and names. Also the small picture operations the dialogs share.
+
+#include "model/gamestate.h"
+#include "view/boardgeometry.h"
+#include "view/mainlayout.h"
+
+#include <QPixmap>
+
+class QPainter;
+class QRect;
+
+namespace tavolux {
+
+// Everything one paint of the main window reads; the pointers are borrowed.
+struct WindowScene {
+    const MainLayout* layout = nullptr;
+    const BoardView* view = nullptr;
+    const GameState* state = nullptr;
+    const QPixmap* wallpaper = nullptr;
+    const QPixmap* title = nullptr;    // black already made transparent
+    const QPixmap* pictures = nullptr; // PictureCount player pictures
+};
+
+// Paints the whole client area (the rectangle `client`) of the main window.
+void paintMainWindow(QPainter& painter, const QRect& client, const WindowScene& scene);
+
+// Names of the active players beside their pictures, the player to move
+// highlighted in its colour; nothing before the first game.
+void drawPlayerNames(QPainter& painter, const WindowScene& scene);
+
+// Fills `area` with whole tiles laid from the painter's origin.
+void tileWallpaper(QPainter& painter, const QRect& area, const QPixmap& tile);
+
+// A copy of the picture in which pure black pixels are transparent.
+QPixmap blackAsTransparent(const QPixmap& picture);
+
+// A picture inside white bands of `fraction` of the box size on each side.
+void drawFramedPicture(QPainter& painter, const QRect& box, const QPixmap& picture, double fraction);
+
+} // namespace tavolux
