@@ -1,19 +1,201 @@
 #include "cli/ai_commands.h"
 
+#include "ai/computerplayer.h"
+#include "ai/search.h"
+#include "cli/common.h"
+#include "model/game.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
 #include <iostream>
+#include <memory>
+#include <optional>
 
 namespace tavolux::cli {
 
 namespace {
-int notYet(const char* name)
+
+uint32_t clockSeed()
 {
-    std::cerr << "tavolux-cli " << name << ": not available yet\n";
-    return 2;
-}
+    return static_cast<uint32_t>(std::chrono::steady_clock::now().time_since_epoch().count());
 }
 
-int searchCommand(const std::vector<std::string>&) { return notYet("search"); }
-int selfplayCommand(const std::vector<std::string>&) { return notYet("selfplay"); }
-int benchCommand(const std::vector<std::string>&) { return notYet("bench"); }
+// The options shared by search and selfplay.
+struct RandomOptions {
+    bool random = true;
+    std::optional<uint32_t> seed;
+};
+
+// Consumes --no-random and --seed N at args[i]; false when args[i] is neither.
+bool parseRandomOption(const std::vector<std::string>& args, std::size_t& i, RandomOptions& out, bool& bad)
+{
+    if (args[i] == "--no-random") {
+        out.random = false;
+        return true;
+    }
+    if (args[i] != "--seed")
+        return false;
+    const auto seed = i + 1 < args.size() ? parseNumber(args[++i], 0, 4294967295L) : std::nullopt;
+    bad = !seed;
+    if (seed)
+        out.seed = static_cast<uint32_t>(*seed);
+    return true;
+}
+
+std::string moveText(const FirstMove& m) { return std::to_string(m.piece) + " " + std::to_string(m.hole); }
+
+void printSearch(const SearchResult& r, const MoveSearch& search)
+{
+    std::cout << "depth: " << r.depth << "\n";
+    std::cout << "candidates: " << r.candidates << "\n";
+    if (r.finishing) {
+        std::cout << "finish: " << moveText(r.move) << "\n";
+        std::cout << "move: " << moveText(r.move) << "\n";
+        return;
+    }
+    std::cout << "leaves: " << r.leaves << "\n";
+    std::cout << "best: " << (r.found ? std::to_string(r.best) : "none") << "\n";
+    std::cout << "ties:";
+    for (const FirstMove& m : search.tiedMoves())
+        std::cout << " " << m.piece << ":" << m.hole;
+    std::cout << "\n";
+    std::cout << "move: " << moveText(r.move) << "\n";
+}
+
+} // namespace
+
+int searchCommand(const std::vector<std::string>& args)
+{
+    if (wantsHelp(args)) {
+        std::cout << "usage: tavolux-cli search FILE [--no-random] [--seed N]\n"
+                     "  Runs the computer's move search for the file's player to move:\n"
+                     "  depth:      2, or 4 when the previous player is nearly home\n"
+                     "  candidates: first moves that were searched further\n"
+                     "  leaves:     lines scored\n"
+                     "  best:       whole-number part of the best line's value, or none\n"
+                     "  ties:       first moves (piece:hole) with a line of that value\n"
+                     "  move:       the move chosen (piece and hole)\n"
+                     "  A first move that brings all pieces home is played at once and\n"
+                     "  shown as finish:. --no-random leaves out the random term, so the\n"
+                     "  first line found with the best value decides; --seed N fixes it.\n";
+        return ExitOk;
+    }
+    std::string file;
+    RandomOptions options;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        bool bad = false;
+        if (parseRandomOption(args, i, options, bad)) {
+            if (bad)
+                return usageError("--seed takes a number 0..4294967295");
+        } else if (file.empty() && args[i].rfind("--", 0) != 0) {
+            file = args[i];
+        } else {
+            return usageError("unexpected argument '" + args[i] + "' (see --help)");
+        }
+    }
+    if (file.empty())
+        return usageError("search needs FILE (see --help)");
+    const auto state = loadPosition(file);
+    if (!state)
+        return ExitBadFile;
+
+    TieBreak tieBreak;
+    tieBreak.setEnabled(options.random);
+    tieBreak.seed(options.seed.value_or(clockSeed()));
+    auto search = std::make_unique<MoveSearch>();
+    const SearchResult r = search->choose(*state, tieBreak);
+    printSearch(r, *search);
+    return ExitOk;
+}
+
+namespace {
+
+struct BenchFigures {
+    double medianMs = 0;
+    double worstMs = 0;
+    SearchResult result;
+};
+
+// Times the search, without the random term, `repeat` times on one position.
+BenchFigures timeSearch(const GameState& state, long repeat, MoveSearch& search)
+{
+    TieBreak tieBreak;
+    tieBreak.setEnabled(false);
+    std::vector<double> times;
+    BenchFigures f;
+    for (long i = 0; i < repeat; ++i) {
+        const auto start = std::chrono::steady_clock::now();
+        f.result = search.choose(state, tieBreak);
+        const std::chrono::duration<double, std::milli> spent = std::chrono::steady_clock::now() - start;
+        times.push_back(spent.count());
+    }
+    std::sort(times.begin(), times.end());
+    f.medianMs = times[times.size() / 2];
+    f.worstMs = times.back();
+    return f;
+}
+
+std::string ms(double value)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%.3f", value);
+    return text;
+}
+
+} // namespace
+
+int benchCommand(const std::vector<std::string>& args)
+{
+    if (wantsHelp(args)) {
+        std::cout << "usage: tavolux-cli bench FILE... [--repeat N]\n"
+                     "  Times the computer's move search (without the random term) N times\n"
+                     "  (default 10) on each position. One line per file:\n"
+                     "    FILE: median-ms: X worst-ms: Y depth: D leaves: N\n"
+                     "  then the slowest file, the lines scored per second over all runs\n"
+                     "  and last total-median-ms: the sum of the medians.\n";
+        return ExitOk;
+    }
+    std::vector<std::string> files;
+    long repeat = 10;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--repeat" && i + 1 < args.size()) {
+            const auto n = parseNumber(args[++i], 1, 100000);
+            if (!n)
+                return usageError("--repeat takes a number 1..100000");
+            repeat = *n;
+        } else if (args[i].rfind("--", 0) != 0) {
+            files.push_back(args[i]);
+        } else {
+            return usageError("unexpected argument '" + args[i] + "' (see --help)");
+        }
+    }
+    if (files.empty())
+        return usageError("bench needs at least one FILE (see --help)");
+
+    auto search = std::make_unique<MoveSearch>();
+    double totalMedian = 0, worst = 0, allMs = 0;
+    uint64_t allLeaves = 0;
+    std::string worstFile;
+    for (const std::string& file : files) {
+        const auto state = loadPosition(file);
+        if (!state)
+            return ExitBadFile;
+        const BenchFigures f = timeSearch(*state, repeat, *search);
+        std::cout << file << ": median-ms: " << ms(f.medianMs) << " worst-ms: " << ms(f.worstMs)
+                  << " depth: " << f.result.depth << " leaves: " << f.result.leaves << "\n";
+        totalMedian += f.medianMs;
+        allMs += f.medianMs;
+        allLeaves += f.result.leaves;
+        if (f.worstMs >= worst) {
+            worst = f.worstMs;
+            worstFile = file;
+        }
+    }
+    std::cout << "slowest: " << worstFile << " worst-ms: " << ms(worst) << "\n";
+    std::cout << "leaves-per-second: " << (allMs > 0 ? static_cast<uint64_t>(allLeaves / (allMs / 1000)) : 0) << "\n";
+    std::cout << "total-median-ms: " << ms(totalMedian) << "\n";
+    return ExitOk;
+}
 
 } // namespace tavolux::cli

@@ -1,0 +1,98 @@
+#pragma once
+// The computer player's choice of move: a fixed three-stage search. Stage 1
+// lists every first move of the player to move and the best single reply
+// of each other player in play; stage 2 gives each first move a base value
+// from the player's own score and its styles toward the others; stage 3
+// follows each first move with the player's own moves only, two or four
+// moves deep, and keeps the line with the highest value.
+//
+// The search keeps all its working storage inside the object, so a search
+// allocates nothing; the object's size bounds its memory. Lines are walked
+// depth first on one board that is changed and changed back; within one
+// first move the order of the lines does not matter, because every line of
+// it yields the same move, and the first moves are taken in the order that
+// decides equal values.
+
+#include "ai/evaluation.h"
+#include "ai/searchboard.h"
+#include "model/gamestate.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace tavolux {
+
+struct FirstMove {
+    int piece = 0;
+    int hole = 0;
+    friend bool operator==(const FirstMove&, const FirstMove&) = default;
+};
+
+struct SearchResult {
+    FirstMove move;          // the piece and its destination
+    bool found = false;      // false: no move; move is the first piece on its own hole
+    bool finishing = false;  // a first move that brings all ten pieces home
+    int depth = 0;           // 2, or 4 when the previous player is nearly home
+    int candidates = 0;      // first moves that got a candidate slot
+    int best = 0;            // whole-number part of the best leaf value
+    uint64_t leaves = 0;     // lines scored in stage 3
+};
+
+class MoveSearch {
+public:
+    // Chooses the move of state.playerToMove. The tie-break draws the random
+    // term of each leaf that could still become the best.
+    SearchResult choose(const GameState& state, TieBreak& tieBreak);
+
+    // After choose(): the candidate first moves that have a leaf worth
+    // `best`, by piece then hole.
+    std::vector<FirstMove> tiedMoves() const;
+
+private:
+    // One first move of stage 1 with the best reply of each other player.
+    struct Candidate {
+        FirstMove move;
+        int replyBest[PlayerCount];
+        FirstMove reply[PlayerCount];
+        int baseValue;
+        int bestLeaf;
+    };
+
+    bool findCandidates(SearchResult& result);
+    void scoreReplies(Candidate& c);
+    void setBaseValues();
+    void exploreCandidate(int index);
+    void expand(int level, int score, int total);
+    void playLine(int k, int to, int level, int score, int total);
+    void scoreLastMoves(int score);
+    void scoreLeaf(int value);
+
+    // The position being searched.
+    const GameState* state_ = nullptr;
+    Position root_{};
+    int me_ = 0;
+    int first_ = 0;
+    int depth_ = 2;
+
+    Candidate candidates_[MaxCandidates];
+    int used_ = 0;
+
+    // Stage 3: the board of the line being walked and the player's pieces.
+    SearchBoard board_;
+    const TargetDistances* mine_ = nullptr;
+    int myCount_ = 0;
+    uint8_t myHole_[PieceCount] = {};
+    uint8_t myPiece_[PieceCount] = {};
+    bool counted_[PieceCount] = {};  // among the ten pieces that the scores add up
+    uint8_t lists_[4][BoardSlots] = {};
+
+    // Stage 3: values found so far.
+    TieBreak* tieBreak_ = nullptr;
+    int current_ = 0;
+    int base_ = 0;
+    int64_t bestKey_ = 0;
+    int bestCandidate_ = -1;
+    uint64_t leaves_ = 0;
+};
+
+} // namespace tavolux

@@ -1,0 +1,162 @@
+#include "ai/searchboard.h"
+
+#include "model/board.h"
+#include "model/movegen.h"
+
+namespace tavolux {
+
+namespace {
+
+// Neighbour (the hole jumped over) and jump landing per direction.
+struct Links {
+    uint8_t over[DirectionCount];
+    uint8_t land[DirectionCount];
+};
+
+struct LinkTable {
+    Links hole[BoardSlots];
+    LinkTable()
+    {
+        auto slot = [](int h) { return static_cast<uint8_t>(h < 0 ? OffBoard : h); };
+        for (int h = 0; h < BoardSlots; ++h)
+            for (int d = 0; d < DirectionCount; ++d) {
+                hole[h].over[d] = h < HoleCount ? slot(neighbour(h, d)) : OffBoard;
+                hole[h].land[d] = h < HoleCount ? slot(jump(h, d)) : OffBoard;
+            }
+    }
+};
+
+const LinkTable& links()
+{
+    static const LinkTable table;
+    return table;
+}
+
+struct DistanceTables {
+    TargetDistances player[PlayerCount];
+    DistanceTables()
+    {
+        for (int p = 0; p < PlayerCount; ++p)
+            for (int h = 0; h < BoardSlots; ++h) {
+                const bool onBoard = h < HoleCount;
+                const uint8_t d = onBoard ? static_cast<uint8_t>(holeDistance(h, TargetApex[p])) : Unreachable;
+                player[p].distance[h] = d;
+                player[p].stopDistance[h] = onBoard && mayStopOn(p, h) ? d : Unreachable;
+            }
+    }
+};
+
+} // namespace
+
+const TargetDistances& targetDistances(int player)
+{
+    static const DistanceTables tables;
+    return tables.player[player];
+}
+
+void SearchBoard::load(const Position& pos)
+{
+    for (uint8_t& n : pieces_)
+        n = 0;
+    pieces_[OffBoard] = 1;
+    for (const PieceRecord& r : pos)
+        if (r.owner != 0)
+            ++pieces_[r.hole];
+}
+
+void SearchBoard::clearLandings(int count)
+{
+    for (int i = 0; i < count; ++i)
+        pieces_[landings_[i]] = 0;
+}
+
+int SearchBoard::destinations(int h, const TargetDistances& mover, uint8_t* out)
+{
+    // The jump chains in the rules' depth-first order: each landing is marked
+    // as occupied at once and followed before the next direction is tried.
+    struct Frame {
+        uint8_t hole;
+        uint8_t direction;
+    };
+    Frame stack[BoardSlots];
+    int depth = 0, landed = 0, kept = 0;
+    stack[depth++] = {static_cast<uint8_t>(h), 0};
+    while (depth > 0) {
+        Frame& f = stack[depth - 1];
+        if (f.direction == DirectionCount) {
+            --depth;
+            continue;
+        }
+        const Links& l = links().hole[f.hole];
+        const int d = f.direction++;
+        const uint8_t land = l.land[d];
+        if (pieces_[l.over[d]] == 0 || pieces_[land] != 0)
+            continue;
+        pieces_[land] = 1;
+        landings_[landed++] = land;
+        if (mover.stopDistance[land] != Unreachable)
+            out[kept++] = land;
+        stack[depth++] = {land, 0};
+    }
+    clearLandings(landed);
+    const Links& l = links().hole[h];
+    for (int d = 0; d < DirectionCount; ++d) {
+        const uint8_t step = l.over[d];
+        if (pieces_[step] == 0 && mover.stopDistance[step] != Unreachable)
+            out[kept++] = step;
+    }
+    return kept;
+}
+
+// Calls visit(hole) for every hole a piece on h can reach, steps first,
+// then the jump landings in no fixed order.
+template <class Visit>
+void SearchBoard::visitReachable(int h, Visit visit)
+{
+    const Links& start = links().hole[h];
+    for (int d = 0; d < DirectionCount; ++d)
+        if (pieces_[start.over[d]] == 0)
+            visit(start.over[d]);
+
+    // Landings lie an even number of lattice steps from h and the holes
+    // jumped over an odd number, so marking landings as occupied never
+    // creates a piece to jump over; the marks only stop revisits.
+    uint8_t todo[BoardSlots];
+    int pending = 0, landed = 0;
+    todo[pending++] = static_cast<uint8_t>(h);
+    while (pending > 0) {
+        const Links& l = links().hole[todo[--pending]];
+        for (int d = 0; d < DirectionCount; ++d) {
+            const uint8_t land = l.land[d];
+            if (pieces_[l.over[d]] == 0 || pieces_[land] != 0)
+                continue;
+            pieces_[land] = 1;
+            landings_[landed++] = land;
+            todo[pending++] = land;
+            visit(land);
+        }
+    }
+    clearLandings(landed);
+}
+
+int SearchBoard::nearestDistance(int h, const TargetDistances& mover)
+{
+    int nearest = Unreachable;
+    visitReachable(h, [&](uint8_t hole) {
+        if (mover.stopDistance[hole] < nearest)
+            nearest = mover.stopDistance[hole];
+    });
+    return nearest;
+}
+
+int SearchBoard::nearerDestinations(int h, int limit, const TargetDistances& mover, uint8_t* out)
+{
+    int kept = 0;
+    visitReachable(h, [&](uint8_t hole) {
+        if (mover.stopDistance[hole] < limit)
+            out[kept++] = hole;
+    });
+    return kept;
+}
+
+} // namespace tavolux

@@ -1,0 +1,176 @@
+// tavolux-cli selfplay: a game among computer players, run by the game's own
+// turn cycle with a silent user interface that logs every move.
+
+#include "ai/computerplayer.h"
+#include "cli/ai_commands.h"
+#include "cli/common.h"
+#include "model/game.h"
+
+#include <iostream>
+#include <memory>
+#include <sstream>
+
+namespace tavolux::cli {
+
+namespace {
+
+// Answers Yes to every question, shows nothing and prints one line per move.
+class SelfPlayUi : public GameUi {
+public:
+    const Game* game = nullptr;
+    int turns = 0;
+
+    bool askYesNo(const std::string&, const std::string&) override { return true; }
+    void inform(const std::string&, const std::string&) override {}
+    void reportError(const std::string&, const std::string&) override {}
+    void playSound(const std::string&) override {}
+    void beep() override {}
+    void showReferee(const std::string&, const std::string&, const std::string&, const std::string&) override {}
+    void showPrompt(Prompt) override {}
+    bool runSetupSheet() override { return true; }
+    void showResults() override {}
+    void redrawPlayerPanel() override {}
+    void repaint() override {}
+    void boardRotationChanged() override {}
+    void turnBoardStep(bool) override {}
+    void discardPendingMouseInput() override {}
+    void setBusy(bool) override {}
+    void animateMove(int piece, int start, const int* path, int length) override
+    {
+        std::cout << "turn: " << ++turns << " player: " << game->state.playerToMove << " piece: " << piece
+                  << " from: " << start << " to: " << path[length - 1] << " path:";
+        for (int i = 0; i < length; ++i)
+            std::cout << " " << path[i];
+        std::cout << "\n";
+    }
+};
+
+// Plays computer turns until the limit, then hands every seat to a person,
+// which makes the turn cycle stop and wait.
+class LimitedTurns : public ComputerTurn {
+public:
+    LimitedTurns(ComputerPlayer& player, long limit) : player_(player), left_(limit) {}
+    bool stopped() const { return left_ <= 0; }
+
+    void play(Game& game, GameUi& ui) override
+    {
+        player_.play(game, ui);
+        if (--left_ > 0)
+            return;
+        for (PlayerSlot& slot : game.state.slots)
+            slot.picture = 1;
+    }
+
+private:
+    ComputerPlayer& player_;
+    long left_;
+};
+
+// "L,H;L,H;L,H": each player's styles toward the lower and the higher other.
+bool parseStyles(const std::string& text, GameState& s)
+{
+    std::stringstream in(text);
+    std::string pair;
+    int p = 0;
+    for (; std::getline(in, pair, ';'); ++p) {
+        const std::size_t comma = pair.find(',');
+        if (p >= PlayerCount || comma == std::string::npos)
+            return false;
+        const auto lower = parseNumber(pair.substr(0, comma), Friendly, Hostile);
+        const auto higher = parseNumber(pair.substr(comma + 1), Friendly, Hostile);
+        if (!lower || !higher)
+            return false;
+        s.slots[p].styleTowardLower = static_cast<int32_t>(*lower);
+        s.slots[p].styleTowardHigher = static_cast<int32_t>(*higher);
+    }
+    return p == PlayerCount;
+}
+
+struct SelfPlayOptions {
+    GameState setup = initialGameState();
+    bool random = true;
+    std::optional<uint32_t> seed;
+    long maxTurns = 5000;
+};
+
+// Fills `out` from the arguments; returns an error text, empty when fine.
+std::string parseSelfPlay(const std::vector<std::string>& args, SelfPlayOptions& out)
+{
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        const bool hasValue = i + 1 < args.size();
+        if (a == "--no-random") {
+            out.random = false;
+        } else if (a == "--active" && hasValue) {
+            const auto flags = parseTriple(args[++i], 0, 1);
+            if (!flags || (*flags)[0] + (*flags)[1] + (*flags)[2] < 2)
+                return "--active takes three 0/1 flags with at least two 1s, such as 1,0,1";
+            for (int p = 0; p < PlayerCount; ++p)
+                out.setup.slots[p].active = static_cast<int32_t>((*flags)[p]);
+        } else if (a == "--styles" && hasValue) {
+            if (!parseStyles(args[++i], out.setup))
+                return "--styles takes L,H;L,H;L,H with styles 0 Friendly, 1 Neutral, 2 Hostile";
+        } else if (a == "--seed" && hasValue) {
+            const auto seed = parseNumber(args[++i], 0, 4294967295L);
+            if (!seed)
+                return "--seed takes a number 0..4294967295";
+            out.seed = static_cast<uint32_t>(*seed);
+        } else if (a == "--max-turns" && hasValue) {
+            const auto limit = parseNumber(args[++i], 1, 1000000);
+            if (!limit)
+                return "--max-turns takes a number 1..1000000";
+            out.maxTurns = *limit;
+        } else {
+            return "unexpected argument '" + a + "' (see --help)";
+        }
+    }
+    return {};
+}
+
+} // namespace
+
+int selfplayCommand(const std::vector<std::string>& args)
+{
+    if (wantsHelp(args)) {
+        std::cout << "usage: tavolux-cli selfplay [--active A,B,C] [--styles L,H;L,H;L,H]\n"
+                     "                            [--no-random] [--seed N] [--max-turns N]\n"
+                     "  Plays a game among computer players from the opening, going on\n"
+                     "  when a player finishes and two are left. One line per move:\n"
+                     "    turn: T player: P piece: K from: A to: B path: h h ...\n"
+                     "  then finish: (the places, first place first) and turns:. A game cut\n"
+                     "  off by --max-turns (default 5000) also prints stopped: max-turns.\n"
+                     "  --active: three 0/1 flags (default 1,1,1). --styles: per player the\n"
+                     "  styles toward the lower and the higher other player, 0 Friendly,\n"
+                     "  1 Neutral, 2 Hostile (default the start-up ones). --no-random leaves\n"
+                     "  out the random term; --seed N makes the game repeatable.\n";
+        return ExitOk;
+    }
+    SelfPlayOptions options;
+    const std::string error = parseSelfPlay(args, options);
+    if (!error.empty())
+        return usageError(error);
+
+    auto player = std::make_unique<ComputerPlayer>();
+    player->setRandom(options.random);
+    if (options.seed)
+        player->useSeed(*options.seed);
+    LimitedTurns turns(*player, options.maxTurns);
+    SelfPlayUi ui;
+    Game game(ui, &turns);
+    ui.game = &game;
+    game.state = options.setup;
+    for (PlayerSlot& slot : game.state.slots)
+        slot.picture = 0;
+    game.startNewGame();
+
+    std::cout << "finish:";
+    for (int i = 0; i < game.state.finishCount; ++i)
+        std::cout << " " << game.state.finishOrder[i];
+    std::cout << "\n";
+    if (turns.stopped() && !game.state.gameOver)
+        std::cout << "stopped: max-turns\n";
+    std::cout << "turns: " << ui.turns << "\n";
+    return ExitOk;
+}
+
+} // namespace tavolux::cli
