@@ -63,6 +63,9 @@ ScreenPoint project(int cx, int cy, double sx, double sy, double angle, double r
 bool insideEllipse(int64_t u, int64_t v, int64_t x, int64_t y, int64_t a, int64_t b)
 {
     const int64_t du = u - x, dv = v - y;
+    // Outside the bounding box: also keeps the products below from overflowing.
+    if (du > a || du < -a || dv > b || dv < -b)
+        return false;
     return b * b * du * du + a * a * dv * dv <= a * a * b * b;
 }
 
