@@ -1,0 +1,42 @@
+#include "dialogs/ruleswindow.h"
+
+#include <QScreen>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+namespace tavolux {
+
+namespace {
+
+const char* const RulesDocument = "qrc:/help/playing-rules.html";
+
+} // namespace
+
+RulesWindow::RulesWindow(QWidget* owner) : QWidget(owner, Qt::Window)
+{
+    setObjectName(QStringLiteral("rulesWindow"));
+    setWindowTitle(tr("Tavolux Help - Playing Rules"));
+    browser_ = new QTextBrowser;
+    browser_->setObjectName(QStringLiteral("rulesBrowser"));
+    browser_->setOpenExternalLinks(false);
+    browser_->setSource(QUrl(QLatin1String(RulesDocument)));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(browser_);
+
+    const QSize area = screen()->availableSize();
+    resize(qMin(640, area.width() * 9 / 10), qMin(720, area.height() * 9 / 10));
+}
+
+RulesWindow* RulesWindow::showFor(QWidget* owner)
+{
+    auto* window = owner->findChild<RulesWindow*>(QStringLiteral("rulesWindow"), Qt::FindDirectChildrenOnly);
+    if (window == nullptr)
+        window = new RulesWindow(owner);
+    window->show();
+    window->raise();
+    window->activateWindow();
+    return window;
+}
+
+} // namespace tavolux

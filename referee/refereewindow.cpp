@@ -1,0 +1,278 @@
+#include "referee/refereewindow.h"
+
+#include <QCursor>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QScreen>
+#include <QWindow>
+
+namespace tavolux {
+
+namespace {
+
+const QColor Brown(128, 64, 0);
+const QColor DarkBrown(72, 34, 0);
+const QColor CaptionTop(96, 48, 8);
+const QColor CaptionBottom(52, 24, 0);
+const QColor CaptionText(255, 236, 200);
+
+// A rectangle with rounded corners as a region, built from two crossed
+// rectangles and four corner ellipses so that it has no gaps or steps.
+QRegion roundedRectRegion(const QRect& r, int cornerWidth, int cornerHeight)
+{
+    const int cw = qMin(cornerWidth, r.width());
+    const int ch = qMin(cornerHeight, r.height());
+    const int rx = cw / 2, ry = ch / 2;
+    QRegion region(r.adjusted(rx, 0, -rx, 0));
+    region += QRegion(r.adjusted(0, ry, 0, -ry));
+    region += QRegion(QRect(r.left(), r.top(), cw, ch), QRegion::Ellipse);
+    region += QRegion(QRect(r.right() + 1 - cw, r.top(), cw, ch), QRegion::Ellipse);
+    region += QRegion(QRect(r.left(), r.bottom() + 1 - ch, cw, ch), QRegion::Ellipse);
+    region += QRegion(QRect(r.right() + 1 - cw, r.bottom() + 1 - ch, cw, ch), QRegion::Ellipse);
+    return region;
+}
+
+constexpr int MinimumTextSize = 8;
+
+QFont captionFont()
+{
+    QFont font;
+    font.setBold(true);
+    font.setPixelSize(11);
+    return font;
+}
+
+QScreen* screenOf(QWidget* owner)
+{
+    if (owner != nullptr && owner->screen() != nullptr)
+        return owner->screen();
+    return QGuiApplication::primaryScreen();
+}
+
+} // namespace
+
+RefereeWindow::RefereeWindow(QWidget* owner)
+    : QWidget(owner, Qt::Tool | Qt::FramelessWindowHint)
+{
+    setWindowTitle(tr("   The Referee"));
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setFocusPolicy(Qt::NoFocus);
+
+    const QSize screen = screenOf(owner)->size();
+    const RefereeOutline outline = refereeOutline(screen.width(), screen.height());
+    setFixedSize(outline.width, outline.height);
+    buildShape(outline);
+
+    timer_.setInterval(TimerInterval);
+    connect(&timer_, &QTimer::timeout, this, &RefereeWindow::onTick);
+    hide();
+}
+
+void RefereeWindow::buildShape(const RefereeOutline& outline)
+{
+    shape_ = QRegion(outline.ellipse, QRegion::Ellipse)
+        + roundedRectRegion(outline.roundedRect, outline.cornerWidth, outline.cornerHeight);
+    setMask(shape_);
+
+    const int captionBottom = outline.roundedRect.top() + QFontMetrics(captionFont()).height() + 5;
+    caption_ = QRect(0, 0, outline.width, captionBottom);
+    client_ = QRect(0, captionBottom, outline.width, outline.height - captionBottom);
+    face_ = refereeFace(client_.width(), client_.height());
+    aimPupils(lastPointer_);
+}
+
+void RefereeWindow::setLine(int line, const QString& text)
+{
+    text_.setLine(line, text);
+}
+
+QString RefereeWindow::line(int line) const
+{
+    if (line < 0 || line >= RefereeLineCount)
+        return {};
+    return text_.line(line);
+}
+
+bool RefereeWindow::showText()
+{
+    if (!text_.takeChanged())
+        return false;
+    update(textRect());
+    return true;
+}
+
+bool RefereeWindow::updateEyes(bool force)
+{
+    const QPoint pointer = QCursor::pos();
+    if (pointerKnown_ && pointer == lastPointer_ && !force)
+        return false;
+    lastPointer_ = pointer;
+    pointerKnown_ = true;
+    aimPupils(pointer);
+    update(eyesRect());
+    return true;
+}
+
+void RefereeWindow::aimPupils(QPoint pointer)
+{
+    const QPoint clientOrigin = mapToGlobal(client_.topLeft());
+    for (int eye = 0; eye < 2; ++eye)
+        pupils_[eye] = pupilCentre(face_, eye, pointer - clientOrigin - face_.eyeCentre[eye]);
+}
+
+QRect RefereeWindow::eyesRect() const
+{
+    const QPoint margin(face_.eyeHalfWidth + 2, face_.eyeHalfHeight + 2);
+    QRect rect(face_.eyeCentre[0] - margin, face_.eyeCentre[1] + margin);
+    return rect.translated(client_.topLeft());
+}
+
+QRect RefereeWindow::textRect() const
+{
+    return QRect(client_.left(), client_.top() + face_.textTop, client_.width(),
+                 client_.height() - face_.textTop);
+}
+
+void RefereeWindow::onTick()
+{
+    updateEyes(false);
+    showText();
+}
+
+void RefereeWindow::moveEvent(QMoveEvent* event)
+{
+    QWidget::moveEvent(event);
+    updateEyes(true);
+}
+
+void RefereeWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    timer_.start();
+}
+
+void RefereeWindow::hideEvent(QHideEvent* event)
+{
+    QWidget::hideEvent(event);
+    timer_.stop();
+}
+
+void RefereeWindow::paintEvent(QPaintEvent*)
+{
+    aimPupils(QCursor::pos());
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.fillRect(rect(), Brown);
+    paintCaption(p);
+    paintEyes(p);
+    paintText(p);
+    paintOutline(p);
+    text_.takeChanged();
+}
+
+void RefereeWindow::paintOutline(QPainter& p) const
+{
+    QPainterPath outline;
+    outline.addRegion(shape_);
+    p.setPen(QPen(DarkBrown, 2));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(outline.simplified());
+}
+
+void RefereeWindow::paintCaption(QPainter& p) const
+{
+    QLinearGradient shade(caption_.topLeft(), caption_.bottomLeft());
+    shade.setColorAt(0, CaptionTop);
+    shade.setColorAt(1, CaptionBottom);
+    p.fillRect(caption_, shade);
+    p.setFont(captionFont());
+    p.setPen(CaptionText);
+    const QRect textArea = caption_.adjusted(caption_.width() / 10, 2, 0, 0);
+    p.drawText(textArea, Qt::AlignLeft | Qt::AlignVCenter, windowTitle());
+}
+
+void RefereeWindow::paintEyes(QPainter& p) const
+{
+    p.setPen(Qt::NoPen);
+    for (int eye = 0; eye < 2; ++eye) {
+        const QPoint centre = face_.eyeCentre[eye] + client_.topLeft();
+        const QPoint pupil = pupils_[eye] + client_.topLeft();
+        p.setBrush(Qt::white);
+        p.drawEllipse(centre, face_.eyeHalfWidth, face_.eyeHalfHeight);
+        p.setBrush(Qt::black);
+        p.drawEllipse(pupil, face_.pupilHalfWidth, face_.pupilHalfHeight);
+    }
+}
+
+void RefereeWindow::paintText(QPainter& p) const
+{
+    const QFont font = fittedTextFont();
+    const QFontMetrics metrics(font);
+    p.setFont(font);
+    p.setPen(Qt::white);
+    for (int i = 0; i < RefereeLineCount; ++i) {
+        const QRect lineRect(client_.left(), lineTop(i), client_.width(), face_.linePitch);
+        const QString text = metrics.elidedText(text_.line(i), Qt::ElideRight, lineRoom(i, metrics));
+        p.drawText(lineRect, Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine, text);
+    }
+}
+
+int RefereeWindow::lineTop(int line) const
+{
+    return client_.top() + face_.textTop + line * face_.linePitch;
+}
+
+// The width across the head where a line is written, less a small margin.
+int RefereeWindow::lineRoom(int line, const QFontMetrics& metrics) const
+{
+    const int top = lineTop(line);
+    return qMin(shapeWidthAt(top), shapeWidthAt(top + metrics.height() - 1)) - 8;
+}
+
+// The bold face at the height of one line pitch, made smaller (down to a
+// size still easy to read) when a line would not fit across the head.
+QFont RefereeWindow::fittedTextFont() const
+{
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setBold(true);
+    int size = qMax(MinimumTextSize, face_.linePitch);
+    font.setPixelSize(size);
+    while (size > MinimumTextSize && QFontMetrics(font).height() > face_.linePitch)
+        font.setPixelSize(--size);
+    for (int i = 0; i < RefereeLineCount; ++i) {
+        while (size > MinimumTextSize
+               && QFontMetrics(font).horizontalAdvance(text_.line(i)) > lineRoom(i, QFontMetrics(font)))
+            font.setPixelSize(--size);
+    }
+    return font;
+}
+
+int RefereeWindow::shapeWidthAt(int y) const
+{
+    return shape_.intersected(QRect(0, y, width(), 1)).boundingRect().width();
+}
+
+void RefereeWindow::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton || !caption_.contains(event->position().toPoint()))
+        return;
+    if (windowHandle() != nullptr && windowHandle()->startSystemMove())
+        return;
+    dragging_ = true;
+    dragOffset_ = event->globalPosition().toPoint() - pos();
+}
+
+void RefereeWindow::mouseMoveEvent(QMouseEvent* event)
+{
+    if (dragging_)
+        move(event->globalPosition().toPoint() - dragOffset_);
+}
+
+void RefereeWindow::mouseReleaseEvent(QMouseEvent*)
+{
+    dragging_ = false;
+}
+
+} // namespace tavolux
