@@ -2,8 +2,12 @@
 // of every picture, seamless wallpapers, the title's transparent background,
 // readable splash corner, cursor hot spots, and well-formed sound files.
 #include "resources/artwork.h"
+#include "resources/drawkit.h"
+
+#include "model/board.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
 #include <QTransform>
@@ -82,6 +86,47 @@ TEST(ArtworkSizes, IndicesOutOfRangeGiveNothingInsteadOfFailing)
     EXPECT_TRUE(art::playerIcon(-1).isNull());
     EXPECT_TRUE(art::playerIcon(3).isNull());
     EXPECT_TRUE(art::appIconPixmap(0).isNull());
+}
+
+TEST(ArtworkAlpha, BackgroundsAreOpaqueAndFreeShapesHaveTransparentCorners)
+{
+    auto alphaAt = [](const QPixmap& p, int x, int y) { return qAlpha(rgbaImage(p).pixel(x, y)); };
+    auto corners = [&](const QPixmap& p) {
+        const QImage image = rgbaImage(p);
+        const int r = image.width() - 1, b = image.height() - 1;
+        return std::max({qAlpha(image.pixel(0, 0)), qAlpha(image.pixel(r, 0)), qAlpha(image.pixel(0, b)),
+                         qAlpha(image.pixel(r, b))});
+    };
+    for (int w = 0; w < art::WallpaperCount; ++w)
+        EXPECT_FALSE(art::wallpaper(w).hasAlphaChannel()) << w;
+    EXPECT_EQ(corners(art::splashPicture()), 255);
+    for (int size : art::AppIconSizes) {
+        EXPECT_EQ(corners(art::appIconPixmap(size)), 0) << size;
+        EXPECT_EQ(alphaAt(art::appIconPixmap(size), size / 2, size / 2), 255) << size;
+    }
+    for (int p = 0; p < 3; ++p)
+        EXPECT_EQ(corners(art::playerIcon(p)), 0) << p;
+    EXPECT_EQ(corners(art::ownPieceCursor().pixmap()), 0);
+    EXPECT_EQ(corners(art::otherPieceCursor().pixmap()), 0);
+}
+
+TEST(StarBoardDrawing, NeighbouringHolesArePitchApartAndTheStarIsCentred)
+{
+    const QPointF centre(100, 100);
+    const qreal pitch = 10;
+    for (int hole = 0; hole < HoleCount; ++hole)
+        for (int dir = 0; dir < DirectionCount; ++dir) {
+            const int next = neighbour(hole, dir);
+            if (next < 0)
+                continue;
+            const QPointF d = art::starHole(hole, centre, pitch) - art::starHole(next, centre, pitch);
+            EXPECT_NEAR(std::hypot(d.x(), d.y()), pitch, 1e-9) << hole << " to " << next;
+        }
+    EXPECT_EQ(art::starHole(60, centre, pitch), centre);
+    const QPointF top = art::starHole(0, centre, pitch), bottom = art::starHole(120, centre, pitch);
+    EXPECT_DOUBLE_EQ(top.x(), centre.x());
+    EXPECT_DOUBLE_EQ(top.y() + bottom.y(), 2 * centre.y());
+    EXPECT_LT(top.y(), bottom.y());
 }
 
 TEST(ArtworkCache, EachPictureIsDrawnOnce)
@@ -259,6 +304,23 @@ TEST(Sounds, AreWellFormedAudibleAndOfTheirIntendedLength)
     }
 }
 
+TEST(Sounds, StartAndEndWithoutAClickAndCarryNoOffset)
+{
+    for (int n = 1; n <= 6; ++n) {
+        const QByteArray name = QByteArray("TVX0") + char('0' + n) + ".WAV";
+        const QByteArray b = fileBesideProgram(name.constData());
+        ASSERT_GT(b.size(), 44 + 2000) << name.constData();
+        const int samples = (b.size() - 44) / 2;
+        auto at = [&](int i) { return int16_t(le16(b, 44 + 2 * i)) / 32768.0; };
+        EXPECT_LT(std::abs(at(0)), 0.02) << name.constData();
+        EXPECT_LT(std::abs(at(samples - 1)), 0.002) << name.constData();
+        double sum = 0;
+        for (int i = 0; i < samples; ++i)
+            sum += at(i);
+        EXPECT_LT(std::abs(sum / samples), 0.01) << name.constData() << " has a DC offset";
+    }
+}
+
 TEST(Sounds, TheThreeFanfaresAreDifferent)
 {
     const QByteArray a = fileBesideProgram("TVX04.WAV"), b = fileBesideProgram("TVX05.WAV"), c = fileBesideProgram("TVX06.WAV");
@@ -276,6 +338,23 @@ TEST(TextFiles, LieBesideTheProgramAndFitTheAboutBoxWhole)
         EXPECT_FALSE(text.contains('\0')) << name;
     }
     EXPECT_TRUE(fileBesideProgram("LICENSE.TXT").contains("The Tavolux developers"));
+}
+
+TEST(DesktopFiles, LauncherAndMetadataNameTheProgramAndItsIcon)
+{
+    const QString resources = QFileInfo(QStringLiteral(__FILE__)).absolutePath() + QStringLiteral("/../../resources/");
+    QFile desktop(resources + QStringLiteral("io.github.tavolux.Tavolux.desktop"));
+    ASSERT_TRUE(desktop.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = desktop.readAll().split('\n');
+    EXPECT_EQ(lines.first(), "[Desktop Entry]");
+    for (const char* line : {"Type=Application", "Exec=tavolux", "Icon=io.github.tavolux.Tavolux",
+                             "Categories=Qt;Game;BoardGame;", "Name=Tavolux"})
+        EXPECT_TRUE(lines.contains(line)) << line;
+    QFile metainfo(resources + QStringLiteral("io.github.tavolux.Tavolux.metainfo.xml"));
+    ASSERT_TRUE(metainfo.open(QIODevice::ReadOnly));
+    const QByteArray xml = metainfo.readAll();
+    EXPECT_TRUE(xml.contains("<id>io.github.tavolux.Tavolux</id>"));
+    EXPECT_TRUE(xml.contains("<launchable type=\"desktop-id\">io.github.tavolux.Tavolux.desktop</launchable>"));
 }
 
 int main(int argc, char** argv)
