@@ -4,6 +4,7 @@
 #include "app/programresources.h"
 #include "app/rotatebutton.h"
 #include "app/windowcanvas.h"
+#include "referee/refereewindow.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -31,6 +32,7 @@ MainWindow::MainWindow(const ProgramResources& resources, SoundPlayer& sounds)
 
     buildMenus();
     buildRotateButtons();
+    connectShellCommands();
     createReferee();
     setRefereeLines(tr("WELCOME"), tr("Please select new"), tr("game in menu bar."), QString());
     buildStatusBar();
@@ -40,7 +42,7 @@ MainWindow::MainWindow(const ProgramResources& resources, SoundPlayer& sounds)
     const WindowSize minimum = minimumWindowSize(screen.width(), screen.height(), menuBar()->sizeHint().height());
     setMinimumSize(minimum.width, minimum.height);
     connect(canvas_, &WindowCanvas::resized, this, &MainWindow::relayout);
-    applyInitialPlacement();
+    applyRememberedSettings();
 }
 
 MainWindow::~MainWindow() = default;
@@ -107,17 +109,6 @@ void MainWindow::buildStatusBar()
     statusBar()->addWidget(statusPane_, 1);
 }
 
-// Until remembered placements exist: 80 % of the screen, a little inside the
-// work area's top-left corner.
-void MainWindow::applyInitialPlacement()
-{
-    const QRect screen = this->screen()->geometry();
-    const QRect work = this->screen()->availableGeometry();
-    resize(int(0.8 * screen.width()), int(0.795 * screen.height() + statusBarHeight()));
-    move(work.left() + int(0.025 * screen.width()), work.top() + int(0.025 * screen.height()));
-    setViewSteps(view_, game_.state.boardRotation);
-}
-
 void MainWindow::relayout()
 {
     layout_ = computeMainLayout(canvas_->width(), canvas_->height());
@@ -143,15 +134,6 @@ void MainWindow::placeReferee()
     referee_->update();
 }
 
-void MainWindow::createReferee() {}
-
-void MainWindow::setRefereeLines(const QString&, const QString&, const QString&, const QString&) {}
-
-bool MainWindow::refereeVisible() const
-{
-    return referee_ && referee_->isVisible();
-}
-
 void MainWindow::closeEvent(QCloseEvent* event)
 {
     const auto answer = QMessageBox::question(this, tr("Exit Game"), tr("Do you really want to exit the game?"),
@@ -161,6 +143,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
         return;
     }
     event->accept();
+    saveSettings();
     emit exitConfirmed();
 }
 

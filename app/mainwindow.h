@@ -20,6 +20,7 @@ class QLabel;
 namespace tavolux {
 
 struct ProgramResources;
+class RefereeWindow;
 class RotateButton;
 class SoundPlayer;
 class WindowCanvas;
@@ -41,7 +42,7 @@ public:
     void setWallpaperIndex(int index);
 
     // Commands of the menus and the rotate buttons, by id (see commands.h).
-    // An item without a handler stays disabled.
+    // An item without a handler stays disabled; an empty handler removes one.
     using CommandHandler = std::function<void()>;
     void setCommandHandler(int id, CommandHandler handler);
     QAction* commandAction(int id) const;
@@ -59,6 +60,14 @@ public:
     // Places the referee beside the window: at 89 % of its width and 20 %
     // of its height, pushed left to stay inside the screen's work area.
     void placeReferee();
+    RefereeWindow* referee() const;
+
+    // One animated 60-degree turn of the board (the rotate buttons, and the
+    // turn cycle's re-position through turnBoardStep).
+    void rotateBoardStep(bool clockwise);
+    // The default size and place of the window; turns the board back to
+    // its first view.
+    void applyDefaultLayout();
 
     // The game's way to the user.
     bool askYesNo(const std::string& caption, const std::string& text) override;
@@ -95,7 +104,12 @@ private:
     QAction* createAction(int id);
     void buildRotateButtons();
     void buildStatusBar();
-    void applyInitialPlacement();
+    void connectShellCommands();
+    void applyRememberedSettings();
+    void saveSettings();
+    void restoreDefaultSettings();
+    void showAboutBox();
+    void showPlayingRules();
     void relayout();
     void updateScene();
 
@@ -104,6 +118,7 @@ private:
     void setRefereeLines(const QString& line0, const QString& line1, const QString& line2,
                          const QString& line3);
     bool refereeVisible() const;
+    void toggleReferee();
 
     const ProgramResources& resources_;
     SoundPlayer& sounds_;
@@ -117,7 +132,7 @@ private:
     RotateButton* rotateButtons_[2] = {nullptr, nullptr}; // [clockwise]
     QLabel* statusPane_ = nullptr;
     StatusPrompt prompt_;
-    QPointer<QWidget> referee_;
+    QPointer<RefereeWindow> referee_;
 
     QHash<int, QAction*> actions_;
     QHash<int, CommandHandler> handlers_;

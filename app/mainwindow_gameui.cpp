@@ -92,12 +92,6 @@ void MainWindow::boardRotationChanged()
     canvas_->update();
 }
 
-void MainWindow::turnBoardStep(bool clockwise)
-{
-    game_.state.boardRotation = stepRotation(game_.state.boardRotation, clockwise);
-    boardRotationChanged();
-}
-
 void MainWindow::discardPendingMouseInput()
 {
     discardQueuedMouseInput(this);

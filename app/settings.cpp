@@ -43,8 +43,9 @@ QSize frameExtra(const QWidget& window)
     return window.frameGeometry().size() - window.geometry().size();
 }
 
-// Keeps a window's outer size at its target until the window manager has
-// reported the frame, then corrects the inner size once and goes away.
+// Corrects a window's inner size once the window manager has reported the
+// frame, so that the frame and the inside together get the wanted outer
+// size; goes away then, or as soon as someone else has resized the window.
 class OuterSizeKeeper : public QObject {
 public:
     OuterSizeKeeper(QWidget& window, QSize outer) : QObject(&window), window_(window), outer_(outer)
@@ -58,18 +59,28 @@ public:
     {
         if (event->type() != QEvent::Move && event->type() != QEvent::Resize)
             return false;
-        if (!window_.isVisible() || window_.isMaximized() || window_.isFullScreen())
+        if (!window_.isVisible())
             return false;
+        if (window_.windowState() != Qt::WindowNoState || window_.size() != outer_) {
+            finish();
+            return false;
+        }
         const QSize extra = frameExtra(window_);
         if (extra.isNull())
             return false;
-        window_.removeEventFilter(this);
+        finish();
         window_.resize(outer_ - extra);
-        deleteLater();
         return false;
     }
 
 private:
+    void finish()
+    {
+        window_.removeEventFilter(this);
+        setObjectName(QString());
+        deleteLater();
+    }
+
     QWidget& window_;
     QSize outer_;
 };

@@ -67,7 +67,43 @@ RefereeWindow::RefereeWindow(QWidget* owner)
 
     timer_.setInterval(TimerInterval);
     connect(&timer_, &QTimer::timeout, this, &RefereeWindow::onTick);
+    if (owner != nullptr)
+        owner->installEventFilter(this);
     hide();
+}
+
+void RefereeWindow::showWithOwner()
+{
+    if (parentWidget() == nullptr || parentWidget()->isVisible()) {
+        show();
+        return;
+    }
+    showWithOwner_ = true;
+}
+
+// Follows the owner: appears when it is shown (if asked to), and stays
+// above it when it is raised or activated, as an owned window does even
+// where no window manager keeps the order.
+bool RefereeWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != parentWidget())
+        return false;
+    switch (event->type()) {
+    case QEvent::Show:
+        if (showWithOwner_) {
+            showWithOwner_ = false;
+            show();
+        }
+        break;
+    case QEvent::ZOrderChange:
+    case QEvent::WindowActivate:
+        if (isVisible())
+            raise();
+        break;
+    default:
+        break;
+    }
+    return false;
 }
 
 void RefereeWindow::buildShape(const RefereeOutline& outline)

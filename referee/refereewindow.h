@@ -36,6 +36,10 @@ public:
     // the pointer has not moved since the last time. Returns whether it drew.
     bool updateEyes(bool force);
 
+    // Shows the referee now, or as soon as its owner is shown when the owner
+    // is still hidden, so that it never stands alone on the screen.
+    void showWithOwner();
+
     QRegion shape() const { return shape_; }
     // The part of the window below the caption bar.
     QRect clientRect() const { return client_; }
@@ -46,6 +50,7 @@ public:
     static constexpr int TimerInterval = 300;
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -80,6 +85,7 @@ private:
     QTimer timer_;
     QPoint dragOffset_;
     bool dragging_ = false;
+    bool showWithOwner_ = false;
 };
 
 } // namespace tavolux

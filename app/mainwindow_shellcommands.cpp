@@ -1,0 +1,38 @@
+// Commands of the View and Help menus and of the rotate buttons: the
+// referee on or off, the default settings, the playing rules, the About box
+// and the two board turns.
+
+#include "app/mainwindow.h"
+
+#include "app/commands.h"
+#include "app/programresources.h"
+#include "dialogs/aboutbox.h"
+#include "dialogs/ruleswindow.h"
+
+#include <QCoreApplication>
+
+namespace tavolux {
+
+void MainWindow::connectShellCommands()
+{
+    setCommandHandler(command::Referee, [this] { toggleReferee(); });
+    setCommandHandler(command::DefaultSettings, [this] { restoreDefaultSettings(); });
+    setCommandHandler(command::PlayingRules, [this] { showPlayingRules(); });
+    setCommandHandler(command::About, [this] { showAboutBox(); });
+    setCommandHandler(command::RotateClockwise, [this] { rotateBoardStep(true); });
+    setCommandHandler(command::RotateCounterClockwise, [this] { rotateBoardStep(false); });
+}
+
+void MainWindow::showAboutBox()
+{
+    AboutBox box(QCoreApplication::applicationDirPath(), this);
+    box.setIcon(resources_.appIcon);
+    box.exec();
+}
+
+void MainWindow::showPlayingRules()
+{
+    RulesWindow::showFor(this);
+}
+
+} // namespace tavolux
