@@ -150,7 +150,13 @@ void guy(QPainter& p)
     ear(p, QPointF(67, 47), 4, 6, WarmSkin);
     head(p, QRectF(29, 20, 38, 49), WarmSkin);
     const QColor hair(86, 54, 32);
-    fillShaded(p, hairCap(29, 67, 14, 46, 30), hair);
+    fillShaded(p, hairCap(29, 67, 16, 46, 30), hair);
+    p.setPen(QPen(hair.darker(150), 1.1, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    QPainterPath parting;
+    parting.moveTo(38, 31);
+    parting.quadTo(37, 24, 41, 18);
+    p.drawPath(parting);
     eyes(p, QPointF(41, 45), QPointF(55, 45), 2.5, QColor(110, 76, 44));
     brows(p, QPointF(41, 39.5), QPointF(55, 39.5), 4.5, 1.2, hair, 2.0);
     nose(p, QPointF(48, 52), 2.6, WarmSkin);
