@@ -98,7 +98,10 @@ QAction* MainWindow::commandAction(int id) const
 
 void MainWindow::setCommandHandler(int id, CommandHandler handler)
 {
-    handlers_.insert(id, std::move(handler));
+    if (handler)
+        handlers_.insert(id, std::move(handler));
+    else
+        handlers_.remove(id);
     updateAllItemStates();
 }
 
