@@ -93,13 +93,14 @@ void paintSheet(QPainter& p)
             p.drawPoint(r.topLeft() + QPoint(4, 4) + cursor.hotSpot());
         });
     }
+    sheet.newRow();
     for (int size : art::AppIconSizes)
         sheet.put(art::appIconPixmap(size));
 }
 
 int writeSheet(const QString& file, qreal zoom)
 {
-    QImage image(QSize(1000, 780) * zoom, QImage::Format_ARGB32_Premultiplied);
+    QImage image(QSize(1000, 940) * zoom, QImage::Format_ARGB32_Premultiplied);
     image.fill(QColor(150, 150, 150));
     QPainter p(&image);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
