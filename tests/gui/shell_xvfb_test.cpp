@@ -1,0 +1,224 @@
+// The main window's shell on a real X server: the referee is a shaped window
+// that follows the main window, the settings written at exit are read at the
+// next start, and the board turn takes its time, shows its frames and
+// throws away the clicks made meanwhile.
+
+#include "app/commands.h"
+#include "app/mainwindow.h"
+#include "app/programresources.h"
+#include "app/soundplayer.h"
+#include "app/windowcanvas.h"
+#include "referee/refereewindow.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QScreen>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTest>
+#include <QTimer>
+#include <QWindow>
+
+#include <gtest/gtest.h>
+
+#include <iostream>
+#include <memory>
+
+using namespace tavolux;
+
+namespace {
+
+QString settingsPath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+           + QStringLiteral("/Tavolux/Tavolux.ini");
+}
+
+// Clicks Yes in the exit question as soon as it is up.
+void answerYesToTheExitQuestion()
+{
+    auto* timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, [timer] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        timer->stop();
+        timer->deleteLater();
+        box->button(QMessageBox::Yes)->click();
+    });
+    timer->start(10);
+}
+
+// Counts the mouse presses that reach one widget.
+class PressCounter : public QObject {
+public:
+    int presses = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::MouseButtonPress)
+            ++presses;
+        return false;
+    }
+};
+
+class ShellTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { resources = new ProgramResources(ProgramResources::load()); }
+    static void TearDownTestSuite() { delete resources; }
+
+    void SetUp() override { QFile::remove(settingsPath()); }
+
+    MainWindow& open()
+    {
+        window = std::make_unique<MainWindow>(*resources, sounds);
+        window->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        QTest::qWait(100);
+        return *window;
+    }
+    void closeThroughTheExitQuestion()
+    {
+        answerYesToTheExitQuestion();
+        window->close();
+        window.reset();
+        QApplication::processEvents();
+    }
+
+    static inline ProgramResources* resources = nullptr;
+    SoundPlayer sounds;
+    std::unique_ptr<MainWindow> window;
+};
+
+TEST_F(ShellTest, RefereeIsAShapedWindowAboveTheMainWindow)
+{
+    MainWindow& main = open();
+    RefereeWindow* referee = main.referee();
+    ASSERT_NE(referee, nullptr);
+    EXPECT_TRUE(referee->isVisible()) << "shown on the first run";
+    ASSERT_NE(referee->windowHandle(), nullptr);
+    EXPECT_EQ(referee->windowHandle()->mask(), referee->shape());
+    EXPECT_EQ(referee->windowHandle()->transientParent(), main.windowHandle());
+    EXPECT_EQ(referee->line(0), QStringLiteral("WELCOME"));
+
+    main.runCommand(command::Referee);
+    EXPECT_FALSE(referee->isVisible());
+    main.runCommand(command::Referee);
+    EXPECT_TRUE(referee->isVisible());
+}
+
+TEST_F(ShellTest, RefereeFollowsTheMainWindow)
+{
+    MainWindow& main = open();
+    RefereeWindow* referee = main.referee();
+    main.move(40, 40);
+    QTRY_COMPARE(main.frameGeometry().topLeft(), QPoint(40, 40));
+    const QPoint before = referee->pos();
+    main.move(140, 90);
+    QTRY_COMPARE(main.frameGeometry().topLeft(), QPoint(140, 90));
+    QTRY_COMPARE(referee->pos(), before + QPoint(100, 50));
+
+    // Near the right edge of the screen the referee is pushed back inside.
+    const QRect work = main.screen()->availableGeometry();
+    main.move(work.right() - main.frameGeometry().width() / 2, 90);
+    QTRY_COMPARE(referee->frameGeometry().right(), work.right());
+}
+
+TEST_F(ShellTest, SettingsWrittenAtExitAreReadAtTheNextStart)
+{
+    {
+        MainWindow& main = open();
+        main.setWallpaperIndex(2);
+        main.game().state.animationSpeed = 1;
+        main.runCommand(command::Referee);
+        ASSERT_FALSE(main.referee()->isVisible());
+        main.move(60, 70);
+        main.resize(1000, 700);
+        QTRY_COMPARE(main.frameGeometry().topLeft(), QPoint(60, 70));
+        closeThroughTheExitQuestion();
+    }
+    QSettings stored(settingsPath(), QSettings::IniFormat);
+    EXPECT_EQ(stored.value(QStringLiteral("Tavolux/WallPaperID")).toString(), QStringLiteral("2"));
+    EXPECT_EQ(stored.value(QStringLiteral("Tavolux/RefereeVisible")).toString(), QStringLiteral("0"));
+    EXPECT_EQ(stored.value(QStringLiteral("Tavolux/WindowLeft")).toString(), QStringLiteral("60"));
+
+    MainWindow& again = open();
+    EXPECT_EQ(again.wallpaperIndex(), 2);
+    EXPECT_EQ(again.game().state.animationSpeed, 1);
+    EXPECT_FALSE(again.referee()->isVisible());
+    EXPECT_EQ(again.frameGeometry().topLeft(), QPoint(60, 70));
+    EXPECT_EQ(again.frameGeometry().width(), stored.value(QStringLiteral("Tavolux/WindowRight")).toInt() - 60);
+}
+
+TEST_F(ShellTest, DefaultSettingsRestoreLayoutViewWallpaperAndReferee)
+{
+    MainWindow& main = open();
+    main.setWallpaperIndex(1);
+    main.runCommand(command::Referee);
+    main.game().state.boardRotation = 3;
+    main.move(300, 200);
+    main.runCommand(command::DefaultSettings);
+    QApplication::processEvents();
+
+    const QScreen* screen = main.screen();
+    const QRect work = screen->availableGeometry();
+    EXPECT_EQ(main.wallpaperIndex(), 0);
+    EXPECT_EQ(main.game().state.boardRotation, 0);
+    EXPECT_TRUE(main.referee()->isVisible());
+    QTRY_COMPARE(main.frameGeometry().topLeft(),
+                 work.topLeft() + QPoint(int(0.025 * screen->size().width()), int(0.025 * screen->size().height())));
+    EXPECT_EQ(main.frameGeometry().width(), int(0.8 * screen->size().width()));
+}
+
+TEST_F(ShellTest, BoardTurnTakesHalfASecondAndWrapsTheView)
+{
+    MainWindow& main = open();
+    GameState& state = main.game().state;
+    for (int speed : {0, 1}) {
+        state.animationSpeed = speed;
+        state.boardRotation = 0;
+        main.boardRotationChanged();
+        QElapsedTimer clock;
+        clock.start();
+        main.rotateBoardStep(true);
+        const qint64 elapsed = clock.elapsed();
+        EXPECT_EQ(state.boardRotation, 5);
+        std::cout << "one 60-degree turn at speed " << speed << ": " << elapsed << " ms\n";
+        ::testing::Test::RecordProperty(speed == 0 ? "turn_ms_smooth" : "turn_ms_flickery", int(elapsed));
+        main.rotateBoardStep(false);
+        EXPECT_EQ(state.boardRotation, 0);
+    }
+    EXPECT_DOUBLE_EQ(main.boardView().rotation, 0.0);
+}
+
+TEST_F(ShellTest, ClicksMadeDuringATurnAreThrownAway)
+{
+    MainWindow& main = open();
+    PressCounter counter;
+    main.canvas()->installEventFilter(&counter);
+    const QPoint onBoard = main.canvas()->mapToGlobal(QPoint(main.boardView().originX + main.boardView().width / 2,
+                                                             main.boardView().originY + main.boardView().height / 2));
+    const QStringList click{QStringLiteral("mousemove"), QString::number(onBoard.x()), QString::number(onBoard.y()),
+                            QStringLiteral("click"), QStringLiteral("1")};
+
+    QProcess during;
+    during.start(QStringLiteral("xdotool"), click);
+    ASSERT_TRUE(during.waitForStarted());
+    main.rotateBoardStep(false);
+    ASSERT_TRUE(during.state() == QProcess::NotRunning || during.waitForFinished());
+    ASSERT_EQ(during.exitCode(), 0);
+    QTest::qWait(200);
+    EXPECT_EQ(counter.presses, 0);
+
+    QProcess after;
+    after.start(QStringLiteral("xdotool"), click);
+    ASSERT_TRUE(after.waitForFinished());
+    QTRY_COMPARE(counter.presses, 1);
+}
+
+} // namespace
