@@ -9,11 +9,13 @@
 #include "app/soundplayer.h"
 #include "app/windowcanvas.h"
 #include "referee/refereewindow.h"
+#include "view/boardpainter.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QMessageBox>
+#include <QPainter>
 #include <QProcess>
 #include <QPushButton>
 #include <QScreen>
@@ -155,6 +157,42 @@ TEST_F(ShellTest, SettingsWrittenAtExitAreReadAtTheNextStart)
     EXPECT_EQ(again.frameGeometry().width(), stored.value(QStringLiteral("Tavolux/WindowRight")).toInt() - 60);
 }
 
+QRect defaultOuterRect(const MainWindow& main)
+{
+    const QScreen* screen = main.screen();
+    const QSize size = screen->size();
+    const QRect work = screen->availableGeometry();
+    return QRect(work.left() + int(0.025 * size.width()), work.top() + int(0.025 * size.height()),
+                 int(0.8 * size.width()), int(0.795 * size.height() + main.statusBarHeight()));
+}
+
+TEST_F(ShellTest, FirstRunOpensInTheDefaultLayout)
+{
+    MainWindow& main = open();
+    EXPECT_EQ(main.frameGeometry(), defaultOuterRect(main));
+    EXPECT_TRUE(main.referee()->isVisible());
+    EXPECT_EQ(main.wallpaperIndex(), 0);
+    EXPECT_EQ(main.game().state.animationSpeed, 0);
+    EXPECT_EQ(main.game().state.boardRotation, 0);
+}
+
+TEST_F(ShellTest, AWindowClosedMaximisedOpensMaximised)
+{
+    {
+        MainWindow& main = open();
+        main.showMaximized();
+        QTRY_VERIFY(main.isMaximized());
+        closeThroughTheExitQuestion();
+    }
+    QSettings stored(settingsPath(), QSettings::IniFormat);
+    EXPECT_EQ(stored.value(QStringLiteral("Tavolux/WindowMaximized")).toString(), QStringLiteral("1"));
+
+    MainWindow& again = open();
+    EXPECT_TRUE(again.isMaximized());
+    again.showNormal();
+    QTRY_COMPARE(again.frameGeometry(), defaultOuterRect(again));
+}
+
 TEST_F(ShellTest, DefaultSettingsRestoreLayoutViewWallpaperAndReferee)
 {
     MainWindow& main = open();
@@ -194,6 +232,21 @@ TEST_F(ShellTest, BoardTurnTakesHalfASecondAndWrapsTheView)
         EXPECT_EQ(state.boardRotation, 0);
     }
     EXPECT_DOUBLE_EQ(main.boardView().rotation, 0.0);
+
+    // What one frame costs on this machine: the headroom left in a frame's
+    // share of the half second.
+    const QRegion ellipse(QRect(main.boardView().originX, main.boardView().originY, main.boardView().width,
+                                main.boardView().height),
+                          QRegion::Ellipse);
+    QElapsedTimer clock;
+    clock.start();
+    for (int i = 0; i < 40; ++i) {
+        main.canvas()->drawFrame([&](QPainter& painter) {
+            painter.setClipRegion(ellipse);
+            drawBoard(painter, main.boardView(), state.pieces);
+        });
+    }
+    std::cout << "one frame of a turn: " << clock.elapsed() / 40.0 << " ms\n";
 }
 
 TEST_F(ShellTest, ClicksMadeDuringATurnAreThrownAway)
