@@ -77,17 +77,6 @@ TEST(TurnPaceTest, ASlowMachineShowsEveryFrameWithoutWaiting)
     EXPECT_NEAR(clock.angles.back(), 0, 1e-12);
 }
 
-TEST(TurnPaceTest, RealClockTakesAtLeastTheStepDuration)
-{
-    int frames = 0;
-    TurnStepHooks hooks;
-    hooks.showFrame = [&frames](double) { ++frames; };
-    const auto start = TurnClock::now();
-    playTurnStep(0, true, 20, hooks);
-    EXPECT_GE(TurnClock::now() - start, TurnStepDuration);
-    EXPECT_EQ(frames, 20);
-}
-
 // The steps that turn the board from `boardRotation` to the view player
 // `player` prefers, as the turn cycle plans them; checks where they end.
 std::vector<bool> reposition(int player, int preferredView, int boardRotation)
@@ -121,8 +110,6 @@ TEST(RepositionTest, OneStepWrapsAroundTheSixViews)
 {
     EXPECT_EQ(stepRotation(0, true), 5);
     EXPECT_EQ(stepRotation(5, false), 0);
-    EXPECT_EQ(stepRotation(3, true), 2);
-    EXPECT_EQ(stepRotation(3, false), 4);
 }
 
 } // namespace
