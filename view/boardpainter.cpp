@@ -4,6 +4,9 @@
 
 #include <QPainter>
 #include <QPolygonF>
+#include <QRadialGradient>
+
+#include <algorithm>
 
 namespace tavolux {
 
@@ -96,11 +99,28 @@ void drawPieces(QPainter& painter, const BoardView& view, const Position& pieces
         const QColor colour = colours::owner(piece.owner);
         if (colour.isValid())
             painter.setBrush(colour);
-        drawEllipse(painter, at(view, piece.hole), view.pieceRadiusX, view.pieceRadiusY);
+        drawPiece(painter, at(view, piece.hole), view.pieceRadiusX, view.pieceRadiusY);
     }
 }
 
 } // namespace
+
+void drawPiece(QPainter& painter, QPointF centre, int rx, int ry)
+{
+    drawEllipse(painter, centre, rx, ry);
+    if (rx < 4 || ry < 4)
+        return;
+    // The gloss stays clear of the centre, which keeps the player's colour.
+    const QPointF spot(centre.x() - 0.38 * rx, centre.y() - 0.42 * ry);
+    QRadialGradient gloss(spot, 0.34 * std::max(rx, ry));
+    gloss.setColorAt(0, QColor(255, 255, 255, 210));
+    gloss.setColorAt(1, QColor(255, 255, 255, 0));
+    painter.save();
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(gloss);
+    painter.drawEllipse(spot, 0.34 * rx, 0.3 * ry);
+    painter.restore();
+}
 
 void drawBoard(QPainter& painter, const BoardView& view, const Position& pieces)
 {

@@ -7,6 +7,8 @@
 #include "model/types.h"
 #include "view/boardgeometry.h"
 
+#include <QPointF>
+
 class QPainter;
 
 namespace tavolux {
@@ -14,5 +16,10 @@ namespace tavolux {
 // Draws the board of `view` at (originX, originY) of the painter's device.
 // Pieces whose owner mark is 0 (out of play, or being dragged) are left out.
 void drawBoard(QPainter& painter, const BoardView& view, const Position& pieces);
+
+// One piece: an ellipse of half-axes rx x ry in the painter's brush with a
+// black outline and a small gloss in its upper-left part. The floating
+// piece windows use it too, so a piece looks the same wherever it is.
+void drawPiece(QPainter& painter, QPointF centre, int rx, int ry);
 
 } // namespace tavolux
