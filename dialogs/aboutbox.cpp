@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 namespace tavolux {
@@ -29,6 +30,10 @@ DialogUnits dialogUnits(const QFont& font)
     const QFontMetrics metrics(font);
     return {metrics.averageCharWidth() / 4.0, metrics.height() / 8.0};
 }
+
+// Columns of text a box shows without wrapping: the width of the texts
+// that come with the program.
+constexpr int TextColumns = 64;
 
 QFont boxFont()
 {
@@ -105,6 +110,8 @@ void AboutBox::addTextFile(QVBoxLayout* layout, const QString& fileName, const Q
     edit->setObjectName(objectName);
     edit->setReadOnly(true);
     edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    edit->setMinimumWidth(QFontMetrics(font()).horizontalAdvance(QString(TextColumns, QLatin1Char('0')))
+                          + edit->verticalScrollBar()->sizeHint().width() + 2 * edit->frameWidth() + 8);
     edit->setPlainText(QString::fromUtf8(readAboutText(QDir(folder_).filePath(fileName))));
     layout->addWidget(edit, 1);
 }

@@ -31,8 +31,10 @@ RulesWindow::RulesWindow(QWidget* owner) : QWidget(owner, Qt::Window)
 RulesWindow* RulesWindow::showFor(QWidget* owner)
 {
     auto* window = owner->findChild<RulesWindow*>(QStringLiteral("rulesWindow"), Qt::FindDirectChildrenOnly);
-    if (window == nullptr)
+    if (window == nullptr) {
         window = new RulesWindow(owner);
+        window->move(owner->frameGeometry().center() - window->rect().center());
+    }
     window->show();
     window->raise();
     window->activateWindow();
