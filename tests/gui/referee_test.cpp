@@ -5,9 +5,11 @@
 #include "referee/refereetext.h"
 #include "referee/refereewindow.h"
 
+#include <QApplication>
 #include <QCursor>
 #include <QGuiApplication>
 #include <QImage>
+#include <QMouseEvent>
 #include <QScreen>
 
 #include <gtest/gtest.h>
@@ -242,6 +244,26 @@ TEST_F(RefereeWindowTest, ALongTextStaysInsideTheHead)
         }
     }
     EXPECT_EQ(referee.line(2).size(), RefereeLineLength);
+}
+
+TEST_F(RefereeWindowTest, CanBeDraggedByItsCaptionOnly)
+{
+    referee.move(200, 100);
+    const QPoint onCaption(referee.width() / 2, referee.clientRect().top() / 2);
+    auto drag = [this](QPoint from, QPoint by) {
+        const QPoint global = referee.mapToGlobal(from);
+        QMouseEvent press(QEvent::MouseButtonPress, from, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&referee, &press);
+        QMouseEvent move(QEvent::MouseMove, from + by, global + by, Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&referee, &move);
+        QMouseEvent release(QEvent::MouseButtonRelease, from + by, global + by, Qt::LeftButton, Qt::NoButton,
+                            Qt::NoModifier);
+        QApplication::sendEvent(&referee, &release);
+    };
+    drag(onCaption, QPoint(30, 20));
+    EXPECT_EQ(referee.pos(), QPoint(230, 120));
+    drag(referee.face().eyeCentre[0] + referee.clientRect().topLeft(), QPoint(30, 20));
+    EXPECT_EQ(referee.pos(), QPoint(230, 120)) << "the face does not move the window";
 }
 
 } // namespace
