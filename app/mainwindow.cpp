@@ -7,7 +7,6 @@
 #include "referee/refereewindow.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>

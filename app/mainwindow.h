@@ -55,7 +55,6 @@ public:
 
     // Puts a prompt into the status line; returns the id shown before.
     int showPrompt(int id);
-    StatusPrompt& statusPrompt() { return prompt_; }
 
     // Places the referee beside the window: at 89 % of its width and 20 %
     // of its height, pushed left to stay inside the screen's work area.
