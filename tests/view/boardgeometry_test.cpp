@@ -48,14 +48,6 @@ TEST(HolePolar, TipsLieOnTheUnitCircleAtTheirAngles)
     EXPECT_TRUE(std::isfinite(holePolar()[60].angle));
 }
 
-TEST(HolePolar, AnglesStayInTheHalfOpenCircle)
-{
-    for (int h = 0; h < HoleCount; ++h) {
-        EXPECT_GT(holePolar()[h].angle, -Pi) << h;
-        EXPECT_LE(holePolar()[h].angle, Pi) << h;
-    }
-}
-
 // Every neighbour link of the board joins holes one pitch apart, in the
 // direction the link is named for: the model frame and the board's
 // topology describe the same star.
@@ -164,12 +156,3 @@ TEST(LayoutBoard, TurningByOneStepMovesEveryHoleSixtyDegrees)
     }
 }
 
-TEST(SetBoardArea, TakesTheFractionsOfTheClientArea)
-{
-    BoardView view;
-    setBoardArea(view, 800, 580);
-    EXPECT_EQ(view.width, 480);
-    EXPECT_EQ(view.height, 551);
-    EXPECT_EQ(view.originX, 20);
-    EXPECT_EQ(view.originY, 14);
-}

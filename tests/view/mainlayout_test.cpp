@@ -40,21 +40,6 @@ TEST(MainLayout, ValuesAreTruncatedSeparately)
     EXPECT_EQ(m.rowPitch, 199);
 }
 
-TEST(MainLayout, EverythingStaysInsideTheClientArea)
-{
-    for (int w : {1, 7, 320, 800, 1601, 3840}) {
-        for (int h : {1, 9, 240, 580, 1001, 2160}) {
-            const MainLayout m = computeMainLayout(w, h);
-            EXPECT_LE(m.boardLeft + m.boardWidth, w);
-            EXPECT_LE(m.boardTop + m.boardHeight, h);
-            EXPECT_LE(m.logoLeft + m.logoWidth, w);
-            EXPECT_LE(m.counterClockwiseButtonX + m.buttonWidth, w);
-            EXPECT_LE(m.buttonTop + m.buttonHeight, h);
-            EXPECT_LE(m.panelTop + 2 * m.rowPitch + m.pictureHeight, h) << w << "x" << h;
-        }
-    }
-}
-
 TEST(MinimumWindowSize, HalfTheScreenPlusAMenuBar)
 {
     const WindowSize s = minimumWindowSize(1600, 1000, 20);
