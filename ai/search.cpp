@@ -28,6 +28,7 @@ SearchResult MoveSearch::choose(const GameState& state, TieBreak& tieBreak)
     leaves_ = 0;
     bestKey_ = std::numeric_limits<int64_t>::min();
     bestCandidate_ = -1;
+    bestWhole_ = 0;
 
     // The depth follows the progress of the player who moved just before me.
     SearchResult result;

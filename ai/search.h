@@ -14,6 +14,7 @@
 // decides equal values.
 
 #include "ai/evaluation.h"
+#include "ai/linecache.h"
 #include "ai/searchboard.h"
 #include "model/gamestate.h"
 
@@ -63,9 +64,16 @@ private:
     void setBaseValues();
     void exploreCandidate(int index);
     void expand(int level, int score, int total);
+    void expandBeforeLast(int level, int score, int total);
+    int takenDestinations(int k, bool& taken, uint8_t* list, PieceSurvey* survey);
     void playLine(int k, int to, int level, int score, int total);
-    void scoreLastMoves(int score);
+    void scoreLastMoves(int score, int moved, int from, int to);
+    LastMoveSummary summariseLastMoves(int moved, int from, int to);
+    int countLastMoves(int moved, int from, int to);
+    bool mayReachBest(int score) const;
+    int firstDestinationDistance(int k, bool fresh);
     void scoreLeaf(int value);
+    void scoreLeaves(int value, int count);
 
     // The position being searched.
     const GameState* state_ = nullptr;
@@ -83,14 +91,22 @@ private:
     int myCount_ = 0;
     uint8_t myHole_[PieceCount] = {};
     uint8_t myPiece_[PieceCount] = {};
+    uint64_t positionKey_ = 0;  // of myHole_, for the line cache
     bool counted_[PieceCount] = {};  // among the ten pieces that the scores add up
     uint8_t lists_[4][BoardSlots] = {};
+    // The node before the last move of a four-move line: each piece's
+    // destinations there and what decides them.
+    PieceSurvey surveys_[PieceCount];
+    uint8_t beforeLast_[PieceCount][BoardSlots] = {};
+    int beforeLastCount_[PieceCount] = {};
+    LineCache cache_;
 
     // Stage 3: values found so far.
     TieBreak* tieBreak_ = nullptr;
     int current_ = 0;
     int base_ = 0;
     int64_t bestKey_ = 0;
+    int bestWhole_ = 0;          // the highest whole-number leaf value so far
     int bestCandidate_ = -1;
     uint64_t leaves_ = 0;
 };

@@ -13,15 +13,32 @@ struct Links {
     uint8_t land[DirectionCount];
 };
 
+// Only the jumps that stay on the board.
+struct Jumps {
+    uint8_t count;
+    uint8_t over[DirectionCount];
+    uint8_t land[DirectionCount];
+};
+
 struct LinkTable {
     Links hole[BoardSlots];
+    Jumps jumps[BoardSlots];
+    Footprint around[BoardSlots]; // neighbours and jump landings of a hole
     LinkTable()
     {
         auto slot = [](int h) { return static_cast<uint8_t>(h < 0 ? OffBoard : h); };
+        auto mark = [](Footprint& f, int h) { f.bits[h >> 6] |= uint64_t(1) << (h & 63); };
         for (int h = 0; h < BoardSlots; ++h)
             for (int d = 0; d < DirectionCount; ++d) {
                 hole[h].over[d] = h < HoleCount ? slot(neighbour(h, d)) : OffBoard;
                 hole[h].land[d] = h < HoleCount ? slot(jump(h, d)) : OffBoard;
+                mark(around[h], hole[h].over[d]);
+                mark(around[h], hole[h].land[d]);
+                if (hole[h].land[d] != OffBoard) {
+                    Jumps& j = jumps[h];
+                    j.over[j.count] = hole[h].over[d];
+                    j.land[j.count++] = hole[h].land[d];
+                }
             }
     }
 };
@@ -30,6 +47,25 @@ const LinkTable& links()
 {
     static const LinkTable table;
     return table;
+}
+
+void addAround(Footprint* seen, int hole)
+{
+    if (!seen)
+        return;
+    const Footprint& a = links().around[hole];
+    seen->bits[0] |= a.bits[0];
+    seen->bits[1] |= a.bits[1];
+}
+
+Footprint* startFootprint(Footprint* seen, int h)
+{
+    if (seen) {
+        *seen = Footprint{};
+        seen->bits[h >> 6] |= uint64_t(1) << (h & 63);
+        addAround(seen, h);
+    }
+    return seen;
 }
 
 struct DistanceTables {
@@ -42,6 +78,12 @@ struct DistanceTables {
                 const uint8_t d = onBoard ? static_cast<uint8_t>(holeDistance(h, TargetApex[p])) : Unreachable;
                 player[p].distance[h] = d;
                 player[p].stopDistance[h] = onBoard && mayStopOn(p, h) ? d : Unreachable;
+                player[p].nearer[h][0] = player[p].nearer[h][1] = OffBoard;
+                for (int dir = 0, n = 0; onBoard && dir < DirectionCount; ++dir) {
+                    const int next = neighbour(h, dir);
+                    if (next >= 0 && mayStopOn(p, next) && holeDistance(next, TargetApex[p]) < d && n < 2)
+                        player[p].nearer[h][n++] = static_cast<uint8_t>(next);
+                }
             }
     }
 };
@@ -70,8 +112,9 @@ void SearchBoard::clearLandings(int count)
         pieces_[landings_[i]] = 0;
 }
 
-int SearchBoard::destinations(int h, const TargetDistances& mover, uint8_t* out)
+int SearchBoard::destinations(int h, const TargetDistances& mover, uint8_t* out, Footprint* seen)
 {
+    startFootprint(seen, h);
     // The jump chains in the rules' depth-first order: each landing is marked
     // as occupied at once and followed before the next direction is tried.
     struct Frame {
@@ -94,6 +137,7 @@ int SearchBoard::destinations(int h, const TargetDistances& mover, uint8_t* out)
             continue;
         pieces_[land] = 1;
         landings_[landed++] = land;
+        addAround(seen, land);
         if (mover.stopDistance[land] != Unreachable)
             out[kept++] = land;
         stack[depth++] = {land, 0};
@@ -111,8 +155,9 @@ int SearchBoard::destinations(int h, const TargetDistances& mover, uint8_t* out)
 // Calls visit(hole) for every hole a piece on h can reach, steps first,
 // then the jump landings in no fixed order.
 template <class Visit>
-void SearchBoard::visitReachable(int h, Visit visit)
+void SearchBoard::visitReachable(int h, Visit visit, Footprint* seen)
 {
+    startFootprint(seen, h);
     const Links& start = links().hole[h];
     for (int d = 0; d < DirectionCount; ++d)
         if (pieces_[start.over[d]] == 0)
@@ -133,6 +178,7 @@ void SearchBoard::visitReachable(int h, Visit visit)
             pieces_[land] = 1;
             landings_[landed++] = land;
             todo[pending++] = land;
+            addAround(seen, land);
             visit(land);
         }
     }
@@ -156,6 +202,86 @@ int SearchBoard::nearerDestinations(int h, int limit, const TargetDistances& mov
         if (mover.stopDistance[hole] < limit)
             out[kept++] = hole;
     });
+    return kept;
+}
+
+void SearchBoard::startPosition()
+{
+    ++position_;
+    groups_ = 0;
+}
+
+void SearchBoard::searchGroup(uint8_t start, const TargetDistances& mover)
+{
+    const uint8_t group = static_cast<uint8_t>(groups_++);
+    int nearest = mover.stopDistance[start];
+    uint8_t todo[BoardSlots];
+    int pending = 0;
+    todo[pending++] = start;
+    groupSeen_[start] = position_;
+    groupOf_[start] = group;
+    while (pending > 0) {
+        const Jumps& j = links().jumps[todo[--pending]];
+        for (int d = 0; d < j.count; ++d) {
+            const uint8_t land = j.land[d];
+            if (pieces_[j.over[d]] == 0 || pieces_[land] != 0 || groupSeen_[land] == position_)
+                continue;
+            groupSeen_[land] = position_;
+            groupOf_[land] = group;
+            todo[pending++] = land;
+            if (mover.stopDistance[land] < nearest)
+                nearest = mover.stopDistance[land];
+        }
+    }
+    groupNearest_[group] = static_cast<uint8_t>(nearest);
+}
+
+bool SearchBoard::canJumpNearer(int h, const TargetDistances& mover) const
+{
+    const Jumps& j = links().jumps[h];
+    const int here = mover.distance[h];
+    for (int d = 0; d < j.count; ++d)
+        if (pieces_[j.over[d]] != 0 && pieces_[j.land[d]] == 0 && mover.stopDistance[j.land[d]] < here)
+            return true;
+    return false;
+}
+
+int SearchBoard::sharedNearestDistance(int h, const TargetDistances& mover)
+{
+    int nearest = Unreachable;
+    const Links& l = links().hole[h];
+    for (int d = 0; d < DirectionCount; ++d) {
+        const uint8_t over = l.over[d], land = l.land[d];
+        if (pieces_[over] == 0) {
+            if (mover.stopDistance[over] < nearest)
+                nearest = mover.stopDistance[over];
+            continue;
+        }
+        if (pieces_[land] != 0)
+            continue;
+        if (groupSeen_[land] != position_)
+            searchGroup(land, mover);
+        if (groupNearest_[groupOf_[land]] < nearest)
+            nearest = groupNearest_[groupOf_[land]];
+    }
+    return nearest;
+}
+
+int SearchBoard::survey(int h, int limit, const TargetDistances& mover, uint8_t* out, PieceSurvey& piece)
+{
+    int kept = 0, nearest = Unreachable;
+    visitReachable(
+        h,
+        [&](uint8_t hole) {
+            const int d = mover.stopDistance[hole];
+            if (d < limit)
+                out[kept++] = hole;
+            if (d < nearest)
+                nearest = d;
+        },
+        &piece.seen);
+    piece.nearest = static_cast<uint8_t>(nearest);
+    piece.firstKnown = false;
     return kept;
 }
 

@@ -16,13 +16,32 @@ constexpr int BoardSlots = 128;
 constexpr uint8_t OffBoard = 127;
 constexpr uint8_t Unreachable = 255;
 
-// Per player: each hole's step distance to the player's target tip, and the
-// same distance or Unreachable where the player may not stop.
+// Per player: each hole's step distance to the player's target tip, the
+// same distance or Unreachable where the player may not stop, and the (at
+// most two) neighbours one step nearer the tip where it may stop, OffBoard
+// for none.
 struct TargetDistances {
     uint8_t distance[BoardSlots];
     uint8_t stopDistance[BoardSlots];
+    uint8_t nearer[BoardSlots][2];
 };
 const TargetDistances& targetDistances(int player);
+
+// The holes whose occupancy a piece's destination search looked at: its own
+// hole and the neighbours and jump landings of every hole it reached. While
+// none of them changes, the piece's destinations stay the same.
+struct Footprint {
+    uint64_t bits[2] = {0, 0};
+    bool has(int hole) const { return (bits[hole >> 6] >> (hole & 63)) & 1; }
+};
+
+// What the search keeps of one piece at the node before a line's last move.
+struct PieceSurvey {
+    uint8_t nearest = Unreachable;  // least stopDistance of its destinations
+    uint8_t first = Unreachable;    // stopDistance of its first destination, once asked
+    bool firstKnown = false;
+    Footprint seen;
+};
 
 class SearchBoard {
 public:
@@ -37,20 +56,46 @@ public:
     // The destinations of a piece on hole h, as findDestinations lists them
     // (jump landings depth first, then steps), kept where the mover may
     // stop. Returns their number.
-    int destinations(int h, const TargetDistances& mover, uint8_t* out);
+    int destinations(int h, const TargetDistances& mover, uint8_t* out, Footprint* seen = nullptr);
     // The least stopDistance over the destinations of a piece on h;
     // Unreachable when it has none.
     int nearestDistance(int h, const TargetDistances& mover);
+    // nearestDistance for every piece of one position: the jump landings of
+    // all pieces form one graph of empty holes, so each group of landings
+    // joined by jumps is searched once and shared by the pieces that reach
+    // it. Call startPosition() after every change of the board.
+    void startPosition();
+    int sharedNearestDistance(int h, const TargetDistances& mover);
+
+    // Whether a single jump takes a piece on h nearer its target tip.
+    bool canJumpNearer(int h, const TargetDistances& mover) const;
+    // Whether a piece on h can step to a hole nearer its target tip.
+    bool canStepNearer(int h, const TargetDistances& mover) const
+    {
+        return pieces_[mover.nearer[h][0]] == 0 || pieces_[mover.nearer[h][1]] == 0;
+    }
+
     // The destinations whose stopDistance is below `limit`, in no fixed order.
     int nearerDestinations(int h, int limit, const TargetDistances& mover, uint8_t* out);
+    // nearerDestinations, and the piece's nearest distance and footprint.
+    int survey(int h, int limit, const TargetDistances& mover, uint8_t* out, PieceSurvey& piece);
 
 private:
     template <class Visit>
-    void visitReachable(int h, Visit visit);
+    void visitReachable(int h, Visit visit, Footprint* seen = nullptr);
     void clearLandings(int count);
+
+    void searchGroup(uint8_t start, const TargetDistances& mover);
 
     uint8_t pieces_[BoardSlots] = {};
     uint8_t landings_[BoardSlots] = {};
+    // Per hole: the position count when its group was searched, the group,
+    // and per group the least stopDistance in it.
+    uint32_t position_ = 0;
+    uint32_t groupSeen_[BoardSlots] = {};
+    uint8_t groupOf_[BoardSlots] = {};
+    uint8_t groupNearest_[BoardSlots] = {};
+    int groups_ = 0;
 };
 
 } // namespace tavolux

@@ -5,11 +5,38 @@
 
 #include "model/board.h"
 
+#include <algorithm>
+
 namespace tavolux {
 
 namespace {
+
 int scoreGain(bool counted, int from, int to) { return counted ? DistanceWeight[from] - DistanceWeight[to] : 0; }
+
+// Random keys per piece and hole for the line cache's position key.
+struct PositionKeys {
+    uint64_t key[PieceCount][BoardSlots];
+    PositionKeys()
+    {
+        uint64_t x = 0x9E3779B97F4A7C15u;
+        for (auto& piece : key)
+            for (uint64_t& k : piece) {
+                x += 0x9E3779B97F4A7C15u;
+                uint64_t z = x;
+                z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9u;
+                z = (z ^ (z >> 27)) * 0x94D049BB133111EBu;
+                k = z ^ (z >> 31);
+            }
+    }
+};
+
+uint64_t positionKey(int k, int hole)
+{
+    static const PositionKeys keys;
+    return keys.key[k][hole];
 }
+
+} // namespace
 
 // Sets up the candidate's predicted position (my first move and the best
 // reply of each other player) and walks every line that starts there.
@@ -33,10 +60,43 @@ void MoveSearch::exploreCandidate(int index)
         counted_[myCount_] = i >= first_ && i < first_ + PiecesPerPlayer;
         ++myCount_;
     }
+    positionKey_ = 0;
+    for (int k = 0; k < myCount_; ++k)
+        positionKey_ ^= positionKey(k, myHole_[k]);
+    cache_.clear();
     current_ = index;
     base_ = c.baseValue;
     c.bestLeaf = NoValue;
     expand(1, positionScore(pos, first_, me_), totalDistance(pos, first_, me_));
+}
+
+// The destinations of piece k that a node takes: every one that comes
+// nearer my target tip, and the first destination examined at the node
+// whatever it is. With a survey, also notes what decides them.
+int MoveSearch::takenDestinations(int k, bool& taken, uint8_t* list, PieceSurvey* survey)
+{
+    const int h = myHole_[k];
+    const int from = mine_->distance[h];
+    if (taken) {
+        return survey ? board_.survey(h, from, *mine_, list, *survey)
+                      : board_.nearerDestinations(h, from, *mine_, list);
+    }
+    const int count = board_.destinations(h, *mine_, list, survey ? &survey->seen : nullptr);
+    if (survey) {
+        survey->nearest = Unreachable;
+        for (int n = 0; n < count; ++n)
+            survey->nearest = std::min(survey->nearest, mine_->stopDistance[list[n]]);
+        survey->first = count > 0 ? mine_->stopDistance[list[0]] : Unreachable;
+        survey->firstKnown = true;
+    }
+    if (count == 0)
+        return 0;
+    taken = true;
+    int kept = 1;
+    for (int n = 1; n < count; ++n)
+        if (mine_->distance[list[n]] < from)
+            list[kept++] = list[n];
+    return kept;
 }
 
 // A node above the last move of a line: every move of mine that comes
@@ -44,30 +104,32 @@ void MoveSearch::exploreCandidate(int index)
 void MoveSearch::expand(int level, int score, int total)
 {
     if (level == depth_ - 1) {
-        scoreLastMoves(score);
+        scoreLastMoves(score, -1, 0, 0);
+        return;
+    }
+    if (level == depth_ - 2) {
+        expandBeforeLast(level, score, total);
         return;
     }
     uint8_t* list = lists_[level];
     bool taken = false;
     for (int k = 0; k < myCount_; ++k) {
-        const int h = myHole_[k];
-        int count;
-        if (taken) {
-            count = board_.nearerDestinations(h, mine_->distance[h], *mine_, list);
-        } else {
-            count = board_.destinations(h, *mine_, list);
-            if (count == 0)
-                continue;
-            taken = true;
-            int kept = 1;
-            for (int n = 1; n < count; ++n)
-                if (mine_->distance[list[n]] < mine_->distance[h])
-                    list[kept++] = list[n];
-            count = kept;
-        }
+        const int count = takenDestinations(k, taken, list, nullptr);
         for (int n = 0; n < count; ++n)
             playLine(k, list[n], level, score, total);
     }
+}
+
+// The node before the last move: every piece is surveyed first, so that the
+// last moves need to search again only the pieces a move can affect.
+void MoveSearch::expandBeforeLast(int level, int score, int total)
+{
+    bool taken = false;
+    for (int k = 0; k < myCount_; ++k)
+        beforeLastCount_[k] = takenDestinations(k, taken, beforeLast_[k], &surveys_[k]);
+    for (int k = 0; k < myCount_; ++k)
+        for (int n = 0; n < beforeLastCount_[k]; ++n)
+            playLine(k, beforeLast_[k][n], level, score, total);
 }
 
 // Moves piece k to `to` as the next move of the line; the line ends there
@@ -82,54 +144,163 @@ void MoveSearch::playLine(int k, int to, int level, int score, int total)
         scoreLeaf(nextScore + base_);
         return;
     }
+    const uint64_t change = positionKey(k, from) ^ positionKey(k, to);
     board_.move(from, to);
     myHole_[k] = static_cast<uint8_t>(to);
-    expand(level + 1, nextScore, nextTotal);
+    positionKey_ ^= change;
+    if (level == depth_ - 2)
+        scoreLastMoves(nextScore, k, from, to);
+    else
+        expand(level + 1, nextScore, nextTotal);
+    positionKey_ ^= change;
     myHole_[k] = static_cast<uint8_t>(from);
     board_.move(to, from);
 }
 
-// The last move of a line: per piece only its move that comes nearest the
-// target tip, or, for the first piece that can move at all, its first
-// destination when none comes nearer.
-void MoveSearch::scoreLastMoves(int score)
+// The last move of a line. When the node follows a survey (piece `moved`
+// went from `from` to `to`), its outcome may already be in the line cache.
+// A node that cannot reach the best value so far is only counted.
+void MoveSearch::scoreLastMoves(int score, int moved, int from, int to)
 {
-    bool taken = false;
-    for (int k = 0; k < myCount_; ++k) {
-        const int h = myHole_[k];
-        const int from = mine_->distance[h];
-        int to = board_.nearestDistance(h, *mine_);
-        if (to == Unreachable)
-            continue;
-        if (!taken) {
-            taken = true;
-            if (to >= from) {
-                uint8_t* list = lists_[depth_ - 1];
-                board_.destinations(h, *mine_, list);
-                to = mine_->distance[list[0]];
-            }
-        } else if (to >= from) {
-            continue;
-        }
-        scoreLeaf(score + scoreGain(counted_[k], from, to) + base_);
+    const bool valued = mayReachBest(score);
+    const bool cached = moved >= 0;
+    const LastMoveSummary* known = cached ? cache_.find(positionKey_, myHole_, myCount_) : nullptr;
+    LastMoveSummary s;
+    if (known) {
+        s = *known;
+    } else if (valued) {
+        s = summariseLastMoves(moved, from, to);
+    } else {
+        s.leaves = static_cast<uint8_t>(countLastMoves(moved, from, to));
     }
+    if (cached && !known)
+        cache_.store(positionKey_, myHole_, myCount_, s);
+    if (!valued || !s.valued) {
+        leaves_ += s.leaves;
+        return;
+    }
+    scoreLeaves(score + s.bestGain + base_, s.atBest);
+    leaves_ += s.leaves - s.atBest;
 }
 
-// A leaf worth value + draw / 32767: it replaces the best one only when
-// strictly greater, so the random term is drawn only when it could matter.
-void MoveSearch::scoreLeaf(int value)
+// Whether a last move from a node with this score could give a leaf worth
+// at least the best whole-number value so far. No move gains more than the
+// weight of the hole its piece leaves. The leaves of a node that cannot
+// could neither win nor tie.
+bool MoveSearch::mayReachBest(int score) const
 {
-    ++leaves_;
+    if (bestCandidate_ < 0)
+        return true;
+    int most = 0;
+    for (int k = 0; k < myCount_; ++k)
+        if (counted_[k])
+            most = std::max(most, DistanceWeight[mine_->distance[myHole_[k]]]);
+    return score + base_ + most >= bestWhole_;
+}
+
+// Per piece only its move that comes nearest the target tip, or, for the
+// first piece that can move at all, its first destination when none comes
+// nearer. After a survey, the pieces whose footprint holds neither changed
+// hole keep their surveyed destinations. The leaves below the best gain are
+// only counted: they belong to the same first move as the best ones and
+// cannot make another first move win.
+LastMoveSummary MoveSearch::summariseLastMoves(int moved, int from, int to)
+{
+    LastMoveSummary s;
+    s.valued = true;
+    bool taken = false;
+    board_.startPosition();
+    for (int k = 0; k < myCount_; ++k) {
+        const PieceSurvey& before = surveys_[k];
+        const bool fresh = moved < 0 || k == moved || before.seen.has(from) || before.seen.has(to);
+        const int h = myHole_[k];
+        int nearest = fresh ? board_.sharedNearestDistance(h, *mine_) : before.nearest;
+        if (nearest == Unreachable)
+            continue;
+        const int here = mine_->distance[h];
+        if (!taken) {
+            taken = true;
+            if (nearest >= here)
+                nearest = firstDestinationDistance(k, fresh);
+        } else if (nearest >= here) {
+            continue;
+        }
+        const int gain = scoreGain(counted_[k], here, nearest);
+        if (s.leaves == 0 || gain > s.bestGain) {
+            s.bestGain = static_cast<int16_t>(gain);
+            s.atBest = 0;
+        }
+        s.atBest += gain == s.bestGain;
+        ++s.leaves;
+    }
+    return s;
+}
+
+// The number of leaves of a last move: one per piece that can come nearer
+// its target tip, and one for the first piece that can move at all.
+int MoveSearch::countLastMoves(int moved, int from, int to)
+{
+    int leaves = 0;
+    bool taken = false;
+    board_.startPosition();
+    for (int k = 0; k < myCount_; ++k) {
+        const PieceSurvey& before = surveys_[k];
+        const bool fresh = moved < 0 || k == moved || before.seen.has(from) || before.seen.has(to);
+        const int h = myHole_[k];
+        const int here = mine_->distance[h];
+        int nearest = before.nearest;
+        if (fresh && (board_.canStepNearer(h, *mine_) || board_.canJumpNearer(h, *mine_)))
+            nearest = 0;
+        else if (fresh)
+            nearest = board_.sharedNearestDistance(h, *mine_);
+        if (nearest == Unreachable)
+            continue;
+        leaves += !taken || nearest < here;
+        taken = true;
+    }
+    return leaves;
+}
+
+// The target distance of piece k's first destination in the rules' order.
+int MoveSearch::firstDestinationDistance(int k, bool fresh)
+{
+    PieceSurvey& before = surveys_[k];
+    if (!fresh && before.firstKnown)
+        return before.first;
+    uint8_t* list = lists_[depth_ - 1];
+    board_.destinations(myHole_[k], *mine_, list);
+    const int first = mine_->stopDistance[list[0]];
+    if (!fresh) {
+        before.first = static_cast<uint8_t>(first);
+        before.firstKnown = true;
+    }
+    return first;
+}
+
+void MoveSearch::scoreLeaf(int value) { scoreLeaves(value, 1); }
+
+// `count` leaves worth value + draw / 32767 each: a leaf replaces the best
+// one only when strictly greater, so the random term is drawn only when it
+// could matter.
+void MoveSearch::scoreLeaves(int value, int count)
+{
+    if (count == 0)
+        return;
+    leaves_ += count;
     Candidate& c = candidates_[current_];
     if (value > c.bestLeaf)
         c.bestLeaf = value;
+    if (bestCandidate_ < 0 || value > bestWhole_)
+        bestWhole_ = value;
     const int64_t scaled = int64_t(value) * TieBreak::Scale;
     if (scaled + TieBreak::Scale <= bestKey_)
         return;
-    const int64_t key = scaled + tieBreak_->draw();
-    if (key > bestKey_) {
-        bestKey_ = key;
-        bestCandidate_ = current_;
+    for (int i = 0; i < count; ++i) {
+        const int64_t key = scaled + tieBreak_->draw();
+        if (key > bestKey_) {
+            bestKey_ = key;
+            bestCandidate_ = current_;
+        }
     }
 }
 

@@ -5,6 +5,7 @@
 #include "cli/ai_commands.h"
 #include "cli/common.h"
 #include "model/game.h"
+#include "model/savefile.h"
 
 #include <iostream>
 #include <memory>
@@ -47,13 +48,22 @@ public:
 
 // Plays computer turns until the limit, then hands every seat to a person,
 // which makes the turn cycle stop and wait.
+// With a folder to save into, writes the position before each turn there as
+// turn-T.tvx first.
 class LimitedTurns : public ComputerTurn {
 public:
-    LimitedTurns(ComputerPlayer& player, long limit) : player_(player), left_(limit) {}
+    LimitedTurns(ComputerPlayer& player, long limit, std::string saveDir)
+        : player_(player), left_(limit), saveDir_(std::move(saveDir))
+    {
+    }
     bool stopped() const { return left_ <= 0; }
+    bool saveFailed() const { return saveFailed_; }
 
     void play(Game& game, GameUi& ui) override
     {
+        ++turn_;
+        if (!saveDir_.empty() && !saveGameFile(saveDir_ + "/turn-" + std::to_string(turn_) + ".tvx", game.state))
+            saveFailed_ = true;
         player_.play(game, ui);
         if (--left_ > 0)
             return;
@@ -64,6 +74,9 @@ public:
 private:
     ComputerPlayer& player_;
     long left_;
+    std::string saveDir_;
+    long turn_ = 0;
+    bool saveFailed_ = false;
 };
 
 // "L,H;L,H;L,H": each player's styles toward the lower and the higher other.
@@ -91,6 +104,7 @@ struct SelfPlayOptions {
     bool random = true;
     std::optional<uint32_t> seed;
     long maxTurns = 5000;
+    std::string saveDir;
 };
 
 // Fills `out` from the arguments; returns an error text, empty when fine.
@@ -120,6 +134,8 @@ std::string parseSelfPlay(const std::vector<std::string>& args, SelfPlayOptions&
             if (!limit)
                 return "--max-turns takes a number 1..1000000";
             out.maxTurns = *limit;
+        } else if (a == "--save" && hasValue) {
+            out.saveDir = args[++i];
         } else {
             return "unexpected argument '" + a + "' (see --help)";
         }
@@ -133,7 +149,7 @@ int selfplayCommand(const std::vector<std::string>& args)
 {
     if (wantsHelp(args)) {
         std::cout << "usage: tavolux-cli selfplay [--active A,B,C] [--styles L,H;L,H;L,H]\n"
-                     "                            [--no-random] [--seed N] [--max-turns N]\n"
+                     "                            [--no-random] [--seed N] [--max-turns N] [--save DIR]\n"
                      "  Plays a game among computer players from the opening, going on\n"
                      "  when a player finishes and two are left. One line per move:\n"
                      "    turn: T player: P piece: K from: A to: B path: h h ...\n"
@@ -142,7 +158,8 @@ int selfplayCommand(const std::vector<std::string>& args)
                      "  --active: three 0/1 flags (default 1,1,1). --styles: per player the\n"
                      "  styles toward the lower and the higher other player, 0 Friendly,\n"
                      "  1 Neutral, 2 Hostile (default the start-up ones). --no-random leaves\n"
-                     "  out the random term; --seed N makes the game repeatable.\n";
+                     "  out the random term; --seed N makes the game repeatable. --save DIR\n"
+                     "  writes the position before each turn T as DIR/turn-T.tvx.\n";
         return ExitOk;
     }
     SelfPlayOptions options;
@@ -154,7 +171,7 @@ int selfplayCommand(const std::vector<std::string>& args)
     player->setRandom(options.random);
     if (options.seed)
         player->useSeed(*options.seed);
-    LimitedTurns turns(*player, options.maxTurns);
+    LimitedTurns turns(*player, options.maxTurns, options.saveDir);
     SelfPlayUi ui;
     Game game(ui, &turns);
     ui.game = &game;
@@ -170,6 +187,10 @@ int selfplayCommand(const std::vector<std::string>& args)
     if (turns.stopped() && !game.state.gameOver)
         std::cout << "stopped: max-turns\n";
     std::cout << "turns: " << ui.turns << "\n";
+    if (turns.saveFailed()) {
+        std::cerr << "tavolux-cli: cannot write the positions into " << options.saveDir << "\n";
+        return ExitBadFile;
+    }
     return ExitOk;
 }
 
