@@ -34,7 +34,7 @@ QRegion roundedRectRegion(const QRect& r, int cornerWidth, int cornerHeight)
     return region;
 }
 
-constexpr int MinimumTextSize = 8;
+constexpr int MinimumTextSize = 9;
 
 QFont captionFont()
 {
@@ -244,14 +244,15 @@ void RefereeWindow::paintEyes(QPainter& p) const
 
 void RefereeWindow::paintText(QPainter& p) const
 {
-    const QFont font = fittedTextFont();
-    const QFontMetrics metrics(font);
-    p.setFont(font);
     p.setPen(Qt::white);
+    const QFont nominal = nominalTextFont();
     for (int i = 0; i < RefereeLineCount; ++i) {
+        const QFont font = fittedLineFont(i, nominal);
+        const QFontMetrics metrics(font);
         const QRect lineRect(client_.left(), lineTop(i), client_.width(), face_.linePitch);
-        const QString text = metrics.elidedText(text_.line(i), Qt::ElideRight, lineRoom(i, metrics));
-        p.drawText(lineRect, Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine, text);
+        p.setFont(font);
+        p.drawText(lineRect, Qt::AlignCenter | Qt::TextSingleLine,
+                   metrics.elidedText(text_.line(i), Qt::ElideRight, lineRoom(i, metrics)));
     }
 }
 
@@ -263,13 +264,12 @@ int RefereeWindow::lineTop(int line) const
 // The width across the head where a line is written, less a small margin.
 int RefereeWindow::lineRoom(int line, const QFontMetrics& metrics) const
 {
-    const int top = lineTop(line);
+    const int top = lineTop(line) + (face_.linePitch - metrics.height()) / 2;
     return qMin(shapeWidthAt(top), shapeWidthAt(top + metrics.height() - 1)) - 8;
 }
 
-// The bold face at the height of one line pitch, made smaller (down to a
-// size still easy to read) when a line would not fit across the head.
-QFont RefereeWindow::fittedTextFont() const
+// A bold face as high as one line pitch.
+QFont RefereeWindow::nominalTextFont() const
 {
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setBold(true);
@@ -277,11 +277,19 @@ QFont RefereeWindow::fittedTextFont() const
     font.setPixelSize(size);
     while (size > MinimumTextSize && QFontMetrics(font).height() > face_.linePitch)
         font.setPixelSize(--size);
-    for (int i = 0; i < RefereeLineCount; ++i) {
-        while (size > MinimumTextSize
-               && QFontMetrics(font).horizontalAdvance(text_.line(i)) > lineRoom(i, QFontMetrics(font)))
-            font.setPixelSize(--size);
-    }
+    return font;
+}
+
+// The nominal face, made smaller (down to a size still easy to read) when
+// the line would not fit across the head; what still does not fit is cut
+// with an ellipsis when drawn.
+QFont RefereeWindow::fittedLineFont(int line, const QFont& nominal) const
+{
+    QFont font = nominal;
+    int size = font.pixelSize();
+    while (size > MinimumTextSize
+           && QFontMetrics(font).horizontalAdvance(text_.line(line)) > lineRoom(line, QFontMetrics(font)))
+        font.setPixelSize(--size);
     return font;
 }
 

@@ -64,7 +64,8 @@ private:
     void aimPupils(QPoint pointer);
     QRect eyesRect() const;
     QRect textRect() const;
-    QFont fittedTextFont() const;
+    QFont nominalTextFont() const;
+    QFont fittedLineFont(int line, const QFont& nominal) const;
     int lineTop(int line) const;
     int lineRoom(int line, const QFontMetrics& metrics) const;
     int shapeWidthAt(int y) const;
