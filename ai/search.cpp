@@ -41,8 +41,16 @@ SearchResult MoveSearch::choose(const GameState& state, TieBreak& tieBreak)
     if (finished)
         return result;
     setBaseValues();
-    for (int c = used_ - 1; c >= 0; --c)
-        exploreCandidate(c);
+    // Candidates that promise most go first, so that the best value rises
+    // early and more last moves need only be counted. The order does not
+    // change the outcome: see chosenCandidate().
+    int order[MaxCandidates];
+    for (int c = 0; c < used_; ++c)
+        order[c] = used_ - 1 - c;
+    auto promise = [this](int c) { return candidates_[c].baseValue + candidates_[c].replyBest[me_]; };
+    std::stable_sort(order, order + used_, [&](int a, int b) { return promise(a) > promise(b); });
+    for (int i = 0; i < used_; ++i)
+        exploreCandidate(order[i]);
 
     result.leaves = leaves_;
     if (bestCandidate_ < 0) {
@@ -50,11 +58,26 @@ SearchResult MoveSearch::choose(const GameState& state, TieBreak& tieBreak)
         return result;
     }
     result.found = true;
-    result.move = candidates_[bestCandidate_].move;
+    result.move = candidates_[chosenCandidate()].move;
     result.best = NoValue;
     for (int c = 0; c < used_; ++c)
         result.best = std::max(result.best, candidates_[c].bestLeaf);
     return result;
+}
+
+// The rules walk the candidates from the last to the first and keep the
+// first leaf of the highest value. Without the random term every tied leaf
+// has the same value, so that is the last candidate with the best leaf;
+// with it, the leaf with the highest draw, whatever the order.
+int MoveSearch::chosenCandidate() const
+{
+    if (tieBreak_->enabled())
+        return bestCandidate_;
+    int best = 0;
+    for (int c = 0; c < used_; ++c)
+        if (candidates_[c].bestLeaf >= candidates_[best].bestLeaf)
+            best = c;
+    return best;
 }
 
 std::vector<FirstMove> MoveSearch::tiedMoves() const

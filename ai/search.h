@@ -68,9 +68,12 @@ private:
     int takenDestinations(int k, bool& taken, uint8_t* list, PieceSurvey* survey);
     void playLine(int k, int to, int level, int score, int total);
     void scoreLastMoves(int score, int moved, int from, int to);
-    LastMoveSummary summariseLastMoves(int moved, int from, int to);
-    int countLastMoves(int moved, int from, int to);
-    bool mayReachBest(int score) const;
+    void prepareLastMoves();
+    uint32_t changedPieces(int moved, int from, int to) const;
+    LastMoveSummary summariseLastMoves(uint32_t changed);
+    int countLastMoves(uint32_t changed);
+    bool mayReachBest(int score, uint32_t changed) const;
+    int chosenCandidate() const;
     int firstDestinationDistance(int k, bool fresh);
     void scoreLeaf(int value);
     void scoreLeaves(int value, int count);
@@ -97,6 +100,8 @@ private:
     // The node before the last move of a four-move line: each piece's
     // destinations there and what decides them.
     PieceSurvey surveys_[PieceCount];
+    uint32_t advancing_ = 0;  // pieces (as bits) that can come nearer
+    uint32_t movable_ = 0;    // pieces that can move at all
     uint8_t beforeLast_[PieceCount][BoardSlots] = {};
     int beforeLastCount_[PieceCount] = {};
     LineCache cache_;

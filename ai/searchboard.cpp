@@ -211,6 +211,7 @@ void SearchBoard::startPosition()
     groups_ = 0;
 }
 
+// Floods the group of landings joined to `start` by jumps.
 void SearchBoard::searchGroup(uint8_t start, const TargetDistances& mover)
 {
     const uint8_t group = static_cast<uint8_t>(groups_++);
@@ -220,17 +221,18 @@ void SearchBoard::searchGroup(uint8_t start, const TargetDistances& mover)
     todo[pending++] = start;
     groupSeen_[start] = position_;
     groupOf_[start] = group;
+    // The tests mispredict often, so the loop is written without branches.
     while (pending > 0) {
         const Jumps& j = links().jumps[todo[--pending]];
         for (int d = 0; d < j.count; ++d) {
             const uint8_t land = j.land[d];
-            if (pieces_[j.over[d]] == 0 || pieces_[land] != 0 || groupSeen_[land] == position_)
-                continue;
-            groupSeen_[land] = position_;
-            groupOf_[land] = group;
-            todo[pending++] = land;
-            if (mover.stopDistance[land] < nearest)
-                nearest = mover.stopDistance[land];
+            const bool fresh = (pieces_[j.over[d]] != 0) & (pieces_[land] == 0) & (groupSeen_[land] != position_);
+            groupSeen_[land] = fresh ? position_ : groupSeen_[land];
+            groupOf_[land] = fresh ? group : groupOf_[land];
+            todo[pending] = land;
+            pending += fresh;
+            const int d2 = fresh ? mover.stopDistance[land] : Unreachable;
+            nearest = d2 < nearest ? d2 : nearest;
         }
     }
     groupNearest_[group] = static_cast<uint8_t>(nearest);

@@ -127,6 +127,7 @@ void MoveSearch::expandBeforeLast(int level, int score, int total)
     bool taken = false;
     for (int k = 0; k < myCount_; ++k)
         beforeLastCount_[k] = takenDestinations(k, taken, beforeLast_[k], &surveys_[k]);
+    prepareLastMoves();
     for (int k = 0; k < myCount_; ++k)
         for (int n = 0; n < beforeLastCount_[k]; ++n)
             playLine(k, beforeLast_[k][n], level, score, total);
@@ -162,20 +163,20 @@ void MoveSearch::playLine(int k, int to, int level, int score, int total)
 // A node that cannot reach the best value so far is only counted.
 void MoveSearch::scoreLastMoves(int score, int moved, int from, int to)
 {
-    const bool valued = mayReachBest(score);
     const bool cached = moved >= 0;
-    const LastMoveSummary* known = cached ? cache_.find(positionKey_, myHole_, myCount_) : nullptr;
     LastMoveSummary s;
-    if (known) {
+    if (const LastMoveSummary* known = cached ? cache_.find(positionKey_, myHole_, myCount_) : nullptr) {
         s = *known;
-    } else if (valued) {
-        s = summariseLastMoves(moved, from, to);
     } else {
-        s.leaves = static_cast<uint8_t>(countLastMoves(moved, from, to));
+        const uint32_t changed = changedPieces(moved, from, to);
+        if (mayReachBest(score, changed))
+            s = summariseLastMoves(changed);
+        else
+            s.leaves = static_cast<uint8_t>(countLastMoves(changed));
+        if (cached)
+            cache_.store(positionKey_, myHole_, myCount_, s);
     }
-    if (cached && !known)
-        cache_.store(positionKey_, myHole_, myCount_, s);
-    if (!valued || !s.valued) {
+    if (!s.valued) {
         leaves_ += s.leaves;
         return;
     }
@@ -183,38 +184,67 @@ void MoveSearch::scoreLastMoves(int score, int moved, int from, int to)
     leaves_ += s.leaves - s.atBest;
 }
 
+// What every last move after this node can take from the survey: which
+// pieces can move at all and which can come nearer.
+void MoveSearch::prepareLastMoves()
+{
+    advancing_ = movable_ = 0;
+    for (int k = 0; k < myCount_; ++k) {
+        const int nearest = surveys_[k].nearest;
+        movable_ |= uint32_t(nearest != Unreachable) << k;
+        advancing_ |= uint32_t(nearest < mine_->distance[myHole_[k]]) << k;
+    }
+}
+
+// The pieces (as bits) whose destinations must be searched again: all of
+// them without a survey, else the moved one and those whose footprint holds
+// the hole it left or the hole it took.
+uint32_t MoveSearch::changedPieces(int moved, int from, int to) const
+{
+    if (moved < 0)
+        return myCount_ == 32 ? ~0u : (1u << myCount_) - 1;
+    uint32_t changed = 1u << moved;
+    for (int k = 0; k < myCount_; ++k)
+        changed |= uint32_t(surveys_[k].seen.has(from) | surveys_[k].seen.has(to)) << k;
+    return changed;
+}
+
 // Whether a last move from a node with this score could give a leaf worth
-// at least the best whole-number value so far. No move gains more than the
-// weight of the hole its piece leaves. The leaves of a node that cannot
-// could neither win nor tie.
-bool MoveSearch::mayReachBest(int score) const
+// at least the best whole-number value so far. An unchanged piece gains
+// what its survey says; a changed one at most the weight of the hole it
+// leaves. The leaves of a node that cannot could neither win nor tie.
+bool MoveSearch::mayReachBest(int score, uint32_t changed) const
 {
     if (bestCandidate_ < 0)
         return true;
     int most = 0;
-    for (int k = 0; k < myCount_; ++k)
-        if (counted_[k])
-            most = std::max(most, DistanceWeight[mine_->distance[myHole_[k]]]);
+    for (int k = 0; k < myCount_; ++k) {
+        if (!counted_[k])
+            continue;
+        const int weight = DistanceWeight[mine_->distance[myHole_[k]]];
+        if (changed >> k & 1)
+            most = std::max(most, weight);
+        else if (advancing_ >> k & 1)
+            most = std::max(most, weight - DistanceWeight[surveys_[k].nearest]);
+    }
     return score + base_ + most >= bestWhole_;
 }
 
 // Per piece only its move that comes nearest the target tip, or, for the
 // first piece that can move at all, its first destination when none comes
-// nearer. After a survey, the pieces whose footprint holds neither changed
-// hole keep their surveyed destinations. The leaves below the best gain are
-// only counted: they belong to the same first move as the best ones and
-// cannot make another first move win.
-LastMoveSummary MoveSearch::summariseLastMoves(int moved, int from, int to)
+// nearer. Unchanged pieces keep their surveyed destinations. The leaves
+// below the best gain are only counted: they belong to the same first move
+// as the best ones and cannot make another first move win.
+LastMoveSummary MoveSearch::summariseLastMoves(uint32_t changed)
 {
     LastMoveSummary s;
     s.valued = true;
     bool taken = false;
     board_.startPosition();
     for (int k = 0; k < myCount_; ++k) {
-        const PieceSurvey& before = surveys_[k];
-        const bool fresh = moved < 0 || k == moved || before.seen.has(from) || before.seen.has(to);
+        const bool fresh = changed >> k & 1;
         const int h = myHole_[k];
-        int nearest = fresh ? board_.sharedNearestDistance(h, *mine_) : before.nearest;
+        int nearest = fresh ? board_.sharedNearestDistance(h, *mine_) : surveys_[k].nearest;
         if (nearest == Unreachable)
             continue;
         const int here = mine_->distance[h];
@@ -237,28 +267,24 @@ LastMoveSummary MoveSearch::summariseLastMoves(int moved, int from, int to)
 }
 
 // The number of leaves of a last move: one per piece that can come nearer
-// its target tip, and one for the first piece that can move at all.
-int MoveSearch::countLastMoves(int moved, int from, int to)
+// its target tip, and one for the first piece that can move at all when it
+// cannot. Unchanged pieces are counted from the survey.
+int MoveSearch::countLastMoves(uint32_t changed)
 {
-    int leaves = 0;
-    bool taken = false;
+    uint32_t advancing = advancing_ & ~changed;
+    uint32_t movable = movable_ & ~changed;
     board_.startPosition();
-    for (int k = 0; k < myCount_; ++k) {
-        const PieceSurvey& before = surveys_[k];
-        const bool fresh = moved < 0 || k == moved || before.seen.has(from) || before.seen.has(to);
+    for (uint32_t bits = changed; bits != 0; bits &= bits - 1) {
+        const int k = __builtin_ctz(bits);
         const int h = myHole_[k];
-        const int here = mine_->distance[h];
-        int nearest = before.nearest;
-        if (fresh && (board_.canStepNearer(h, *mine_) || board_.canJumpNearer(h, *mine_)))
-            nearest = 0;
-        else if (fresh)
+        int nearest = 0;
+        if (!board_.canStepNearer(h, *mine_) && !board_.canJumpNearer(h, *mine_))
             nearest = board_.sharedNearestDistance(h, *mine_);
-        if (nearest == Unreachable)
-            continue;
-        leaves += !taken || nearest < here;
-        taken = true;
+        advancing |= uint32_t(nearest < mine_->distance[h]) << k;
+        movable |= uint32_t(nearest != Unreachable) << k;
     }
-    return leaves;
+    const uint32_t first = movable & (0u - movable);
+    return __builtin_popcount(advancing) + ((first & ~advancing) != 0);
 }
 
 // The target distance of piece k's first destination in the rules' order.
