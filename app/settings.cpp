@@ -45,7 +45,7 @@ QSize frameExtra(const QWidget& window)
 
 // Corrects a window's inner size once the window manager has reported the
 // frame, so that the frame and the inside together get the wanted outer
-// size; goes away then, or as soon as someone else has resized the window.
+// size, and goes away then.
 class OuterSizeKeeper : public QObject {
 public:
     OuterSizeKeeper(QWidget& window, QSize outer) : QObject(&window), window_(window), outer_(outer)
@@ -59,12 +59,10 @@ public:
     {
         if (event->type() != QEvent::Move && event->type() != QEvent::Resize)
             return false;
-        if (!window_.isVisible())
+        // A window shown maximised gets its normal size when it is restored;
+        // a window someone has resized meanwhile is left as it is.
+        if (!window_.isVisible() || window_.windowState() != Qt::WindowNoState || window_.size() != outer_)
             return false;
-        if (window_.windowState() != Qt::WindowNoState || window_.size() != outer_) {
-            finish();
-            return false;
-        }
         const QSize extra = frameExtra(window_);
         if (extra.isNull())
             return false;
