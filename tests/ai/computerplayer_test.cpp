@@ -1,1 +1,118 @@
+// A computer player's turn as the game runs it, and whole games among
+// computer players through the game's turn cycle.
+
+#include "ai/computerplayer.h"
+#include "model/board.h"
+#include "selfplay_positions.h"
+#include "tests/fake_ui.h"
+
 #include <gtest/gtest.h>
+
+#include <memory>
+#include <set>
+
+namespace tavolux::testing {
+namespace {
+
+// Notes the moving piece's owner mark while it is shown travelling.
+class WatchingUi : public FakeUi {
+public:
+    using FakeUi::FakeUi;
+    uint32_t ownerWhileShown = 99;
+    void animateMove(int piece, int start, const int* path, int length) override
+    {
+        ownerWhileShown = game->state.pieces[piece].owner;
+        FakeUi::animateMove(piece, start, path, length);
+    }
+    const Game* game = nullptr;
+};
+
+class ComputerTurnTest : public ::testing::Test {
+protected:
+    ComputerTurnTest() : game(ui, player.get())
+    {
+        ui.attach(&game.state);
+        ui.game = &game;
+        game.state.noGameStarted = 0;
+        placeStartingPieces(game.state);
+        game.state.playerToMove = 1;
+        player->useSeed(7);
+    }
+    std::unique_ptr<ComputerPlayer> player = std::make_unique<ComputerPlayer>();
+    WatchingUi ui;
+    Game game;
+};
+
+TEST_F(ComputerTurnTest, ThinksMovesOnePieceAndPassesTheTurn)
+{
+    game.state.slots[1].name = "100% Silicon";
+    const Position before = game.state.pieces;
+    player->play(game, ui);
+
+    int moved = 0;
+    for (int i = 0; i < PieceCount; ++i)
+        moved += before[i] != game.state.pieces[i];
+    EXPECT_EQ(moved, 1);
+    const FirstMove m = player->lastSearch().move;
+    EXPECT_EQ(game.state.pieces[m.piece].hole, m.hole);
+    EXPECT_EQ(game.state.pieces[m.piece].owner, OwnerMark[1]);
+    EXPECT_EQ(ui.ownerWhileShown, 0u);
+    EXPECT_EQ(game.state.playerToMove, 2);
+
+    const std::vector<std::string> expected = {
+        "referee 100% Silicon/Computer AI is/thinking....../", "busy",
+        "animate " + std::to_string(m.piece) + " " + std::to_string(before[m.piece].hole) + ":", "idle", "beep"};
+    ASSERT_EQ(ui.log.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i)
+        EXPECT_EQ(ui.log[i].rfind(expected[i], 0), 0u) << ui.log[i];
+}
+
+TEST_F(ComputerTurnTest, IsSilentWithoutSound)
+{
+    game.state.soundEnabled = 0;
+    player->play(game, ui);
+    EXPECT_FALSE(ui.logged("beep"));
+}
+
+TEST_F(ComputerTurnTest, APlayerWithoutMovesIsToldSoAndPasses)
+{
+    // Player #2's pieces walled in on their start holes by everyone else's.
+    Position& pieces = game.state.pieces;
+    std::set<int> mine, wall;
+    for (int k = 10; k < 20; ++k)
+        mine.insert(pieces[k].hole);
+    for (int h : mine)
+        for (int d = 0; d < DirectionCount; ++d)
+            for (int reach : {neighbour(h, d), jump(h, d)})
+                if (reach >= 0 && !mine.count(reach))
+                    wall.insert(reach);
+    ASSERT_LE(wall.size(), 20u);
+    int other = 0;
+    for (int h : wall) {
+        pieces[other].hole = static_cast<uint16_t>(h);
+        other = other == 9 ? 20 : other + 1;
+    }
+    const Position before = game.state.pieces;
+    player->play(game, ui);
+    EXPECT_TRUE(ui.logged("error Computer AI: No valid move was found!"));
+    EXPECT_EQ(game.state.pieces, before);
+    EXPECT_EQ(game.state.playerToMove, 2);
+}
+
+TEST(ComputerGames, RunToTheirEndThroughTheTurnCycle)
+{
+    const int styles[PlayerCount][2] = {{Neutral, Neutral}, {Hostile, Friendly}, {Hostile, Friendly}};
+    const struct {
+        int active[PlayerCount];
+        int places;
+    } games[] = {{{1, 1, 1}, 3}, {{1, 1, 0}, 2}, {{0, 1, 1}, 2}};
+    for (const auto& g : games) {
+        const SelfPlayGame played = playComputerGame(g.active, styles, 99, 600);
+        EXPECT_TRUE(played.over);
+        EXPECT_EQ(played.finishCount, g.places);
+        EXPECT_LT(played.positions.size(), 600u);
+    }
+}
+
+} // namespace
+} // namespace tavolux::testing

@@ -153,5 +153,23 @@ TEST(SearchAgreement, MatchesReferenceOnScatteredPositions)
     EXPECT_GT(deep, 30);
 }
 
+TEST(SearchAgreement, MatchesReferenceBeyondTheCandidateLimit)
+{
+    // No game gets here: all thirty pieces carry Player #1's mark, which a
+    // saved file may claim. Only the first 250 first moves are candidates.
+    GameState s = initialGameState();
+    s.noGameStarted = 0;
+    placeStartingPieces(s);
+    const int holes[PieceCount] = {53, 27, 29, 89, 116, 16, 103, 4, 93, 57, 77, 43, 1, 69, 71,
+                                   52, 92, 9, 63, 58, 7, 38, 30, 47, 106, 113, 61, 115, 79, 50};
+    for (int i = 0; i < PieceCount; ++i)
+        s.pieces[i] = {static_cast<uint16_t>(holes[i]), OwnerMark[0]};
+    auto search = std::make_unique<MoveSearch>();
+    TieBreak off;
+    off.setEnabled(false);
+    EXPECT_EQ(search->choose(s, off).candidates, MaxCandidates);
+    expectAgreement(s, "thirty pieces of one player");
+}
+
 } // namespace
 } // namespace tavolux::testing
