@@ -64,8 +64,8 @@ public:
     // One animated 60-degree turn of the board (the rotate buttons, and the
     // turn cycle's re-position through turnBoardStep).
     void rotateBoardStep(bool clockwise);
-    // The default size and place of the window; turns the board back to
-    // its first view.
+    // The default size and place of the window (restored first when it is
+    // maximised); turns the board back to its first view.
     void applyDefaultLayout();
 
     // The game's way to the user.

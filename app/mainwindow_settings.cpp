@@ -40,22 +40,21 @@ void MainWindow::saveSettings()
     writeSettings(*openSettingsStore(), s);
 }
 
+// A maximised or minimised window is restored first; the window manager
+// answers that later, so restoring and placing go together.
 void MainWindow::applyDefaultLayout()
 {
     game_.state.boardRotation = 0;
     setViewSteps(view_, 0);
     const QScreen* s = screen();
-    setOuterGeometry(*this, defaultWindowRect(s->size(), s->availableGeometry(), statusBarHeight()));
+    showNormalAt(*this, defaultWindowRect(s->size(), s->availableGeometry(), statusBarHeight()));
     canvas_->update();
 }
 
 void MainWindow::restoreDefaultSettings()
 {
-    if (isMaximized() || isMinimized() || isFullScreen())
-        showNormal();
     setWallpaperIndex(0);
     applyDefaultLayout();
-    canvas_->update();
     placeReferee();
     if (referee_) {
         referee_->show();

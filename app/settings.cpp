@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QSettings>
+#include <QTimer>
 #include <QWidget>
 
 #include <climits>
@@ -43,45 +44,94 @@ QSize frameExtra(const QWidget& window)
     return window.frameGeometry().size() - window.geometry().size();
 }
 
-// Corrects a window's inner size once the window manager has reported the
-// frame, so that the frame and the inside together get the wanted outer
-// size, and goes away then.
-class OuterSizeKeeper : public QObject {
+// Brings a window's outer rectangle, frame included, to its target once the
+// window manager has told the frame's size: before the window is shown, and
+// while it is maximised or coming back from that, the frame is not known,
+// and the frame seen then (`unsettled`) is not taken for the real one. A
+// frame that changes moves nothing inside the window, so besides the
+// window's own events the keeper looks again a few times a second for a
+// little while. Goes away when the window is where it should be; leaves
+// alone a window someone has resized meanwhile.
+class OuterGeometryKeeper : public QObject {
 public:
-    OuterSizeKeeper(QWidget& window, QSize outer) : QObject(&window), window_(window), outer_(outer)
+    explicit OuterGeometryKeeper(QWidget& window) : QObject(&window), window_(window)
     {
-        setObjectName(QStringLiteral("outerSizeKeeper"));
+        setObjectName(QStringLiteral("outerGeometryKeeper"));
         window.installEventFilter(this);
+        poll_.setInterval(50);
+        connect(&poll_, &QTimer::timeout, this, [this] {
+            if (++polls_ > MaxPolls)
+                poll_.stop();
+            check();
+        });
     }
-    void setTarget(QSize outer) { outer_ = outer; }
+
+    void aim(const QRect& outer, QSize asked, QSize unsettled)
+    {
+        outer_ = outer;
+        asked_ = asked;
+        unsettled_ = unsettled;
+        corrections_ = 0;
+        polls_ = 0;
+        poll_.start();
+    }
 
     bool eventFilter(QObject*, QEvent* event) override
     {
-        if (event->type() != QEvent::Move && event->type() != QEvent::Resize)
-            return false;
-        // A window shown maximised gets its normal size when it is restored;
-        // a window someone has resized meanwhile is left as it is.
-        if (!window_.isVisible() || window_.windowState() != Qt::WindowNoState || window_.size() != outer_)
-            return false;
-        const QSize extra = frameExtra(window_);
-        if (extra.isNull())
-            return false;
-        finish();
-        window_.resize(outer_ - extra);
+        switch (event->type()) {
+        case QEvent::Move:
+        case QEvent::Resize:
+            check();
+            break;
+        case QEvent::WindowStateChange:
+            polls_ = 0;
+            poll_.start();
+            break;
+        default:
+            break;
+        }
         return false;
     }
 
 private:
-    void finish()
+    static constexpr int MaxCorrections = 3;
+    static constexpr int MaxPolls = 40;
+
+    void check()
     {
-        window_.removeEventFilter(this);
-        setObjectName(QString());
-        deleteLater();
+        if (!window_.isVisible() || window_.windowState() != Qt::WindowNoState)
+            return;
+        const QSize extra = frameExtra(window_);
+        if (extra == unsettled_ || extra.isNull() || window_.size() != asked_)
+            return;
+        if (window_.frameGeometry() == outer_ || ++corrections_ > MaxCorrections) {
+            window_.removeEventFilter(this);
+            poll_.stop();
+            setObjectName(QString());
+            deleteLater();
+            return;
+        }
+        asked_ = outer_.size() - extra;
+        window_.resize(asked_);
+        window_.move(outer_.topLeft());
     }
 
     QWidget& window_;
-    QSize outer_;
+    QRect outer_;
+    QSize asked_;
+    QSize unsettled_;
+    QTimer poll_;
+    int polls_ = 0;
+    int corrections_ = 0;
 };
+
+OuterGeometryKeeper& keeperOf(QWidget& window)
+{
+    QObject* existing = window.findChild<QObject*>(QStringLiteral("outerGeometryKeeper"), Qt::FindDirectChildrenOnly);
+    if (auto* keeper = dynamic_cast<OuterGeometryKeeper*>(existing))
+        return *keeper;
+    return *new OuterGeometryKeeper(window);
+}
 
 } // namespace
 
@@ -168,16 +218,25 @@ QRect defaultWindowRect(QSize screen, const QRect& workArea, int statusBarHeight
 
 void setOuterGeometry(QWidget& window, const QRect& outer)
 {
-    const QSize extra = window.isVisible() ? frameExtra(window) : QSize(0, 0);
-    window.resize(outer.size() - extra);
+    const bool frameKnown = window.isVisible() && window.windowState() == Qt::WindowNoState;
+    const QSize asked = outer.size() - (frameKnown ? frameExtra(window) : QSize(0, 0));
+    keeperOf(window).aim(outer, asked, QSize(0, 0));
+    window.resize(asked);
     window.move(outer.topLeft());
-    if (!extra.isNull())
+}
+
+void showNormalAt(QWidget& window, const QRect& outer)
+{
+    if (window.windowState() == Qt::WindowNoState) {
+        setOuterGeometry(window, outer);
         return;
-    QObject* existing = window.findChild<QObject*>(QStringLiteral("outerSizeKeeper"), Qt::FindDirectChildrenOnly);
-    if (auto* keeper = dynamic_cast<OuterSizeKeeper*>(existing))
-        keeper->setTarget(outer.size());
-    else
-        new OuterSizeKeeper(window, outer.size());
+    }
+    const QSize unsettled = frameExtra(window);
+    window.showNormal();
+    const QSize asked = outer.size() - unsettled;
+    keeperOf(window).aim(outer, asked, unsettled);
+    window.resize(asked);
+    window.move(outer.topLeft());
 }
 
 void takeWindowPlacement(const QWidget& window, RememberedSettings& s)

@@ -245,6 +245,21 @@ TEST_F(ShellTest, DefaultSettingsRestoreLayoutViewWallpaperAndReferee)
     EXPECT_EQ(main.frameGeometry().width(), int(0.8 * screen->size().width()));
 }
 
+TEST_F(ShellTest, DefaultSettingsWhileMaximisedRestoresTheWindowFirst)
+{
+    MainWindow& main = open();
+    main.move(200, 150);
+    main.resize(900, 650);
+    main.showMaximized();
+    EXPECT_EVENTUALLY_EQ(main.isMaximized(), true);
+    QTest::qWait(200);
+    main.runCommand(command::DefaultSettings);
+    EXPECT_FALSE(main.isMaximized());
+    EXPECT_EVENTUALLY_EQ(main.frameGeometry(), defaultOuterRect(main));
+    QTest::qWait(300);
+    EXPECT_EQ(main.frameGeometry(), defaultOuterRect(main)) << "and it stays there";
+}
+
 TEST_F(ShellTest, BoardTurnTakesHalfASecondAndWrapsTheView)
 {
     MainWindow& main = open();
