@@ -6,6 +6,7 @@
 
 #include "app/settings.h"
 #include "app/windowcanvas.h"
+#include "app/windowplacement.h"
 #include "referee/refereewindow.h"
 
 #include <QScreen>

@@ -52,15 +52,6 @@ bool isUsableWindowRect(const RememberedSettings& settings, const QRect& workAre
 // inside the work area's top-left corner.
 QRect defaultWindowRect(QSize screen, const QRect& workArea, int statusBarHeight);
 
-// Places a top-level window so that its outer rectangle, frame included, is
-// `outer`. Where the frame is not known yet (the window is hidden or
-// maximised) it is taken as empty, and the window is corrected once the
-// window manager has told it.
-void setOuterGeometry(QWidget& window, const QRect& outer);
-// The same for a window that may be maximised or minimised: it is shown
-// normally first.
-void showNormalAt(QWidget& window, const QRect& outer);
-
 // The window's outer rectangle and state as the settings keep them.
 void takeWindowPlacement(const QWidget& window, RememberedSettings& settings);
 

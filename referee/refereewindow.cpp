@@ -1,22 +1,18 @@
 #include "referee/refereewindow.h"
 
+#include "referee/refereestyle.h"
+
 #include <QCursor>
 #include <QGuiApplication>
 #include <QMouseEvent>
-#include <QPainter>
-#include <QPainterPath>
 #include <QScreen>
 #include <QWindow>
 
 namespace tavolux {
 
-namespace {
+using namespace referee_style;
 
-const QColor Brown(128, 64, 0);
-const QColor DarkBrown(72, 34, 0);
-const QColor CaptionTop(96, 48, 8);
-const QColor CaptionBottom(52, 24, 0);
-const QColor CaptionText(255, 236, 200);
+namespace {
 
 // A rectangle with rounded corners as a region, built from two crossed
 // rectangles and four corner ellipses so that it has no gaps or steps.
@@ -32,16 +28,6 @@ QRegion roundedRectRegion(const QRect& r, int cornerWidth, int cornerHeight)
     region += QRegion(QRect(r.left(), r.bottom() + 1 - ch, cw, ch), QRegion::Ellipse);
     region += QRegion(QRect(r.right() + 1 - cw, r.bottom() + 1 - ch, cw, ch), QRegion::Ellipse);
     return region;
-}
-
-constexpr int MinimumTextSize = 9;
-
-QFont captionFont()
-{
-    QFont font;
-    font.setBold(true);
-    font.setPixelSize(11);
-    return font;
 }
 
 QScreen* screenOf(QWidget* owner)
@@ -195,108 +181,6 @@ void RefereeWindow::hideEvent(QHideEvent* event)
     timer_.stop();
 }
 
-void RefereeWindow::paintEvent(QPaintEvent*)
-{
-    aimPupils(QCursor::pos());
-    QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.fillRect(rect(), Brown);
-    paintCaption(p);
-    paintEyes(p);
-    paintText(p);
-    paintOutline(p);
-    text_.takeChanged();
-}
-
-void RefereeWindow::paintOutline(QPainter& p) const
-{
-    QPainterPath outline;
-    outline.addRegion(shape_);
-    p.setPen(QPen(DarkBrown, 2));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(outline.simplified());
-}
-
-void RefereeWindow::paintCaption(QPainter& p) const
-{
-    QLinearGradient shade(caption_.topLeft(), caption_.bottomLeft());
-    shade.setColorAt(0, CaptionTop);
-    shade.setColorAt(1, CaptionBottom);
-    p.fillRect(caption_, shade);
-    p.setFont(captionFont());
-    p.setPen(CaptionText);
-    const QRect textArea = caption_.adjusted(caption_.width() / 10, 2, 0, 0);
-    p.drawText(textArea, Qt::AlignLeft | Qt::AlignVCenter, windowTitle());
-}
-
-void RefereeWindow::paintEyes(QPainter& p) const
-{
-    p.setPen(Qt::NoPen);
-    for (int eye = 0; eye < 2; ++eye) {
-        const QPoint centre = face_.eyeCentre[eye] + client_.topLeft();
-        const QPoint pupil = pupils_[eye] + client_.topLeft();
-        p.setBrush(Qt::white);
-        p.drawEllipse(centre, face_.eyeHalfWidth, face_.eyeHalfHeight);
-        p.setBrush(Qt::black);
-        p.drawEllipse(pupil, face_.pupilHalfWidth, face_.pupilHalfHeight);
-    }
-}
-
-void RefereeWindow::paintText(QPainter& p) const
-{
-    p.setPen(Qt::white);
-    const QFont nominal = nominalTextFont();
-    for (int i = 0; i < RefereeLineCount; ++i) {
-        const QFont font = fittedLineFont(i, nominal);
-        const QFontMetrics metrics(font);
-        const QRect lineRect(client_.left(), lineTop(i), client_.width(), face_.linePitch);
-        p.setFont(font);
-        p.drawText(lineRect, Qt::AlignCenter | Qt::TextSingleLine,
-                   metrics.elidedText(text_.line(i), Qt::ElideRight, lineRoom(i, metrics)));
-    }
-}
-
-int RefereeWindow::lineTop(int line) const
-{
-    return client_.top() + face_.textTop + line * face_.linePitch;
-}
-
-// The width across the head where a line is written, less a small margin.
-int RefereeWindow::lineRoom(int line, const QFontMetrics& metrics) const
-{
-    const int top = lineTop(line) + (face_.linePitch - metrics.height()) / 2;
-    return qMin(shapeWidthAt(top), shapeWidthAt(top + metrics.height() - 1)) - 8;
-}
-
-// A bold face as high as one line pitch.
-QFont RefereeWindow::nominalTextFont() const
-{
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setBold(true);
-    int size = qMax(MinimumTextSize, face_.linePitch);
-    font.setPixelSize(size);
-    while (size > MinimumTextSize && QFontMetrics(font).height() > face_.linePitch)
-        font.setPixelSize(--size);
-    return font;
-}
-
-// The nominal face, made smaller (down to a size still easy to read) when
-// the line would not fit across the head; what still does not fit is cut
-// with an ellipsis when drawn.
-QFont RefereeWindow::fittedLineFont(int line, const QFont& nominal) const
-{
-    QFont font = nominal;
-    int size = font.pixelSize();
-    while (size > MinimumTextSize
-           && QFontMetrics(font).horizontalAdvance(text_.line(line)) > lineRoom(line, QFontMetrics(font)))
-        font.setPixelSize(--size);
-    return font;
-}
-
-int RefereeWindow::shapeWidthAt(int y) const
-{
-    return shape_.intersected(QRect(0, y, width(), 1)).boundingRect().width();
-}
 
 void RefereeWindow::mousePressEvent(QMouseEvent* event)
 {

@@ -1,0 +1,22 @@
+#pragma once
+// Placing a top-level window by its outer rectangle, frame included, as the
+// remembered settings and the default layout describe it. The window
+// manager tells the frame's size only once the window is shown (and again
+// after it was maximised), so the placement is corrected when it does.
+
+#include <QRect>
+
+class QWidget;
+
+namespace tavolux {
+
+// Places a top-level window so that its outer rectangle, frame included, is
+// `outer`. Where the frame is not known yet (the window is hidden or
+// maximised) it is taken as empty, and the window is corrected once the
+// window manager has told it.
+void setOuterGeometry(QWidget& window, const QRect& outer);
+// The same for a window that may be maximised or minimised: it is shown
+// normally first.
+void showNormalAt(QWidget& window, const QRect& outer);
+
+} // namespace tavolux
