@@ -238,14 +238,39 @@ void SearchBoard::searchGroup(uint8_t start, const TargetDistances& mover)
     groupNearest_[group] = static_cast<uint8_t>(nearest);
 }
 
-bool SearchBoard::canJumpNearer(int h, const TargetDistances& mover) const
+bool SearchBoard::canMoveAtOnce(int h, const TargetDistances& mover) const
 {
-    const Jumps& j = links().jumps[h];
-    const int here = mover.distance[h];
-    for (int d = 0; d < j.count; ++d)
-        if (pieces_[j.over[d]] != 0 && pieces_[j.land[d]] == 0 && mover.stopDistance[j.land[d]] < here)
+    const Links& l = links().hole[h];
+    for (int d = 0; d < DirectionCount; ++d) {
+        const uint8_t over = l.over[d], land = l.land[d];
+        if (pieces_[over] == 0 ? mover.stopDistance[over] != Unreachable
+                               : pieces_[land] == 0 && mover.stopDistance[land] != Unreachable)
             return true;
+    }
     return false;
+}
+
+bool SearchBoard::canReachNearer(int h, const TargetDistances& mover)
+{
+    const int here = mover.distance[h];
+    uint8_t todo[BoardSlots];
+    int pending = 0, landed = 0;
+    bool found = false;
+    todo[pending++] = static_cast<uint8_t>(h);
+    while (pending > 0 && !found) {
+        const Jumps& j = links().jumps[todo[--pending]];
+        for (int d = 0; d < j.count; ++d) {
+            const uint8_t land = j.land[d];
+            if (pieces_[j.over[d]] == 0 || pieces_[land] != 0)
+                continue;
+            pieces_[land] = 1;
+            landings_[landed++] = land;
+            todo[pending++] = land;
+            found |= mover.stopDistance[land] < here;
+        }
+    }
+    clearLandings(landed);
+    return found;
 }
 
 int SearchBoard::sharedNearestDistance(int h, const TargetDistances& mover)

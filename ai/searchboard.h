@@ -67,8 +67,11 @@ public:
     void startPosition();
     int sharedNearestDistance(int h, const TargetDistances& mover);
 
-    // Whether a single jump takes a piece on h nearer its target tip.
-    bool canJumpNearer(int h, const TargetDistances& mover) const;
+    // Whether a piece on h has a step or a first jump it may stop after.
+    bool canMoveAtOnce(int h, const TargetDistances& mover) const;
+
+    // Whether any jump chain takes a piece on h to a hole nearer its tip.
+    bool canReachNearer(int h, const TargetDistances& mover);
     // Whether a piece on h can step to a hole nearer its target tip.
     bool canStepNearer(int h, const TargetDistances& mover) const
     {

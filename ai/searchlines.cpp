@@ -268,20 +268,32 @@ LastMoveSummary MoveSearch::summariseLastMoves(uint32_t changed)
 
 // The number of leaves of a last move: one per piece that can come nearer
 // its target tip, and one for the first piece that can move at all when it
-// cannot. Unchanged pieces are counted from the survey.
+// cannot. Unchanged pieces are counted from the survey, changed ones by a
+// search that stops at the first nearer hole. Whether a piece that cannot
+// come nearer can move at all matters only while no piece before it can.
 int MoveSearch::countLastMoves(uint32_t changed)
 {
     uint32_t advancing = advancing_ & ~changed;
     uint32_t movable = movable_ & ~changed;
+    uint32_t unsure = 0;
     board_.startPosition();
     for (uint32_t bits = changed; bits != 0; bits &= bits - 1) {
         const int k = __builtin_ctz(bits);
         const int h = myHole_[k];
-        int nearest = 0;
-        if (!board_.canStepNearer(h, *mine_) && !board_.canJumpNearer(h, *mine_))
-            nearest = board_.sharedNearestDistance(h, *mine_);
-        advancing |= uint32_t(nearest < mine_->distance[h]) << k;
-        movable |= uint32_t(nearest != Unreachable) << k;
+        if (board_.canStepNearer(h, *mine_) || board_.canReachNearer(h, *mine_)) {
+            advancing |= 1u << k;
+            movable |= 1u << k;
+        } else if (board_.canMoveAtOnce(h, *mine_)) {
+            movable |= 1u << k;
+        } else {
+            unsure |= 1u << k;
+        }
+    }
+    // Pieces before the first that surely moves: search them in full.
+    while (unsure != 0 && (movable == 0 || __builtin_ctz(unsure) < __builtin_ctz(movable))) {
+        const int k = __builtin_ctz(unsure);
+        unsure &= unsure - 1;
+        movable |= uint32_t(board_.sharedNearestDistance(myHole_[k], *mine_) != Unreachable) << k;
     }
     const uint32_t first = movable & (0u - movable);
     return __builtin_popcount(advancing) + ((first & ~advancing) != 0);
