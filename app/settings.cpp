@@ -37,7 +37,6 @@ int part(int size, double fraction)
     return static_cast<int>(size * fraction);
 }
 
-
 } // namespace
 
 QRect RememberedSettings::windowRect() const

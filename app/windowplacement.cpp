@@ -102,15 +102,22 @@ OuterGeometryKeeper& keeperOf(QWidget& window)
     return *new OuterGeometryKeeper(window);
 }
 
+// Asks for the outer rectangle with the frame taken as `extra`, and lets the
+// keeper put it right once the real frame is known.
+void place(QWidget& window, const QRect& outer, QSize extra, QSize unsettled)
+{
+    const QSize asked = outer.size() - extra;
+    keeperOf(window).aim(outer, asked, unsettled);
+    window.resize(asked);
+    window.move(outer.topLeft());
+}
+
 } // namespace
 
 void setOuterGeometry(QWidget& window, const QRect& outer)
 {
     const bool frameKnown = window.isVisible() && window.windowState() == Qt::WindowNoState;
-    const QSize asked = outer.size() - (frameKnown ? frameExtra(window) : QSize(0, 0));
-    keeperOf(window).aim(outer, asked, QSize(0, 0));
-    window.resize(asked);
-    window.move(outer.topLeft());
+    place(window, outer, frameKnown ? frameExtra(window) : QSize(0, 0), QSize(0, 0));
 }
 
 void showNormalAt(QWidget& window, const QRect& outer)
@@ -121,10 +128,7 @@ void showNormalAt(QWidget& window, const QRect& outer)
     }
     const QSize unsettled = frameExtra(window);
     window.showNormal();
-    const QSize asked = outer.size() - unsettled;
-    keeperOf(window).aim(outer, asked, unsettled);
-    window.resize(asked);
-    window.move(outer.topLeft());
+    place(window, outer, unsettled, unsettled);
 }
 
 } // namespace tavolux
