@@ -121,7 +121,7 @@ bool RefereeWindow::showText()
 {
     if (!text_.takeChanged())
         return false;
-    update(textRect());
+    repaint(textRect());
     return true;
 }
 

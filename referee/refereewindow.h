@@ -29,7 +29,8 @@ public:
     // drawing it; see fitRefereeLine for texts longer than a line.
     void setLine(int line, const QString& text);
     QString line(int line) const;
-    // Draws the text lines if one of them changed since they were last drawn.
+    // Draws the text lines at once (the program may be busy for a while
+    // after, thinking) if one of them changed since they were last drawn.
     // Returns whether it drew.
     bool showText();
     // Turns the eyes toward the pointer. Unless forced, nothing happens when
