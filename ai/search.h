@@ -68,11 +68,11 @@ private:
     int takenDestinations(int k, bool& taken, uint8_t* list, PieceSurvey* survey);
     void playLine(int k, int to, int level, int score, int total);
     void scoreLastMoves(int score, int moved, int from, int to);
-    void prepareLastMoves();
+    void prepareLastMoves(int score);
     uint32_t changedPieces(int moved, int from, int to) const;
     LastMoveSummary summariseLastMoves(uint32_t changed);
     int countLastMoves(uint32_t changed);
-    bool mayReachBest(int score, uint32_t changed) const;
+    bool mayReachBest(int score, int moved, int to, uint32_t changed) const;
     int chosenCandidate() const;
     int firstDestinationDistance(int k, bool fresh);
     void scoreLeaf(int value);
@@ -102,6 +102,9 @@ private:
     PieceSurvey surveys_[PieceCount];
     uint32_t advancing_ = 0;  // pieces (as bits) that can come nearer
     uint32_t movable_ = 0;    // pieces that can move at all
+    int weight_[PieceCount] = {};       // DistanceWeight of each counted piece's hole
+    int surveyGain_[PieceCount] = {};   // the score gain of its nearest move
+    bool countOnly_ = false;            // no last move here can reach the best
     uint8_t beforeLast_[PieceCount][BoardSlots] = {};
     int beforeLastCount_[PieceCount] = {};
     LineCache cache_;

@@ -127,7 +127,7 @@ void MoveSearch::expandBeforeLast(int level, int score, int total)
     bool taken = false;
     for (int k = 0; k < myCount_; ++k)
         beforeLastCount_[k] = takenDestinations(k, taken, beforeLast_[k], &surveys_[k]);
-    prepareLastMoves();
+    prepareLastMoves(score);
     for (int k = 0; k < myCount_; ++k)
         for (int n = 0; n < beforeLastCount_[k]; ++n)
             playLine(k, beforeLast_[k][n], level, score, total);
@@ -169,7 +169,7 @@ void MoveSearch::scoreLastMoves(int score, int moved, int from, int to)
         s = *known;
     } else {
         const uint32_t changed = changedPieces(moved, from, to);
-        if (mayReachBest(score, changed))
+        if (mayReachBest(score, moved, to, changed))
             s = summariseLastMoves(changed);
         else
             s.leaves = static_cast<uint8_t>(countLastMoves(changed));
@@ -185,15 +185,26 @@ void MoveSearch::scoreLastMoves(int score, int moved, int from, int to)
 }
 
 // What every last move after this node can take from the survey: which
-// pieces can move at all and which can come nearer.
-void MoveSearch::prepareLastMoves()
+// pieces can move at all and which can come nearer, what each may gain, and
+// whether any line through here can reach the best value so far. The next
+// move gains at most the best surveyed gain, or loses; the last move gains
+// at most the weight of a piece's hole, and a piece moved away from the tip
+// gains at most back what it lost.
+void MoveSearch::prepareLastMoves(int score)
 {
     advancing_ = movable_ = 0;
+    int mostGain = 0, mostWeight = 0;
     for (int k = 0; k < myCount_; ++k) {
         const int nearest = surveys_[k].nearest;
+        const int here = mine_->distance[myHole_[k]];
         movable_ |= uint32_t(nearest != Unreachable) << k;
-        advancing_ |= uint32_t(nearest < mine_->distance[myHole_[k]]) << k;
+        advancing_ |= uint32_t(nearest < here) << k;
+        weight_[k] = counted_[k] ? DistanceWeight[here] : 0;
+        surveyGain_[k] = counted_[k] && nearest < here ? weight_[k] - DistanceWeight[nearest] : 0;
+        mostGain = std::max(mostGain, surveyGain_[k]);
+        mostWeight = std::max(mostWeight, weight_[k]);
     }
+    countOnly_ = bestCandidate_ >= 0 && score + base_ + mostGain + mostWeight < bestWhole_;
 }
 
 // The pieces (as bits) whose destinations must be searched again: all of
@@ -213,20 +224,23 @@ uint32_t MoveSearch::changedPieces(int moved, int from, int to) const
 // at least the best whole-number value so far. An unchanged piece gains
 // what its survey says; a changed one at most the weight of the hole it
 // leaves. The leaves of a node that cannot could neither win nor tie.
-bool MoveSearch::mayReachBest(int score, uint32_t changed) const
+bool MoveSearch::mayReachBest(int score, int moved, int to, uint32_t changed) const
 {
     if (bestCandidate_ < 0)
         return true;
     int most = 0;
-    for (int k = 0; k < myCount_; ++k) {
-        if (!counted_[k])
-            continue;
-        const int weight = DistanceWeight[mine_->distance[myHole_[k]]];
-        if (changed >> k & 1)
-            most = std::max(most, weight);
-        else if (advancing_ >> k & 1)
-            most = std::max(most, weight - DistanceWeight[surveys_[k].nearest]);
+    if (moved < 0) {
+        for (int k = 0; k < myCount_; ++k)
+            most = std::max(most, counted_[k] ? DistanceWeight[mine_->distance[myHole_[k]]] : 0);
+        return score + base_ + most >= bestWhole_;
     }
+    if (countOnly_)
+        return false;
+    for (int k = 0; k < myCount_; ++k)
+        if (k != moved)
+            most = std::max(most, changed >> k & 1 ? weight_[k] : surveyGain_[k]);
+    if (counted_[moved])
+        most = std::max(most, int(DistanceWeight[mine_->distance[to]]));
     return score + base_ + most >= bestWhole_;
 }
 
