@@ -8,24 +8,34 @@ namespace tavolux {
 
 namespace {
 
-// Swallows mouse events aimed at one window or any widget inside it.
-class MouseSwallower : public QObject {
+// Swallows mouse and keyboard events aimed at one window or any widget
+// inside it. Keys go too: a shortcut typed while the program was busy must
+// not start a command in the middle of a turn.
+class InputSwallower : public QObject {
 public:
-    explicit MouseSwallower(QWidget* window) : window_(window) {}
+    explicit InputSwallower(QWidget* window) : window_(window) {}
 
 protected:
     bool eventFilter(QObject* target, QEvent* event) override
     {
-        if (!isMouseEvent(event->type()))
+        if (!isInputEvent(event->type()))
             return false;
         auto* widget = qobject_cast<QWidget*>(target);
-        return widget && widget->window() == window_;
+        if (!widget || widget->window() != window_)
+            return false;
+        // An accepted override keeps the shortcut from firing.
+        if (event->type() == QEvent::ShortcutOverride)
+            event->accept();
+        return true;
     }
 
 private:
-    static bool isMouseEvent(QEvent::Type type)
+    static bool isInputEvent(QEvent::Type type)
     {
         switch (type) {
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::ShortcutOverride:
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonRelease:
         case QEvent::MouseButtonDblClick:
@@ -44,7 +54,7 @@ private:
 
 void discardQueuedMouseInput(QWidget* window)
 {
-    MouseSwallower swallower(window);
+    InputSwallower swallower(window);
     QCoreApplication::instance()->installEventFilter(&swallower);
     QCoreApplication::processEvents();
     QCoreApplication::instance()->removeEventFilter(&swallower);

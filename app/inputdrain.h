@@ -1,7 +1,7 @@
 #pragma once
-// Throws away the mouse input that queued up for a window while the program
-// was busy (a board turn, a computer move), so clicks made meanwhile have
-// no effect once the program listens again.
+// Throws away the mouse input (and the keys) that queued up for a window
+// while the program was busy (a board turn, a computer move), so clicks and
+// shortcuts made meanwhile have no effect once the program listens again.
 
 class QWidget;
 
