@@ -143,7 +143,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
     }
     event->accept();
     saveSettings();
-    emit exitConfirmed();
+    Q_EMIT exitConfirmed();
 }
 
 // Escape never closes the window and Enter has no default button to press.

@@ -87,7 +87,7 @@ public:
     void setBusy(bool busy) override;
     void animateMove(int piece, int start, const int* path, int length) override;
 
-signals:
+Q_SIGNALS:
     // The user confirmed "Exit Game"; the window is closing.
     void exitConfirmed();
 

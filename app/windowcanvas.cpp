@@ -61,7 +61,7 @@ void WindowCanvas::paintEvent(QPaintEvent*)
 void WindowCanvas::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    emit resized();
+    Q_EMIT resized();
 }
 
 } // namespace tavolux

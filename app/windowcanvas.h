@@ -27,7 +27,7 @@ public:
     // Draws into the picture and shows it at once, without recomposing.
     void drawFrame(const std::function<void(QPainter&)>& draw);
 
-signals:
+Q_SIGNALS:
     void resized();
 
 protected:

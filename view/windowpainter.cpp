@@ -2,7 +2,6 @@
 
 #include "view/boardpainter.h"
 #include "view/colours.h"
-#include "view/playerslots.h"
 
 #include <QBitmap>
 #include <QFontMetrics>
@@ -43,7 +42,7 @@ void drawPictures(QPainter& painter, const WindowScene& scene)
     const GameState& s = *scene.state;
     for (int i = 0; i < PlayerCount; ++i) {
         const QRect box = pictureBox(*scene.layout, i);
-        const PlayerSlot& slot = playerSlot(s, i);
+        const PlayerSlot& slot = s.slots[i];
         if (s.noGameStarted || !slot.active || slot.picture >= PictureCount)
             drawHatchedBox(painter, box);
         else
@@ -107,9 +106,9 @@ void drawPlayerNames(QPainter& painter, const WindowScene& scene)
     painter.setFont(nameFont(m.marginX, m.marginY));
     const QFontMetrics metrics = painter.fontMetrics();
     for (int i = 0; i < PlayerCount; ++i) {
-        if (!playerSlot(s, i).active)
+        if (!s.slots[i].active)
             continue;
-        const QString name = QString::fromStdString(playerSlot(s, i).name);
+        const QString name = QString::fromStdString(s.slots[i].name);
         const QRect cell(m.panelLeft + m.pictureWidth, m.panelTop + i * m.rowPitch,
                          metrics.horizontalAdvance(name), metrics.height());
         painter.fillRect(cell, i == s.playerToMove ? colours::player(i) : colours::WaitingName);

@@ -43,7 +43,7 @@ protected:
 
     QString statusText() const { return window->findChild<QLabel*>("statusPane")->text(); }
 
-    void openMenu(QMenu* m) { emit m->aboutToShow(); }
+    void openMenu(QMenu* m) { Q_EMIT m->aboutToShow(); }
 
     static inline ProgramResources* resources = nullptr;
     SoundPlayer sounds;
@@ -171,15 +171,15 @@ TEST_F(MainWindowTest, StatusLineFollowsTheMenuHighlight)
     QMenu* game = menu(0);
     openMenu(game);
     const QList<QAction*> items = game->actions();
-    emit game->hovered(items.at(1));
+    Q_EMIT game->hovered(items.at(1));
     EXPECT_EQ(statusText(), "Open a previously saved game.");
-    emit game->hovered(items.at(2)); // separator
+    Q_EMIT game->hovered(items.at(2)); // separator
     EXPECT_EQ(statusText(), "Open a previously saved game.");
-    emit window->menuBar()->hovered(window->menuBar()->actions().at(1)); // a popup title
+    Q_EMIT window->menuBar()->hovered(window->menuBar()->actions().at(1)); // a popup title
     EXPECT_EQ(statusText(), "Open a previously saved game.");
-    emit game->hovered(items.at(6));
+    Q_EMIT game->hovered(items.at(6));
     EXPECT_EQ(statusText(), "Exit Tavolux.");
-    emit game->aboutToHide();
+    Q_EMIT game->aboutToHide();
     EXPECT_EQ(statusText(), "Ready.");
 }
 

@@ -6,7 +6,6 @@
 #include "model/gamestate.h"
 #include "view/boardpainter.h"
 #include "view/colours.h"
-#include "view/playerslots.h"
 #include "view/windowpainter.h"
 
 #include <QImage>
@@ -217,7 +216,7 @@ TEST(PaintMainWindow, ActivePlayersShowPictureAndNameWithThePlayerToMoveHighligh
 {
     SceneFixture f;
     f.state.noGameStarted = 0;
-    playerSlot(f.state, 2).active = 0;
+    f.state.slots[2].active = 0;
     placeStartingPieces(f.state);
     f.state.playerToMove = 1;
     const QImage image = f.paint();
