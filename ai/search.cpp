@@ -43,7 +43,7 @@ SearchResult MoveSearch::choose(const GameState& state, TieBreak& tieBreak)
     setBaseValues();
     // Candidates that promise most go first, so that the best value rises
     // early and more last moves need only be counted. The order does not
-    // change the outcome: see chosenCandidate().
+    // change the outcome: see scoreLeaves().
     int order[MaxCandidates];
     for (int c = 0; c < used_; ++c)
         order[c] = used_ - 1 - c;
@@ -58,26 +58,11 @@ SearchResult MoveSearch::choose(const GameState& state, TieBreak& tieBreak)
         return result;
     }
     result.found = true;
-    result.move = candidates_[chosenCandidate()].move;
+    result.move = candidates_[bestCandidate_].move;
     result.best = NoValue;
     for (int c = 0; c < used_; ++c)
         result.best = std::max(result.best, candidates_[c].bestLeaf);
     return result;
-}
-
-// The rules walk the candidates from the last to the first and keep the
-// first leaf of the highest value. Without the random term every tied leaf
-// has the same value, so that is the last candidate with the best leaf;
-// with it, the leaf with the highest draw, whatever the order.
-int MoveSearch::chosenCandidate() const
-{
-    if (tieBreak_->enabled())
-        return bestCandidate_;
-    int best = 0;
-    for (int c = 0; c < used_; ++c)
-        if (candidates_[c].bestLeaf >= candidates_[best].bestLeaf)
-            best = c;
-    return best;
 }
 
 std::vector<FirstMove> MoveSearch::tiedMoves() const

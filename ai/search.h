@@ -6,12 +6,14 @@
 // follows each first move with the player's own moves only, two or four
 // moves deep, and keeps the line with the highest value.
 //
-// The search keeps all its working storage inside the object, so a search
-// allocates nothing; the object's size bounds its memory. Lines are walked
-// depth first on one board that is changed and changed back; within one
-// first move the order of the lines does not matter, because every line of
-// it yields the same move, and the first moves are taken in the order that
-// decides equal values.
+// The search keeps all its working storage inside the object (the line
+// cache's table is allocated with it), so a search allocates nothing and the
+// object's size bounds its memory. Lines are walked depth first on one board
+// that is changed and changed back. Every line of a first move yields the
+// same move, so the order of its lines does not matter; the first moves are
+// taken most promising first, and equal values are settled as the rules'
+// order would settle them, so that order changes only how soon lines that
+// cannot reach the best value are recognised. Those are counted, not valued.
 
 #include "ai/evaluation.h"
 #include "ai/linecache.h"
@@ -73,7 +75,6 @@ private:
     LastMoveSummary summariseLastMoves(uint32_t changed);
     int countLastMoves(uint32_t changed);
     bool mayReachBest(int score, int moved, int to, uint32_t changed) const;
-    int chosenCandidate() const;
     int firstDestinationDistance(int k, bool fresh);
     void scoreLeaf(int value);
     void scoreLeaves(int value, int count);
@@ -93,7 +94,6 @@ private:
     const TargetDistances* mine_ = nullptr;
     int myCount_ = 0;
     uint8_t myHole_[PieceCount] = {};
-    uint8_t myPiece_[PieceCount] = {};
     uint64_t positionKey_ = 0;  // of myHole_, for the line cache
     bool counted_[PieceCount] = {};  // among the ten pieces that the scores add up
     uint8_t lists_[4][BoardSlots] = {};

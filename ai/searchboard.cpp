@@ -3,6 +3,8 @@
 #include "model/board.h"
 #include "model/movegen.h"
 
+#include <algorithm>
+
 namespace tavolux {
 
 namespace {
@@ -21,8 +23,8 @@ struct Jumps {
 };
 
 struct LinkTable {
-    Links hole[BoardSlots];
-    Jumps jumps[BoardSlots];
+    Links hole[BoardSlots] = {};
+    Jumps jumps[BoardSlots] = {};
     Footprint around[BoardSlots]; // neighbours and jump landings of a hole
     LinkTable()
     {
@@ -58,14 +60,13 @@ void addAround(Footprint* seen, int hole)
     seen->bits[1] |= a.bits[1];
 }
 
-Footprint* startFootprint(Footprint* seen, int h)
+void startFootprint(Footprint* seen, int h)
 {
-    if (seen) {
-        *seen = Footprint{};
-        seen->bits[h >> 6] |= uint64_t(1) << (h & 63);
-        addAround(seen, h);
-    }
-    return seen;
+    if (!seen)
+        return;
+    *seen = Footprint{};
+    seen->bits[h >> 6] |= uint64_t(1) << (h & 63);
+    addAround(seen, h);
 }
 
 struct DistanceTables {
@@ -185,16 +186,6 @@ void SearchBoard::visitReachable(int h, Visit visit, Footprint* seen)
     clearLandings(landed);
 }
 
-int SearchBoard::nearestDistance(int h, const TargetDistances& mover)
-{
-    int nearest = Unreachable;
-    visitReachable(h, [&](uint8_t hole) {
-        if (mover.stopDistance[hole] < nearest)
-            nearest = mover.stopDistance[hole];
-    });
-    return nearest;
-}
-
 int SearchBoard::nearerDestinations(int h, int limit, const TargetDistances& mover, uint8_t* out)
 {
     int kept = 0;
@@ -207,8 +198,12 @@ int SearchBoard::nearerDestinations(int h, int limit, const TargetDistances& mov
 
 void SearchBoard::startPosition()
 {
-    ++position_;
     groups_ = 0;
+    if (++position_ != 0)
+        return;
+    // The stamps would repeat after 2^32 positions: start them afresh.
+    std::fill(std::begin(groupSeen_), std::end(groupSeen_), 0u);
+    position_ = 1;
 }
 
 // Floods the group of landings joined to `start` by jumps.

@@ -57,13 +57,11 @@ public:
     // (jump landings depth first, then steps), kept where the mover may
     // stop. Returns their number.
     int destinations(int h, const TargetDistances& mover, uint8_t* out, Footprint* seen = nullptr);
-    // The least stopDistance over the destinations of a piece on h;
-    // Unreachable when it has none.
-    int nearestDistance(int h, const TargetDistances& mover);
-    // nearestDistance for every piece of one position: the jump landings of
-    // all pieces form one graph of empty holes, so each group of landings
-    // joined by jumps is searched once and shared by the pieces that reach
-    // it. Call startPosition() after every change of the board.
+    // The least stopDistance over the destinations of a piece on h,
+    // Unreachable when it has none. The jump landings of all pieces form one
+    // graph of empty holes, so each group of landings joined by jumps is
+    // searched once per position and shared by the pieces that reach it.
+    // Call startPosition() after every change of the board.
     void startPosition();
     int sharedNearestDistance(int h, const TargetDistances& mover);
 
@@ -94,7 +92,7 @@ private:
     uint8_t landings_[BoardSlots] = {};
     // Per hole: the position count when its group was searched, the group,
     // and per group the least stopDistance in it.
-    uint32_t position_ = 0;
+    uint32_t position_ = 1;
     uint32_t groupSeen_[BoardSlots] = {};
     uint8_t groupOf_[BoardSlots] = {};
     uint8_t groupNearest_[BoardSlots] = {};

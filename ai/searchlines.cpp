@@ -55,7 +55,6 @@ void MoveSearch::exploreCandidate(int index)
     for (int i = 0; i < PieceCount; ++i) {
         if (pos[i].owner != OwnerMark[me_])
             continue;
-        myPiece_[myCount_] = static_cast<uint8_t>(i);
         myHole_[myCount_] = static_cast<uint8_t>(pos[i].hole);
         counted_[myCount_] = i >= first_ && i < first_ + PiecesPerPlayer;
         ++myCount_;
@@ -213,7 +212,7 @@ void MoveSearch::prepareLastMoves(int score)
 uint32_t MoveSearch::changedPieces(int moved, int from, int to) const
 {
     if (moved < 0)
-        return myCount_ == 32 ? ~0u : (1u << myCount_) - 1;
+        return (1u << myCount_) - 1;
     uint32_t changed = 1u << moved;
     for (int k = 0; k < myCount_; ++k)
         changed |= uint32_t(surveys_[k].seen.has(from) | surveys_[k].seen.has(to)) << k;
@@ -331,9 +330,11 @@ int MoveSearch::firstDestinationDistance(int k, bool fresh)
 
 void MoveSearch::scoreLeaf(int value) { scoreLeaves(value, 1); }
 
-// `count` leaves worth value + draw / 32767 each: a leaf replaces the best
-// one only when strictly greater, so the random term is drawn only when it
-// could matter.
+// `count` leaves worth value + draw / 32767 each. The rules walk the
+// candidates from the last to the first and keep the first leaf of the
+// highest value, so of equal ones the leaf of the later candidate wins,
+// whatever order they are met in here. The random term is drawn only when
+// it could matter.
 void MoveSearch::scoreLeaves(int value, int count)
 {
     if (count == 0)
@@ -344,12 +345,13 @@ void MoveSearch::scoreLeaves(int value, int count)
         c.bestLeaf = value;
     if (bestCandidate_ < 0 || value > bestWhole_)
         bestWhole_ = value;
+    const bool later = current_ > bestCandidate_;
     const int64_t scaled = int64_t(value) * TieBreak::Scale;
-    if (scaled + TieBreak::Scale <= bestKey_)
+    if (scaled + TieBreak::Scale < bestKey_ || (scaled + TieBreak::Scale == bestKey_ && !later))
         return;
     for (int i = 0; i < count; ++i) {
         const int64_t key = scaled + tieBreak_->draw();
-        if (key > bestKey_) {
+        if (key > bestKey_ || (key == bestKey_ && later)) {
             bestKey_ = key;
             bestCandidate_ = current_;
         }
