@@ -55,7 +55,6 @@ void printSearch(const SearchResult& r, const MoveSearch& search)
         std::cout << "move: " << moveText(r.move) << "\n";
         return;
     }
-    std::cout << "leaves: " << r.leaves << "\n";
     std::cout << "best: " << (r.found ? std::to_string(r.best) : "none") << "\n";
     std::cout << "ties:";
     for (const FirstMove& m : search.tiedMoves())
@@ -73,7 +72,6 @@ int searchCommand(const std::vector<std::string>& args)
                      "  Runs the computer's move search for the file's player to move:\n"
                      "  depth:      2, or 4 when the previous player is nearly home\n"
                      "  candidates: first moves that were searched further\n"
-                     "  leaves:     lines scored\n"
                      "  best:       whole-number part of the best line's value, or none\n"
                      "  ties:       first moves (piece:hole) with a line of that value\n"
                      "  move:       the move chosen (piece and hole)\n"
