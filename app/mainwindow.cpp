@@ -18,7 +18,7 @@ namespace tavolux {
 MainWindow::MainWindow(const ProgramResources& resources, SoundPlayer& sounds)
     : resources_(resources),
       sounds_(sounds),
-      game_(*this, nullptr),
+      game_(*this, &computer_),
       statusPane_(new QLabel),
       prompt_(statusPane_)
 {

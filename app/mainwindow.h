@@ -4,6 +4,7 @@
 // line. It keeps the one game record and is the game's way to the user
 // (questions, messages, sounds, repaints, board turns).
 
+#include "ai/computerplayer.h"
 #include "app/statusprompt.h"
 #include "model/game.h"
 #include "view/boardgeometry.h"
@@ -121,6 +122,7 @@ private:
 
     const ProgramResources& resources_;
     SoundPlayer& sounds_;
+    ComputerPlayer computer_;
     Game game_;
     BoardView view_;
     MainLayout layout_;
