@@ -66,14 +66,14 @@ private:
     void setBaseValues();
     void exploreCandidate(int index);
     void expand(int level, int score, int total);
-    void expandBeforeLast(int level, int score, int total);
-    int takenDestinations(int k, bool& taken, uint8_t* list, PieceSurvey* survey);
+    void expandBeforeLast(int level, int score, int total, int moved, int from, int to);
+    int takenDestinations(int k, bool& taken, uint8_t* list, PieceSurvey& survey);
     void playLine(int k, int to, int level, int score, int total);
     void scoreLastMoves(int score, int moved, int from, int to);
     void prepareLastMoves(int score);
-    uint32_t changedPieces(int moved, int from, int to) const;
+    uint32_t changedPieces(int moved, int from, int to, uint32_t& recount);
     LastMoveSummary summariseLastMoves(uint32_t changed);
-    int countLastMoves(uint32_t changed);
+    int countLastMoves(uint32_t recount);
     bool mayReachBest(int score, int moved, int to, uint32_t changed) const;
     int firstDestinationDistance(int k, bool fresh);
     void scoreLeaf(int value);
@@ -97,14 +97,25 @@ private:
     uint64_t positionKey_ = 0;  // of myHole_, for the line cache
     bool counted_[PieceCount] = {};  // among the ten pieces that the scores add up
     uint8_t lists_[4][BoardSlots] = {};
-    // The node before the last move of a four-move line: each piece's
-    // destinations there and what decides them.
+    // The node two moves above the end of a four-move line: each piece's
+    // destinations there, what decides them and whether a piece before it
+    // can move (as bits).
+    PieceSurvey aboveSurveys_[PieceCount];
+    uint8_t above_[PieceCount][BoardSlots] = {};
+    int aboveCount_[PieceCount] = {};
+    uint32_t aboveTaken_ = 0;
+    // The node before the last move of a four-move line: the same there.
     PieceSurvey surveys_[PieceCount];
     uint32_t advancing_ = 0;  // pieces (as bits) that can come nearer
     uint32_t movable_ = 0;    // pieces that can move at all
     int weight_[PieceCount] = {};       // DistanceWeight of each counted piece's hole
     int surveyGain_[PieceCount] = {};   // the score gain of its nearest move
     bool countOnly_ = false;            // no last move here can reach the best
+    // For the last moves of one piece: the pieces whose footprint holds the
+    // hole it leaves, and those whose witness jumps over that hole.
+    int leftPiece_ = -1;
+    uint32_t leftSeen_ = 0;
+    uint32_t leftWitness_ = 0;
     uint8_t beforeLast_[PieceCount][BoardSlots] = {};
     int beforeLastCount_[PieceCount] = {};
     LineCache cache_;

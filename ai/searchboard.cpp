@@ -51,22 +51,10 @@ const LinkTable& links()
     return table;
 }
 
-void addAround(Footprint* seen, int hole)
+void addAround(Footprint& seen, const Footprint& around)
 {
-    if (!seen)
-        return;
-    const Footprint& a = links().around[hole];
-    seen->bits[0] |= a.bits[0];
-    seen->bits[1] |= a.bits[1];
-}
-
-void startFootprint(Footprint* seen, int h)
-{
-    if (!seen)
-        return;
-    *seen = Footprint{};
-    seen->bits[h >> 6] |= uint64_t(1) << (h & 63);
-    addAround(seen, h);
+    seen.bits[0] |= around.bits[0];
+    seen.bits[1] |= around.bits[1];
 }
 
 struct DistanceTables {
@@ -113,9 +101,9 @@ void SearchBoard::clearLandings(int count)
         pieces_[landings_[i]] = 0;
 }
 
-int SearchBoard::destinations(int h, const TargetDistances& mover, uint8_t* out, Footprint* seen)
+int SearchBoard::destinations(int h, const TargetDistances& mover, uint8_t* out)
 {
-    startFootprint(seen, h);
+    const LinkTable& table = links();
     // The jump chains in the rules' depth-first order: each landing is marked
     // as occupied at once and followed before the next direction is tried.
     struct Frame {
@@ -131,20 +119,19 @@ int SearchBoard::destinations(int h, const TargetDistances& mover, uint8_t* out,
             --depth;
             continue;
         }
-        const Links& l = links().hole[f.hole];
+        const Links& l = table.hole[f.hole];
         const int d = f.direction++;
         const uint8_t land = l.land[d];
         if (pieces_[l.over[d]] == 0 || pieces_[land] != 0)
             continue;
         pieces_[land] = 1;
         landings_[landed++] = land;
-        addAround(seen, land);
         if (mover.stopDistance[land] != Unreachable)
             out[kept++] = land;
         stack[depth++] = {land, 0};
     }
     clearLandings(landed);
-    const Links& l = links().hole[h];
+    const Links& l = table.hole[h];
     for (int d = 0; d < DirectionCount; ++d) {
         const uint8_t step = l.over[d];
         if (pieces_[step] == 0 && mover.stopDistance[step] != Unreachable)
@@ -154,15 +141,24 @@ int SearchBoard::destinations(int h, const TargetDistances& mover, uint8_t* out,
 }
 
 // Calls visit(hole) for every hole a piece on h can reach, steps first,
-// then the jump landings in no fixed order.
+// then the jump landings in no fixed order, and notes its footprint.
 template <class Visit>
-void SearchBoard::visitReachable(int h, Visit visit, Footprint* seen)
+void SearchBoard::visitReachable(int h, Visit visit, Footprint& seen)
 {
-    startFootprint(seen, h);
-    const Links& start = links().hole[h];
-    for (int d = 0; d < DirectionCount; ++d)
-        if (pieces_[start.over[d]] == 0)
-            visit(start.over[d]);
+    const LinkTable& table = links();
+    seen = Footprint{};
+    seen.add(h);
+    addAround(seen, table.around[h]);
+    const Links& start = table.hole[h];
+    for (int d = 0; d < DirectionCount; ++d) {
+        const uint8_t step = start.over[d];
+        if (pieces_[step] != 0)
+            continue;
+        cameFrom_[step] = static_cast<uint8_t>(h);
+        jumpedOver_[step] = OffBoard;
+        jumps_[step] = 0;
+        visit(step);
+    }
 
     // Landings lie an even number of lattice steps from h and the holes
     // jumped over an odd number, so marking landings as occupied never
@@ -170,8 +166,10 @@ void SearchBoard::visitReachable(int h, Visit visit, Footprint* seen)
     uint8_t todo[BoardSlots];
     int pending = 0, landed = 0;
     todo[pending++] = static_cast<uint8_t>(h);
+    jumps_[h] = 0;
     while (pending > 0) {
-        const Links& l = links().hole[todo[--pending]];
+        const uint8_t at = todo[--pending];
+        const Links& l = table.hole[at];
         for (int d = 0; d < DirectionCount; ++d) {
             const uint8_t land = l.land[d];
             if (pieces_[l.over[d]] == 0 || pieces_[land] != 0)
@@ -179,21 +177,29 @@ void SearchBoard::visitReachable(int h, Visit visit, Footprint* seen)
             pieces_[land] = 1;
             landings_[landed++] = land;
             todo[pending++] = land;
-            addAround(seen, land);
+            cameFrom_[land] = at;
+            jumpedOver_[land] = l.over[d];
+            jumps_[land] = static_cast<uint8_t>(jumps_[at] + 1);
+            addAround(seen, table.around[land]);
             visit(land);
         }
     }
     clearLandings(landed);
 }
 
-int SearchBoard::nearerDestinations(int h, int limit, const TargetDistances& mover, uint8_t* out)
+// The way to one of the nearer destinations of the last survey that takes
+// fewest holes: a step when there is one, else the shortest jump chain.
+void SearchBoard::witness(int h, const uint8_t* nearer, int count, Witness& w) const
 {
-    int kept = 0;
-    visitReachable(h, [&](uint8_t hole) {
-        if (mover.stopDistance[hole] < limit)
-            out[kept++] = hole;
-    });
-    return kept;
+    w = Witness{};
+    int target = nearer[0];
+    for (int n = 1; n < count; ++n)
+        if (jumps_[nearer[n]] < jumps_[target])
+            target = nearer[n];
+    for (int at = target; at != h; at = cameFrom_[at]) {
+        w.land.add(at);
+        w.over.add(jumpedOver_[at]);
+    }
 }
 
 void SearchBoard::startPosition()
@@ -209,6 +215,7 @@ void SearchBoard::startPosition()
 // Floods the group of landings joined to `start` by jumps.
 void SearchBoard::searchGroup(uint8_t start, const TargetDistances& mover)
 {
+    const LinkTable& table = links();
     const uint8_t group = static_cast<uint8_t>(groups_++);
     int nearest = mover.stopDistance[start];
     uint8_t todo[BoardSlots];
@@ -218,7 +225,7 @@ void SearchBoard::searchGroup(uint8_t start, const TargetDistances& mover)
     groupOf_[start] = group;
     // The tests mispredict often, so the loop is written without branches.
     while (pending > 0) {
-        const Jumps& j = links().jumps[todo[--pending]];
+        const Jumps& j = table.jumps[todo[--pending]];
         for (int d = 0; d < j.count; ++d) {
             const uint8_t land = j.land[d];
             const bool fresh = (pieces_[j.over[d]] != 0) & (pieces_[land] == 0) & (groupSeen_[land] != position_);
@@ -247,13 +254,14 @@ bool SearchBoard::canMoveAtOnce(int h, const TargetDistances& mover) const
 
 bool SearchBoard::canReachNearer(int h, const TargetDistances& mover)
 {
+    const LinkTable& table = links();
     const int here = mover.distance[h];
     uint8_t todo[BoardSlots];
     int pending = 0, landed = 0;
     bool found = false;
     todo[pending++] = static_cast<uint8_t>(h);
     while (pending > 0 && !found) {
-        const Jumps& j = links().jumps[todo[--pending]];
+        const Jumps& j = table.jumps[todo[--pending]];
         for (int d = 0; d < j.count; ++d) {
             const uint8_t land = j.land[d];
             if (pieces_[j.over[d]] == 0 || pieces_[land] != 0)
@@ -301,9 +309,11 @@ int SearchBoard::survey(int h, int limit, const TargetDistances& mover, uint8_t*
             if (d < nearest)
                 nearest = d;
         },
-        &piece.seen);
+        piece.seen);
     piece.nearest = static_cast<uint8_t>(nearest);
     piece.firstKnown = false;
+    if (kept > 0)
+        witness(h, out, kept, piece.nearer);
     return kept;
 }
 

@@ -33,14 +33,25 @@ const TargetDistances& targetDistances(int player);
 struct Footprint {
     uint64_t bits[2] = {0, 0};
     bool has(int hole) const { return (bits[hole >> 6] >> (hole & 63)) & 1; }
+    void add(int hole) { bits[hole >> 6] |= uint64_t(1) << (hole & 63); }
 };
 
-// What the search keeps of one piece at the node before a line's last move.
+// One way for a piece to come nearer its target tip: the holes it jumps
+// over and the holes it lands on. While the jumped ones stay occupied and
+// the landing ones empty, the piece can still come nearer.
+struct Witness {
+    Footprint over;
+    Footprint land;
+};
+
+// What the search keeps of one piece at a node of a four-move line above
+// its last move.
 struct PieceSurvey {
     uint8_t nearest = Unreachable;  // least stopDistance of its destinations
     uint8_t first = Unreachable;    // stopDistance of its first destination, once asked
     bool firstKnown = false;
     Footprint seen;
+    Witness nearer;  // when nearest is below the piece's own distance
 };
 
 class SearchBoard {
@@ -56,7 +67,7 @@ public:
     // The destinations of a piece on hole h, as findDestinations lists them
     // (jump landings depth first, then steps), kept where the mover may
     // stop. Returns their number.
-    int destinations(int h, const TargetDistances& mover, uint8_t* out, Footprint* seen = nullptr);
+    int destinations(int h, const TargetDistances& mover, uint8_t* out);
     // The least stopDistance over the destinations of a piece on h,
     // Unreachable when it has none. The jump landings of all pieces form one
     // graph of empty holes, so each group of landings joined by jumps is
@@ -76,20 +87,26 @@ public:
         return pieces_[mover.nearer[h][0]] == 0 || pieces_[mover.nearer[h][1]] == 0;
     }
 
-    // The destinations whose stopDistance is below `limit`, in no fixed order.
-    int nearerDestinations(int h, int limit, const TargetDistances& mover, uint8_t* out);
-    // nearerDestinations, and the piece's nearest distance and footprint.
+    // The destinations whose stopDistance is below `limit`, in no fixed
+    // order, and the piece's nearest distance, footprint and, when it can
+    // come nearer, a witness.
     int survey(int h, int limit, const TargetDistances& mover, uint8_t* out, PieceSurvey& piece);
 
 private:
     template <class Visit>
-    void visitReachable(int h, Visit visit, Footprint* seen = nullptr);
+    void visitReachable(int h, Visit visit, Footprint& seen);
+    void witness(int h, const uint8_t* nearer, int count, Witness& w) const;
     void clearLandings(int count);
 
     void searchGroup(uint8_t start, const TargetDistances& mover);
 
     uint8_t pieces_[BoardSlots] = {};
     uint8_t landings_[BoardSlots] = {};
+    // Per destination of the last survey: the hole it was reached from, the
+    // hole jumped over (OffBoard for a step) and the number of jumps.
+    uint8_t cameFrom_[BoardSlots] = {};
+    uint8_t jumpedOver_[BoardSlots] = {};
+    uint8_t jumps_[BoardSlots] = {};
     // Per hole: the position count when its group was searched, the group,
     // and per group the least stopDistance in it.
     uint32_t position_ = 1;

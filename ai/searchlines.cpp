@@ -30,6 +30,16 @@ struct PositionKeys {
     }
 };
 
+// The number of bits set, without a call into the runtime library on
+// processors that may lack an instruction for it.
+int bitCount(uint32_t x)
+{
+    x -= (x >> 1) & 0x55555555u;
+    x = (x & 0x33333333u) + ((x >> 2) & 0x33333333u);
+    x = (x + (x >> 4)) & 0x0F0F0F0Fu;
+    return static_cast<int>((x * 0x01010101u) >> 24);
+}
+
 uint64_t positionKey(int k, int hole)
 {
     static const PositionKeys keys;
@@ -71,23 +81,18 @@ void MoveSearch::exploreCandidate(int index)
 
 // The destinations of piece k that a node takes: every one that comes
 // nearer my target tip, and the first destination examined at the node
-// whatever it is. With a survey, also notes what decides them.
-int MoveSearch::takenDestinations(int k, bool& taken, uint8_t* list, PieceSurvey* survey)
+// whatever it is. The survey notes what decides them.
+int MoveSearch::takenDestinations(int k, bool& taken, uint8_t* list, PieceSurvey& survey)
 {
     const int h = myHole_[k];
     const int from = mine_->distance[h];
-    if (taken) {
-        return survey ? board_.survey(h, from, *mine_, list, *survey)
-                      : board_.nearerDestinations(h, from, *mine_, list);
-    }
-    const int count = board_.destinations(h, *mine_, list, survey ? &survey->seen : nullptr);
-    if (survey) {
-        survey->nearest = Unreachable;
-        for (int n = 0; n < count; ++n)
-            survey->nearest = std::min(survey->nearest, mine_->stopDistance[list[n]]);
-        survey->first = count > 0 ? mine_->stopDistance[list[0]] : Unreachable;
-        survey->firstKnown = true;
-    }
+    if (taken)
+        return board_.survey(h, from, *mine_, list, survey);
+    const int count = board_.destinations(h, *mine_, list);
+    uint8_t nearer[BoardSlots];
+    board_.survey(h, from, *mine_, nearer, survey);
+    survey.first = count > 0 ? mine_->stopDistance[list[0]] : Unreachable;
+    survey.firstKnown = true;
     if (count == 0)
         return 0;
     taken = true;
@@ -98,35 +103,50 @@ int MoveSearch::takenDestinations(int k, bool& taken, uint8_t* list, PieceSurvey
     return kept;
 }
 
-// A node above the last move of a line: every move of mine that comes
-// nearer my target tip, and the first destination examined whatever it is.
+// A node two moves above the end of a line (or the last move itself, when
+// lines are two moves long): every move of mine that comes nearer my target
+// tip, and the first destination examined whatever it is. Every piece is
+// surveyed first, so that the node below needs to survey again only the
+// pieces the next move can affect.
 void MoveSearch::expand(int level, int score, int total)
 {
     if (level == depth_ - 1) {
         scoreLastMoves(score, -1, 0, 0);
         return;
     }
-    if (level == depth_ - 2) {
-        expandBeforeLast(level, score, total);
-        return;
-    }
-    uint8_t* list = lists_[level];
     bool taken = false;
+    aboveTaken_ = 0;
     for (int k = 0; k < myCount_; ++k) {
-        const int count = takenDestinations(k, taken, list, nullptr);
-        for (int n = 0; n < count; ++n)
-            playLine(k, list[n], level, score, total);
+        aboveTaken_ |= uint32_t(taken) << k;
+        aboveCount_[k] = takenDestinations(k, taken, above_[k], aboveSurveys_[k]);
     }
+    for (int k = 0; k < myCount_; ++k)
+        for (int n = 0; n < aboveCount_[k]; ++n)
+            playLine(k, above_[k][n], level, score, total);
 }
 
-// The node before the last move: every piece is surveyed first, so that the
-// last moves need to search again only the pieces a move can affect.
-void MoveSearch::expandBeforeLast(int level, int score, int total)
+// The node before the last move, reached by moving piece `moved` from
+// `from` to `to`: every piece is surveyed first, so that the last moves
+// need to search again only the pieces a move can affect. A piece keeps
+// its survey from the node above when the move left its footprint alone
+// and whether an earlier piece can move is unchanged.
+void MoveSearch::expandBeforeLast(int level, int score, int total, int moved, int from, int to)
 {
     bool taken = false;
-    for (int k = 0; k < myCount_; ++k)
-        beforeLastCount_[k] = takenDestinations(k, taken, beforeLast_[k], &surveys_[k]);
+    for (int k = 0; k < myCount_; ++k) {
+        const PieceSurvey& above = aboveSurveys_[k];
+        const bool same = k != moved && (aboveTaken_ >> k & 1) == taken && !above.seen.has(from) && !above.seen.has(to);
+        if (!same) {
+            beforeLastCount_[k] = takenDestinations(k, taken, beforeLast_[k], surveys_[k]);
+            continue;
+        }
+        surveys_[k] = above;
+        beforeLastCount_[k] = aboveCount_[k];
+        std::copy_n(above_[k], aboveCount_[k], beforeLast_[k]);
+        taken |= above.nearest != Unreachable;
+    }
     prepareLastMoves(score);
+    leftPiece_ = -1;
     for (int k = 0; k < myCount_; ++k)
         for (int n = 0; n < beforeLastCount_[k]; ++n)
             playLine(k, beforeLast_[k][n], level, score, total);
@@ -151,7 +171,7 @@ void MoveSearch::playLine(int k, int to, int level, int score, int total)
     if (level == depth_ - 2)
         scoreLastMoves(nextScore, k, from, to);
     else
-        expand(level + 1, nextScore, nextTotal);
+        expandBeforeLast(level + 1, nextScore, nextTotal, k, from, to);
     positionKey_ ^= change;
     myHole_[k] = static_cast<uint8_t>(from);
     board_.move(to, from);
@@ -167,11 +187,12 @@ void MoveSearch::scoreLastMoves(int score, int moved, int from, int to)
     if (const LastMoveSummary* known = cached ? cache_.find(positionKey_, myHole_, myCount_) : nullptr) {
         s = *known;
     } else {
-        const uint32_t changed = changedPieces(moved, from, to);
+        uint32_t recount = 0;
+        const uint32_t changed = changedPieces(moved, from, to, recount);
         if (mayReachBest(score, moved, to, changed))
             s = summariseLastMoves(changed);
         else
-            s.leaves = static_cast<uint8_t>(countLastMoves(changed));
+            s.leaves = static_cast<uint8_t>(countLastMoves(recount));
         if (cached)
             cache_.store(positionKey_, myHole_, myCount_, s);
     }
@@ -208,14 +229,29 @@ void MoveSearch::prepareLastMoves(int score)
 
 // The pieces (as bits) whose destinations must be searched again: all of
 // them without a survey, else the moved one and those whose footprint holds
-// the hole it left or the hole it took.
-uint32_t MoveSearch::changedPieces(int moved, int from, int to) const
+// the hole it left or the hole it took. `recount` gets the pieces whose
+// count of last moves may have changed: of the pieces that could come
+// nearer, only those whose witness the move broke. The last moves of one
+// piece are played one after another, so what the hole it leaves touches
+// is worked out once for them all.
+uint32_t MoveSearch::changedPieces(int moved, int from, int to, uint32_t& recount)
 {
     if (moved < 0)
-        return (1u << myCount_) - 1;
-    uint32_t changed = 1u << moved;
-    for (int k = 0; k < myCount_; ++k)
-        changed |= uint32_t(surveys_[k].seen.has(from) | surveys_[k].seen.has(to)) << k;
+        return recount = (1u << myCount_) - 1;
+    if (leftPiece_ != moved) {
+        leftPiece_ = moved;
+        leftSeen_ = leftWitness_ = 0;
+        for (int k = 0; k < myCount_; ++k) {
+            leftSeen_ |= uint32_t(surveys_[k].seen.has(from)) << k;
+            leftWitness_ |= uint32_t(surveys_[k].nearer.over.has(from)) << k;
+        }
+    }
+    uint32_t changed = (1u << moved) | leftSeen_, broken = leftWitness_;
+    for (int k = 0; k < myCount_; ++k) {
+        changed |= uint32_t(surveys_[k].seen.has(to)) << k;
+        broken |= uint32_t(surveys_[k].nearer.land.has(to)) << k;
+    }
+    recount = (1u << moved) | (changed & ~advancing_) | (broken & advancing_);
     return changed;
 }
 
@@ -281,16 +317,17 @@ LastMoveSummary MoveSearch::summariseLastMoves(uint32_t changed)
 
 // The number of leaves of a last move: one per piece that can come nearer
 // its target tip, and one for the first piece that can move at all when it
-// cannot. Unchanged pieces are counted from the survey, changed ones by a
-// search that stops at the first nearer hole. Whether a piece that cannot
-// come nearer can move at all matters only while no piece before it can.
-int MoveSearch::countLastMoves(uint32_t changed)
+// cannot. The pieces to recount are searched again, by a search that stops
+// at the first nearer hole; the others are counted from the survey. Whether
+// a piece that cannot come nearer can move at all matters only while no
+// piece before it can.
+int MoveSearch::countLastMoves(uint32_t recount)
 {
-    uint32_t advancing = advancing_ & ~changed;
-    uint32_t movable = movable_ & ~changed;
+    uint32_t advancing = advancing_ & ~recount;
+    uint32_t movable = movable_ & ~recount;
     uint32_t unsure = 0;
     board_.startPosition();
-    for (uint32_t bits = changed; bits != 0; bits &= bits - 1) {
+    for (uint32_t bits = recount; bits != 0; bits &= bits - 1) {
         const int k = __builtin_ctz(bits);
         const int h = myHole_[k];
         if (board_.canStepNearer(h, *mine_) || board_.canReachNearer(h, *mine_)) {
@@ -309,7 +346,7 @@ int MoveSearch::countLastMoves(uint32_t changed)
         movable |= uint32_t(board_.sharedNearestDistance(myHole_[k], *mine_) != Unreachable) << k;
     }
     const uint32_t first = movable & (0u - movable);
-    return __builtin_popcount(advancing) + ((first & ~advancing) != 0);
+    return bitCount(advancing) + ((first & ~advancing) != 0);
 }
 
 // The target distance of piece k's first destination in the rules' order.
