@@ -1,0 +1,1 @@
+// Tests of gamefiles, filled in with the work.

@@ -1,0 +1,1 @@
+// Tests of optionsdialog, filled in with the work.

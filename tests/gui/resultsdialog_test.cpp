@@ -1,0 +1,1 @@
+// Tests of resultsdialog, filled in with the work.

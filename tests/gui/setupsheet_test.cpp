@@ -1,0 +1,1 @@
+// Tests of setupsheet, filled in with the work.
