@@ -8,34 +8,24 @@ namespace tavolux {
 
 namespace {
 
-// Swallows mouse and keyboard events aimed at one window or any widget
-// inside it. Keys go too: a shortcut typed while the program was busy must
-// not start a command in the middle of a turn.
-class InputSwallower : public QObject {
+// Swallows mouse events aimed at the board or any widget on it.
+class BoardMouseSwallower : public QObject {
 public:
-    explicit InputSwallower(QWidget* window) : window_(window) {}
+    explicit BoardMouseSwallower(QWidget* board) : board_(board) {}
 
 protected:
     bool eventFilter(QObject* target, QEvent* event) override
     {
-        if (!isInputEvent(event->type()))
+        if (!isMouseEvent(event->type()))
             return false;
         auto* widget = qobject_cast<QWidget*>(target);
-        if (!widget || widget->window() != window_)
-            return false;
-        // An accepted override keeps the shortcut from firing.
-        if (event->type() == QEvent::ShortcutOverride)
-            event->accept();
-        return true;
+        return widget != nullptr && (widget == board_ || board_->isAncestorOf(widget));
     }
 
 private:
-    static bool isInputEvent(QEvent::Type type)
+    static bool isMouseEvent(QEvent::Type type)
     {
         switch (type) {
-        case QEvent::KeyPress:
-        case QEvent::KeyRelease:
-        case QEvent::ShortcutOverride:
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonRelease:
         case QEvent::MouseButtonDblClick:
@@ -47,14 +37,14 @@ private:
         }
     }
 
-    QWidget* window_;
+    QWidget* board_;
 };
 
 } // namespace
 
-void discardQueuedMouseInput(QWidget* window)
+void sortQueuedInput(QWidget* board)
 {
-    InputSwallower swallower(window);
+    BoardMouseSwallower swallower(board);
     QCoreApplication::instance()->installEventFilter(&swallower);
     QCoreApplication::processEvents();
     QCoreApplication::instance()->removeEventFilter(&swallower);

@@ -1,12 +1,14 @@
 #pragma once
-// Throws away the mouse input (and the keys) that queued up for a window
-// while the program was busy (a board turn, a computer move), so clicks and
-// shortcuts made meanwhile have no effect once the program listens again.
+// Sorts the input that queued up while the program was busy (a board turn,
+// a computer's move): mouse input aimed at the board is thrown away, so
+// clicks and drags made meanwhile have no effect, while keys and clicks
+// elsewhere (the menu bar, another window) are handled now. Call it only at
+// a point where a command may start, never in the middle of a turn.
 
 class QWidget;
 
 namespace tavolux {
 
-void discardQueuedMouseInput(QWidget* window);
+void sortQueuedInput(QWidget* board);
 
 } // namespace tavolux

@@ -3,8 +3,10 @@
 #include "app/commands.h"
 #include "app/programresources.h"
 #include "app/rotatebutton.h"
-#include "app/windowcanvas.h"
+#include "app/turnscheduler.h"
+#include "view/windowcanvas.h"
 #include "referee/refereewindow.h"
+#include "view/boardmouse.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -36,6 +38,7 @@ MainWindow::MainWindow(const ProgramResources& resources, SoundPlayer& sounds)
     setRefereeLines(tr("WELCOME"), tr("Please select new"), tr("game in menu bar."), QString());
     buildStatusBar();
     showPrompt(prompt::Ready);
+    buildBoardMouse();
 
     const QSize screen = this->screen()->size();
     const WindowSize minimum = minimumWindowSize(screen.width(), screen.height(), menuBar()->sizeHint().height());
@@ -106,6 +109,24 @@ void MainWindow::buildStatusBar()
     statusBar()->setObjectName(QStringLiteral("statusBar"));
     statusBar()->setSizeGripEnabled(true);
     statusBar()->addWidget(statusPane_, 1);
+}
+
+// The person's hand on the board, and the passes of the turn cycle that
+// wait for the event loop (and for a drag, a menu or a dialog to end).
+void MainWindow::buildBoardMouse()
+{
+    boardMouse_ = new BoardMouse(*canvas_, view_, game_, *this,
+                                 BoardMouse::Cursors{resources_.ownPieceCursor, resources_.otherPieceCursor});
+    boardMouse_->dragMoved = [this] {
+        if (referee_)
+            referee_->updateEyes(false);
+    };
+    boardMouse_->dragEnded = [this] {
+        canvas_->repaint();
+        game_.runTurns();
+        updateAllItemStates();
+    };
+    turnScheduler_ = new TurnScheduler(game_, [this] { return boardMouse_->dragging(); }, this);
 }
 
 void MainWindow::relayout()

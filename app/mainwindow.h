@@ -21,9 +21,11 @@ class QLabel;
 namespace tavolux {
 
 struct ProgramResources;
+class BoardMouse;
 class RefereeWindow;
 class RotateButton;
 class SoundPlayer;
+class TurnScheduler;
 class WindowCanvas;
 
 class MainWindow : public QMainWindow, public GameUi {
@@ -36,6 +38,7 @@ public:
     BoardView& boardView() { return view_; }
     const MainLayout& mainLayout() const { return layout_; }
     WindowCanvas* canvas() const { return canvas_; }
+    BoardMouse* boardMouse() const { return boardMouse_; }
     RotateButton* rotateButton(bool clockwise) const;
     int statusBarHeight() const;
 
@@ -85,6 +88,7 @@ public:
     void boardRotationChanged() override;
     void turnBoardStep(bool clockwise) override;
     void discardPendingMouseInput() override;
+    void queueNextPass(unsigned ticket) override;
     void setBusy(bool busy) override;
     void animateMove(int piece, int start, const int* path, int length) override;
 
@@ -104,6 +108,7 @@ private:
     QAction* createAction(int id);
     void buildRotateButtons();
     void buildStatusBar();
+    void buildBoardMouse();
     void connectShellCommands();
     void applyRememberedSettings();
     void saveSettings();
@@ -130,6 +135,8 @@ private:
     int busyDepth_ = 0;
 
     WindowCanvas* canvas_ = nullptr;
+    BoardMouse* boardMouse_ = nullptr;
+    TurnScheduler* turnScheduler_ = nullptr;
     RotateButton* rotateButtons_[2] = {nullptr, nullptr}; // [clockwise]
     QLabel* statusPane_ = nullptr;
     StatusPrompt prompt_;

@@ -5,7 +5,7 @@
 #include "app/mainwindow.h"
 
 #include "app/rotatebutton.h"
-#include "app/windowcanvas.h"
+#include "view/windowcanvas.h"
 #include "view/boardpainter.h"
 #include "view/boardturn.h"
 
@@ -39,7 +39,6 @@ void MainWindow::rotateBoardStep(bool clockwise)
     setViewSteps(view_, game_.state.boardRotation);
     showBoard();
 
-    discardPendingMouseInput();
     button->setDown(false);
     button->repaint();
     showPrompt(Prompt::Ready);

@@ -4,8 +4,14 @@
 #include "app/commands.h"
 #include "app/inputdrain.h"
 #include "app/mainwindow.h"
+#include "app/programresources.h"
 #include "app/soundplayer.h"
-#include "app/windowcanvas.h"
+#include "app/turnscheduler.h"
+#include "dialogs/resultsdialog.h"
+#include "dialogs/setupsheet.h"
+#include "referee/refereewindow.h"
+#include "view/moveglide.h"
+#include "view/windowcanvas.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -70,10 +76,19 @@ void MainWindow::showPrompt(Prompt which)
 
 bool MainWindow::runSetupSheet()
 {
-    return false;
+    SetupSheet sheet(game_.state, resources_.pictures, resources_.playerIcons, this);
+    if (sheet.exec() != QDialog::Accepted)
+        return false;
+    if (referee_)
+        referee_->updateEyes(true);
+    return true;
 }
 
-void MainWindow::showResults() {}
+void MainWindow::showResults()
+{
+    ResultsDialog results(game_.state, resources_.pictures, resources_.playerIcons, this);
+    results.exec();
+}
 
 void MainWindow::redrawPlayerPanel()
 {
@@ -94,7 +109,15 @@ void MainWindow::boardRotationChanged()
 
 void MainWindow::discardPendingMouseInput()
 {
-    discardQueuedMouseInput(this);
+    sortQueuedInput(canvas_);
+}
+
+// What the person did during the computer's turn is sorted first; a menu
+// or a dialog opened now holds the next pass until it closes.
+void MainWindow::queueNextPass(unsigned ticket)
+{
+    sortQueuedInput(canvas_);
+    turnScheduler_->queue(ticket);
 }
 
 void MainWindow::setBusy(bool busy)
@@ -108,6 +131,9 @@ void MainWindow::setBusy(bool busy)
         QApplication::restoreOverrideCursor();
 }
 
-void MainWindow::animateMove(int, int, const int*, int) {}
+void MainWindow::animateMove(int, int start, const int* path, int length)
+{
+    glideMove(*canvas_, view_, game_.state.playerToMove, start, path, length, game_.state.animationSpeed);
+}
 
 } // namespace tavolux

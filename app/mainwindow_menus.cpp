@@ -111,9 +111,9 @@ bool MainWindow::commandEnabled(int id) const
         return false;
     switch (id) {
     case command::Undo:
-        return game_.history.canUndo();
+        return game_.history.canUndo() && !game_.turnsPending();
     case command::Redo:
-        return game_.history.canRedo();
+        return game_.history.canRedo() && !game_.turnsPending();
     default:
         return true;
     }

@@ -5,7 +5,7 @@
 #include "app/mainwindow.h"
 
 #include "app/settings.h"
-#include "app/windowcanvas.h"
+#include "view/windowcanvas.h"
 #include "app/windowplacement.h"
 #include "referee/refereewindow.h"
 

@@ -5,7 +5,7 @@
 #include "app/mainwindow.h"
 #include "app/programresources.h"
 #include "app/soundplayer.h"
-#include "app/windowcanvas.h"
+#include "view/windowcanvas.h"
 #include "view/boardpainter.h"
 #include "view/windowpainter.h"
 

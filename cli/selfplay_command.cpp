@@ -35,6 +35,7 @@ public:
     void boardRotationChanged() override {}
     void turnBoardStep(bool) override {}
     void discardPendingMouseInput() override {}
+    void queueNextPass(unsigned) override {}
     void setBusy(bool) override {}
     void animateMove(int piece, int start, const int* path, int length) override
     {
@@ -179,6 +180,7 @@ int selfplayCommand(const std::vector<std::string>& args)
     for (PlayerSlot& slot : game.state.slots)
         slot.picture = 0;
     game.startNewGame();
+    game.runQueuedTurns();
 
     std::cout << "finish:";
     for (int i = 0; i < game.state.finishCount; ++i)

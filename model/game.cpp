@@ -24,6 +24,7 @@ bool Game::startNewGame()
         return false;
     if (!ui_.runSetupSheet())
         return false;
+    queuedPass_ = 0;
     state.noGameStarted = 0;
     placeStartingPieces(state);
 
@@ -33,14 +34,40 @@ bool Game::startNewGame()
     ui_.repaint();
     ui_.showReferee(state.slots[p].name, PromptLine1, PromptLine2, "");
     history.clear();
-    if (state.slots[p].isComputer()) {
+    if (state.slots[p].isComputer() && computer_ != nullptr) {
         ui_.repaint();
-        if (computer_)
-            computer_->play(*this, ui_);
+        computer_->play(*this, ui_);
         ui_.repaint();
-        runTurns();
+        queueNextPass();
     }
     return true;
+}
+
+bool Game::waitingForPerson() const
+{
+    return state.gameInProgress() && queuedPass_ == 0 && !state.slots[state.playerToMove].isComputer();
+}
+
+void Game::queueNextPass()
+{
+    if (++lastTicket_ == 0)
+        ++lastTicket_;
+    queuedPass_ = lastTicket_;
+    ui_.queueNextPass(queuedPass_);
+}
+
+void Game::resumeTurns(unsigned ticket)
+{
+    if (ticket == 0 || ticket != queuedPass_)
+        return;
+    queuedPass_ = 0;
+    runTurns();
+}
+
+void Game::runQueuedTurns()
+{
+    while (queuedPass_ != 0)
+        resumeTurns(queuedPass_);
 }
 
 void Game::repositionBoard(int p)
@@ -50,36 +77,39 @@ void Game::repositionBoard(int p)
         ui_.turnBoardStep(plan.clockwise);
 }
 
+// The prompt comes first and the input queued meanwhile is sorted last, so
+// that whatever that input starts (a menu, a shortcut) runs once this pass
+// has finished.
 void Game::promptPerson(int p)
 {
-    ui_.discardPendingMouseInput();
     ui_.showReferee(state.slots[p].name, PromptLine1, PromptLine2, "");
+    ui_.discardPendingMouseInput();
 }
 
 void Game::runTurns()
 {
-    for (;;) {
-        if (checkPlayerFinished()) {
-            ui_.showResults();
-            state.gameOver = 1;
-            ui_.showReferee("GAME OVER", "Please select new", "game in menu bar.", "");
-            return;
-        }
-        ui_.redrawPlayerPanel();
-        const int p = state.playerToMove;
-        if (state.slots[p].autoReposition) {
-            ui_.showReferee(state.slots[p].name, "Board re-position", "is in progress...", "");
-            repositionBoard(p);
-        }
-        if (!state.slots[p].isComputer() || computer_ == nullptr) {
-            promptPerson(p);
-            return;
-        }
-        ui_.showPrompt(Prompt::ComputerThinking);
-        computer_->play(*this, ui_);
-        ui_.showPrompt(Prompt::Ready);
-        ui_.repaint();
+    queuedPass_ = 0;
+    if (checkPlayerFinished()) {
+        ui_.showResults();
+        state.gameOver = 1;
+        ui_.showReferee("GAME OVER", "Please select new", "game in menu bar.", "");
+        return;
     }
+    ui_.redrawPlayerPanel();
+    const int p = state.playerToMove;
+    if (state.slots[p].autoReposition) {
+        ui_.showReferee(state.slots[p].name, "Board re-position", "is in progress...", "");
+        repositionBoard(p);
+    }
+    if (!state.slots[p].isComputer() || computer_ == nullptr) {
+        promptPerson(p);
+        return;
+    }
+    ui_.showPrompt(Prompt::ComputerThinking);
+    computer_->play(*this, ui_);
+    ui_.showPrompt(Prompt::Ready);
+    ui_.repaint();
+    queueNextPass();
 }
 
 bool Game::checkPlayerFinished()
@@ -143,11 +173,15 @@ bool Game::redo()
 
 void Game::replaceState(const GameState& loaded)
 {
+    queuedPass_ = 0;
     state = loaded;
     assignFirstPieces(state);
     history.clear();
     ui_.boardRotationChanged();
     ui_.repaint();
+    if (state.gameInProgress() && state.inPlay(state.playerToMove) && state.slots[state.playerToMove].isComputer()
+        && computer_ != nullptr)
+        queueNextPass();
 }
 
 } // namespace tavolux

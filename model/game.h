@@ -38,8 +38,21 @@ public:
     // "New Game": abandon question, setup sheet, placing, first turns.
     // Returns true when a new game was started.
     bool startNewGame();
-    // The turn cycle, run after every drop and whenever a computer moves first.
+    // One pass of the turn cycle, run after every drop: it checks for the
+    // end of the game, turns the board, and either prompts a person or plays
+    // one computer turn and queues the next pass (see GameUi::queueNextPass),
+    // so that the window's event loop runs between two computer turns.
     void runTurns();
+    // The queued pass, if `ticket` is still the one queued; a pass queued
+    // before a New Game or a load is stale and does nothing.
+    void resumeTurns(unsigned ticket);
+    // Runs the queued passes one after another until the cycle waits for a
+    // person or the game is over (for callers without an event loop).
+    void runQueuedTurns();
+    // A pass is queued: computers are playing their turns.
+    bool turnsPending() const { return queuedPass_ != 0; }
+    // The cycle has returned to let the person to move drag a piece.
+    bool waitingForPerson() const;
     // Checks whether the player who moved last has finished; true when the
     // game is over (finishOrder then holds every active player).
     bool checkPlayerFinished();
@@ -52,13 +65,17 @@ public:
     bool undo();
     bool redo();
 
-    // Replaces the record with a loaded one and empties the history.
+    // Replaces the record with a loaded one and empties the history; when a
+    // computer is to move in the loaded game, its turn is queued.
     void replaceState(const GameState& loaded);
 
 private:
     void promptPerson(int p);
+    void queueNextPass();
     GameUi& ui_;
     ComputerTurn* computer_;
+    unsigned queuedPass_ = 0; // 0: none
+    unsigned lastTicket_ = 0;
 };
 
 // The text shown when player p has brought all pieces home.

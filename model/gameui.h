@@ -45,6 +45,11 @@ public:
     virtual void turnBoardStep(bool clockwise) = 0;
     // Mouse input queued while the program was busy is thrown away.
     virtual void discardPendingMouseInput() = 0;
+    // A computer has moved and the cycle goes on: the window lets its event
+    // loop run (repaints, menus, the exit question) and then calls
+    // Game::resumeTurns(ticket), once no menu or dialog is open. Callers
+    // without an event loop may do nothing and use Game::runQueuedTurns.
+    virtual void queueNextPass(unsigned ticket) = 0;
 
     // The computer is thinking or showing its move: wait cursor on or off.
     virtual void setBusy(bool busy) = 0;

@@ -67,6 +67,8 @@ public:
             state_->boardRotation = stepRotation(state_->boardRotation, clockwise);
     }
     void discardPendingMouseInput() override { log.push_back("discard"); }
+    // Passes are run by the test (Game::runQueuedTurns), not by an event loop.
+    void queueNextPass(unsigned) override { log.push_back("queue"); }
     void setBusy(bool busy) override { log.push_back(busy ? "busy" : "idle"); }
     void animateMove(int piece, int start, const int* path, int length) override
     {

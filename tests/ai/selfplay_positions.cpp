@@ -49,6 +49,7 @@ SelfPlayGame playComputerGame(const int (&active)[PlayerCount], const int (&styl
         slot.styleTowardHigher = styles[p][1];
     }
     game.startNewGame();
+    game.runQueuedTurns();
     result.over = game.state.gameOver != 0;
     result.finishCount = game.state.finishCount;
     for (int i = 0; i < PlayerCount; ++i)

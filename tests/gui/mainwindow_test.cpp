@@ -7,7 +7,7 @@
 #include "app/prompttable.h"
 #include "app/rotatebutton.h"
 #include "app/soundplayer.h"
-#include "app/windowcanvas.h"
+#include "view/windowcanvas.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -7,7 +7,7 @@
 #include "app/mainwindow.h"
 #include "app/programresources.h"
 #include "app/soundplayer.h"
-#include "app/windowcanvas.h"
+#include "view/windowcanvas.h"
 #include "referee/refereewindow.h"
 #include "view/boardpainter.h"
 
@@ -309,7 +309,7 @@ TEST_F(ShellTest, ClicksMadeDuringATurnAreThrownAway)
     QProcess during;
     during.start(QStringLiteral("xdotool"), click);
     ASSERT_TRUE(during.waitForStarted());
-    main.rotateBoardStep(false);
+    main.runCommand(command::RotateCounterClockwise);
     ASSERT_TRUE(during.state() == QProcess::NotRunning || during.waitForFinished());
     ASSERT_EQ(during.exitCode(), 0);
     QTest::qWait(200);

@@ -125,7 +125,7 @@ TEST_F(GameFixture, RunTurnsPromptsThePersonAndTurnsTheBoard)
     game.runTurns();
     EXPECT_EQ(game.state.boardRotation, 3);
     EXPECT_EQ(ui.log, (std::vector<std::string>{"referee Human/Board re-position/is in progress.../", "turn ccw",
-                                                "turn ccw", "turn ccw", "discard", "referee Human/Move mouse to one/of your pieces./"}));
+                                                "turn ccw", "turn ccw", "referee Human/Move mouse to one/of your pieces./", "discard"}));
 }
 
 TEST_F(GameFixture, TwoPlayerGameEndsWhenTheFirstFinishes)
@@ -188,7 +188,71 @@ TEST_F(GameFixture, RefusedDropStillRunsTheCycleWithoutFinishing)
     game.runTurns();
     EXPECT_EQ(game.state.playerToMove, 0);
     EXPECT_EQ(game.state.gameOver, 0);
-    EXPECT_EQ(ui.log.back(), "referee Human/Move mouse to one/of your pieces./");
+    EXPECT_EQ(ui.log, (std::vector<std::string>{"referee Human/Move mouse to one/of your pieces./", "discard"}));
+}
+
+// A computer that moves nothing and passes the turn, counting its turns.
+struct PassingComputer : ComputerTurn {
+    int turns = 0;
+    void play(Game& game, GameUi&) override
+    {
+        ++turns;
+        game.state.playerToMove = nextPlayer(game.state, game.state.playerToMove);
+    }
+};
+
+// Between two computer turns the cycle goes back to its caller with the next
+// pass queued; a New Game or a load makes a pass queued before it stale.
+TEST(TurnCycle, OneComputerTurnPerPassAndStalePassesDoNothing)
+{
+    FakeUi ui;
+    PassingComputer computer;
+    Game game(ui, &computer);
+    ui.attach(&game.state);
+    ui.sheetEdits = [](GameState& s) {
+        for (PlayerSlot& slot : s.slots)
+            slot.picture = 0;
+        s.slots[2].picture = 1; // player 3 is a person
+    };
+    ASSERT_TRUE(game.startNewGame());
+    EXPECT_EQ(computer.turns, 1) << "the first computer moves at once";
+    EXPECT_TRUE(game.turnsPending());
+    EXPECT_FALSE(game.waitingForPerson());
+
+    game.resumeTurns(1);
+    EXPECT_EQ(computer.turns, 2) << "the second computer's turn is a pass of its own";
+    EXPECT_TRUE(game.turnsPending());
+    game.resumeTurns(1);
+    EXPECT_EQ(computer.turns, 2) << "a ticket is good for one pass";
+    game.runQueuedTurns();
+    EXPECT_EQ(game.state.playerToMove, 2);
+    EXPECT_TRUE(game.waitingForPerson());
+
+    // New Game while a pass is queued: the old pass never plays.
+    game.state.playerToMove = 0;
+    game.runTurns();
+    ASSERT_TRUE(game.turnsPending());
+    const int before = computer.turns;
+    ui.answers = {true};
+    ui.sheetEdits = [](GameState& s) {
+        for (PlayerSlot& slot : s.slots)
+            slot.picture = 1;
+    };
+    ASSERT_TRUE(game.startNewGame());
+    EXPECT_FALSE(game.turnsPending());
+    game.resumeTurns(3);
+    EXPECT_EQ(computer.turns, before);
+
+    // A loaded game goes on by itself when a computer is to move.
+    GameState loaded = game.state;
+    loaded.slots[0].picture = 0;
+    loaded.playerToMove = 0;
+    game.replaceState(loaded);
+    EXPECT_TRUE(game.turnsPending());
+    loaded.slots[0].picture = 1;
+    game.replaceState(loaded);
+    EXPECT_FALSE(game.turnsPending());
+    EXPECT_TRUE(game.waitingForPerson());
 }
 
 TEST(FinishedMessage, LongNamesAreKeptWhole)

@@ -26,6 +26,11 @@ public:
     QPixmap& picture();
     // Draws into the picture and shows it at once, without recomposing.
     void drawFrame(const std::function<void(QPainter&)>& draw);
+    // While held, paints show the last composed picture as it is: a piece
+    // floating over the board uncovers the board from that picture, never
+    // from a new composition. Releasing it recomposes at the next paint.
+    void holdPicture(bool hold) { held_ = hold; }
+    bool pictureHeld() const { return held_; }
 
 Q_SIGNALS:
     void resized();
@@ -40,6 +45,7 @@ private:
     WindowScene scene_;
     QPixmap picture_;
     bool composeOnPaint_ = true;
+    bool held_ = false;
 };
 
 } // namespace tavolux

@@ -1,5 +1,6 @@
-#include "app/windowcanvas.h"
+#include "view/windowcanvas.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
 
@@ -47,15 +48,18 @@ void WindowCanvas::drawFrame(const std::function<void(QPainter&)>& draw)
     composeOnPaint_ = true;
 }
 
-void WindowCanvas::paintEvent(QPaintEvent*)
+void WindowCanvas::paintEvent(QPaintEvent* event)
 {
     ensurePicture();
-    if (composeOnPaint_ && scene_.state) {
+    if (composeOnPaint_ && !held_ && scene_.state) {
         QPainter painter(&picture_);
         paintMainWindow(painter, rect(), scene_);
     }
+    // Only the part asked for is copied: a moving piece uncovers a little.
+    const QRect area = event->rect();
+    const qreal ratio = picture_.devicePixelRatio();
     QPainter window(this);
-    window.drawPixmap(rect(), picture_, QRectF(QPointF(0, 0), QSizeF(size()) * picture_.devicePixelRatio()));
+    window.drawPixmap(area, picture_, QRectF(QPointF(area.topLeft()) * ratio, QSizeF(area.size()) * ratio));
 }
 
 void WindowCanvas::resizeEvent(QResizeEvent* event)

@@ -1,0 +1,33 @@
+#include "view/glidepace.h"
+
+namespace tavolux {
+
+int glidePositionCount(int animationSpeed)
+{
+    return animationSpeed == 1 ? 750 : 1500;
+}
+
+GlideClock::duration glideFrameInterval(int animationSpeed)
+{
+    using std::chrono::microseconds;
+    return animationSpeed == 1 ? microseconds(33333) : microseconds(16667);
+}
+
+int glidePositionAt(GlideClock::duration elapsed, int positions)
+{
+    if (elapsed < GlideClock::duration::zero())
+        return 0;
+    if (elapsed >= HopDuration)
+        return positions;
+    const double part = std::chrono::duration<double>(elapsed) / std::chrono::duration<double>(HopDuration);
+    return static_cast<int>(part * positions);
+}
+
+ScreenPoint glidePoint(ScreenPoint from, ScreenPoint to, int f, int positions)
+{
+    const double dx = static_cast<double>(to.x - from.x) / positions * f;
+    const double dy = static_cast<double>(to.y - from.y) / positions * f;
+    return {from.x + static_cast<int>(dx), from.y + static_cast<int>(dy)};
+}
+
+} // namespace tavolux

@@ -1,0 +1,31 @@
+#pragma once
+// The floating piece: a small round window over the board, in the colour of
+// the player whose piece it shows. A dragged piece follows the mouse in it
+// and a computer's move glides in it; the board under it is shown from the
+// window's composed picture.
+
+#include <QColor>
+#include <QWidget>
+
+namespace tavolux {
+
+class PieceWindow : public QWidget {
+    Q_OBJECT
+public:
+    // A piece of half-axes rx x ry, hidden until shown, as a child of the
+    // board's widget.
+    PieceWindow(QWidget* board, QColor colour, int rx, int ry);
+
+    // Puts the piece's centre at (x, y) of the board widget.
+    void centreAt(int x, int y);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QColor colour_;
+    int rx_;
+    int ry_;
+};
+
+} // namespace tavolux
