@@ -77,7 +77,7 @@ TEST_F(OptionsDialogTest, ShowsTheOptionsAndEnablesThePlayerControlsByTheRule)
 {
     state.animationSpeed = 1;
     state.soundEnabled = 0;
-    open();
+    open(1);
     EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Change Options"));
     EXPECT_TRUE(child<QRadioButton>("flickeryRadio")->isChecked());
     EXPECT_FALSE(child<QRadioButton>("smoothRadio")->isChecked());
