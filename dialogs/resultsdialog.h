@@ -1,12 +1,24 @@
 #pragma once
-// Placeholder until the results dialog lands.
+// The Game Results dialog: the finishing order of a game that is over, on a
+// podium of three steps. The winner stands in the middle on the highest
+// step, the second place on the left, the third place on the right and
+// lowest; a two-player game leaves the third step empty and greyed. The
+// dialog only shows the result; it changes nothing.
+
 #include "model/gamestate.h"
+
 #include <QDialog>
+
 class QPixmap;
+
 namespace tavolux {
+
 class ResultsDialog : public QDialog {
     Q_OBJECT
 public:
-    ResultsDialog(const GameState&, const QPixmap*, const QPixmap*, QWidget* parent) : QDialog(parent) {}
+    // Reads finishOrder/finishCount and the slots of `state` when built.
+    // pictures: the PictureCount player pictures; playerIcons: the three icons. Borrowed.
+    ResultsDialog(const GameState& state, const QPixmap* pictures, const QPixmap* playerIcons, QWidget* parent);
 };
-}
+
+} // namespace tavolux

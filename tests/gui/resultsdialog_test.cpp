@@ -1,1 +1,159 @@
-// Tests of resultsdialog, filled in with the work.
+// The Game Results dialog: who stands where on the podium after a three- and
+// a two-player game.
+
+#include "dialogs/picturebox.h"
+#include "dialogs/resultsdialog.h"
+#include "resources/artwork.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace tavolux;
+
+namespace {
+
+class ResultsDialogTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        for (int i = 0; i < PictureCount; ++i)
+            pictures[i] = art::playerPicture(i);
+        for (int p = 0; p < PlayerCount; ++p)
+            icons[p] = art::playerIcon(p);
+        state.slots[0].name = "Human";
+        state.slots[0].picture = 3;
+        state.slots[1].name = "Silicon";
+        state.slots[1].picture = 5;
+        state.slots[2].name = "Positron";
+        state.slots[2].picture = 0;
+        state.gameOver = 1;
+    }
+
+    std::unique_ptr<ResultsDialog> open()
+    {
+        auto dialog = std::make_unique<ResultsDialog>(state, pictures, icons, nullptr);
+        dialog->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
+        return dialog;
+    }
+
+    template <class T>
+    static T* child(const QWidget& dialog, const QString& name)
+    {
+        T* widget = dialog.findChild<T*>(name);
+        EXPECT_NE(widget, nullptr) << name.toStdString();
+        return widget;
+    }
+
+    // What one place shows: number, name, icon, picture and whether its
+    // controls are enabled.
+    struct Shown {
+        QString number;
+        QString name;
+        qint64 icon = 0;
+        const QPixmap* picture = nullptr;
+        bool enabled = false;
+        QPoint at;
+    };
+    static Shown shown(const QWidget& dialog, const char* place)
+    {
+        const QString key = QLatin1String(place);
+        Shown s;
+        auto* number = child<QLabel>(dialog, key + "Number");
+        auto* name = child<QLabel>(dialog, key + "Name");
+        auto* icon = child<QLabel>(dialog, key + "Icon");
+        auto* picture = child<PictureBox>(dialog, key + "Picture");
+        if (!number || !name || !icon || !picture)
+            return s;
+        s.number = number->text();
+        s.name = name->text();
+        s.icon = icon->pixmap().cacheKey();
+        s.picture = picture->picture();
+        s.enabled = number->isEnabled() && name->isEnabled() && icon->isEnabled() && picture->isEnabled();
+        s.at = picture->mapTo(&dialog, QPoint(0, 0));
+        return s;
+    }
+
+    GameState state = initialGameState();
+    QPixmap pictures[PictureCount];
+    QPixmap icons[PlayerCount];
+};
+
+TEST_F(ResultsDialogTest, ThreePlayersStandInFinishingOrder)
+{
+    state.finishOrder[0] = 1;
+    state.finishOrder[1] = 2;
+    state.finishOrder[2] = 0;
+    state.finishCount = 3;
+    auto dialog = open();
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Game Results"));
+    EXPECT_EQ(child<QLabel>(*dialog, "firstHeading")->text(), QStringLiteral("First Place"));
+    EXPECT_EQ(child<QLabel>(*dialog, "secondHeading")->text(), QStringLiteral("Second Place"));
+    EXPECT_EQ(child<QLabel>(*dialog, "thirdHeading")->text(), QStringLiteral("Third Place"));
+
+    const Shown first = shown(*dialog, "first");
+    EXPECT_EQ(first.number, QStringLiteral("Player #2:"));
+    EXPECT_EQ(first.name, QStringLiteral("Silicon"));
+    EXPECT_EQ(first.icon, icons[1].cacheKey());
+    EXPECT_EQ(first.picture, &pictures[5]);
+    EXPECT_TRUE(first.enabled);
+
+    const Shown second = shown(*dialog, "second");
+    EXPECT_EQ(second.number, QStringLiteral("Player #3:"));
+    EXPECT_EQ(second.name, QStringLiteral("Positron"));
+    EXPECT_EQ(second.icon, icons[2].cacheKey());
+    EXPECT_EQ(second.picture, &pictures[0]) << "a computer player shows the Computer picture";
+
+    const Shown third = shown(*dialog, "third");
+    EXPECT_EQ(third.number, QStringLiteral("Player #1:"));
+    EXPECT_EQ(third.name, QStringLiteral("Human"));
+    EXPECT_EQ(third.icon, icons[0].cacheKey());
+    EXPECT_EQ(third.picture, &pictures[3]);
+    EXPECT_TRUE(third.enabled);
+
+    // Second on the left, first in the middle and highest, third on the
+    // right and lowest.
+    EXPECT_LT(second.at.x(), first.at.x());
+    EXPECT_LT(first.at.x(), third.at.x());
+    EXPECT_LT(first.at.y(), second.at.y());
+    EXPECT_LT(second.at.y(), third.at.y());
+
+    dialog->grab().save(QStringLiteral(SCREENSHOT_DIR "/results-three.png"));
+    child<QPushButton>(*dialog, "okButton")->click();
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
+    EXPECT_FALSE(dialog->isVisible());
+}
+
+TEST_F(ResultsDialogTest, TwoPlayerGameLeavesTheThirdPlaceEmptyAndGreyed)
+{
+    state.slots[1].active = 0;
+    state.finishOrder[0] = 2;
+    state.finishOrder[1] = 0;
+    state.finishOrder[2] = 1; // left over, not a place
+    state.finishCount = 2;
+    auto dialog = open();
+
+    const Shown first = shown(*dialog, "first");
+    EXPECT_EQ(first.number, QStringLiteral("Player #3:"));
+    EXPECT_EQ(first.name, QStringLiteral("Positron"));
+    EXPECT_EQ(first.picture, &pictures[0]);
+    const Shown second = shown(*dialog, "second");
+    EXPECT_EQ(second.number, QStringLiteral("Player #1:"));
+    EXPECT_EQ(second.icon, icons[0].cacheKey());
+    EXPECT_TRUE(second.enabled);
+
+    const Shown third = shown(*dialog, "third");
+    EXPECT_FALSE(third.enabled);
+    EXPECT_EQ(third.number, QStringLiteral("Player #?:"));
+    EXPECT_TRUE(third.name.isEmpty());
+    EXPECT_EQ(third.icon, 0) << "no icon";
+    EXPECT_EQ(third.picture, nullptr);
+    EXPECT_TRUE(child<QLabel>(*dialog, "thirdHeading")->isVisible());
+
+    dialog->grab().save(QStringLiteral(SCREENSHOT_DIR "/results-two.png"));
+}
+
+} // namespace
