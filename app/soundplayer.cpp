@@ -49,6 +49,7 @@ QSoundEffect* SoundPlayer::effectFor(const QString& fileName)
 
 void SoundPlayer::play(const QString& fileName)
 {
+    Q_EMIT requested(fileName);
     if (QSoundEffect* effect = effectFor(fileName))
         effect->play();
 }

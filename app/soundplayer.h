@@ -25,6 +25,10 @@ public:
     // Length of a PCM WAV file in milliseconds, or -1 when it is not one.
     static int wavDurationMs(const QString& path);
 
+Q_SIGNALS:
+    // A sound was asked for (whether or not it can be heard here).
+    void requested(const QString& fileName);
+
 private:
     QSoundEffect* effectFor(const QString& fileName);
 

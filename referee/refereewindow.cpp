@@ -70,16 +70,28 @@ void RefereeWindow::showWithOwner()
 // Follows the owner: appears when it is shown (if asked to), and stays
 // above it when it is raised or activated, as an owned window does even
 // where no window manager keeps the order.
+//
+// The referee waits for its owner to be on the screen before it shows
+// itself: a window manager that is asked to map an owned window before it
+// manages the owner does not know them as a pair and lets the owner cover
+// the referee when it is clicked.
 bool RefereeWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched != parentWidget())
+    QWidget* owner = parentWidget();
+    if (owner != nullptr && watched == owner->windowHandle()) {
+        if (event->type() == QEvent::Expose && showWithOwner_ && owner->windowHandle()->isExposed()) {
+            showWithOwner_ = false;
+            owner->windowHandle()->removeEventFilter(this);
+            show();
+        }
+        return false;
+    }
+    if (watched != owner)
         return false;
     switch (event->type()) {
     case QEvent::Show:
-        if (showWithOwner_) {
-            showWithOwner_ = false;
-            show();
-        }
+        if (showWithOwner_ && owner->windowHandle() != nullptr)
+            owner->windowHandle()->installEventFilter(this);
         break;
     case QEvent::ZOrderChange:
     case QEvent::WindowActivate:

@@ -75,7 +75,7 @@ bool BoardMouse::pickUp(QPoint at)
     board_.repaint();
     board_.holdPicture(true);
 
-    piece_ = std::make_unique<PieceWindow>(&board_, colours::player(s.playerToMove), view_.pieceRadiusX,
+    piece_ = std::make_unique<PieceWindow>(board_, colours::player(s.playerToMove), view_.pieceRadiusX,
                                            view_.pieceRadiusY);
     piece_->centreAt(at.x(), at.y());
     piece_->show();

@@ -74,7 +74,7 @@ void glideMove(WindowCanvas& board, const BoardView& view, int player, int start
     board.repaint();
     board.holdPicture(true);
 
-    PieceWindow piece(&board, colours::player(player), view.pieceRadiusX, view.pieceRadiusY);
+    PieceWindow piece(board, colours::player(player), view.pieceRadiusX, view.pieceRadiusY);
     ScreenPoint from = onBoard(view, start);
     piece.centreAt(from.x, from.y);
     piece.show();

@@ -1,14 +1,15 @@
 #include "view/piecewindow.h"
 
 #include "view/boardpainter.h"
+#include "view/windowcanvas.h"
 
 #include <QPainter>
 #include <QRegion>
 
 namespace tavolux {
 
-PieceWindow::PieceWindow(QWidget* board, QColor colour, int rx, int ry)
-    : QWidget(board), colour_(colour), rx_(rx), ry_(ry)
+PieceWindow::PieceWindow(WindowCanvas& board, QColor colour, int rx, int ry)
+    : QWidget(&board), board_(board), colour_(colour), rx_(rx), ry_(ry)
 {
     setObjectName(QStringLiteral("pieceWindow"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -27,8 +28,10 @@ void PieceWindow::centreAt(int x, int y)
 void PieceWindow::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
+    const QPixmap& picture = board_.picture();
+    const qreal ratio = picture.devicePixelRatio();
+    painter.drawPixmap(rect(), picture, QRectF(QPointF(pos()) * ratio, QSizeF(size()) * ratio));
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.fillRect(rect(), Qt::black); // the mask's stepped edge reads as outline
     painter.setPen(QPen(Qt::black, 2));
     painter.setBrush(colour_);
     // Inset by the pen so that the outline shows whole inside the mask.

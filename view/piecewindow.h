@@ -2,19 +2,22 @@
 // The floating piece: a small round window over the board, in the colour of
 // the player whose piece it shows. A dragged piece follows the mouse in it
 // and a computer's move glides in it; the board under it is shown from the
-// window's composed picture.
+// window's composed picture. The piece's own window paints the picture's
+// pixels around its round edge too, so the edge is smooth although the
+// window's mask is not.
 
 #include <QColor>
 #include <QWidget>
 
 namespace tavolux {
 
+class WindowCanvas;
+
 class PieceWindow : public QWidget {
     Q_OBJECT
 public:
-    // A piece of half-axes rx x ry, hidden until shown, as a child of the
-    // board's widget.
-    PieceWindow(QWidget* board, QColor colour, int rx, int ry);
+    // A piece of half-axes rx x ry, hidden until shown, on the board.
+    PieceWindow(WindowCanvas& board, QColor colour, int rx, int ry);
 
     // Puts the piece's centre at (x, y) of the board widget.
     void centreAt(int x, int y);
@@ -23,6 +26,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    WindowCanvas& board_;
     QColor colour_;
     int rx_;
     int ry_;

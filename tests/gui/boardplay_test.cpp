@@ -1,0 +1,268 @@
+// Playing on the board in the main window: hover hints, picking up,
+// dragging and dropping a piece, the computers' answers in passes of their
+// own, and the glide of a computer's move.
+
+#include "app/mainwindow.h"
+#include "app/programresources.h"
+#include "app/soundplayer.h"
+#include "app/turnscheduler.h"
+#include "model/board.h"
+#include "referee/refereewindow.h"
+#include "view/boardmouse.h"
+#include "view/moveglide.h"
+#include "view/windowcanvas.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+using namespace tavolux;
+
+namespace {
+
+class BoardPlayTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { resources = new ProgramResources(ProgramResources::load()); }
+    static void TearDownTestSuite() { delete resources; }
+
+    void SetUp() override
+    {
+        window = std::make_unique<MainWindow>(*resources, sounds);
+        window->resize(1000, 700);
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    }
+
+    // A game as New Game places it; pictures 1..6 are persons, 0 computers.
+    void startGame(int picture0, int picture1, int picture2)
+    {
+        GameState& s = window->game().state;
+        const int pictures[3] = {picture0, picture1, picture2};
+        for (int p = 0; p < PlayerCount; ++p)
+            s.slots[p].picture = static_cast<uint16_t>(pictures[p]);
+        s.noGameStarted = 0;
+        placeStartingPieces(s);
+        window->game().history.clear();
+        window->canvas()->repaint();
+    }
+
+    QPoint holePoint(int hole) const
+    {
+        const BoardView& v = window->boardView();
+        return QPoint(v.holeScreen[hole].x + v.originX, v.holeScreen[hole].y + v.originY);
+    }
+
+    void mouse(QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held)
+    {
+        QWidget* canvas = window->canvas();
+        QMouseEvent event(type, at, canvas->mapToGlobal(at), button, held, Qt::NoModifier);
+        QApplication::sendEvent(canvas, &event);
+    }
+    void press(QPoint at) { mouse(QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton); }
+    void moveTo(QPoint at) { mouse(QEvent::MouseMove, at, Qt::NoButton, Qt::LeftButton); }
+    void release(QPoint at) { mouse(QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton); }
+    void hoverAt(QPoint at) { mouse(QEvent::MouseMove, at, Qt::NoButton, Qt::NoButton); }
+    void drag(int from, int to)
+    {
+        press(holePoint(from));
+        moveTo((holePoint(from) + holePoint(to)) / 2);
+        release(holePoint(to));
+    }
+
+    // The centre of the floating piece (its size is even: 2 r x 2 r).
+    QPoint centreOf(const QWidget* floating) const
+    {
+        return floating->pos() + QPoint(window->boardView().pieceRadiusX, window->boardView().pieceRadiusY);
+    }
+
+    QString refereeLine(int line) const { return window->referee()->line(line); }
+    const PieceRecord& piece(int k) const { return window->game().state.pieces[k]; }
+
+    static inline ProgramResources* resources = nullptr;
+    SoundPlayer sounds;
+    std::unique_ptr<MainWindow> window;
+};
+
+TEST_F(BoardPlayTest, HoverTellsOwnPiecesFromOthers)
+{
+    hoverAt(holePoint(111));
+    EXPECT_EQ(window->canvas()->cursor().shape(), Qt::ArrowCursor);
+    EXPECT_EQ(refereeLine(1), "Please select new") << "no hints before the first game";
+
+    startGame(3, 2, 1);
+    hoverAt(holePoint(111)); // piece 0, player 1's
+    EXPECT_EQ(refereeLine(1), "Yep! That's yours.");
+    EXPECT_EQ(refereeLine(2), "Click & drag it.");
+    EXPECT_EQ(window->canvas()->cursor().pixmap().cacheKey(), resources->ownPieceCursor.pixmap().cacheKey());
+    hoverAt(holePoint(StartHoles[1][0]));
+    EXPECT_EQ(refereeLine(1), "That's not yours!");
+    EXPECT_EQ(refereeLine(2), "Try a different color.");
+    hoverAt(holePoint(60));
+    EXPECT_EQ(refereeLine(1), "Move mouse to one");
+    EXPECT_EQ(window->canvas()->cursor().shape(), Qt::ArrowCursor);
+
+    // A piece of another player cannot be picked up.
+    press(holePoint(StartHoles[1][0]));
+    EXPECT_FALSE(window->boardMouse()->dragging());
+    release(holePoint(StartHoles[1][0]));
+}
+
+TEST_F(BoardPlayTest, DragADropOnADestinationMovesAndPassesTheTurn)
+{
+    startGame(3, 2, 1);
+    QSignalSpy played(&sounds, &SoundPlayer::requested);
+    press(holePoint(111));
+    ASSERT_TRUE(window->boardMouse()->dragging());
+    EXPECT_EQ(piece(0).owner, 0u) << "the dragged piece is off the board";
+    EXPECT_EQ(refereeLine(1), "Now, drag it to a spot");
+    EXPECT_EQ(refereeLine(3), "or more jumps.");
+    auto* floating = window->canvas()->findChild<QWidget*>("pieceWindow");
+    ASSERT_NE(floating, nullptr);
+    const QPoint middle = (holePoint(111) + holePoint(103)) / 2;
+    moveTo(middle);
+    EXPECT_EQ(centreOf(floating), middle);
+    moveTo(QPoint(-500, -500));
+    EXPECT_TRUE(QRect(window->boardView().originX, window->boardView().originY, window->boardView().width,
+                      window->boardView().height)
+                    .contains(centreOf(floating)))
+        << "the piece stays over the board";
+
+    release(holePoint(103));
+    EXPECT_FALSE(window->boardMouse()->dragging());
+    EXPECT_EQ(window->canvas()->findChild<QWidget*>("pieceWindow"), nullptr);
+    EXPECT_EQ(piece(0).hole, 103);
+    EXPECT_EQ(piece(0).owner, OwnerMark[0]);
+    EXPECT_EQ(window->game().state.playerToMove, 1);
+    EXPECT_TRUE(window->game().history.canUndo());
+    EXPECT_EQ(refereeLine(0), "Silicon") << "the next person is prompted";
+    EXPECT_EQ(refereeLine(1), "Move mouse to one");
+    EXPECT_EQ(played.count(), 0);
+}
+
+TEST_F(BoardPlayTest, RefusedDropsPutThePieceBack)
+{
+    startGame(3, 2, 1);
+    QSignalSpy played(&sounds, &SoundPlayer::requested);
+    const PieceRecord before = piece(0);
+
+    drag(111, 111); // back on its own hole: silent
+    EXPECT_EQ(piece(0), before);
+    EXPECT_EQ(played.count(), 0);
+
+    drag(111, 112); // an occupied hole
+    drag(111, 60);  // out of reach
+    EXPECT_EQ(piece(0), before);
+    ASSERT_EQ(played.count(), 2);
+    EXPECT_EQ(played.at(0).at(0).toString(), "TVX03.WAV");
+    EXPECT_EQ(window->game().state.playerToMove, 0);
+    EXPECT_FALSE(window->game().history.canUndo());
+    EXPECT_EQ(refereeLine(1), "Move mouse to one") << "the cycle prompts the same person again";
+}
+
+TEST_F(BoardPlayTest, ADragEndsWhenTheWindowIsNoLongerActiveAndTheBoardRestsAfterTheGame)
+{
+    startGame(3, 2, 1);
+    press(holePoint(111));
+    ASSERT_TRUE(window->boardMouse()->dragging());
+    QEvent deactivate(QEvent::WindowDeactivate);
+    QApplication::sendEvent(window.get(), &deactivate);
+    EXPECT_FALSE(window->boardMouse()->dragging());
+    EXPECT_EQ(piece(0).owner, OwnerMark[0]);
+    EXPECT_EQ(piece(0).hole, 111);
+    release(holePoint(103));
+    EXPECT_EQ(piece(0).hole, 111) << "the release after a cancelled drag moves nothing";
+
+    window->game().state.gameOver = 1;
+    const QString shown = refereeLine(1);
+    hoverAt(holePoint(112));
+    press(holePoint(111));
+    EXPECT_FALSE(window->boardMouse()->dragging());
+    EXPECT_EQ(refereeLine(1), shown) << "no hover feedback after the game";
+    release(holePoint(111));
+}
+
+// The computers answer a person's move one turn per pass; while a dialog is
+// open the next pass waits, and then the person is prompted again.
+TEST_F(BoardPlayTest, ComputersAnswerInPassesOfTheirOwnAndWaitForADialog)
+{
+    startGame(3, 0, 0);
+    drag(111, 103);
+    EXPECT_EQ(window->game().state.playerToMove, 2) << "the first computer moved within the release";
+    EXPECT_TRUE(window->game().turnsPending());
+
+    QMessageBox box(QMessageBox::Information, "Wait", "The computers wait.", QMessageBox::Ok, window.get());
+    box.open();
+    QTest::qWait(10 * TurnScheduler::RetryInterval);
+    EXPECT_EQ(window->game().state.playerToMove, 2) << "no turn while the box is open";
+    box.accept();
+
+    QElapsedTimer clock;
+    clock.start();
+    while (!window->game().waitingForPerson() && clock.elapsed() < 5000)
+        QTest::qWait(20);
+    EXPECT_TRUE(window->game().waitingForPerson());
+    EXPECT_EQ(window->game().state.playerToMove, 0);
+    EXPECT_EQ(refereeLine(0), "Human");
+    EXPECT_EQ(refereeLine(1), "Move mouse to one");
+}
+
+// A glide through a path of three holes, on a clock that the test moves:
+// each hop shows a frame per display interval along a straight line, and
+// the piece rests on every hole it reaches.
+TEST_F(BoardPlayTest, AGlideFollowsThePathAtTheClocksPace)
+{
+    startGame(3, 2, 1);
+    const BoardView& view = window->boardView();
+    GlideClock::time_point now{};
+    std::vector<QPoint> centres;
+    int pauses = 0;
+    QWidget* floating = nullptr;
+    GlideHooks hooks;
+    hooks.now = [&] { return now; };
+    hooks.waitUntil = [&](GlideClock::time_point t) {
+        if (t - now >= HolePause)
+            ++pauses;
+        now = t;
+    };
+    hooks.frameShown = [&] {
+        floating = window->canvas()->findChild<QWidget*>("pieceWindow");
+        centres.push_back(centreOf(floating));
+    };
+    const int path[3] = {102, 92, 82};
+    glideMove(*window->canvas(), view, 0, 111, path, 3, 0, hooks);
+    EXPECT_EQ(pauses, 3);
+    EXPECT_EQ(window->canvas()->findChild<QWidget*>("pieceWindow"), nullptr) << "the piece window is gone";
+    const int smoothFrames = static_cast<int>(centres.size()) / 3;
+    EXPECT_GE(smoothFrames, 17);
+    EXPECT_LE(smoothFrames, 20);
+    EXPECT_EQ(centres.back(), holePoint(82));
+    // The frames of the first hop lie on the line from 111 to 102, in order.
+    const QPoint a = holePoint(111), b = holePoint(102);
+    for (int i = 0; i < smoothFrames - 1; ++i) {
+        const QPoint c = centres[i];
+        const int cross = (b.x() - a.x()) * (c.y() - a.y()) - (b.y() - a.y()) * (c.x() - a.x());
+        EXPECT_LE(std::abs(cross), 2 * (std::abs(b.x() - a.x()) + std::abs(b.y() - a.y()))) << "frame " << i;
+        if (i > 0) {
+            EXPECT_LE((centres[i - 1] - a).manhattanLength(), (c - a).manhattanLength());
+        }
+    }
+
+    centres.clear();
+    glideMove(*window->canvas(), view, 0, 111, path, 1, 1, hooks);
+    EXPECT_NEAR(static_cast<double>(centres.size()), smoothFrames / 2.0, 2.0)
+        << "the flickery setting shows about half the frames";
+
+    centres.clear();
+    pauses = 0;
+    glideMove(*window->canvas(), view, 0, 111, path, 0, 0, hooks);
+    EXPECT_TRUE(centres.empty());
+    EXPECT_EQ(pauses, 0);
+}
+
+} // namespace
