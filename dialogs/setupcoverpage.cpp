@@ -74,6 +74,10 @@ SetupCoverPage::SetupCoverPage(GameState& state, const QPixmap* playerIcons, QWi
     page->setContentsMargins(3 * unit.width(), 3 * unit.height() / 2, 3 * unit.width(), unit.height());
     page->addLayout(columns);
     page->addStretch(1);
+
+    QWidget* const order[] = {active_[0], active_[1], active_[2], smooth_, flickery_, sound_};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
 }
 
 // A record with fewer than two players (only a doctored saved game holds

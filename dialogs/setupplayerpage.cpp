@@ -52,8 +52,9 @@ int nameBoxWidth(QLineEdit* edit)
     option.initFrom(edit);
     option.lineWidth = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit);
     // The box keeps a margin of two pixels on each side of its text and
-    // one more for the cursor.
-    const QSize contents(textWidth + 2 * 2 + 1, metrics.height());
+    // one more for the cursor; half a character more keeps it from looking
+    // crammed when it is full.
+    const QSize contents(textWidth + 2 * 2 + 1 + metrics.averageCharWidth() / 2, metrics.height());
     const int width = edit->style()->sizeFromContents(QStyle::CT_LineEdit, &option, contents, edit).width();
     return std::max(width, dialogUnits(edit, 56, 14).width());
 }
@@ -209,6 +210,10 @@ void SetupPlayerPage::arrangeControls()
     columns->addLayout(left);
     columns->addSpacing(3 * unit.width());
     columns->addLayout(right, 1);
+
+    QWidget* const order[] = {name_, previous_, next_, autoReposition_, view_, styleLower_, styleHigher_};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
 }
 
 void SetupPlayerPage::becameCurrent()

@@ -277,30 +277,43 @@ TEST_F(SetupSheetTest, NameBoxTakesTheLongestNameOfWideLettersWithoutScrolling)
 TEST_F(SetupSheetTest, KeyboardTurnsThePagesAndWalksThroughAPage)
 {
     openSheet();
-    auto* ok = sheet->findChild<QDialogButtonBox*>("buttons")->button(QDialogButtonBox::Ok);
-    ok->setFocus();
-    QTest::keyClick(ok, Qt::Key_Tab, Qt::ControlModifier);
+    auto press = [](int key, Qt::KeyboardModifiers modifiers = {}) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
+    };
+    auto walk = [&](QWidget* from, std::initializer_list<const char*> order) {
+        from->setFocus();
+        for (const char* expected : order) {
+            press(Qt::Key_Tab);
+            EXPECT_EQ(QApplication::focusWidget()->objectName(), expected);
+        }
+    };
+
+    // Ctrl+Tab turns the pages even from the buttons.
+    sheet->findChild<QDialogButtonBox*>("buttons")->button(QDialogButtonBox::Ok)->setFocus();
+    press(Qt::Key_Tab, Qt::ControlModifier);
     EXPECT_EQ(tabs()->currentIndex(), 1);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    press(Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(tabs()->currentIndex(), 0);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
 
-    // Player 1 is a person: the view list and the styles are disabled.
-    auto* name = player<QLineEdit>(1, "nameEdit");
-    name->setFocus();
-    const char* order[] = {"picturePrev", "pictureNext", "autoReposition"};
-    for (const char* expected : order) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        ASSERT_EQ(QApplication::focusWidget()->objectName(), expected);
-    }
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    walk(cover<QCheckBox>("activePlayer1"), {"activePlayer2", "activePlayer3", "smoothSpeed", "sound"});
+
+    // Player 1 is a person: Tab skips the disabled view list and styles
+    // until Space checks the re-position box.
+    showPage(1);
+    walk(player<QLineEdit>(1, "nameEdit"), {"picturePrev", "pictureNext", "autoReposition"});
+    press(Qt::Key_Space);
+    press(Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget()->objectName(), "preferredView");
-
-    name->setFocus();
-    QTest::keyClick(name, Qt::Key_Tab);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space); // on "<<"
+    walk(player<QLineEdit>(1, "nameEdit"), {"picturePrev"});
+    press(Qt::Key_Space);
     EXPECT_EQ(pictureName(1), "Lady");
+
+    // Player 2 is a computer: both style lists follow the view list.
+    press(Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(tabs()->currentIndex(), 2);
+    click(player<QCheckBox>(2, "autoReposition"));
+    walk(player<QLineEdit>(2, "nameEdit"),
+         {"picturePrev", "pictureNext", "autoReposition", "preferredView", "styleLower", "styleHigher"});
 }
 
 TEST_F(SetupSheetTest, Screenshots)
@@ -308,7 +321,8 @@ TEST_F(SetupSheetTest, Screenshots)
     openSheet();
     const QString folder = QStringLiteral(SCREENSHOT_DIR);
     EXPECT_TRUE(sheet->grab().save(folder + "/setup-cover.png"));
-    showPage(1);
+    showPage(1); // with the longest name of wide letters
+    player<QLineEdit>(1, "nameEdit")->setText(QString(MaxPlayerNameLength, QLatin1Char('W')));
     EXPECT_TRUE(sheet->grab().save(folder + "/setup-player1.png"));
     showPage(2);
     EXPECT_TRUE(sheet->grab().save(folder + "/setup-player2.png"));
