@@ -1,0 +1,296 @@
+// Playing a game on a real X server with a window manager and a real
+// pointer (moved by xdotool): a person's drag answered by both computers'
+// glides, a refused drop, a drag cut short by another window, and a game
+// among three computers that runs to its results while the window stays
+// usable. Screenshots of a drag, a glide and the results are kept.
+
+#include "app/commands.h"
+#include "app/mainwindow.h"
+#include "app/programresources.h"
+#include "app/soundplayer.h"
+#include "dialogs/resultsdialog.h"
+#include "dialogs/setupsheet.h"
+#include "model/board.h"
+#include "referee/refereewindow.h"
+#include "view/boardmouse.h"
+#include "view/piecewindow.h"
+#include "view/windowcanvas.h"
+
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QElapsedTimer>
+#include <QMenu>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+using namespace tavolux;
+
+namespace {
+
+template <typename Condition>
+bool eventually(Condition condition, int timeoutMs = 10000)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!condition()) {
+        if (clock.elapsed() > timeoutMs)
+            return false;
+        QTest::qWait(10);
+    }
+    return true;
+}
+
+// Runs xdotool with the arguments while the program goes on handling events.
+void xdotool(const QStringList& args)
+{
+    QProcess process;
+    process.start(QStringLiteral("xdotool"), args);
+    ASSERT_TRUE(process.waitForStarted());
+    ASSERT_TRUE(eventually([&] { return process.state() == QProcess::NotRunning; }));
+    ASSERT_EQ(process.exitCode(), 0);
+}
+
+QStringList point(QPoint p)
+{
+    return {QString::number(p.x()), QString::number(p.y())};
+}
+
+// Counts the floating pieces that appear on the board (drags and glides).
+class PieceCounter : public QObject {
+public:
+    int shown = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::ChildPolished
+            && qobject_cast<PieceWindow*>(static_cast<QChildEvent*>(event)->child()) != nullptr)
+            ++shown;
+        return false;
+    }
+};
+
+class PlayTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { resources = new ProgramResources(ProgramResources::load()); }
+    static void TearDownTestSuite() { delete resources; }
+
+    void SetUp() override
+    {
+        window = std::make_unique<MainWindow>(*resources, sounds);
+        window->show();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        window->canvas()->installEventFilter(&pieces);
+    }
+    void TearDown() override
+    {
+        window->game().state.noGameStarted = 1; // no abandon question
+        auto* timer = new QTimer;
+        QObject::connect(timer, &QTimer::timeout, [timer] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                timer->deleteLater();
+                box->button(QMessageBox::Yes)->click();
+            }
+        });
+        timer->start(10);
+        window->close();
+        window.reset();
+    }
+
+    // New Game through the menu command and the setup sheet, with the
+    // given pictures (0: the computer) set on the sheet's player pages.
+    void newGame(int p0, int p1, int p2)
+    {
+        GameState& s = window->game().state;
+        const int pictures[3] = {p0, p1, p2};
+        for (int p = 0; p < PlayerCount; ++p)
+            s.slots[p].picture = static_cast<uint16_t>(pictures[p]);
+        QTimer::singleShot(50, [] {
+            auto* sheet = qobject_cast<SetupSheet*>(QApplication::activeModalWidget());
+            ASSERT_NE(sheet, nullptr);
+            sheet->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        });
+        window->runCommand(command::NewGame);
+    }
+
+    QPoint onScreen(int hole) const
+    {
+        const BoardView& v = window->boardView();
+        return window->canvas()->mapToGlobal(QPoint(v.holeScreen[hole].x + v.originX, v.holeScreen[hole].y + v.originY));
+    }
+
+    // Presses on one hole and moves there in small steps from `from`.
+    void pressAndDragTowards(int from, int to, int steps = 8)
+    {
+        xdotool(QStringList{"mousemove"} + point(onScreen(from)));
+        xdotool({"mousedown", "1"});
+        const QPoint a = onScreen(from), b = onScreen(to);
+        for (int i = 1; i <= steps; ++i)
+            xdotool(QStringList{"mousemove"} + point(a + (b - a) * i / steps));
+    }
+
+    void shot(const char* name)
+    {
+        window->screen()->grabWindow(0).save(QStringLiteral(SCREENSHOT_DIR "/%1.png").arg(QLatin1String(name)));
+    }
+
+    int movedPieces(const Position& before) const
+    {
+        int n = 0;
+        for (int i = 0; i < PieceCount; ++i)
+            n += before[i] != window->game().state.pieces[i];
+        return n;
+    }
+
+    static inline ProgramResources* resources = nullptr;
+    SoundPlayer sounds;
+    std::unique_ptr<MainWindow> window;
+    PieceCounter pieces;
+};
+
+TEST_F(PlayTest, APersonsMoveIsAnsweredByBothComputers)
+{
+    newGame(3, 0, 0);
+    Game& game = window->game();
+    ASSERT_TRUE(game.waitingForPerson());
+    const Position opening = game.state.pieces;
+
+    pressAndDragTowards(111, 103);
+    ASSERT_TRUE(window->boardMouse()->dragging());
+    EXPECT_EQ(window->referee()->line(1), QStringLiteral("Now, drag it to a spot"));
+    shot("play-drag");
+    xdotool({"mouseup", "1"});
+
+    ASSERT_TRUE(eventually([&] { return game.waitingForPerson(); }));
+    EXPECT_EQ(game.state.pieces[0].hole, 103);
+    EXPECT_EQ(movedPieces(opening), 3) << "the person's piece and one of each computer";
+    EXPECT_EQ(pieces.shown, 3) << "the drag and two glides";
+    EXPECT_EQ(window->referee()->line(0), QStringLiteral("Human"));
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr) << "the wait cursor is gone";
+}
+
+TEST_F(PlayTest, ARefusedDropChangesNothingAndAnotherWindowEndsADrag)
+{
+    newGame(3, 0, 0);
+    Game& game = window->game();
+    const Position opening = game.state.pieces;
+    pressAndDragTowards(111, 60);
+    xdotool({"mouseup", "1"});
+    EXPECT_TRUE(eventually([&] { return !window->boardMouse()->dragging(); }));
+    EXPECT_EQ(game.state.pieces, opening);
+    EXPECT_TRUE(game.waitingForPerson());
+    EXPECT_EQ(game.state.playerToMove, 0);
+
+    pressAndDragTowards(111, 103, 3);
+    ASSERT_TRUE(window->boardMouse()->dragging());
+    QWidget other;
+    other.setWindowTitle(QStringLiteral("Another window"));
+    other.resize(200, 100);
+    other.show();
+    other.activateWindow();
+    EXPECT_TRUE(eventually([&] { return !window->boardMouse()->dragging(); }));
+    EXPECT_EQ(game.state.pieces, opening) << "the piece is back on its hole";
+    xdotool({"mouseup", "1"});
+    EXPECT_EQ(game.state.pieces, opening);
+}
+
+// Three computers near the end of a game: player 1 has one piece left to
+// bring home. Between their turns the window paints, a menu opened with
+// Alt+G during a glide comes up and holds the game, and the exit question
+// can be asked and answered No.
+TEST_F(PlayTest, AGameAmongComputersRunsToItsResultsWhileTheWindowStaysUsable)
+{
+    GameState& s = window->game().state;
+    for (PlayerSlot& slot : s.slots)
+        slot.picture = 0;
+    s.noGameStarted = 0;
+    placeStartingPieces(s);
+    int k = 0;
+    for (int h = 0; h < HoleCount && k < PiecesPerPlayer - 1; ++h)
+        if (holeDistance(h, TargetApex[0]) <= 3 && h != 9)
+            s.pieces[k++].hole = static_cast<uint16_t>(h);
+    // The last piece a few steps below the empty target hole, in the middle.
+    for (int h = 0; h < HoleCount; ++h)
+        if ((zoneFlags(h) & 0xFFFF) == 0 && holeDistance(h, 9) == 3) {
+            s.pieces[9].hole = static_cast<uint16_t>(h);
+            break;
+        }
+    window->canvas()->repaint();
+
+    int paints = 0;
+    struct PaintCounter : QObject {
+        int* n;
+        explicit PaintCounter(int* count) : n(count) {}
+        bool eventFilter(QObject*, QEvent* e) override
+        {
+            if (e->type() == QEvent::Paint)
+                ++*n;
+            return false;
+        }
+    } counter(&paints);
+    window->canvas()->installEventFilter(&counter);
+
+    bool resultsSeen = false;
+    bool continueAsked = false;
+    auto* answers = new QTimer(window.get());
+    QObject::connect(answers, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* results = qobject_cast<ResultsDialog*>(modal)) {
+            shot("play-results");
+            resultsSeen = true;
+            results->accept();
+        } else if (auto* box = qobject_cast<QMessageBox*>(modal); box && box->windowTitle() == "Tavolux") {
+            continueAsked = true;
+            box->button(QMessageBox::No)->click();
+        }
+    });
+
+    window->game().runTurns(); // the first computer's turn; the rest follow from the event loop
+    ASSERT_TRUE(window->game().turnsPending());
+
+    // Alt+G typed while a computer's piece glides: the menu opens once the
+    // turn is over, and no turn is played while it is open.
+    QProcess typing;
+    typing.start(QStringLiteral("xdotool"), {"key", "alt+g"});
+    ASSERT_TRUE(eventually([] { return QApplication::activePopupWidget() != nullptr; }));
+    const Position held = s.pieces;
+    QTest::qWait(800);
+    EXPECT_EQ(s.pieces, held);
+    xdotool({"key", "Escape"});
+    ASSERT_TRUE(eventually([] { return QApplication::activePopupWidget() == nullptr; }));
+
+    // The exit question, answered No: the game goes on.
+    ASSERT_TRUE(eventually([&] { return window->game().turnsPending(); }));
+    auto* no = new QTimer(window.get());
+    bool exitAsked = false;
+    QObject::connect(no, &QTimer::timeout, [&, no] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box && box->windowTitle() == "Exit Game") {
+            exitAsked = true;
+            no->stop();
+            box->button(QMessageBox::No)->click();
+        }
+    });
+    no->start(10);
+    window->runCommand(command::Exit);
+    EXPECT_TRUE(exitAsked);
+    EXPECT_TRUE(window->isVisible());
+
+    const int paintsBefore = paints;
+    answers->start(10);
+    ASSERT_TRUE(eventually([&] { return s.gameOver != 0; }, 60000));
+    EXPECT_TRUE(continueAsked);
+    EXPECT_TRUE(resultsSeen);
+    EXPECT_GT(paints, paintsBefore) << "the window painted between the turns";
+    EXPECT_EQ(s.finishOrder[0], 0);
+    EXPECT_EQ(window->referee()->line(0), QStringLiteral("GAME OVER"));
+}
+
+} // namespace
