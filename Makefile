@@ -1,11 +1,15 @@
 # Quick start:
 #   make run    installs what is missing, builds and starts Tavolux
 #   make test   installs what is missing, builds and runs every test
+#   make fuzz   fuzzes the saved-game decoder and the settings reader,
+#               FUZZ_SECONDS (60) each, in a clang build of its own
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
 
-.PHONY: all deps build build-asan run test test-core-asan bench clean install
+.PHONY: all deps build build-asan run test test-core-asan bench clean install fuzz
 
 all: build
 
@@ -34,6 +38,13 @@ test: build build-asan
 
 bench: build
 	./$(BUILD)/bin/tavolux-cli bench bench/positions/*.tvx --repeat 20
+
+$(FUZZ_BUILD)/CMakeCache.txt: | deps
+	CXX=clang++ cmake -S tests/fuzz -B $(FUZZ_BUILD)
+
+fuzz: deps $(FUZZ_BUILD)/CMakeCache.txt
+	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+	./tests/fuzz/run-fuzzers.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
 install: build
 	cmake --install $(BUILD)

@@ -1,5 +1,7 @@
 #include "app/gameapp.h"
 
+#include "app/commands.h"
+#include "app/gamefiles.h"
 #include "app/mainwindow.h"
 #include "app/programresources.h"
 #include "app/soundplayer.h"
@@ -8,8 +10,11 @@
 #include "view/boardgeometry.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QDir>
+#include <QFileInfo>
 #include <QPalette>
+#include <QTimer>
 
 #include <memory>
 
@@ -29,6 +34,21 @@ void setDialogColours()
     QApplication::setPalette(palette, "QDialog");
 }
 
+// The saved game named on the command line ("tavolux FILE.tvx", as the
+// desktop opens one), made absolute before the program changes folders.
+QString gameToOpen(const QApplication& app)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QCoreApplication::translate("tavolux::GameApp", "Chinese checkers"));
+    parser.addHelpOption();
+    parser.addPositionalArgument(QStringLiteral("file"),
+                                 QCoreApplication::translate("tavolux::GameApp", "A saved game to open."),
+                                 QStringLiteral("[file.tvx]"));
+    parser.process(app);
+    const QStringList files = parser.positionalArguments();
+    return files.isEmpty() ? QString() : QFileInfo(files.constFirst()).absoluteFilePath();
+}
+
 } // namespace
 
 int runGameApp(QApplication& app)
@@ -37,6 +57,7 @@ int runGameApp(QApplication& app)
     QCoreApplication::setApplicationName(QStringLiteral("Tavolux"));
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.tavolux.Tavolux"));
     app.setQuitOnLastWindowClosed(false);
+    const QString savedGame = gameToOpen(app);
 
     // Sounds and text files are looked up beside the program.
     QDir::setCurrent(QCoreApplication::applicationDirPath());
@@ -60,6 +81,14 @@ int runGameApp(QApplication& app)
         window.show();
         window.raise();
         window.activateWindow();
+
+        DialogFileChooser chooser;
+        GameFiles files(window.game(), window, chooser, &window);
+        window.setCommandHandler(command::SaveGame, [&files] { files.saveGame(); });
+        window.setCommandHandler(command::LoadGame, [&files] { files.loadGame(); });
+        // Opened once the event loop runs, so the window is up behind any box.
+        if (!savedGame.isEmpty())
+            QTimer::singleShot(0, &window, [&files, savedGame] { files.openFile(savedGame); });
         app.exec();
     }
     sounds.playAndWait(QString::fromLatin1(FarewellSound));

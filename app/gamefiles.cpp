@@ -1,1 +1,142 @@
 #include "app/gamefiles.h"
+
+#include "model/game.h"
+#include "model/savefile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+namespace tavolux {
+
+namespace {
+
+std::string text(const QString& s)
+{
+    return s.toStdString();
+}
+
+QString shown(const QString& path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+} // namespace
+
+QString DialogFileChooser::saveFileName(QWidget* parent)
+{
+    return choose(parent, true);
+}
+
+QString DialogFileChooser::openFileName(QWidget* parent)
+{
+    return choose(parent, false);
+}
+
+QString DialogFileChooser::choose(QWidget* parent, bool save)
+{
+    if (folder_.isEmpty())
+        folder_ = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QFileDialog dialog(parent, save ? tr("Save Game") : tr("Load Game"), folder_);
+    dialog.setObjectName(save ? QStringLiteral("saveGameDialog") : QStringLiteral("loadGameDialog"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setNameFilter(tr("Tavolux Files (*.tvx)"));
+    dialog.setDefaultSuffix(QStringLiteral("tvx"));
+    dialog.selectFile(QStringLiteral("*.tvx"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    const QString chosen = dialog.selectedFiles().constFirst();
+    folder_ = QFileInfo(chosen).absolutePath();
+    return chosen;
+}
+
+GameFiles::GameFiles(Game& game, GameUi& ui, FileChooser& chooser, QWidget* dialogParent)
+    : game_(game), ui_(ui), chooser_(chooser), dialogParent_(dialogParent)
+{
+}
+
+void GameFiles::saveGame()
+{
+    if (!game_.state.gameInProgress()) {
+        ui_.inform(text(tr("Save Game")), text(tr("There are no unfinished game to save!")));
+        return;
+    }
+    const QString chosen = chooser_.saveFileName(dialogParent_);
+    if (chosen.isEmpty())
+        return;
+    const QString path = QString::fromStdString(forceTvxExtension(chosen.toStdString()));
+    if (!confirmReplace(chosen, path))
+        return;
+    writeFile(path);
+}
+
+// The dialog asked before replacing the file it was given; forcing the
+// extension may name another file, which is not replaced without asking.
+bool GameFiles::confirmReplace(const QString& chosen, const QString& path)
+{
+    if (QFileInfo(path).absoluteFilePath() == QFileInfo(chosen).absoluteFilePath() || !QFileInfo::exists(path))
+        return true;
+    return ui_.askYesNo(text(tr("Save Game")),
+                        text(tr("%1 already exists.\nDo you want to replace it?").arg(QFileInfo(path).fileName())));
+}
+
+// Written beside the target and renamed over it only when every byte is on
+// disk, so a failed save leaves an existing file as it was and nothing else.
+// Unbuffered: QSaveFile does not notice a write that fails while its buffer
+// is flushed at commit, and would put a torn file in place of the old one.
+bool GameFiles::writeFile(const QString& path)
+{
+    const std::vector<uint8_t> bytes = encodeGame(game_.state);
+    QSaveFile file(path);
+    const auto size = static_cast<qint64>(bytes.size());
+    const bool written = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)
+                         && file.write(reinterpret_cast<const char*>(bytes.data()), size) == size && file.commit();
+    if (written)
+        return true;
+    const QString reason = file.error() == QFileDevice::NoError
+                               ? tr("Only part of the game could be written; the disk may be full.")
+                               : file.errorString();
+    file.cancelWriting();
+    ui_.reportError(text(tr("Save Game")),
+                    text(tr("The game could not be saved as \"%1\".\n\n%2").arg(shown(path), reason)));
+    return false;
+}
+
+void GameFiles::loadGame()
+{
+    if (game_.state.gameInProgress()
+        && !ui_.askYesNo(text(tr("Load Game")),
+                         text(tr("There is still a game in progress.  Do you want to abandon it?"))))
+        return;
+    const QString path = chooser_.openFileName(dialogParent_);
+    if (!path.isEmpty())
+        openFile(path);
+}
+
+bool GameFiles::openFile(const QString& path)
+{
+    QFile file(path);
+    QByteArray bytes;
+    if (file.open(QIODevice::ReadOnly))
+        bytes = file.read(static_cast<qint64>(SaveBufferSize));
+    if (!file.isOpen() || file.error() != QFileDevice::NoError) {
+        ui_.reportError(text(tr("Load Game")),
+                        text(tr("The file \"%1\" could not be opened.\n\n%2").arg(shown(path), file.errorString())));
+        return false;
+    }
+    GameState loaded = game_.state;
+    const auto* data = reinterpret_cast<const uint8_t*>(bytes.constData());
+    if (decodeGame(data, static_cast<std::size_t>(bytes.size()), loaded) != LoadStatus::Loaded) {
+        ui_.reportError(text(tr("Load Game")), text(tr("That is not a Tavolux file!")));
+        return false;
+    }
+    game_.replaceState(loaded);
+    return true;
+}
+
+} // namespace tavolux

@@ -1,1 +1,65 @@
 #pragma once
+// Saving and loading games in the window: the "&Save Game" and "&Load Game"
+// commands and opening a saved game named on the command line. The record's
+// bytes come from model/savefile; this side chooses the file, writes it
+// atomically and shows what went wrong.
+
+#include <QCoreApplication>
+#include <QString>
+
+class QWidget;
+
+namespace tavolux {
+
+class Game;
+class GameUi;
+
+// Chooses the file for Save Game and Load Game. The window's shows a
+// QFileDialog; tests return a path. An empty path means cancelled.
+class FileChooser {
+public:
+    virtual ~FileChooser() = default;
+    virtual QString saveFileName(QWidget* parent) = 0;
+    virtual QString openFileName(QWidget* parent) = 0;
+};
+
+// Qt's own (non-native) file dialogs with the filter "Tavolux Files
+// (*.tvx)", the initial name "*.tvx" and ".tvx" as the default suffix; the
+// save dialog asks before replacing a file. Both open in the folder used
+// last, at first in the user's documents folder.
+class DialogFileChooser : public FileChooser {
+    Q_DECLARE_TR_FUNCTIONS(tavolux::DialogFileChooser)
+public:
+    QString saveFileName(QWidget* parent) override;
+    QString openFileName(QWidget* parent) override;
+
+private:
+    QString choose(QWidget* parent, bool save);
+    QString folder_;
+};
+
+class GameFiles {
+    Q_DECLARE_TR_FUNCTIONS(tavolux::GameFiles)
+public:
+    GameFiles(Game& game, GameUi& ui, FileChooser& chooser, QWidget* dialogParent);
+
+    // The Save Game command: only while a game is in progress; writes the
+    // chosen name with its extension forced to ".tvx".
+    void saveGame();
+    // The Load Game command: the abandon question, then the chosen file.
+    void loadGame();
+    // Loads the file as Load Game does, without the question; false when
+    // it was refused or could not be read (the user has been told).
+    bool openFile(const QString& path);
+
+private:
+    bool confirmReplace(const QString& chosen, const QString& path);
+    bool writeFile(const QString& path);
+
+    Game& game_;
+    GameUi& ui_;
+    FileChooser& chooser_;
+    QWidget* dialogParent_;
+};
+
+} // namespace tavolux

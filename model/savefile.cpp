@@ -104,6 +104,39 @@ bool holdsImpossibleValues(const GameState& s)
     return false;
 }
 
+// A game in progress that the turn cycle can play: at least two players in
+// play, every active player's ten pieces in its part of the table, the other
+// records out of play and no two pieces on one hole. Anything else could not
+// come from a game, and a cycle without two players in play never ends.
+bool isPlayable(const GameState& s)
+{
+    int inPlay = 0;
+    for (int p = 0; p < PlayerCount; ++p)
+        inPlay += s.inPlay(p) ? 1 : 0;
+    if (inPlay < 2)
+        return false;
+    int next = 0;
+    for (int p = 0; p < PlayerCount; ++p) {
+        if (!s.slots[p].active)
+            continue;
+        for (int k = 0; k < PiecesPerPlayer; ++k, ++next)
+            if (s.pieces[next].owner != OwnerMark[p])
+                return false;
+    }
+    bool taken[HoleCount] = {};
+    for (int i = 0; i < PieceCount; ++i) {
+        const PieceRecord& r = s.pieces[i];
+        if (i >= next && r.owner != 0)
+            return false;
+        if (r.owner == 0)
+            continue;
+        if (taken[r.hole])
+            return false;
+        taken[r.hole] = true;
+    }
+    return true;
+}
+
 } // namespace
 
 std::vector<uint8_t> encodeGame(const GameState& s)
@@ -182,6 +215,14 @@ LoadStatus decodeGame(const uint8_t* data, std::size_t size, GameState& out)
     }
     if (bad || holdsImpossibleValues(s))
         return LoadStatus::NotTavolux;
+    if (s.gameInProgress()) {
+        if (!isPlayable(s))
+            return LoadStatus::NotTavolux;
+        // The turn passes over players who have finished or sit out, as it
+        // does after every move.
+        if (!s.inPlay(s.playerToMove))
+            s.playerToMove = nextPlayer(s, s.playerToMove);
+    }
     assignFirstPieces(s);
     out = s;
     return LoadStatus::Loaded;

@@ -24,8 +24,11 @@ enum class LoadStatus { Loaded, CannotOpen, NotTavolux };
 
 // Decodes up to 1023 bytes into `out`, which keeps the fields the record does
 // not hold (the history, firstPiece is recomputed). A wrong signature or a
-// value no game could hold refuses the file and leaves `out` untouched;
-// names longer than MaxNameLength are cut.
+// value no game could hold refuses the file and leaves `out` untouched, and
+// so does a game in progress that could not be played on (fewer than two
+// players in play, pieces out of their places in the table, two pieces on one
+// hole). Names longer than MaxNameLength are cut; a player to move who has
+// finished or sits out is replaced by the next player in play.
 LoadStatus decodeGame(const uint8_t* data, std::size_t size, GameState& out);
 
 // The file name the save command really writes: the last path component cut

@@ -347,7 +347,7 @@ TEST(DesktopFiles, LauncherAndMetadataNameTheProgramAndItsIcon)
     ASSERT_TRUE(desktop.open(QIODevice::ReadOnly));
     const QList<QByteArray> lines = desktop.readAll().split('\n');
     EXPECT_EQ(lines.first(), "[Desktop Entry]");
-    for (const char* line : {"Type=Application", "Exec=tavolux", "Icon=io.github.tavolux.Tavolux",
+    for (const char* line : {"Type=Application", "Exec=tavolux %f", "Icon=io.github.tavolux.Tavolux",
                              "Categories=Qt;Game;BoardGame;", "Name=Tavolux"})
         EXPECT_TRUE(lines.contains(line)) << line;
     QFile metainfo(resources + QStringLiteral("io.github.tavolux.Tavolux.metainfo.xml"));

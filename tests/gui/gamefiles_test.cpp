@@ -1,1 +1,316 @@
-// Tests of gamefiles, filled in with the work.
+// Save Game, Load Game and opening a file through GameFiles, with the file
+// dialog replaced by a script of paths and the boxes logged by a small UI.
+
+#include "app/gamefiles.h"
+#include "model/board.h"
+#include "model/game.h"
+#include "model/savefile.h"
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <sys/resource.h>
+
+#include <csignal>
+#include <deque>
+
+using namespace tavolux;
+
+namespace {
+
+// Answers questions from a queue (No when it runs dry) and logs the boxes
+// and the board-view calls a load makes.
+class BoxLog : public GameUi {
+public:
+    std::deque<bool> answers;
+    std::vector<std::string> log;
+
+    bool askYesNo(const std::string& caption, const std::string& text) override
+    {
+        log.push_back("ask " + caption + ": " + text);
+        if (answers.empty())
+            return false;
+        const bool answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    void inform(const std::string& caption, const std::string& text) override
+    {
+        log.push_back("inform " + caption + ": " + text);
+    }
+    void reportError(const std::string& caption, const std::string& text) override
+    {
+        log.push_back("error " + caption + ": " + text);
+    }
+    void playSound(const std::string&) override {}
+    void beep() override {}
+    void showReferee(const std::string& l0, const std::string&, const std::string&, const std::string&) override
+    {
+        log.push_back("referee " + l0);
+    }
+    void showPrompt(Prompt) override {}
+    bool runSetupSheet() override { return false; }
+    void showResults() override {}
+    void redrawPlayerPanel() override {}
+    void repaint() override { log.push_back("repaint"); }
+    void boardRotationChanged() override { log.push_back("rotation"); }
+    void turnBoardStep(bool) override {}
+    void discardPendingMouseInput() override {}
+    void setBusy(bool) override {}
+    void animateMove(int, int, const int*, int) override {}
+};
+
+// Returns the scripted paths and counts how often it was asked.
+class ScriptedChooser : public FileChooser {
+public:
+    QString path;
+    int asked = 0;
+    QString saveFileName(QWidget*) override { return ++asked, path; }
+    QString openFileName(QWidget*) override { return ++asked, path; }
+};
+
+// A computer turn that only passes the turn on, noting who it played for.
+class PassingTurn : public ComputerTurn {
+public:
+    std::vector<int> playedFor;
+    void play(Game& game, GameUi&) override
+    {
+        playedFor.push_back(game.state.playerToMove);
+        game.state.playerToMove = nextPlayer(game.state, game.state.playerToMove);
+    }
+};
+
+QByteArray readAll(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeAll(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+QByteArray bytesOf(const GameState& s)
+{
+    const std::vector<uint8_t> v = encodeGame(s);
+    return QByteArray(reinterpret_cast<const char*>(v.data()), static_cast<qsizetype>(v.size()));
+}
+
+class GameFilesTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        game.state.noGameStarted = 0;
+        placeStartingPieces(game.state);
+    }
+
+    QString at(const QString& name) const { return dir.filePath(name); }
+    QStringList folderEntries() const { return QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden); }
+    std::string lastLog() const { return ui.log.empty() ? std::string() : ui.log.back(); }
+
+    // Saves with the scripted name; the log must then hold one error box.
+    void expectSaveFails(const QString& name)
+    {
+        ui.log.clear();
+        chooser.path = at(name);
+        files.saveGame();
+        ASSERT_FALSE(ui.log.empty());
+        EXPECT_EQ(lastLog().rfind("error Save Game: The game could not be saved as \"", 0), 0u) << lastLog();
+    }
+
+    QTemporaryDir dir;
+    BoxLog ui;
+    PassingTurn computer;
+    Game game{ui, &computer};
+    ScriptedChooser chooser;
+    GameFiles files{game, ui, chooser, nullptr};
+};
+
+TEST_F(GameFilesTest, SaveWritesTheRecordUnderTheForcedName)
+{
+    chooser.path = at("game.old.sav");
+    files.saveGame();
+
+    EXPECT_TRUE(ui.log.empty()) << lastLog();
+    const QByteArray bytes = readAll(at("game.tvx"));
+    ASSERT_EQ(bytes.size(), 395);
+    EXPECT_EQ(bytes.left(10), QByteArray::fromHex("0110000148756d616e00"));
+    EXPECT_EQ(bytes, bytesOf(game.state));
+    EXPECT_EQ(folderEntries(), QStringList{"game.tvx"}) << "no temporary file is left behind";
+}
+
+TEST_F(GameFilesTest, SaveNeedsAnUnfinishedGame)
+{
+    game.state.gameOver = 1;
+    chooser.path = at("game.tvx");
+    files.saveGame();
+    game.state = initialGameState();
+    files.saveGame();
+
+    EXPECT_EQ(chooser.asked, 0);
+    ASSERT_EQ(ui.log.size(), 2u);
+    EXPECT_EQ(ui.log[0], std::string("inform Save Game: ") + NothingToSaveMessage);
+    EXPECT_TRUE(folderEntries().isEmpty());
+}
+
+TEST_F(GameFilesTest, ReplacingAnotherFileThanTheChosenOneIsAsked)
+{
+    writeAll(at("game.tvx"), "older game");
+    chooser.path = at("game.old.sav");
+
+    ui.answers = {false};
+    files.saveGame();
+    EXPECT_EQ(lastLog(), "ask Save Game: game.tvx already exists.\nDo you want to replace it?");
+    EXPECT_EQ(readAll(at("game.tvx")), "older game");
+
+    ui.answers = {true};
+    files.saveGame();
+    EXPECT_EQ(readAll(at("game.tvx")), bytesOf(game.state));
+
+    // A name the dialog confirmed itself is not asked about again.
+    ui.log.clear();
+    chooser.path = at("game.tvx");
+    files.saveGame();
+    EXPECT_TRUE(ui.log.empty()) << lastLog();
+}
+
+// Root ignores permissions, so the writes are made to fail otherwise: a
+// folder that does not exist, a folder where the file should be, and a file
+// size limit that stops the bytes half-way as a full disk would.
+TEST_F(GameFilesTest, FailedSavesAreReportedAndLeaveEverythingAsItWas)
+{
+    const QByteArray before = bytesOf(game.state);
+    expectSaveFails("no-such-folder/game.tvx");
+    EXPECT_TRUE(folderEntries().isEmpty());
+
+    ASSERT_TRUE(QDir(dir.path()).mkdir("taken.tvx"));
+    expectSaveFails("taken.tvx");
+    EXPECT_TRUE(QFileInfo(at("taken.tvx")).isDir());
+    EXPECT_EQ(folderEntries(), QStringList{"taken.tvx"});
+
+    QByteArray existing(900, 'x');
+    writeAll(at("full.tvx"), existing);
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit small = saved;
+    small.rlim_cur = 100;
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    expectSaveFails("full.tvx");
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+
+    EXPECT_EQ(readAll(at("full.tvx")), existing) << "the old file is kept byte for byte";
+    EXPECT_EQ(folderEntries(), (QStringList{"full.tvx", "taken.tvx"}));
+    EXPECT_EQ(bytesOf(game.state), before) << "the game stays as it was";
+}
+
+TEST_F(GameFilesTest, LoadBringsBackTheSavedGame)
+{
+    game.state.slots[0].name = "Ann";
+    game.state.boardRotation = 3;
+    game.state.pieces[2].hole = 60;
+    const GameState saved = game.state;
+    chooser.path = at("ann.tvx");
+    files.saveGame();
+
+    // Play on a little, then go back to the file.
+    game.history.record(game.state.pieces);
+    game.state.pieces[2].hole = 61;
+    game.state.boardRotation = 0;
+    ui.answers = {true};
+    files.loadGame();
+
+    EXPECT_EQ(ui.log.front(), "ask Load Game: There is still a game in progress.  Do you want to abandon it?");
+    EXPECT_EQ(bytesOf(game.state), bytesOf(saved));
+    EXPECT_FALSE(game.history.canUndo());
+    EXPECT_EQ(game.state.slots[2].firstPiece, 20);
+    EXPECT_NE(std::find(ui.log.begin(), ui.log.end(), "rotation"), ui.log.end());
+}
+
+TEST_F(GameFilesTest, AnsweringNoOrCancellingChangesNothing)
+{
+    writeAll(at("other.tvx"), bytesOf(initialGameState()));
+    const QByteArray before = bytesOf(game.state);
+    chooser.path = at("other.tvx");
+    files.loadGame();
+    EXPECT_EQ(chooser.asked, 0) << "No to the abandon question stops";
+
+    // Without a game in progress there is no question.
+    game.state.gameOver = 1;
+    ui.log.clear();
+    chooser.path.clear();
+    files.loadGame();
+    EXPECT_EQ(chooser.asked, 1);
+    EXPECT_TRUE(ui.log.empty());
+    game.state.gameOver = 0;
+    EXPECT_EQ(bytesOf(game.state), before);
+}
+
+TEST_F(GameFilesTest, RefusedAndUnreadableFilesChangeNothing)
+{
+    game.history.record(game.state.pieces);
+    const QByteArray before = bytesOf(game.state);
+    writeAll(at("notes.tvx"), "These are my notes, not a game.");
+    QByteArray tiny = QByteArray::fromHex("011000");
+    writeAll(at("tiny.tvx"), tiny);
+    ASSERT_TRUE(QDir(dir.path()).mkdir("folder.tvx"));
+
+    const std::string refused = std::string("error Load Game: ") + NotTavoluxMessage;
+    EXPECT_FALSE(files.openFile(at("notes.tvx")));
+    EXPECT_EQ(lastLog(), refused);
+    EXPECT_FALSE(files.openFile(at("tiny.tvx")));
+    EXPECT_EQ(lastLog(), refused);
+
+    const QString missing = at("missing.tvx");
+    EXPECT_FALSE(files.openFile(missing));
+    EXPECT_EQ(lastLog().rfind("error Load Game: The file \"" + missing.toStdString() + "\" could not be opened.\n\n", 0), 0u)
+        << lastLog();
+    EXPECT_GT(lastLog().size(), 40 + missing.size()) << "the reason follows";
+    EXPECT_FALSE(files.openFile(at("folder.tvx")));
+    EXPECT_NE(lastLog().find("could not be opened"), std::string::npos) << lastLog();
+
+    EXPECT_EQ(bytesOf(game.state), before);
+    EXPECT_TRUE(game.history.canUndo());
+    EXPECT_EQ(std::count(ui.log.begin(), ui.log.end(), "rotation"), 0);
+}
+
+// A player to move who has finished or sits out passes the turn on to the
+// next player in play; a game in progress with fewer than two players in
+// play is refused, since its turn cycle would never end.
+TEST_F(GameFilesTest, LoadedTurnGoesToAPlayerInPlay)
+{
+    GameState s = initialGameState();
+    s.noGameStarted = 0;
+    placeStartingPieces(s);
+    s.slots[0].finished = 1;
+    s.finishOrder[0] = 0;
+    s.finishCount = 1;
+    s.slots[2].picture = 4; // a person, so that the cycle waits
+    s.playerToMove = 0;
+    writeAll(at("finished.tvx"), bytesOf(s));
+
+    ASSERT_TRUE(files.openFile(at("finished.tvx")));
+    EXPECT_EQ(game.state.playerToMove, 1);
+    game.runTurns();
+    EXPECT_EQ(computer.playedFor, std::vector<int>{1});
+    EXPECT_EQ(game.state.playerToMove, 2);
+    EXPECT_EQ(lastLog(), "referee Positron");
+
+    s.slots[1].finished = 1;
+    writeAll(at("alone.tvx"), bytesOf(s));
+    const QByteArray before = bytesOf(game.state);
+    EXPECT_FALSE(files.openFile(at("alone.tvx")));
+    EXPECT_EQ(lastLog(), std::string("error Load Game: ") + NotTavoluxMessage);
+    EXPECT_EQ(bytesOf(game.state), before);
+}
+
+} // namespace

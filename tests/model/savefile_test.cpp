@@ -42,9 +42,12 @@ TEST(SaveFile, NewGameWithStartUpNamesIs395Bytes)
 
 TEST(SaveFile, EveryFieldComesBack)
 {
-    GameState s = placedGame();
-    s.slots[0].name = "Ann";
+    GameState s = initialGameState();
+    s.noGameStarted = 0;
     s.slots[1].active = 0;
+    placeStartingPieces(s);
+    s.gameOver = 1;
+    s.slots[0].name = "Ann";
     s.slots[2].picture = 6;
     s.slots[2].preferredView = 5;
     s.slots[2].autoReposition = 1;
@@ -85,25 +88,93 @@ TEST(SaveFile, WrongSignatureOrTinyFileIsRefusedAndChangesNothing)
 
 TEST(SaveFile, ShortFileLoadsWithEmptyNamesAndZeros)
 {
-    std::vector<uint8_t> bytes = encodeGame(placedGame());
+    // A finished game, so that the missing pieces and slots leave nothing
+    // for the turn cycle to play.
+    GameState over = placedGame();
+    over.gameOver = 1;
+    over.playerToMove = 2;
+    std::vector<uint8_t> bytes = encodeGame(over);
     GameState back = placedGame();
-    // Signature and the start of a name without its NUL.
-    ASSERT_EQ(decodeGame(bytes.data(), 7, back), LoadStatus::Loaded);
-    EXPECT_EQ(back.slots[0].name, "");
-    EXPECT_EQ(back.slots[2].name, "");
-    EXPECT_EQ(back.noGameStarted, 0);
-    EXPECT_EQ(back.slotCount, 3);
-    EXPECT_EQ(back.pieces[0].hole, 0);
+    ASSERT_EQ(decodeGame(bytes.data(), SlotsAt + 3, back), LoadStatus::Loaded);
+    EXPECT_EQ(back.slots[2].name, "Positron");
+    EXPECT_EQ(back.gameOver, 1);
+    EXPECT_EQ(back.playerToMove, 2);
+    EXPECT_EQ(back.slots[0].active, 0) << "slot fields cut off read as 0";
     EXPECT_EQ(back.pieces[0].owner, 0u);
 
     // Cut in the middle of a counter: the counter and the rest read as 0.
-    GameState moved = placedGame();
-    moved.playerToMove = 2;
-    bytes = encodeGame(moved);
     ASSERT_EQ(decodeGame(bytes.data(), CountersAt + 22, back), LoadStatus::Loaded);
-    EXPECT_EQ(back.slots[2].name, "Positron");
     EXPECT_EQ(back.soundEnabled, 1);
     EXPECT_EQ(back.playerToMove, 0);
+
+    // Signature and the start of a name without its NUL: everything reads as
+    // 0, which is a game in progress without players, refused.
+    GameState keep = placedGame();
+    EXPECT_EQ(decodeGame(bytes.data(), 7, keep), LoadStatus::NotTavolux);
+    EXPECT_EQ(keep.slots[0].name, "Human");
+}
+
+TEST(SaveFile, PlayerToMoveWhoCannotMovePassesToTheNextInPlay)
+{
+    struct Case {
+        const char* what;
+        int sitsOut;    // slot not active, or -1
+        int finished;   // slot finished, or -1
+        int toMove;
+        int expected;
+    };
+    const Case cases[] = {
+        {"finished player to move", -1, 1, 1, 2},
+        {"last slot finished wraps to the first", -1, 2, 2, 0},
+        {"player who sits out", 1, -1, 1, 2},
+        {"player in play is kept", 1, -1, 2, 2},
+    };
+    for (const Case& c : cases) {
+        GameState s = initialGameState();
+        s.noGameStarted = 0;
+        if (c.sitsOut >= 0)
+            s.slots[c.sitsOut].active = 0;
+        placeStartingPieces(s);
+        if (c.finished >= 0) {
+            s.slots[c.finished].finished = 1;
+            s.finishOrder[0] = static_cast<uint16_t>(c.finished);
+            s.finishCount = 1;
+        }
+        s.playerToMove = static_cast<uint16_t>(c.toMove);
+        const std::vector<uint8_t> bytes = encodeGame(s);
+        GameState back = initialGameState();
+        ASSERT_EQ(decodeGame(bytes.data(), bytes.size(), back), LoadStatus::Loaded) << c.what;
+        EXPECT_EQ(back.playerToMove, c.expected) << c.what;
+    }
+}
+
+TEST(SaveFile, GamesInProgressThatCannotBePlayedAreRefused)
+{
+    struct Case {
+        const char* what;
+        void (*spoil)(GameState&);
+    };
+    const Case cases[] = {
+        {"only one player in play", [](GameState& s) { s.slots[1].finished = s.slots[2].finished = 1; }},
+        {"no player active", [](GameState& s) { s.slots[0].active = s.slots[1].active = s.slots[2].active = 0; }},
+        {"an active player without its pieces", [](GameState& s) { s.pieces[12].owner = 0; }},
+        {"a piece of another player in a player's part", [](GameState& s) { s.pieces[3].owner = OwnerMark[2]; }},
+        {"a piece of a player who sits out", [](GameState& s) { s.slots[2].active = 0; }},
+        {"two pieces on one hole", [](GameState& s) { s.pieces[1].hole = s.pieces[0].hole; }},
+    };
+    for (const Case& c : cases) {
+        GameState s = placedGame();
+        c.spoil(s);
+        const std::vector<uint8_t> bytes = encodeGame(s);
+        GameState back = initialGameState();
+        EXPECT_EQ(decodeGame(bytes.data(), bytes.size(), back), LoadStatus::NotTavolux) << c.what;
+        EXPECT_EQ(back.noGameStarted, 1) << c.what << ": refused files change nothing";
+
+        // The same record of a finished game is only shown, never played.
+        s.gameOver = 1;
+        const std::vector<uint8_t> over = encodeGame(s);
+        EXPECT_EQ(decodeGame(over.data(), over.size(), back), LoadStatus::Loaded) << c.what;
+    }
 }
 
 TEST(SaveFile, ImpossibleValuesAreRefused)
