@@ -60,6 +60,7 @@ public:
     void boardRotationChanged() override { log.push_back("rotation"); }
     void turnBoardStep(bool) override {}
     void discardPendingMouseInput() override {}
+    void queueNextPass(unsigned) override {}
     void setBusy(bool) override {}
     void animateMove(int, int, const int*, int) override {}
 };
@@ -300,7 +301,8 @@ TEST_F(GameFilesTest, LoadedTurnGoesToAPlayerInPlay)
 
     ASSERT_TRUE(files.openFile(at("finished.tvx")));
     EXPECT_EQ(game.state.playerToMove, 1);
-    game.runTurns();
+    EXPECT_TRUE(game.turnsPending()) << "the computer to move plays without being asked";
+    game.runQueuedTurns();
     EXPECT_EQ(computer.playedFor, std::vector<int>{1});
     EXPECT_EQ(game.state.playerToMove, 2);
     EXPECT_EQ(lastLog(), "referee Positron");
