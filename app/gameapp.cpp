@@ -1,7 +1,5 @@
 #include "app/gameapp.h"
 
-#include "app/commands.h"
-#include "app/gamefiles.h"
 #include "app/mainwindow.h"
 #include "app/programresources.h"
 #include "app/soundplayer.h"
@@ -82,13 +80,9 @@ int runGameApp(QApplication& app)
         window.raise();
         window.activateWindow();
 
-        DialogFileChooser chooser;
-        GameFiles files(window.game(), window, chooser, &window);
-        window.setCommandHandler(command::SaveGame, [&files] { files.saveGame(); });
-        window.setCommandHandler(command::LoadGame, [&files] { files.loadGame(); });
         // Opened once the event loop runs, so the window is up behind any box.
         if (!savedGame.isEmpty())
-            QTimer::singleShot(0, &window, [&files, savedGame] { files.openFile(savedGame); });
+            QTimer::singleShot(0, &window, [&window, savedGame] { window.openGameFile(savedGame); });
         app.exec();
     }
     sounds.playAndWait(QString::fromLatin1(FarewellSound));

@@ -63,7 +63,7 @@ GameFiles::GameFiles(Game& game, GameUi& ui, FileChooser& chooser, QWidget* dial
 void GameFiles::saveGame()
 {
     if (!game_.state.gameInProgress()) {
-        ui_.inform(text(tr("Save Game")), text(tr("There are no unfinished game to save!")));
+        ui_.warn(text(tr("Save Game")), text(tr("There are no unfinished game to save!")));
         return;
     }
     const QString chosen = chooser_.saveFileName(dialogParent_);

@@ -1,6 +1,7 @@
 #include "app/mainwindow.h"
 
 #include "app/commands.h"
+#include "app/gamefiles.h"
 #include "app/programresources.h"
 #include "app/rotatebutton.h"
 #include "app/turnscheduler.h"
@@ -34,6 +35,7 @@ MainWindow::MainWindow(const ProgramResources& resources, SoundPlayer& sounds)
     buildMenus();
     buildRotateButtons();
     connectShellCommands();
+    connectGameCommands();
     createReferee();
     setRefereeLines(tr("WELCOME"), tr("Please select new"), tr("game in menu bar."), QString());
     buildStatusBar();
@@ -127,6 +129,7 @@ void MainWindow::buildBoardMouse()
         updateAllItemStates();
     };
     turnScheduler_ = new TurnScheduler(game_, [this] { return boardMouse_->dragging(); }, this);
+    boardMouse_->pieceMenuRequested = [this](int, QPoint at) { showPieceMenu(at); };
 }
 
 void MainWindow::relayout()

@@ -15,6 +15,7 @@
 #include <QPointer>
 
 #include <functional>
+#include <memory>
 
 class QLabel;
 
@@ -22,6 +23,8 @@ namespace tavolux {
 
 struct ProgramResources;
 class BoardMouse;
+class FileChooser;
+class GameFiles;
 class RefereeWindow;
 class RotateButton;
 class SoundPlayer;
@@ -39,6 +42,13 @@ public:
     const MainLayout& mainLayout() const { return layout_; }
     WindowCanvas* canvas() const { return canvas_; }
     BoardMouse* boardMouse() const { return boardMouse_; }
+
+    // Where Save Game and Load Game ask for a file name: Qt's file dialogs
+    // unless a test puts its own chooser in.
+    void useFileChooser(std::unique_ptr<FileChooser> chooser);
+    // Opens a saved game as Load Game does, without the abandon question
+    // (a file named on the command line); false when it was refused.
+    bool openGameFile(const QString& path);
     RotateButton* rotateButton(bool clockwise) const;
     int statusBarHeight() const;
 
@@ -75,6 +85,7 @@ public:
     // The game's way to the user.
     bool askYesNo(const std::string& caption, const std::string& text) override;
     void inform(const std::string& caption, const std::string& text) override;
+    void warn(const std::string& caption, const std::string& text) override;
     void reportError(const std::string& caption, const std::string& text) override;
     void playSound(const std::string& fileName) override;
     void beep() override;
@@ -109,6 +120,10 @@ private:
     void buildRotateButtons();
     void buildStatusBar();
     void buildBoardMouse();
+    void connectGameCommands();
+    void changeOptions();
+    void showPieceMenu(QPoint at);
+    void showValidMoves();
     void connectShellCommands();
     void applyRememberedSettings();
     void saveSettings();
@@ -137,6 +152,8 @@ private:
     WindowCanvas* canvas_ = nullptr;
     BoardMouse* boardMouse_ = nullptr;
     TurnScheduler* turnScheduler_ = nullptr;
+    std::unique_ptr<FileChooser> fileChooser_;
+    std::unique_ptr<GameFiles> gameFiles_;
     RotateButton* rotateButtons_[2] = {nullptr, nullptr}; // [clockwise]
     QLabel* statusPane_ = nullptr;
     StatusPrompt prompt_;

@@ -37,6 +37,11 @@ void MainWindow::inform(const std::string& caption, const std::string& message)
     QMessageBox::information(this, text(caption), text(message));
 }
 
+void MainWindow::warn(const std::string& caption, const std::string& message)
+{
+    QMessageBox::warning(this, text(caption), text(message));
+}
+
 void MainWindow::reportError(const std::string& caption, const std::string& message)
 {
     QMessageBox::critical(this, text(caption), text(message));

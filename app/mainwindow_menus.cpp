@@ -114,6 +114,10 @@ bool MainWindow::commandEnabled(int id) const
         return game_.history.canUndo() && !game_.turnsPending();
     case command::Redo:
         return game_.history.canRedo() && !game_.turnsPending();
+    case command::SaveGame:
+        // Only while the turn cycle waits for a person: a game between two
+        // computer turns is saved once they have moved.
+        return !game_.state.gameInProgress() || game_.waitingForPerson();
     default:
         return true;
     }

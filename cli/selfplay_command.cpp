@@ -23,6 +23,7 @@ public:
 
     bool askYesNo(const std::string&, const std::string&) override { return true; }
     void inform(const std::string&, const std::string&) override {}
+    void warn(const std::string&, const std::string&) override {}
     void reportError(const std::string&, const std::string&) override {}
     void playSound(const std::string&) override {}
     void beep() override {}

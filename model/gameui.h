@@ -18,7 +18,9 @@ public:
     virtual bool askYesNo(const std::string& caption, const std::string& text) = 0;
     // An information box with OK.
     virtual void inform(const std::string& caption, const std::string& text) = 0;
-    // An error box with OK.
+    // A warning box (exclamation icon) with OK.
+    virtual void warn(const std::string& caption, const std::string& text) = 0;
+    // An error box (stop icon) with OK.
     virtual void reportError(const std::string& caption, const std::string& text) = 0;
     // A sound file beside the program, played without waiting.
     virtual void playSound(const std::string& fileName) = 0;

@@ -37,6 +37,10 @@ public:
     {
         log.push_back("inform " + caption + ": " + text);
     }
+    void warn(const std::string& caption, const std::string& text) override
+    {
+        log.push_back("warn " + caption + ": " + text);
+    }
     void reportError(const std::string& caption, const std::string& text) override
     {
         log.push_back("error " + caption + ": " + text);

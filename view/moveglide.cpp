@@ -12,8 +12,14 @@ namespace tavolux {
 
 void waitPainting(GlideClock::time_point deadline)
 {
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    std::this_thread::sleep_until(deadline);
+    constexpr auto Slice = std::chrono::milliseconds(20);
+    for (;;) {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        const GlideClock::time_point now = GlideClock::now();
+        if (now >= deadline)
+            return;
+        std::this_thread::sleep_until(std::min(deadline, now + Slice));
+    }
 }
 
 namespace {

@@ -42,6 +42,10 @@ public:
     {
         log.push_back("inform " + caption + ": " + text);
     }
+    void warn(const std::string& caption, const std::string& text) override
+    {
+        log.push_back("warn " + caption + ": " + text);
+    }
     void reportError(const std::string& caption, const std::string& text) override
     {
         log.push_back("error " + caption + ": " + text);
@@ -158,7 +162,7 @@ TEST_F(GameFilesTest, SaveNeedsAnUnfinishedGame)
 
     EXPECT_EQ(chooser.asked, 0);
     ASSERT_EQ(ui.log.size(), 2u);
-    EXPECT_EQ(ui.log[0], std::string("inform Save Game: ") + NothingToSaveMessage);
+    EXPECT_EQ(ui.log[0], std::string("warn Save Game: ") + NothingToSaveMessage);
     EXPECT_TRUE(folderEntries().isEmpty());
 }
 

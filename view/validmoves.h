@@ -1,0 +1,24 @@
+#pragma once
+// Where a piece may go, shown for a moment: a blue disc on every legal
+// destination of the piece for one and a half seconds, drawn over the
+// window's picture, after which the board is shown as it is again. Nothing
+// of the game changes.
+
+#include "model/movegen.h"
+
+#include <chrono>
+
+namespace tavolux {
+
+class WindowCanvas;
+struct BoardView;
+struct GameState;
+
+constexpr std::chrono::milliseconds ValidMoveFlash{1500};
+
+// Flashes the destinations of piece k of the player to move. `moves` does
+// the move generation (its lists hold the piece's destinations afterwards).
+void flashValidMoves(WindowCanvas& board, const BoardView& view, const GameState& state, MoveGenerator& moves,
+                     int k);
+
+} // namespace tavolux
