@@ -43,6 +43,8 @@ void ComputerPlayer::play(Game& game, GameUi& ui)
     piece.hole = static_cast<uint16_t>(last_.move.hole);
     piece.owner = owner;
     game.moves.rebuildOccupancy(s.pieces);
+    if (last_.found)
+        ui.pieceMoved(me, last_.move.piece, start);
     s.playerToMove = nextPlayer(s, me);
 
     ui.setBusy(false);

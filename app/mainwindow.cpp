@@ -68,6 +68,13 @@ void MainWindow::setWallpaperIndex(int index)
     canvas_->update();
 }
 
+void MainWindow::showLastMoves(bool shown)
+{
+    showLastMoves_ = shown;
+    updateScene();
+    canvas_->update();
+}
+
 void MainWindow::updateScene()
 {
     WindowScene scene;
@@ -77,6 +84,7 @@ void MainWindow::updateScene()
     scene.wallpaper = &resources_.wallpaper(wallpaperIndex_);
     scene.title = &resources_.title;
     scene.pictures = resources_.pictures;
+    scene.lastMoves = showLastMoves_ ? &lastMoves_ : nullptr;
     canvas_->setScene(scene);
 }
 
@@ -130,6 +138,7 @@ void MainWindow::buildBoardMouse()
     };
     turnScheduler_ = new TurnScheduler(game_, [this] { return boardMouse_->dragging(); }, this);
     boardMouse_->pieceMenuRequested = [this](int, QPoint at) { showPieceMenu(at); };
+    boardMouse_->pickedUp = [this] { lastMoves_.hide(); };
 }
 
 void MainWindow::relayout()

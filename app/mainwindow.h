@@ -8,6 +8,7 @@
 #include "app/statusprompt.h"
 #include "model/game.h"
 #include "view/boardgeometry.h"
+#include "view/lastmoves.h"
 #include "view/mainlayout.h"
 
 #include <QHash>
@@ -54,6 +55,12 @@ public:
 
     int wallpaperIndex() const { return wallpaperIndex_; }
     void setWallpaperIndex(int index);
+
+    // The moves made since the person to move last moved, drawn on the
+    // board while "Show Last Moves" is checked.
+    const LastMoves& lastMoves() const { return lastMoves_; }
+    bool lastMovesShown() const { return showLastMoves_; }
+    void showLastMoves(bool shown);
 
     // Commands of the menus and the rotate buttons, by id (see commands.h).
     // An item without a handler stays disabled; an empty handler removes one.
@@ -102,6 +109,8 @@ public:
     void queueNextPass(unsigned ticket) override;
     void setBusy(bool busy) override;
     void animateMove(int piece, int start, const int* path, int length) override;
+    void pieceMoved(int player, int piece, int start) override;
+    void piecesReplaced() override;
 
 Q_SIGNALS:
     // The user confirmed "Exit Game"; the window is closing.
@@ -124,6 +133,7 @@ private:
     void changeOptions();
     void showPieceMenu(QPoint at);
     void showValidMoves();
+    void showHint();
     void connectShellCommands();
     void applyRememberedSettings();
     void saveSettings();
@@ -148,6 +158,8 @@ private:
     MainLayout layout_;
     int wallpaperIndex_ = 0;
     int busyDepth_ = 0;
+    LastMoves lastMoves_;
+    bool showLastMoves_ = true;
 
     WindowCanvas* canvas_ = nullptr;
     BoardMouse* boardMouse_ = nullptr;

@@ -24,7 +24,7 @@ void MainWindow::rotateBoardStep(bool clockwise)
     const auto showBoard = [this, &ellipse] {
         canvas_->drawFrame([this, &ellipse](QPainter& painter) {
             painter.setClipRegion(ellipse);
-            drawBoard(painter, view_, game_.state.pieces);
+            drawBoard(painter, view_, game_.state.pieces, shownLastMoves(canvas_->scene()));
         });
     };
     TurnStepHooks hooks;

@@ -7,7 +7,9 @@
 #include "app/gamefiles.h"
 #include "app/inputdrain.h"
 #include "view/boardmouse.h"
+#include "view/hintflash.h"
 #include "view/validmoves.h"
+#include "ai/hint.h"
 #include "view/windowcanvas.h"
 #include "app/programresources.h"
 #include "dialogs/aboutbox.h"
@@ -67,6 +69,8 @@ void MainWindow::connectGameCommands()
                                  tr("Click right mouse button on the piece\nthat you wish to show all valid moves."));
     });
     setCommandHandler(command::ShowValidMovesHere, [this] { showValidMoves(); });
+    setCommandHandler(command::Hint, [this] { showHint(); });
+    setCommandHandler(command::ShowLastMoves, [this] { showLastMoves(!showLastMoves_); });
 }
 
 void MainWindow::useFileChooser(std::unique_ptr<FileChooser> chooser)
@@ -109,6 +113,24 @@ void MainWindow::showValidMoves()
     if (piece == NoPiece || !game_.waitingForPerson())
         return;
     flashValidMoves(*canvas_, view_, game_.state, game_.moves, piece);
+    sortQueuedInput(canvas_);
+}
+
+// The computer's suggestion for the person to move; keys and clicks made
+// while it searched or showed it are thrown away after it.
+void MainWindow::showHint()
+{
+    if (!game_.waitingForPerson())
+        return;
+    setBusy(true);
+    const std::optional<SuggestedMove> hint = suggestMove(game_.state);
+    setBusy(false);
+    if (!hint) {
+        const QString name = QString::fromStdString(game_.state.slots[game_.state.playerToMove].name);
+        QMessageBox::information(this, tr("Hint"), tr("%1 has no valid move.").arg(name));
+        return;
+    }
+    flashHint(*canvas_, view_, hint->start, hint->path);
     sortQueuedInput(canvas_);
 }
 

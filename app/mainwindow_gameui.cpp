@@ -141,4 +141,14 @@ void MainWindow::animateMove(int, int start, const int* path, int length)
     glideMove(*canvas_, view_, game_.state.playerToMove, start, path, length, game_.state.animationSpeed);
 }
 
+void MainWindow::pieceMoved(int player, int piece, int start)
+{
+    lastMoves_.record(game_.state.pieces, player, piece, start);
+}
+
+void MainWindow::piecesReplaced()
+{
+    lastMoves_.clear();
+}
+
 } // namespace tavolux

@@ -19,6 +19,7 @@ struct ItemText {
     int id;
     const char* text;
     QKeySequence::StandardKey shortcut;
+    int key = 0; // a shortcut of its own, where there is no standard one
 };
 
 const ItemText Items[] = {
@@ -30,7 +31,9 @@ const ItemText Items[] = {
     {command::Undo, QT_TRANSLATE_NOOP("tavolux::MainWindow", "&Undo"), QKeySequence::Undo},
     {command::Redo, QT_TRANSLATE_NOOP("tavolux::MainWindow", "&Redo"), QKeySequence::Redo},
     {command::ShowValidMoves, QT_TRANSLATE_NOOP("tavolux::MainWindow", "&Show Valid Moves"), QKeySequence::UnknownKey},
+    {command::Hint, QT_TRANSLATE_NOOP("tavolux::MainWindow", "&Hint"), QKeySequence::UnknownKey, Qt::Key_H},
     {command::Referee, QT_TRANSLATE_NOOP("tavolux::MainWindow", "&Referee"), QKeySequence::UnknownKey},
+    {command::ShowLastMoves, QT_TRANSLATE_NOOP("tavolux::MainWindow", "Show &Last Moves"), QKeySequence::UnknownKey},
     {command::DefaultSettings, QT_TRANSLATE_NOOP("tavolux::MainWindow", "&Default Settings"), QKeySequence::UnknownKey},
     {command::PlayingRules, QT_TRANSLATE_NOOP("tavolux::MainWindow", "&Playing Rules"), QKeySequence::HelpContents},
     {command::About, QT_TRANSLATE_NOOP("tavolux::MainWindow", "&About Tavolux"), QKeySequence::UnknownKey},
@@ -51,10 +54,11 @@ void MainWindow::buildMenus()
     using namespace command;
     menuBar()->setObjectName(QStringLiteral("menuBar"));
     addMenu(QT_TR_NOOP("&Game"), {NewGame, LoadGame, Separator, SaveGame, ChangeOptions, Separator, Exit});
-    addMenu(QT_TR_NOOP("&Move"), {Undo, Redo, Separator, ShowValidMoves});
-    addMenu(QT_TR_NOOP("&View"), {Referee, Separator, DefaultSettings});
+    addMenu(QT_TR_NOOP("&Move"), {Undo, Redo, Separator, ShowValidMoves, Hint});
+    addMenu(QT_TR_NOOP("&View"), {Referee, ShowLastMoves, Separator, DefaultSettings});
     addMenu(QT_TR_NOOP("&Help"), {PlayingRules, Separator, About});
     actions_.value(Referee)->setCheckable(true);
+    actions_.value(ShowLastMoves)->setCheckable(true);
 
     connect(menuBar(), &QMenuBar::hovered, this, [this] { prompt_.highlight(prompt::None, true); });
     setCommandHandler(Exit, [this] { close(); });
@@ -85,6 +89,8 @@ QAction* MainWindow::createAction(int id)
     action->setObjectName(QStringLiteral("action%1").arg(id));
     if (item.shortcut != QKeySequence::UnknownKey)
         action->setShortcuts(item.shortcut);
+    else if (item.key != 0)
+        action->setShortcut(QKeySequence(item.key));
     action->setEnabled(false);
     connect(action, &QAction::triggered, this, [this, id] { runCommand(id); });
     actions_.insert(id, action);
@@ -118,6 +124,8 @@ bool MainWindow::commandEnabled(int id) const
         // Only while the turn cycle waits for a person: a game between two
         // computer turns is saved once they have moved.
         return !game_.state.gameInProgress() || game_.waitingForPerson();
+    case command::Hint:
+        return game_.waitingForPerson();
     default:
         return true;
     }
@@ -142,6 +150,8 @@ void MainWindow::updateItemStates(QMenu* menu)
         action->setEnabled(commandEnabled(id));
         if (id == command::Referee)
             action->setChecked(refereeVisible());
+        else if (id == command::ShowLastMoves)
+            action->setChecked(showLastMoves_);
     }
 }
 

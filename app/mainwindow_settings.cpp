@@ -19,6 +19,7 @@ void MainWindow::applyRememberedSettings()
     const RememberedSettings s = readSettings(*openSettingsStore());
     setWallpaperIndex(s.wallpaperIndex);
     game_.state.animationSpeed = s.animationSpeed;
+    showLastMoves(s.showLastMoves);
 
     applyDefaultLayout();
     if (isUsableWindowRect(s, screen()->availableGeometry())) {
@@ -38,6 +39,7 @@ void MainWindow::saveSettings()
     s.refereeVisible = refereeVisible();
     s.wallpaperIndex = wallpaperIndex_;
     s.animationSpeed = game_.state.animationSpeed;
+    s.showLastMoves = showLastMoves_;
     writeSettings(*openSettingsStore(), s);
 }
 

@@ -18,6 +18,7 @@ const char* const KeyMaximized = "WindowMaximized";
 const char* const KeyReferee = "RefereeVisible";
 const char* const KeyWallpaper = "WallPaperID";
 const char* const KeyAnimation = "AnimationSpeed";
+const char* const KeyLastMoves = "ShowLastMoves";
 
 int readInt(const QSettings& store, const char* key, int fallback)
 {
@@ -82,6 +83,7 @@ RememberedSettings readSettings(QSettings& store)
     const int wallpaper = readInt(store, KeyWallpaper, 0);
     s.wallpaperIndex = (wallpaper >= 0 && wallpaper <= 2) ? wallpaper : 0;
     s.animationSpeed = qBound(0, readInt(store, KeyAnimation, 0), 1);
+    s.showLastMoves = readInt(store, KeyLastMoves, 1) != 0;
     store.endGroup();
     return s;
 }
@@ -97,6 +99,7 @@ void writeSettings(QSettings& store, const RememberedSettings& s)
     writeInt(store, KeyReferee, s.refereeVisible ? 1 : 0);
     writeInt(store, KeyWallpaper, s.wallpaperIndex);
     writeInt(store, KeyAnimation, s.animationSpeed);
+    writeInt(store, KeyLastMoves, s.showLastMoves ? 1 : 0);
     store.endGroup();
     store.sync();
 }

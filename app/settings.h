@@ -1,7 +1,7 @@
 #pragma once
 // The few things the program remembers between runs: where the main window
 // was and whether it was maximised, whether the referee was shown, the
-// wallpaper and the animation speed. They live in the group "Tavolux" of an
+// wallpaper, the animation speed and whether the last moves are shown. They live in the group "Tavolux" of an
 // INI file as decimal integers, are read once when the main window opens and
 // written once when it closes. The window placement rules (the default
 // layout and whether a remembered rectangle can still be used) are here too.
@@ -26,6 +26,7 @@ struct RememberedSettings {
     bool refereeVisible = true;
     int wallpaperIndex = 0; // 0..2
     int animationSpeed = 0; // 0 smooth, 1 flickery
+    bool showLastMoves = true;
 
     QRect windowRect() const;
 };
@@ -33,7 +34,7 @@ struct RememberedSettings {
 // The program's own store: Tavolux.ini in the user's configuration folder.
 std::unique_ptr<QSettings> openSettingsStore();
 
-// Reads the eight keys with their defaults. A wallpaper outside 0..2 reads
+// Reads the nine keys with their defaults. A wallpaper outside 0..2 reads
 // as 0; an animation speed above 1 reads as 1 and one below 0 as 0.
 RememberedSettings readSettings(QSettings& store);
 void writeSettings(QSettings& store, const RememberedSettings& settings);

@@ -27,6 +27,7 @@ bool Game::startNewGame()
     queuedPass_ = 0;
     state.noGameStarted = 0;
     placeStartingPieces(state);
+    ui_.piecesReplaced();
 
     const int p = state.playerToMove;
     state.boardRotation = state.slots[p].autoReposition ? targetRotation(state, p) : 0;
@@ -151,6 +152,7 @@ void Game::acceptPersonMove(int k, int d, const PieceRecord& saved)
     history.record(state.pieces);
     state.pieces[k].hole = static_cast<uint16_t>(d);
     state.pieces[k].owner = saved.owner;
+    ui_.pieceMoved(state.playerToMove, k, saved.hole);
     state.playerToMove = nextPlayer(state, state.playerToMove);
     ui_.showReferee(state.slots[state.playerToMove].name, "", "", "");
 }
@@ -159,6 +161,7 @@ bool Game::undo()
 {
     if (!history.undo(state.pieces))
         return false;
+    ui_.piecesReplaced();
     ui_.repaint();
     return true;
 }
@@ -167,6 +170,7 @@ bool Game::redo()
 {
     if (!history.redo(state.pieces))
         return false;
+    ui_.piecesReplaced();
     ui_.repaint();
     return true;
 }
@@ -177,6 +181,7 @@ void Game::replaceState(const GameState& loaded)
     state = loaded;
     assignFirstPieces(state);
     history.clear();
+    ui_.piecesReplaced();
     ui_.boardRotationChanged();
     ui_.repaint();
     if (state.gameInProgress() && state.inPlay(state.playerToMove) && state.slots[state.playerToMove].isComputer()

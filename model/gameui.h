@@ -58,6 +58,14 @@ public:
     // Shows piece k travelling from start along path[0..length-1]; the
     // caller changes the record afterwards.
     virtual void animateMove(int piece, int start, const int* path, int length) = 0;
+
+    // Told after the record has changed, for whoever keeps track of the
+    // moves shown (nothing by default). A piece k of `player` has moved away
+    // from hole `start`, by a person's drop or a computer's turn:
+    virtual void pieceMoved(int /*player*/, int /*piece*/, int /*start*/) {}
+    // The pieces were set anew rather than moved: a new game, a loaded one,
+    // an undo or a redo.
+    virtual void piecesReplaced() {}
 };
 
 // One 60-degree step of a view: clockwise lowers it, wrapping 0 to 5.

@@ -70,6 +70,8 @@ bool BoardMouse::pickUp(QPoint at)
     GameState& s = game_.state;
     saved_ = s.pieces[selected_];
     s.pieces[selected_].owner = 0;
+    if (pickedUp)
+        pickedUp();
     // The picture behind the floating piece shows its hole empty.
     board_.holdPicture(false);
     board_.repaint();

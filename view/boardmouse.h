@@ -37,6 +37,9 @@ public:
     // Called after every left-button release that ended a drag, moved or
     // not: the window repaints and runs the turn cycle.
     std::function<void()> dragEnded;
+    // Called when a piece has been picked up, before the board behind it is
+    // drawn (the last moves go).
+    std::function<void()> pickedUp;
     // Called for a right-button press over an own piece while not
     // dragging, with the piece and the point (the valid-move menu).
     std::function<void(int piece, QPoint at)> pieceMenuRequested;

@@ -1,6 +1,7 @@
 #include "view/boardpainter.h"
 
 #include "view/colours.h"
+#include "view/trailpainter.h"
 
 #include <QPainter>
 #include <QPolygonF>
@@ -122,7 +123,8 @@ void drawPiece(QPainter& painter, QPointF centre, int rx, int ry)
     painter.restore();
 }
 
-void drawBoard(QPainter& painter, const BoardView& view, const Position& pieces)
+void drawBoard(QPainter& painter, const BoardView& view, const Position& pieces,
+               const std::vector<PlayedMove>& lastMoves)
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
@@ -137,6 +139,7 @@ void drawBoard(QPainter& painter, const BoardView& view, const Position& pieces)
     drawGrid(painter, view);
     drawHoles(painter, view);
     drawPieces(painter, view, pieces);
+    drawLastMoves(painter, view, lastMoves);
     painter.restore();
 }
 

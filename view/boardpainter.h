@@ -6,8 +6,11 @@
 
 #include "model/types.h"
 #include "view/boardgeometry.h"
+#include "view/lastmoves.h"
 
 #include <QPointF>
+
+#include <vector>
 
 class QPainter;
 
@@ -15,7 +18,9 @@ namespace tavolux {
 
 // Draws the board of `view` at (originX, originY) of the painter's device.
 // Pieces whose owner mark is 0 (out of play, or being dragged) are left out.
-void drawBoard(QPainter& painter, const BoardView& view, const Position& pieces);
+// The last moves, if any, are drawn over the pieces.
+void drawBoard(QPainter& painter, const BoardView& view, const Position& pieces,
+               const std::vector<PlayedMove>& lastMoves = {});
 
 // One piece: an ellipse of half-axes rx x ry in the painter's brush with a
 // black outline and a small gloss in its upper-left part. The floating

@@ -118,13 +118,20 @@ void drawPlayerNames(QPainter& painter, const WindowScene& scene)
     painter.restore();
 }
 
+std::vector<PlayedMove> shownLastMoves(const WindowScene& scene)
+{
+    if (scene.lastMoves == nullptr || scene.state == nullptr)
+        return {};
+    return scene.lastMoves->shownFor(*scene.state);
+}
+
 void paintMainWindow(QPainter& painter, const QRect& client, const WindowScene& scene)
 {
     tileWallpaper(painter, client, *scene.wallpaper);
     painter.save();
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     drawTitle(painter, *scene.layout, *scene.title);
-    drawBoard(painter, *scene.view, scene.state->pieces);
+    drawBoard(painter, *scene.view, scene.state->pieces, shownLastMoves(scene));
     drawPictures(painter, scene);
     painter.restore();
     drawPlayerNames(painter, scene);

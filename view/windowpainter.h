@@ -5,6 +5,7 @@
 
 #include "model/gamestate.h"
 #include "view/boardgeometry.h"
+#include "view/lastmoves.h"
 #include "view/mainlayout.h"
 
 #include <QPixmap>
@@ -22,7 +23,11 @@ struct WindowScene {
     const QPixmap* wallpaper = nullptr;
     const QPixmap* title = nullptr;    // black already made transparent
     const QPixmap* pictures = nullptr; // PictureCount player pictures
+    const LastMoves* lastMoves = nullptr; // none: not shown
 };
+
+// The last moves the scene shows on its board.
+std::vector<PlayedMove> shownLastMoves(const WindowScene& scene);
 
 // Paints the whole client area (the rectangle `client`) of the main window.
 void paintMainWindow(QPainter& painter, const QRect& client, const WindowScene& scene);

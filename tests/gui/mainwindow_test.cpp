@@ -93,8 +93,8 @@ TEST_F(MainWindowTest, MenusHoldEveryItemInOrder)
     EXPECT_EQ(titles, QStringList({"&Game", "&Move", "&View", "&Help"}));
     EXPECT_EQ(itemTexts(menu(0)), QStringList({"&New Game", "&Load Game", "-", "&Save Game", "&Change Options", "-",
                                                "E&xit"}));
-    EXPECT_EQ(itemTexts(menu(1)), QStringList({"&Undo", "&Redo", "-", "&Show Valid Moves"}));
-    EXPECT_EQ(itemTexts(menu(2)), QStringList({"&Referee", "-", "&Default Settings"}));
+    EXPECT_EQ(itemTexts(menu(1)), QStringList({"&Undo", "&Redo", "-", "&Show Valid Moves", "&Hint"}));
+    EXPECT_EQ(itemTexts(menu(2)), QStringList({"&Referee", "Show &Last Moves", "-", "&Default Settings"}));
     EXPECT_EQ(itemTexts(menu(3)), QStringList({"&Playing Rules", "-", "&About Tavolux"}));
     for (int m = 0; m < 4; ++m) {
         for (QAction* action : menu(m)->actions()) {

@@ -1,0 +1,72 @@
+#include "view/hintflash.h"
+
+#include "view/boardgeometry.h"
+#include "view/colours.h"
+#include "view/moveglide.h"
+#include "view/windowcanvas.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+#include <algorithm>
+
+namespace tavolux {
+
+namespace {
+
+QPointF at(const BoardView& view, int hole)
+{
+    return {double(view.holeScreen[hole].x), double(view.holeScreen[hole].y)};
+}
+
+} // namespace
+
+void drawHintMarks(QPainter& painter, const BoardView& view, int start, const std::vector<int>& path)
+{
+    if (path.empty() || start < 0 || start >= HoleCount)
+        return;
+    const double rx = view.pieceRadiusX, ry = view.pieceRadiusY;
+    const double width = std::max(3.0, std::min(rx, ry) / 4.0);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+
+    QPainterPath line(at(view, start));
+    for (int hole : path)
+        if (hole >= 0 && hole < HoleCount)
+            line.lineTo(at(view, hole));
+    painter.strokePath(line, QPen(colours::Outline, width + 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.strokePath(line, QPen(colours::Hint, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+
+    // The piece stays visible inside its ring.
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(colours::Outline, width + 2));
+    painter.drawEllipse(at(view, start), rx + width, ry + width);
+    painter.setPen(QPen(colours::Hint, width));
+    painter.drawEllipse(at(view, start), rx + width, ry + width);
+
+    painter.setPen(QPen(colours::Outline, 1));
+    painter.setBrush(colours::Hint);
+    for (std::size_t i = 0; i + 1 < path.size(); ++i)
+        if (path[i] >= 0 && path[i] < HoleCount)
+            painter.drawEllipse(at(view, path[i]), 0.5 * rx, 0.5 * ry);
+    if (path.back() >= 0 && path.back() < HoleCount)
+        painter.drawEllipse(at(view, path.back()), rx, ry);
+    painter.restore();
+}
+
+void flashHint(WindowCanvas& board, const BoardView& view, int start, const std::vector<int>& path)
+{
+    board.holdPicture(false);
+    board.repaint();
+    // The marks stay while the window paints from its picture as it is.
+    board.holdPicture(true);
+    board.drawFrame([&](QPainter& painter) {
+        painter.translate(view.originX, view.originY);
+        drawHintMarks(painter, view, start, path);
+    });
+    waitPainting(GlideClock::now() + HintFlash);
+    board.holdPicture(false);
+    board.update();
+}
+
+} // namespace tavolux
