@@ -9,6 +9,7 @@
 #include <QPainterPath>
 
 #include <algorithm>
+#include <cmath>
 
 namespace tavolux {
 
@@ -30,7 +31,10 @@ void drawHintMarks(QPainter& painter, const BoardView& view, int start, const st
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
 
-    QPainterPath line(at(view, start));
+    // The line leaves the piece at its ring, so the piece shows whole.
+    const QPointF from = at(view, start), towards = at(view, path.front());
+    const double angle = std::atan2(towards.y() - from.y(), towards.x() - from.x());
+    QPainterPath line(from + QPointF((rx + width) * std::cos(angle), (ry + width) * std::sin(angle)));
     for (int hole : path)
         if (hole >= 0 && hole < HoleCount)
             line.lineTo(at(view, hole));

@@ -1,0 +1,342 @@
+// A person's helpers in the main window: the hint (when it may be asked, what
+// it shows and for how long, and a person without moves), and the last moves
+// on the board (after the computers' replies, gone at a pick-up, cleared by
+// Undo, Redo, New Game and Load Game, the View item and its setting kept
+// between runs).
+
+#include "ai/hint.h"
+#include "app/commands.h"
+#include "app/mainwindow.h"
+#include "app/programresources.h"
+#include "app/soundplayer.h"
+#include "dialogs/setupsheet.h"
+#include "model/board.h"
+#include "model/savefile.h"
+#include "view/boardmouse.h"
+#include "view/colours.h"
+#include "view/hintflash.h"
+#include "view/windowcanvas.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QElapsedTimer>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <set>
+
+using namespace tavolux;
+
+namespace {
+
+// Clicks `button` of the next message box as soon as it is up; its text is
+// kept in `text`.
+void answerNextBox(QMessageBox::StandardButton button, QString* text = nullptr)
+{
+    auto* timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, [timer, button, text] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        if (text)
+            *text = box->text();
+        timer->stop();
+        timer->deleteLater();
+        box->button(button)->click();
+    });
+    timer->start(10);
+}
+
+bool near(QColor a, QColor b)
+{
+    return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue()) <= 60;
+}
+
+class HelpersTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { resources = new ProgramResources(ProgramResources::load()); }
+    static void TearDownTestSuite() { delete resources; }
+
+    void SetUp() override { openWindow(); }
+    void openWindow()
+    {
+        window = std::make_unique<MainWindow>(*resources, sounds);
+        window->resize(1000, 700);
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    }
+    void closeWindow()
+    {
+        game().state.noGameStarted = 1; // no abandon question
+        answerNextBox(QMessageBox::Yes);
+        window->close();
+        window.reset();
+    }
+
+    Game& game() { return window->game(); }
+
+    // A game as New Game places it; pictures 1..6 are persons, 0 computers.
+    void startGame(int picture0, int picture1, int picture2)
+    {
+        GameState& s = game().state;
+        const int pictures[3] = {picture0, picture1, picture2};
+        for (int p = 0; p < PlayerCount; ++p)
+            s.slots[p].picture = static_cast<uint16_t>(pictures[p]);
+        s.noGameStarted = 0;
+        placeStartingPieces(s);
+        game().history.clear();
+        window->canvas()->repaint();
+        window->updateAllItemStates();
+    }
+
+    QPoint holePoint(int hole) const
+    {
+        const BoardView& v = window->boardView();
+        return QPoint(v.holeScreen[hole].x + v.originX, v.holeScreen[hole].y + v.originY);
+    }
+    // A point on the ring that marks a move's start hole.
+    QPoint ringPoint(int hole) const
+    {
+        return holePoint(hole) + QPoint(int(std::lround(0.62 * window->boardView().pieceRadiusX)), 0);
+    }
+    QColor shown(QPoint at) { return window->canvas()->picture().toImage().pixelColor(at); }
+
+    void mouse(QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held)
+    {
+        QWidget* canvas = window->canvas();
+        QMouseEvent event(type, at, canvas->mapToGlobal(at), button, held, Qt::NoModifier);
+        QApplication::sendEvent(canvas, &event);
+    }
+    void press(int hole) { mouse(QEvent::MouseButtonPress, holePoint(hole), Qt::LeftButton, Qt::LeftButton); }
+    void release(int hole) { mouse(QEvent::MouseButtonRelease, holePoint(hole), Qt::LeftButton, Qt::NoButton); }
+    void drag(int from, int to)
+    {
+        press(from);
+        mouse(QEvent::MouseMove, (holePoint(from) + holePoint(to)) / 2, Qt::NoButton, Qt::LeftButton);
+        release(to);
+    }
+    bool waitForPerson()
+    {
+        QElapsedTimer clock;
+        clock.start();
+        while (!game().waitingForPerson() && clock.elapsed() < 10000)
+            QTest::qWait(10);
+        return game().waitingForPerson();
+    }
+
+    std::vector<PlayedMove> trail() const { return window->lastMoves().shownFor(window->game().state); }
+
+    // The person moves 111 -> 103 and both computers reply.
+    void moveAndWaitForReplies()
+    {
+        startGame(3, 0, 0);
+        game().state.animationSpeed = 1;
+        drag(111, 103);
+        ASSERT_TRUE(waitForPerson());
+        window->canvas()->repaint();
+    }
+
+    static inline ProgramResources* resources = nullptr;
+    SoundPlayer sounds;
+    std::unique_ptr<MainWindow> window;
+};
+
+TEST_F(HelpersTest, TheTrailShowsBothRepliesUntilThePersonPicksUpAPiece)
+{
+    moveAndWaitForReplies();
+    const GameState& s = game().state;
+    const std::vector<PlayedMove> moves = trail();
+    ASSERT_EQ(moves.size(), 2u);
+    for (int i = 0; i < 2; ++i) {
+        const PlayedMove& m = moves[i];
+        SCOPED_TRACE(i);
+        EXPECT_EQ(m.player, i + 1) << "the computers in turn order";
+        ASSERT_FALSE(m.path.empty());
+        int moved = NoPiece;
+        for (int k = 0; k < PieceCount; ++k)
+            if (s.pieces[k].hole == m.path.back())
+                moved = k;
+        ASSERT_NE(moved, NoPiece);
+        EXPECT_EQ(s.pieces[moved].owner, OwnerMark[m.player]) << "the mover's piece stands on the destination";
+        EXPECT_TRUE(near(shown(ringPoint(m.start)), colours::player(m.player)))
+            << "a ring in the mover's colour on the start hole";
+    }
+
+    // Picking up a piece takes the trail away, before the board is drawn
+    // behind the piece; putting the piece back does not bring it back.
+    press(112);
+    ASSERT_TRUE(window->boardMouse()->dragging());
+    EXPECT_TRUE(trail().empty());
+    EXPECT_FALSE(near(shown(ringPoint(moves[0].start)), colours::player(1)));
+    release(112);
+    window->canvas()->repaint();
+    EXPECT_TRUE(trail().empty());
+    EXPECT_FALSE(near(shown(ringPoint(moves[1].start)), colours::player(2)));
+
+    // The next move brings the next replies.
+    drag(112, 104);
+    ASSERT_TRUE(waitForPerson());
+    EXPECT_EQ(trail().size(), 2u);
+}
+
+TEST_F(HelpersTest, UndoRedoNewGameAndLoadGameClearTheTrail)
+{
+    moveAndWaitForReplies();
+    ASSERT_EQ(trail().size(), 2u);
+    ASSERT_TRUE(window->runCommand(command::Undo));
+    EXPECT_TRUE(trail().empty());
+    window->canvas()->repaint();
+    EXPECT_EQ(shown(holePoint(111)), colours::player(0)) << "the position before the person's move";
+
+    // A move told to the window between the two, then Redo.
+    GameUi& ui = *window;
+    ui.pieceMoved(1, 10, StartHoles[1][0]);
+    game().state.pieces[10].hole = 60;
+    ui.pieceMoved(1, 10, StartHoles[1][0]);
+    ASSERT_EQ(trail().size(), 1u);
+    ASSERT_TRUE(window->runCommand(command::Redo));
+    EXPECT_TRUE(trail().empty());
+
+    // Load Game.
+    drag(112, 104);
+    ASSERT_TRUE(waitForPerson());
+    ASSERT_EQ(trail().size(), 2u);
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("game.tvx"));
+    ASSERT_TRUE(saveGameFile(file.toStdString(), game().state));
+    ASSERT_TRUE(window->openGameFile(file));
+    EXPECT_TRUE(trail().empty());
+
+    // New Game through the abandon question and the setup sheet.
+    drag(113, 105);
+    ASSERT_TRUE(waitForPerson());
+    ASSERT_EQ(trail().size(), 2u);
+    answerNextBox(QMessageBox::Yes);
+    QTimer::singleShot(300, [] {
+        auto* sheet = qobject_cast<SetupSheet*>(QApplication::activeModalWidget());
+        ASSERT_NE(sheet, nullptr);
+        sheet->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    });
+    ASSERT_TRUE(window->runCommand(command::NewGame));
+    EXPECT_TRUE(trail().empty());
+    EXPECT_EQ(game().state.pieces[0].hole, StartHoles[0][0]);
+}
+
+TEST_F(HelpersTest, TheViewItemHidesTheTrailAndIsRememberedBetweenRuns)
+{
+    QAction* item = window->commandAction(command::ShowLastMoves);
+    ASSERT_NE(item, nullptr);
+    EXPECT_TRUE(item->isCheckable());
+    EXPECT_TRUE(window->lastMovesShown()) << "on by default";
+    window->updateAllItemStates();
+    EXPECT_TRUE(item->isChecked());
+
+    moveAndWaitForReplies();
+    const PlayedMove first = trail().front();
+    ASSERT_TRUE(window->runCommand(command::ShowLastMoves));
+    EXPECT_FALSE(item->isChecked());
+    window->canvas()->repaint();
+    EXPECT_FALSE(near(shown(ringPoint(first.start)), colours::player(first.player)));
+    EXPECT_EQ(trail().size(), 2u) << "the moves are still kept";
+
+    closeWindow();
+    openWindow();
+    EXPECT_FALSE(window->lastMovesShown());
+    window->updateAllItemStates();
+    EXPECT_FALSE(window->commandAction(command::ShowLastMoves)->isChecked());
+    ASSERT_TRUE(window->runCommand(command::ShowLastMoves));
+    closeWindow();
+    openWindow();
+    EXPECT_TRUE(window->lastMovesShown());
+}
+
+TEST_F(HelpersTest, TheHintIsOfferedOnlyWhileAPersonIsToMove)
+{
+    QAction* hint = window->commandAction(command::Hint);
+    ASSERT_NE(hint, nullptr);
+    EXPECT_EQ(hint->shortcut(), QKeySequence(Qt::Key_H));
+    EXPECT_FALSE(window->commandEnabled(command::Hint)) << "no game yet";
+
+    startGame(3, 0, 0);
+    EXPECT_TRUE(window->commandEnabled(command::Hint));
+    EXPECT_TRUE(hint->isEnabled());
+    game().state.animationSpeed = 1;
+    drag(111, 103);
+    EXPECT_TRUE(game().turnsPending());
+    EXPECT_FALSE(window->commandEnabled(command::Hint)) << "while the computers play";
+    EXPECT_FALSE(window->runCommand(command::Hint));
+    ASSERT_TRUE(waitForPerson());
+    EXPECT_TRUE(hint->isEnabled()) << "the item (and its key) is back once the person is to move";
+
+    game().state.gameOver = 1;
+    EXPECT_FALSE(window->commandEnabled(command::Hint));
+}
+
+TEST_F(HelpersTest, TheHintFlashesTheSuggestedPathAndChangesNothing)
+{
+    startGame(3, 0, 0);
+    GameState& s = game().state;
+    s.pieces[1].hole = 60; // something to jump over later
+    window->canvas()->repaint();
+    const GameState before = s;
+    const auto expected = suggestMove(s);
+    ASSERT_TRUE(expected.has_value());
+
+    QImage during;
+    QTimer::singleShot(500, [&] { during = window->canvas()->picture().toImage(); });
+    QElapsedTimer clock;
+    clock.start();
+    ASSERT_TRUE(window->runCommand(command::Hint));
+    EXPECT_GE(clock.elapsed(), HintFlash.count());
+    EXPECT_LT(clock.elapsed(), HintFlash.count() + 1500);
+
+    ASSERT_FALSE(during.isNull());
+    EXPECT_TRUE(near(during.pixelColor(holePoint(expected->destination())), colours::Hint));
+    for (int hole : expected->path)
+        EXPECT_TRUE(near(during.pixelColor(holePoint(hole)), colours::Hint)) << hole;
+    const BoardView& v = window->boardView();
+    const double ring = v.pieceRadiusY + std::max(3.0, std::min(v.pieceRadiusX, v.pieceRadiusY) / 4.0);
+    EXPECT_TRUE(near(during.pixelColor(holePoint(expected->start) - QPoint(0, int(std::lround(ring)))), colours::Hint))
+        << "a ring round the piece";
+    EXPECT_TRUE(near(during.pixelColor(holePoint(expected->start)), colours::player(0))) << "the piece shows";
+
+    EXPECT_EQ(s.pieces, before.pieces);
+    EXPECT_EQ(s.playerToMove, 0);
+    EXPECT_FALSE(game().history.canUndo());
+    window->canvas()->repaint();
+    EXPECT_FALSE(near(shown(holePoint(expected->destination())), colours::Hint)) << "gone after the flash";
+}
+
+TEST_F(HelpersTest, APersonWithoutMovesIsTold)
+{
+    startGame(3, 0, 0);
+    GameState& s = game().state;
+    std::set<int> mine, wall;
+    for (int k = 0; k < PiecesPerPlayer; ++k)
+        mine.insert(s.pieces[k].hole);
+    for (int h : mine)
+        for (int d = 0; d < DirectionCount; ++d)
+            for (int reach : {neighbour(h, d), jump(h, d)})
+                if (reach >= 0 && !mine.count(reach))
+                    wall.insert(reach);
+    int other = PiecesPerPlayer;
+    for (int h : wall)
+        s.pieces[other++].hole = static_cast<uint16_t>(h);
+    const Position before = s.pieces;
+
+    QString text;
+    answerNextBox(QMessageBox::Ok, &text);
+    ASSERT_TRUE(window->runCommand(command::Hint));
+    EXPECT_EQ(text, QStringLiteral("Human has no valid move."));
+    EXPECT_EQ(s.pieces, before);
+}
+
+} // namespace
