@@ -27,7 +27,7 @@ void drawHintMarks(QPainter& painter, const BoardView& view, int start, const st
     if (path.empty() || start < 0 || start >= HoleCount)
         return;
     const double rx = view.pieceRadiusX, ry = view.pieceRadiusY;
-    const double width = std::max(3.0, std::min(rx, ry) / 4.0);
+    const double width = std::max(3.0, std::min(rx, ry) / 3.0);
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
 

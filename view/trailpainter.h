@@ -1,8 +1,8 @@
 #pragma once
 // The last moves on the board: a thin line along each move's path in the
-// mover's colour and a small ring of that colour on the hole it started
-// from, each edged in black so that the light colours show on the white
-// board. Part of every composed board picture.
+// mover's colour and a ring of that colour on the rim of the hole it
+// started from, each edged in black so that the light colours show on the
+// white board and on the star points. Part of every composed board picture.
 
 #include "view/lastmoves.h"
 

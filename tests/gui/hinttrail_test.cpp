@@ -105,7 +105,9 @@ protected:
     // A point on the ring that marks a move's start hole.
     QPoint ringPoint(int hole) const
     {
-        return holePoint(hole) + QPoint(int(std::lround(0.62 * window->boardView().pieceRadiusX)), 0);
+        const BoardView& v = window->boardView();
+        const double width = std::max(3.0, std::min(v.pieceRadiusX, v.pieceRadiusY) / 4.0);
+        return holePoint(hole) + QPoint(int(std::lround(v.holeRadiusX - width / 2)), 0);
     }
     QColor shown(QPoint at) { return window->canvas()->picture().toImage().pixelColor(at); }
 
@@ -169,6 +171,16 @@ TEST_F(HelpersTest, TheTrailShowsBothRepliesUntilThePersonPicksUpAPiece)
         EXPECT_TRUE(near(shown(ringPoint(m.start)), colours::player(m.player)))
             << "a ring in the mover's colour on the start hole";
     }
+
+    // The board turn draws its frames with the trail: the picture, held so
+    // that no paint composes it anew, shows the rings where the turn left
+    // the start holes.
+    window->canvas()->holdPicture(true);
+    ASSERT_TRUE(window->runCommand(command::RotateClockwise));
+    window->canvas()->holdPicture(false);
+    ASSERT_EQ(game().state.boardRotation, 5);
+    for (const PlayedMove& m : moves)
+        EXPECT_TRUE(near(shown(ringPoint(m.start)), colours::player(m.player))) << "turned, move of " << m.player;
 
     // Picking up a piece takes the trail away, before the board is drawn
     // behind the piece; putting the piece back does not bring it back.
@@ -303,7 +315,7 @@ TEST_F(HelpersTest, TheHintFlashesTheSuggestedPathAndChangesNothing)
     for (int hole : expected->path)
         EXPECT_TRUE(near(during.pixelColor(holePoint(hole)), colours::Hint)) << hole;
     const BoardView& v = window->boardView();
-    const double ring = v.pieceRadiusY + std::max(3.0, std::min(v.pieceRadiusX, v.pieceRadiusY) / 4.0);
+    const double ring = v.pieceRadiusY + std::max(3.0, std::min(v.pieceRadiusX, v.pieceRadiusY) / 3.0);
     EXPECT_TRUE(near(during.pixelColor(holePoint(expected->start) - QPoint(0, int(std::lround(ring)))), colours::Hint))
         << "a ring round the piece";
     EXPECT_TRUE(near(during.pixelColor(holePoint(expected->start)), colours::player(0))) << "the piece shows";
