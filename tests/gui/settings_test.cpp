@@ -45,6 +45,7 @@ TEST_F(SettingsFileTest, FirstRunGivesTheDefaults)
     EXPECT_TRUE(s.refereeVisible);
     EXPECT_EQ(s.wallpaperIndex, 0);
     EXPECT_EQ(s.animationSpeed, 0);
+    EXPECT_TRUE(s.showLastMoves);
 }
 
 TEST_F(SettingsFileTest, ValuesOutOfRangeSelectNothingInvalid)
@@ -70,6 +71,11 @@ TEST_F(SettingsFileTest, FlagsAreAnyNonZeroNumberAndTextReadsAsZero)
 
     writeFile("[Tavolux]\nRefereeVisible=\n");
     EXPECT_FALSE(read().refereeVisible);
+
+    writeFile("[Tavolux]\nShowLastMoves=0\nWallPaperID=1\n");
+    EXPECT_FALSE(read().showLastMoves);
+    writeFile("[Tavolux]\nShowLastMoves=-7\n");
+    EXPECT_TRUE(read().showLastMoves);
 }
 
 TEST_F(SettingsFileTest, OtherGroupsAreNotRead)
@@ -90,6 +96,7 @@ TEST_F(SettingsFileTest, WrittenValuesAreDecimalTextsReadBackUnchanged)
     s.refereeVisible = false;
     s.wallpaperIndex = 2;
     s.animationSpeed = 1;
+    s.showLastMoves = false;
     {
         QSettings store(path(), QSettings::IniFormat);
         writeSettings(store, s);
@@ -102,6 +109,7 @@ TEST_F(SettingsFileTest, WrittenValuesAreDecimalTextsReadBackUnchanged)
     EXPECT_TRUE(text.contains("WindowMaximized=1"));
     EXPECT_TRUE(text.contains("RefereeVisible=0"));
     EXPECT_TRUE(text.contains("WallPaperID=2"));
+    EXPECT_TRUE(text.contains("ShowLastMoves=0"));
 
     const RememberedSettings back = read();
     EXPECT_EQ(back.windowRect(), s.windowRect());
@@ -109,6 +117,7 @@ TEST_F(SettingsFileTest, WrittenValuesAreDecimalTextsReadBackUnchanged)
     EXPECT_FALSE(back.refereeVisible);
     EXPECT_EQ(back.wallpaperIndex, 2);
     EXPECT_EQ(back.animationSpeed, 1);
+    EXPECT_FALSE(back.showLastMoves);
 }
 
 TEST(ProfileIntTest, ReadsTheNumberATextStartsWith)
