@@ -116,12 +116,10 @@ void MainWindow::showValidMoves()
     sortQueuedInput(canvas_);
 }
 
-// The computer's suggestion for the person to move; keys and clicks made
-// while it searched or showed it are thrown away after it.
+// The computer's suggestion for the person to move; clicks made on the
+// board while it searched or showed it are thrown away after it.
 void MainWindow::showHint()
 {
-    if (!game_.waitingForPerson())
-        return;
     setBusy(true);
     const std::optional<SuggestedMove> hint = suggestMove(game_.state);
     setBusy(false);

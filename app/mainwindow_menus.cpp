@@ -3,6 +3,7 @@
 
 #include "app/commands.h"
 #include "app/mainwindow.h"
+#include "view/boardmouse.h"
 
 #include <QAction>
 #include <QKeySequence>
@@ -125,7 +126,8 @@ bool MainWindow::commandEnabled(int id) const
         // computer turns is saved once they have moved.
         return !game_.state.gameInProgress() || game_.waitingForPerson();
     case command::Hint:
-        return game_.waitingForPerson();
+        // Not while a piece is in hand: it is off the board meanwhile.
+        return game_.waitingForPerson() && !(boardMouse_ && boardMouse_->dragging());
     default:
         return true;
     }

@@ -2,6 +2,8 @@
 
 #include "ai/movepath.h"
 
+#include <iterator>
+
 namespace tavolux {
 
 void LastMoves::record(const Position& after, int player, int k, int start)

@@ -280,6 +280,10 @@ TEST_F(HelpersTest, TheHintIsOfferedOnlyWhileAPersonIsToMove)
     startGame(3, 0, 0);
     EXPECT_TRUE(window->commandEnabled(command::Hint));
     EXPECT_TRUE(hint->isEnabled());
+    press(111);
+    EXPECT_FALSE(window->commandEnabled(command::Hint)) << "not while a piece is in hand";
+    release(111);
+    EXPECT_TRUE(window->commandEnabled(command::Hint));
     game().state.animationSpeed = 1;
     drag(111, 103);
     EXPECT_TRUE(game().turnsPending());

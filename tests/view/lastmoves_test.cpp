@@ -59,7 +59,7 @@ TEST(LastMoves, EachPersonSeesTheMovesSinceHisOwnLastMove)
     EXPECT_EQ(players(moves.shownFor(s)), std::vector<int>({2, 0}))
         << "the second person still sees the computer's move made before the pick-up";
 
-    const PlayedMove& last = moves.shownFor(s).back();
+    const PlayedMove last = moves.shownFor(s).back();
     EXPECT_EQ(last.start, 103);
     EXPECT_EQ(last.path, std::vector<int>({92}));
     moves.clear();
