@@ -166,6 +166,16 @@ TEST_F(PlayTest, APersonsMoveIsAnsweredByBothComputers)
     ASSERT_TRUE(window->boardMouse()->dragging());
     EXPECT_EQ(window->referee()->line(1), QStringLiteral("Now, drag it to a spot"));
     shot("play-drag");
+    // One picture of a computer's piece half-way through its glide.
+    bool glideSeen = false;
+    QTimer glideWatch;
+    QObject::connect(&glideWatch, &QTimer::timeout, [&] {
+        if (!glideSeen && !window->boardMouse()->dragging() && window->canvas()->findChild<PieceWindow*>()) {
+            glideSeen = true;
+            QTimer::singleShot(100, [&] { shot("play-glide"); });
+        }
+    });
+    glideWatch.start(5);
     xdotool({"mouseup", "1"});
 
     ASSERT_TRUE(eventually([&] { return game.waitingForPerson(); }));
@@ -174,6 +184,34 @@ TEST_F(PlayTest, APersonsMoveIsAnsweredByBothComputers)
     EXPECT_EQ(pieces.shown, 3) << "the drag and two glides";
     EXPECT_EQ(window->referee()->line(0), QStringLiteral("Human"));
     EXPECT_EQ(QApplication::overrideCursor(), nullptr) << "the wait cursor is gone";
+    EXPECT_TRUE(glideSeen);
+}
+
+// A real right click on an own piece opens the one-item menu; choosing its
+// item flashes the destinations, and the board takes no input meanwhile.
+TEST_F(PlayTest, TheRightButtonMenuShowsTheValidMoves)
+{
+    newGame(3, 2, 1);
+    const Position opening = window->game().state.pieces;
+    bool menuSeen = false, flashSeen = false;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        QWidget* popup = QApplication::activePopupWidget();
+        if (!menuSeen && popup && popup->objectName() == "pieceMenu") {
+            menuSeen = true;
+            shot("piece-menu");
+            QProcess::startDetached(QStringLiteral("xdotool"), {"key", "Down", "Return"});
+        } else if (menuSeen && !flashSeen && !popup && window->canvas()->pictureHeld()) {
+            flashSeen = true;
+            QTimer::singleShot(200, [&] { shot("valid-moves"); });
+        }
+    });
+    watch.start(10);
+    xdotool(QStringList{"mousemove"} + point(onScreen(111)));
+    xdotool({"click", "3"});
+    ASSERT_TRUE(eventually([&] { return flashSeen && !window->canvas()->pictureHeld(); }));
+    EXPECT_EQ(window->game().state.pieces, opening);
+    EXPECT_TRUE(window->game().waitingForPerson());
 }
 
 TEST_F(PlayTest, ARefusedDropChangesNothingAndAnotherWindowEndsADrag)
