@@ -3,6 +3,7 @@
 
 #include "app/commands.h"
 #include "app/mainwindow.h"
+#include "view/boardkeys.h"
 
 #include <QAction>
 #include <QKeySequence>
@@ -128,6 +129,9 @@ bool MainWindow::runCommand(int id)
     if (!commandEnabled(id))
         return false;
     const CommandHandler handler = handlers_.value(id);
+    // No command finds a piece lifted off the board by the keys.
+    if (boardKeys_)
+        boardKeys_->putBack();
     handler();
     updateAllItemStates();
     return true;
