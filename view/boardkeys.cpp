@@ -2,6 +2,7 @@
 
 #include "model/game.h"
 #include "view/boardgeometry.h"
+#include "view/colours.h"
 #include "view/piecelift.h"
 #include "view/windowcanvas.h"
 
@@ -52,11 +53,11 @@ struct RingSize {
     double rx, ry, pen;
 };
 
-// Around the hole with a little room, clear of the neighbouring holes.
+// A band around the hole's edge, clear of the neighbouring holes.
 RingSize ringSize(const BoardView& view)
 {
     const double pen = std::max(3.0, view.holeRadiusX / 4.0);
-    return {view.holeRadiusX + 1 + pen / 2, view.holeRadiusY + 1 + pen / 2, pen};
+    return {view.holeRadiusX + pen / 2, view.holeRadiusY + pen / 2, pen};
 }
 
 } // namespace
@@ -69,8 +70,8 @@ QRect BoardKeys::ringArea(int hole) const
     return QRect(c.x() - mx, c.y() - my, 2 * mx + 1, 2 * my + 1);
 }
 
-// A dark ring with a light one inside it, to be seen on the white board,
-// on the coloured points and on every piece colour.
+// A green band edged in black, unlike anything else on the board, and seen
+// on the white board, on the coloured points and on every piece colour.
 void BoardKeys::drawRing(QPainter& painter) const
 {
     const int hole = ringHole();
@@ -81,9 +82,9 @@ void BoardKeys::drawRing(QPainter& painter) const
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(Qt::black, r.pen + 2));
+    painter.setPen(QPen(colours::Outline, r.pen + 2));
     painter.drawEllipse(c, r.rx, r.ry);
-    painter.setPen(QPen(Qt::white, r.pen - 1));
+    painter.setPen(QPen(colours::FocusRing, r.pen));
     painter.drawEllipse(c, r.rx, r.ry);
     painter.restore();
 }
