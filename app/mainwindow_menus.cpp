@@ -3,6 +3,8 @@
 
 #include "app/commands.h"
 #include "app/mainwindow.h"
+#include "view/boardkeys.h"
+#include "view/boardmouse.h"
 
 #include <QAction>
 #include <QKeySequence>
@@ -128,6 +130,12 @@ bool MainWindow::runCommand(int id)
     if (!commandEnabled(id))
         return false;
     const CommandHandler handler = handlers_.value(id);
+    // No command finds a piece lifted off the board, by the mouse (a
+    // shortcut typed during a drag) or by the keys.
+    if (boardMouse_)
+        boardMouse_->cancelDrag();
+    if (boardKeys_)
+        boardKeys_->putBack();
     handler();
     updateAllItemStates();
     return true;

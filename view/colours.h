@@ -12,6 +12,7 @@ inline const QColor Outline(0, 0, 0);
 inline const QColor Hole(64, 64, 64);
 inline const QColor TipHole(255, 255, 255);
 inline const QColor ValidMove(0, 0, 255);
+inline const QColor FocusRing(0, 200, 0);
 inline const QColor WaitingName(127, 127, 127);
 inline const QColor NameText(0, 0, 0);
 

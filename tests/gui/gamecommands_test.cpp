@@ -115,6 +115,23 @@ TEST_F(GameCommandsTest, SavedGameComesBackThroughLoadAfterTheAbandonQuestion)
     EXPECT_FALSE(window->commandEnabled(command::Undo)) << "the history starts again";
 }
 
+// A shortcut typed while a piece is dragged: the piece goes back first, so
+// the saved game holds it on its hole.
+TEST_F(GameCommandsTest, ACommandDuringADragPutsThePieceBackFirst)
+{
+    startGame(3, 2, 1);
+    press(holePoint(111));
+    ASSERT_TRUE(window->boardMouse()->dragging());
+    ASSERT_TRUE(window->runCommand(command::SaveGame));
+    EXPECT_FALSE(window->boardMouse()->dragging());
+    GameState saved;
+    ASSERT_EQ(loadGameFile(path.toStdString(), saved), LoadStatus::Loaded);
+    EXPECT_EQ(saved.pieces[0].hole, 111);
+    EXPECT_EQ(saved.pieces[0].owner, OwnerMark[0]);
+    release(holePoint(103));
+    EXPECT_EQ(window->game().state.pieces[0].hole, 111) << "the release moves nothing";
+}
+
 // A file whose player to move is a computer: the computers play on after
 // the load until a person is to move.
 TEST_F(GameCommandsTest, LoadedGameWithAComputerToMoveGoesOn)
