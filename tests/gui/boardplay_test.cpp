@@ -179,6 +179,10 @@ TEST_F(BoardPlayTest, AGlideFollowsThePathAtTheClocksPace)
     glideMove(*window->canvas(), view, 0, 111, path, 1, 1, hooks);
     EXPECT_NEAR(static_cast<double>(centres.size()), smoothFrames / 2.0, 2.0)
         << "the flickery setting shows about half the frames";
+    // On an exact clock too: the last frame due falls at or after the end of
+    // the hop, never just before it, so the hop lasts no frame longer.
+    EXPECT_EQ(centres.size() - 1, static_cast<std::size_t>(smoothFrames - 1) / 2)
+        << "half the positions along the line, then the one on the hole";
 
     centres.clear();
     pauses = 0;
