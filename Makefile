@@ -1,6 +1,7 @@
 # Quick start:
 #   make run    installs what is missing, builds and starts Tavolux
 #   make test   installs what is missing, builds and runs every test
+#   make bench  times the computer player and the glide of its moves
 #   make fuzz   fuzzes the saved-game decoder and the settings reader,
 #               FUZZ_SECONDS (60) each, in a clang build of its own
 BUILD      ?= build
@@ -38,6 +39,7 @@ test: build build-asan
 
 bench: build
 	./$(BUILD)/bin/tavolux-cli bench bench/positions/*.tvx --repeat 20
+	QT_QPA_PLATFORM=offscreen ./$(BUILD)/bin/glide_bench
 
 $(FUZZ_BUILD)/CMakeCache.txt: | deps
 	CXX=clang++ cmake -S tests/fuzz -B $(FUZZ_BUILD)

@@ -7,6 +7,7 @@
 #include "app/turnscheduler.h"
 #include "view/windowcanvas.h"
 #include "referee/refereewindow.h"
+#include "view/boardkeys.h"
 #include "view/boardmouse.h"
 
 #include <QCloseEvent>
@@ -121,8 +122,9 @@ void MainWindow::buildStatusBar()
     statusBar()->addWidget(statusPane_, 1);
 }
 
-// The person's hand on the board, and the passes of the turn cycle that
-// wait for the event loop (and for a drag, a menu or a dialog to end).
+// The person's hand on the board, by mouse and by keys, and the passes of
+// the turn cycle that wait for the event loop (and for a drag, a menu or a
+// dialog to end).
 void MainWindow::buildBoardMouse()
 {
     boardMouse_ = new BoardMouse(*canvas_, view_, game_, *this,
@@ -136,9 +138,11 @@ void MainWindow::buildBoardMouse()
         game_.runTurns();
         updateAllItemStates();
     };
+    boardKeys_ = new BoardKeys(*canvas_, view_, game_, boardMouse_->lift());
+    boardKeys_->dropped = boardMouse_->dragEnded;
     turnScheduler_ = new TurnScheduler(game_, [this] { return boardMouse_->dragging(); }, this);
     boardMouse_->pieceMenuRequested = [this](int, QPoint at) { showPieceMenu(at); };
-    boardMouse_->pickedUp = [this] { lastMoves_.hide(); };
+    boardMouse_->lift().pickedUp = [this] { lastMoves_.hide(); };
 }
 
 void MainWindow::relayout()

@@ -23,6 +23,7 @@ class QLabel;
 namespace tavolux {
 
 struct ProgramResources;
+class BoardKeys;
 class BoardMouse;
 class FileChooser;
 class GameFiles;
@@ -43,6 +44,7 @@ public:
     const MainLayout& mainLayout() const { return layout_; }
     WindowCanvas* canvas() const { return canvas_; }
     BoardMouse* boardMouse() const { return boardMouse_; }
+    BoardKeys* boardKeys() const { return boardKeys_; }
 
     // Where Save Game and Load Game ask for a file name: Qt's file dialogs
     // unless a test puts its own chooser in.
@@ -163,6 +165,7 @@ private:
 
     WindowCanvas* canvas_ = nullptr;
     BoardMouse* boardMouse_ = nullptr;
+    BoardKeys* boardKeys_ = nullptr;
     TurnScheduler* turnScheduler_ = nullptr;
     std::unique_ptr<FileChooser> fileChooser_;
     std::unique_ptr<GameFiles> gameFiles_;

@@ -3,6 +3,7 @@
 
 #include "app/commands.h"
 #include "app/mainwindow.h"
+#include "view/boardkeys.h"
 #include "view/boardmouse.h"
 
 #include <QAction>
@@ -126,8 +127,7 @@ bool MainWindow::commandEnabled(int id) const
         // computer turns is saved once they have moved.
         return !game_.state.gameInProgress() || game_.waitingForPerson();
     case command::Hint:
-        // Not while a piece is in hand: it is off the board meanwhile.
-        return game_.waitingForPerson() && !(boardMouse_ && boardMouse_->dragging());
+        return game_.waitingForPerson();
     default:
         return true;
     }
@@ -138,6 +138,12 @@ bool MainWindow::runCommand(int id)
     if (!commandEnabled(id))
         return false;
     const CommandHandler handler = handlers_.value(id);
+    // No command finds a piece lifted off the board, by the mouse (a
+    // shortcut typed during a drag) or by the keys.
+    if (boardMouse_)
+        boardMouse_->cancelDrag();
+    if (boardKeys_)
+        boardKeys_->putBack();
     handler();
     updateAllItemStates();
     return true;

@@ -3,8 +3,6 @@
 #include "model/board.h"
 #include "model/game.h"
 #include "view/boardgeometry.h"
-#include "view/colours.h"
-#include "view/piecewindow.h"
 #include "view/windowcanvas.h"
 
 #include <QEvent>
@@ -12,12 +10,9 @@
 
 namespace tavolux {
 
-namespace {
-constexpr const char* RefusedDropSound = "TVX03.WAV";
-}
-
 BoardMouse::BoardMouse(WindowCanvas& board, const BoardView& view, Game& game, GameUi& ui, const Cursors& cursors)
-    : QObject(&board), board_(board), view_(view), game_(game), ui_(ui), cursors_(cursors)
+    : QObject(&board), board_(board), view_(view), game_(game), cursors_(cursors),
+      lift_(board, view, game, ui)
 {
     board_.setMouseTracking(true);
     board_.installEventFilter(this);
@@ -33,56 +28,30 @@ bool BoardMouse::boardIgnoresMouse() const
     return game_.state.gameOver != 0 || game_.turnsPending();
 }
 
-void BoardMouse::showHints(const char* line1, const char* line2, const char* line3)
-{
-    ui_.showReferee(game_.state.slots[game_.state.playerToMove].name, line1, line2, line3);
-}
-
 int BoardMouse::hover(QPoint at)
 {
     const PieceHit hit = hitTestPiece(view_, game_.state.pieces, at.x(), at.y());
     if (hit.outside)
         return NoPiece;
-    const GameState& s = game_.state;
-    if (hit.piece != NoPiece && (s.pieces[hit.piece].owner & OwnerMark[s.playerToMove]) != 0) {
+    lift_.showHandHints(hit.piece);
+    if (lift_.isOwn(hit.piece)) {
         board_.setCursor(cursors_.ownPiece);
-        showHints("Yep! That's yours.", "Click & drag it.", "");
         return hit.piece;
     }
-    if (hit.piece != NoPiece) {
+    if (hit.piece != NoPiece)
         board_.setCursor(cursors_.otherPiece);
-        showHints("That's not yours!", "Try a different color.", "");
-        return NoPiece;
-    }
-    board_.unsetCursor();
-    if (!s.noGameStarted)
-        showHints(PromptLine1, PromptLine2, "");
+    else
+        board_.unsetCursor();
     return NoPiece;
 }
 
 bool BoardMouse::pickUp(QPoint at)
 {
-    if (!game_.waitingForPerson())
+    if (!game_.waitingForPerson() || lift_.lifted())
         return false;
     selected_ = hover(at);
-    if (selected_ == NoPiece)
+    if (!lift_.lift(selected_, at))
         return false;
-    GameState& s = game_.state;
-    saved_ = s.pieces[selected_];
-    s.pieces[selected_].owner = 0;
-    if (pickedUp)
-        pickedUp();
-    // The picture behind the floating piece shows its hole empty.
-    board_.holdPicture(false);
-    board_.repaint();
-    board_.holdPicture(true);
-
-    piece_ = std::make_unique<PieceWindow>(board_, colours::player(s.playerToMove), view_.pieceRadiusX,
-                                           view_.pieceRadiusY);
-    piece_->centreAt(at.x(), at.y());
-    piece_->show();
-    game_.moves.findDestinations(s.playerToMove, selected_, s.pieces);
-    showHints("Now, drag it to a spot", "using one move or one", "or more jumps.");
     dragging_ = true;
     board_.grabMouse();
     return true;
@@ -104,11 +73,11 @@ void BoardMouse::confinePointer(QPoint at)
 
 void BoardMouse::moveDraggedPiece(QPoint at)
 {
-    if (!piece_)
+    if (!dragging_)
         return;
     confinePointer(at);
     const QPoint inside = clampToBoard(at);
-    piece_->centreAt(inside.x(), inside.y());
+    lift_.carryTo(inside);
     if (dragMoved)
         dragMoved();
 }
@@ -117,22 +86,12 @@ void BoardMouse::endDrag()
 {
     board_.releaseMouse();
     dragging_ = false;
-    piece_.reset();
-    board_.holdPicture(false);
 }
 
 void BoardMouse::drop(QPoint at)
 {
     endDrag();
-    const int hole = hitTestHole(view_, at.x(), at.y());
-    if (game_.moves.isDestination(hole)) {
-        game_.acceptPersonMove(selected_, hole, saved_);
-    } else {
-        game_.state.pieces[selected_] = saved_;
-        if (hole != saved_.hole)
-            ui_.playSound(RefusedDropSound);
-    }
-    board_.update();
+    lift_.drop(hitTestHole(view_, at.x(), at.y()));
 }
 
 void BoardMouse::cancelDrag()
@@ -140,8 +99,7 @@ void BoardMouse::cancelDrag()
     if (!dragging_)
         return;
     endDrag();
-    game_.state.pieces[selected_] = saved_;
-    board_.update();
+    lift_.putBack();
 }
 
 bool BoardMouse::eventFilter(QObject* watched, QEvent* event)

@@ -1,25 +1,25 @@
 #pragma once
-// A person's hand on the board: what the pointer is over (cursor and the
-// referee's hints), picking up an own piece, dragging it in a floating piece
-// window while the board holds the mouse, and dropping it on a legal hole
-// or putting it back. It watches the board widget's mouse events and the
-// window's activation; the turn cycle goes on after every release.
+// A person's hand on the board, moved by the mouse: what the pointer is
+// over (cursor and the referee's hints), picking up an own piece, dragging
+// it while the board holds the mouse, and dropping it on a legal hole or
+// putting it back (the piece in the hand is a PieceLift, shared with the
+// keys). It watches the board widget's mouse events and the window's
+// activation; the turn cycle goes on after every release.
 
 #include "model/types.h"
+#include "view/piecelift.h"
 
 #include <QCursor>
 #include <QObject>
 #include <QPoint>
 
 #include <functional>
-#include <memory>
 
 namespace tavolux {
 
 struct BoardView;
 class Game;
 class GameUi;
-class PieceWindow;
 class WindowCanvas;
 
 class BoardMouse : public QObject {
@@ -37,14 +37,13 @@ public:
     // Called after every left-button release that ended a drag, moved or
     // not: the window repaints and runs the turn cycle.
     std::function<void()> dragEnded;
-    // Called when a piece has been picked up, before the board behind it is
-    // drawn (the last moves go).
-    std::function<void()> pickedUp;
     // Called for a right-button press over an own piece while not
     // dragging, with the piece and the point (the valid-move menu).
     std::function<void(int piece, QPoint at)> pieceMenuRequested;
 
     bool dragging() const { return dragging_; }
+    // The piece in a person's hand, by mouse or by keys.
+    PieceLift& lift() { return lift_; }
     // The piece of the last pick-up or right-click, NoPiece for none.
     int selectedPiece() const { return selected_; }
 
@@ -68,16 +67,13 @@ private:
     bool boardIgnoresMouse() const;
     QPoint clampToBoard(QPoint at) const;
     void confinePointer(QPoint at);
-    void showHints(const char* line1, const char* line2, const char* line3);
     void endDrag();
 
     WindowCanvas& board_;
     const BoardView& view_;
     Game& game_;
-    GameUi& ui_;
     Cursors cursors_;
-    std::unique_ptr<PieceWindow> piece_;
-    PieceRecord saved_;
+    PieceLift lift_;
     int selected_ = NoPiece;
     bool dragging_ = false;
 };

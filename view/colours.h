@@ -12,8 +12,9 @@ inline const QColor Outline(0, 0, 0);
 inline const QColor Hole(64, 64, 64);
 inline const QColor TipHole(255, 255, 255);
 inline const QColor ValidMove(0, 0, 255);
+inline const QColor FocusRing(0, 200, 0);
 // The suggested move of a hint; no other board element uses it.
-inline const QColor Hint(0, 160, 0);
+inline const QColor Hint(230, 0, 230);
 inline const QColor WaitingName(127, 127, 127);
 inline const QColor NameText(0, 0, 0);
 

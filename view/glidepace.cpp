@@ -10,7 +10,11 @@ int glidePositionCount(int animationSpeed)
 GlideClock::duration glideFrameInterval(int animationSpeed)
 {
     using std::chrono::microseconds;
-    return animationSpeed == 1 ? microseconds(33333) : microseconds(16667);
+    // Rounded up, so that the frame due after 9 (or 18) intervals falls just
+    // after the end of the hop, where the hop ends. Rounded down, 9 x 33333 us
+    // falls 3 us before the end: a wait that woke on time would show one
+    // frame more and make the hop 333 ms long.
+    return animationSpeed == 1 ? microseconds(33334) : microseconds(16667);
 }
 
 int glidePositionAt(GlideClock::duration elapsed, int positions)

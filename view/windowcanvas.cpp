@@ -60,6 +60,8 @@ void WindowCanvas::paintEvent(QPaintEvent* event)
     const qreal ratio = picture_.devicePixelRatio();
     QPainter window(this);
     window.drawPixmap(area, picture_, QRectF(QPointF(area.topLeft()) * ratio, QSizeF(area.size()) * ratio));
+    if (overlay_)
+        overlay_(window);
 }
 
 void WindowCanvas::resizeEvent(QResizeEvent* event)

@@ -31,6 +31,9 @@ public:
     // from a new composition. Releasing it recomposes at the next paint.
     void holdPicture(bool hold) { held_ = hold; }
     bool pictureHeld() const { return held_; }
+    // Drawn over the picture on every paint, in logical coordinates, and
+    // never into it (the keys' focus ring); empty for none.
+    void setOverlay(std::function<void(QPainter&)> draw) { overlay_ = std::move(draw); }
 
 Q_SIGNALS:
     void resized();
@@ -46,6 +49,7 @@ private:
     QPixmap picture_;
     bool composeOnPaint_ = true;
     bool held_ = false;
+    std::function<void(QPainter&)> overlay_;
 };
 
 } // namespace tavolux

@@ -112,7 +112,8 @@ TEST(RulesWindowTest, ShowsTheShippedRulesInOneWindow)
     EXPECT_TRUE(first->isVisible());
     EXPECT_TRUE(first->isWindow());
     const QString text = first->browser()->toPlainText();
-    for (const char* topic : {"Jumps", "Where a piece may stop", "Winning and places", "Playing with the mouse"})
+    for (const char* topic : {"Jumps", "Where a piece may stop", "Winning and places", "Playing with the mouse",
+                            "Playing with the keyboard"})
         EXPECT_TRUE(text.contains(QLatin1String(topic))) << topic;
 
     first->close();

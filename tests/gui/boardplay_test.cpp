@@ -2,92 +2,18 @@
 // dragging and dropping a piece, the computers' answers in passes of their
 // own, and the glide of a computer's move.
 
-#include "app/mainwindow.h"
-#include "app/programresources.h"
-#include "app/soundplayer.h"
 #include "app/turnscheduler.h"
-#include "model/board.h"
-#include "referee/refereewindow.h"
-#include "view/boardmouse.h"
+#include "tests/gui/windowplay.h"
 #include "view/moveglide.h"
-#include "view/windowcanvas.h"
 
-#include <QApplication>
-#include <QElapsedTimer>
 #include <QMessageBox>
-#include <QMouseEvent>
 #include <QSignalSpy>
-#include <QTest>
-#include <QTimer>
-
-#include <gtest/gtest.h>
 
 using namespace tavolux;
 
 namespace {
 
-class BoardPlayTest : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() { resources = new ProgramResources(ProgramResources::load()); }
-    static void TearDownTestSuite() { delete resources; }
-
-    void SetUp() override
-    {
-        window = std::make_unique<MainWindow>(*resources, sounds);
-        window->resize(1000, 700);
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-    }
-
-    // A game as New Game places it; pictures 1..6 are persons, 0 computers.
-    void startGame(int picture0, int picture1, int picture2)
-    {
-        GameState& s = window->game().state;
-        const int pictures[3] = {picture0, picture1, picture2};
-        for (int p = 0; p < PlayerCount; ++p)
-            s.slots[p].picture = static_cast<uint16_t>(pictures[p]);
-        s.noGameStarted = 0;
-        placeStartingPieces(s);
-        window->game().history.clear();
-        window->canvas()->repaint();
-    }
-
-    QPoint holePoint(int hole) const
-    {
-        const BoardView& v = window->boardView();
-        return QPoint(v.holeScreen[hole].x + v.originX, v.holeScreen[hole].y + v.originY);
-    }
-
-    void mouse(QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held)
-    {
-        QWidget* canvas = window->canvas();
-        QMouseEvent event(type, at, canvas->mapToGlobal(at), button, held, Qt::NoModifier);
-        QApplication::sendEvent(canvas, &event);
-    }
-    void press(QPoint at) { mouse(QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton); }
-    void moveTo(QPoint at) { mouse(QEvent::MouseMove, at, Qt::NoButton, Qt::LeftButton); }
-    void release(QPoint at) { mouse(QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton); }
-    void hoverAt(QPoint at) { mouse(QEvent::MouseMove, at, Qt::NoButton, Qt::NoButton); }
-    void drag(int from, int to)
-    {
-        press(holePoint(from));
-        moveTo((holePoint(from) + holePoint(to)) / 2);
-        release(holePoint(to));
-    }
-
-    // The centre of the floating piece (its size is even: 2 r x 2 r).
-    QPoint centreOf(const QWidget* floating) const
-    {
-        return floating->pos() + QPoint(window->boardView().pieceRadiusX, window->boardView().pieceRadiusY);
-    }
-
-    QString refereeLine(int line) const { return window->referee()->line(line); }
-    const PieceRecord& piece(int k) const { return window->game().state.pieces[k]; }
-
-    static inline ProgramResources* resources = nullptr;
-    SoundPlayer sounds;
-    std::unique_ptr<MainWindow> window;
-};
+class BoardPlayTest : public tavolux::testing::WindowPlayTest {};
 
 TEST_F(BoardPlayTest, HoverTellsOwnPiecesFromOthers)
 {
@@ -202,11 +128,7 @@ TEST_F(BoardPlayTest, ComputersAnswerInPassesOfTheirOwnAndWaitForADialog)
     EXPECT_EQ(window->game().state.playerToMove, 2) << "no turn while the box is open";
     box.accept();
 
-    QElapsedTimer clock;
-    clock.start();
-    while (!window->game().waitingForPerson() && clock.elapsed() < 5000)
-        QTest::qWait(20);
-    EXPECT_TRUE(window->game().waitingForPerson());
+    EXPECT_TRUE(waitForPerson());
     EXPECT_EQ(window->game().state.playerToMove, 0);
     EXPECT_EQ(refereeLine(0), "Human");
     EXPECT_EQ(refereeLine(1), "Move mouse to one");
@@ -257,6 +179,10 @@ TEST_F(BoardPlayTest, AGlideFollowsThePathAtTheClocksPace)
     glideMove(*window->canvas(), view, 0, 111, path, 1, 1, hooks);
     EXPECT_NEAR(static_cast<double>(centres.size()), smoothFrames / 2.0, 2.0)
         << "the flickery setting shows about half the frames";
+    // On an exact clock too: the last frame due falls at or after the end of
+    // the hop, never just before it, so the hop lasts no frame longer.
+    EXPECT_EQ(centres.size() - 1, static_cast<std::size_t>(smoothFrames - 1) / 2)
+        << "half the positions along the line, then the one on the hole";
 
     centres.clear();
     pauses = 0;

@@ -129,8 +129,6 @@ TEST_F(MainWindowTest, ItemsWithoutAHandlerAreDisabled)
 TEST_F(MainWindowTest, UndoAndRedoFollowTheHistory)
 {
     Game& game = window->game();
-    window->setCommandHandler(command::Undo, [&] { game.undo(); });
-    window->setCommandHandler(command::Redo, [&] { game.redo(); });
     QAction* undo = window->commandAction(command::Undo);
     QAction* redo = window->commandAction(command::Redo);
 

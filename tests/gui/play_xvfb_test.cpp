@@ -4,156 +4,19 @@
 // among three computers that runs to its results while the window stays
 // usable. Screenshots of a drag, a glide and the results are kept.
 
-#include "app/commands.h"
-#include "app/mainwindow.h"
-#include "app/programresources.h"
-#include "app/soundplayer.h"
+#include "tests/gui/play_fixture.h"
+
 #include "dialogs/resultsdialog.h"
-#include "dialogs/setupsheet.h"
 #include "model/board.h"
 #include "referee/refereewindow.h"
 #include "view/boardmouse.h"
-#include "view/piecewindow.h"
-#include "view/windowcanvas.h"
 
-#include <QApplication>
-#include <QDialogButtonBox>
-#include <QElapsedTimer>
 #include <QMenu>
-#include <QMessageBox>
-#include <QProcess>
-#include <QPushButton>
-#include <QScreen>
-#include <QTest>
-#include <QTimer>
-
-#include <gtest/gtest.h>
 
 using namespace tavolux;
+using namespace tavolux::playtest;
 
 namespace {
-
-template <typename Condition>
-bool eventually(Condition condition, int timeoutMs = 10000)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!condition()) {
-        if (clock.elapsed() > timeoutMs)
-            return false;
-        QTest::qWait(10);
-    }
-    return true;
-}
-
-// Runs xdotool with the arguments while the program goes on handling events.
-void xdotool(const QStringList& args)
-{
-    QProcess process;
-    process.start(QStringLiteral("xdotool"), args);
-    ASSERT_TRUE(process.waitForStarted());
-    ASSERT_TRUE(eventually([&] { return process.state() == QProcess::NotRunning; }));
-    ASSERT_EQ(process.exitCode(), 0);
-}
-
-QStringList point(QPoint p)
-{
-    return {QString::number(p.x()), QString::number(p.y())};
-}
-
-// Counts the floating pieces that appear on the board (drags and glides).
-class PieceCounter : public QObject {
-public:
-    int shown = 0;
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::ChildPolished
-            && qobject_cast<PieceWindow*>(static_cast<QChildEvent*>(event)->child()) != nullptr)
-            ++shown;
-        return false;
-    }
-};
-
-class PlayTest : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() { resources = new ProgramResources(ProgramResources::load()); }
-    static void TearDownTestSuite() { delete resources; }
-
-    void SetUp() override
-    {
-        window = std::make_unique<MainWindow>(*resources, sounds);
-        window->show();
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-        window->canvas()->installEventFilter(&pieces);
-    }
-    void TearDown() override
-    {
-        window->game().state.noGameStarted = 1; // no abandon question
-        auto* timer = new QTimer;
-        QObject::connect(timer, &QTimer::timeout, [timer] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                timer->deleteLater();
-                box->button(QMessageBox::Yes)->click();
-            }
-        });
-        timer->start(10);
-        window->close();
-        window.reset();
-    }
-
-    // New Game through the menu command and the setup sheet, with the
-    // given pictures (0: the computer) set on the sheet's player pages.
-    void newGame(int p0, int p1, int p2)
-    {
-        GameState& s = window->game().state;
-        const int pictures[3] = {p0, p1, p2};
-        for (int p = 0; p < PlayerCount; ++p)
-            s.slots[p].picture = static_cast<uint16_t>(pictures[p]);
-        QTimer::singleShot(50, [] {
-            auto* sheet = qobject_cast<SetupSheet*>(QApplication::activeModalWidget());
-            ASSERT_NE(sheet, nullptr);
-            sheet->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
-        });
-        window->runCommand(command::NewGame);
-    }
-
-    QPoint onScreen(int hole) const
-    {
-        const BoardView& v = window->boardView();
-        return window->canvas()->mapToGlobal(QPoint(v.holeScreen[hole].x + v.originX, v.holeScreen[hole].y + v.originY));
-    }
-
-    // Presses on one hole and moves there in small steps from `from`.
-    void pressAndDragTowards(int from, int to, int steps = 8)
-    {
-        xdotool(QStringList{"mousemove"} + point(onScreen(from)));
-        xdotool({"mousedown", "1"});
-        const QPoint a = onScreen(from), b = onScreen(to);
-        for (int i = 1; i <= steps; ++i)
-            xdotool(QStringList{"mousemove"} + point(a + (b - a) * i / steps));
-    }
-
-    void shot(const char* name)
-    {
-        window->screen()->grabWindow(0).save(QStringLiteral(SCREENSHOT_DIR "/%1.png").arg(QLatin1String(name)));
-    }
-
-    int movedPieces(const Position& before) const
-    {
-        int n = 0;
-        for (int i = 0; i < PieceCount; ++i)
-            n += before[i] != window->game().state.pieces[i];
-        return n;
-    }
-
-    static inline ProgramResources* resources = nullptr;
-    SoundPlayer sounds;
-    std::unique_ptr<MainWindow> window;
-    PieceCounter pieces;
-};
 
 TEST_F(PlayTest, APersonsMoveIsAnsweredByBothComputers)
 {
@@ -166,6 +29,16 @@ TEST_F(PlayTest, APersonsMoveIsAnsweredByBothComputers)
     ASSERT_TRUE(window->boardMouse()->dragging());
     EXPECT_EQ(window->referee()->line(1), QStringLiteral("Now, drag it to a spot"));
     shot("play-drag");
+    // One picture of a computer's piece half-way through its glide.
+    bool glideSeen = false;
+    QTimer glideWatch;
+    QObject::connect(&glideWatch, &QTimer::timeout, [&] {
+        if (!glideSeen && !window->boardMouse()->dragging() && window->canvas()->findChild<PieceWindow*>()) {
+            glideSeen = true;
+            QTimer::singleShot(100, [&] { shot("play-glide"); });
+        }
+    });
+    glideWatch.start(5);
     xdotool({"mouseup", "1"});
 
     ASSERT_TRUE(eventually([&] { return game.waitingForPerson(); }));
@@ -174,6 +47,34 @@ TEST_F(PlayTest, APersonsMoveIsAnsweredByBothComputers)
     EXPECT_EQ(pieces.shown, 3) << "the drag and two glides";
     EXPECT_EQ(window->referee()->line(0), QStringLiteral("Human"));
     EXPECT_EQ(QApplication::overrideCursor(), nullptr) << "the wait cursor is gone";
+    EXPECT_TRUE(glideSeen);
+}
+
+// A real right click on an own piece opens the one-item menu; choosing its
+// item flashes the destinations, and the board takes no input meanwhile.
+TEST_F(PlayTest, TheRightButtonMenuShowsTheValidMoves)
+{
+    newGame(3, 2, 1);
+    const Position opening = window->game().state.pieces;
+    bool menuSeen = false, flashSeen = false;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        QWidget* popup = QApplication::activePopupWidget();
+        if (!menuSeen && popup && popup->objectName() == "pieceMenu") {
+            menuSeen = true;
+            shot("piece-menu");
+            QProcess::startDetached(QStringLiteral("xdotool"), {"key", "Down", "Return"});
+        } else if (menuSeen && !flashSeen && !popup && window->canvas()->pictureHeld()) {
+            flashSeen = true;
+            QTimer::singleShot(200, [&] { shot("valid-moves"); });
+        }
+    });
+    watch.start(10);
+    xdotool(QStringList{"mousemove"} + point(onScreen(111)));
+    xdotool({"click", "3"});
+    ASSERT_TRUE(eventually([&] { return flashSeen && !window->canvas()->pictureHeld(); }));
+    EXPECT_EQ(window->game().state.pieces, opening);
+    EXPECT_TRUE(window->game().waitingForPerson());
 }
 
 TEST_F(PlayTest, ARefusedDropChangesNothingAndAnotherWindowEndsADrag)

@@ -1,0 +1,205 @@
+// Playing by keyboard in the main window under the offscreen platform: the
+// ring drawn over the window's picture and never into it, the keys resting
+// while computers play, during a mouse drag and after the game, the ring
+// belonging to one turn, and commands finding no piece in the air.
+
+#include "app/commands.h"
+#include "app/gamefiles.h"
+#include "app/mainwindow.h"
+#include "app/programresources.h"
+#include "app/soundplayer.h"
+#include "model/board.h"
+#include "referee/refereewindow.h"
+#include "view/boardkeys.h"
+#include "view/boardmouse.h"
+#include "view/colours.h"
+#include "view/windowcanvas.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace tavolux;
+
+namespace {
+
+class OneFileChooser : public FileChooser {
+public:
+    explicit OneFileChooser(QString path) : path_(std::move(path)) {}
+    QString saveFileName(QWidget*) override { return path_; }
+    QString openFileName(QWidget*) override { return path_; }
+
+private:
+    QString path_;
+};
+
+class BoardKeysTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { resources = new ProgramResources(ProgramResources::load()); }
+    static void TearDownTestSuite() { delete resources; }
+
+    void SetUp() override
+    {
+        window = std::make_unique<MainWindow>(*resources, sounds);
+        window->resize(1000, 700);
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    }
+
+    // A game as New Game places it; pictures 1..6 are persons, 0 computers.
+    void startGame(int picture0, int picture1, int picture2)
+    {
+        GameState& s = window->game().state;
+        const int pictures[3] = {picture0, picture1, picture2};
+        for (int p = 0; p < PlayerCount; ++p)
+            s.slots[p].picture = static_cast<uint16_t>(pictures[p]);
+        s.noGameStarted = 0;
+        placeStartingPieces(s);
+        window->game().history.clear();
+        window->canvas()->repaint();
+    }
+
+    void key(Qt::Key k) { QTest::keyClick(window.get(), k); }
+    void keys(std::initializer_list<Qt::Key> ks)
+    {
+        for (Qt::Key k : ks)
+            key(k);
+    }
+    QPoint holePoint(int hole) const
+    {
+        const BoardView& v = window->boardView();
+        return QPoint(v.holeScreen[hole].x + v.originX, v.holeScreen[hole].y + v.originY);
+    }
+    void mouse(QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held)
+    {
+        QWidget* canvas = window->canvas();
+        QMouseEvent event(type, at, canvas->mapToGlobal(at), button, held, Qt::NoModifier);
+        QApplication::sendEvent(canvas, &event);
+    }
+    // A point on the ring's band around a hole, to the right of it.
+    QPoint onBand(int hole) const
+    {
+        const BoardView& v = window->boardView();
+        return holePoint(hole) + QPoint(v.holeRadiusX + std::max(3, v.holeRadiusX / 4) / 2, 0);
+    }
+    BoardKeys& boardKeys() const { return *window->boardKeys(); }
+    Game& game() const { return window->game(); }
+
+    static inline ProgramResources* resources = nullptr;
+    SoundPlayer sounds;
+    std::unique_ptr<MainWindow> window;
+};
+
+TEST_F(BoardKeysTest, TheRingIsDrawnOverThePictureAndGoesWithTheMouse)
+{
+    startGame(3, 2, 1);
+    key(Qt::Key_Left);
+    ASSERT_EQ(boardKeys().ringHole(), 111);
+    window->canvas()->repaint();
+    const QPoint band = onBand(111);
+    EXPECT_EQ(window->canvas()->grab().toImage().pixelColor(band), colours::FocusRing);
+    EXPECT_NE(window->canvas()->picture().toImage().pixelColor(band), colours::FocusRing)
+        << "the composed picture holds no ring";
+
+    // Space on another player's piece lifts nothing; the referee says why.
+    game().state.pieces[PiecesPerPlayer].hole = 102;
+    window->canvas()->repaint();
+    keys({Qt::Key_Left, Qt::Key_Up});
+    ASSERT_EQ(boardKeys().ringHole(), 102) << "a new position: the ring starts again";
+    key(Qt::Key_Space);
+    EXPECT_FALSE(boardKeys().carrying());
+    EXPECT_EQ(window->referee()->line(1), "That's not yours!");
+
+    mouse(QEvent::MouseMove, holePoint(60), Qt::NoButton, Qt::NoButton);
+    EXPECT_EQ(boardKeys().ringHole(), NoHole);
+    window->canvas()->repaint();
+    EXPECT_NE(window->canvas()->grab().toImage().pixelColor(band), colours::FocusRing);
+}
+
+// Three persons: the keys make player 1's move, the ring goes with the
+// turn and the next person's first arrow starts at their first piece.
+// Undo takes the ring away with the position it was on (the player to move
+// stays); after the game the keys do nothing.
+TEST_F(BoardKeysTest, TheRingBelongsToOneTurn)
+{
+    startGame(3, 2, 1);
+    keys({Qt::Key_Down, Qt::Key_Space, Qt::Key_Up, Qt::Key_Enter});
+    EXPECT_EQ(game().state.pieces[0].hole, 102);
+    EXPECT_EQ(game().state.playerToMove, 1);
+    EXPECT_EQ(boardKeys().ringHole(), NoHole);
+
+    key(Qt::Key_Right);
+    EXPECT_EQ(boardKeys().ringHole(), StartHoles[1][0]) << "player 2's first piece";
+    key(Qt::Key_Return);
+    EXPECT_TRUE(boardKeys().carrying()) << "player 2 picks up an own piece";
+    key(Qt::Key_Escape);
+    EXPECT_FALSE(boardKeys().carrying());
+
+    ASSERT_TRUE(window->runCommand(command::Undo));
+    EXPECT_EQ(game().state.pieces[0].hole, 111);
+    EXPECT_EQ(boardKeys().ringHole(), NoHole) << "the position changed under the ring";
+    key(Qt::Key_Down);
+    EXPECT_EQ(boardKeys().ringHole(), StartHoles[1][0]) << "a first arrow again";
+
+    game().state.gameOver = 1;
+    const Position over = game().state.pieces;
+    keys({Qt::Key_Left, Qt::Key_Space, Qt::Key_Up, Qt::Key_Space});
+    EXPECT_FALSE(boardKeys().carrying());
+    EXPECT_EQ(game().state.pieces, over);
+    EXPECT_TRUE(window->isVisible());
+}
+
+// While computers play or the mouse drags a piece the keys do nothing.
+TEST_F(BoardKeysTest, TheKeysRestWhileComputersPlayAndWhileTheMouseDrags)
+{
+    startGame(3, 0, 0);
+    mouse(QEvent::MouseButtonPress, holePoint(111), Qt::LeftButton, Qt::LeftButton);
+    ASSERT_TRUE(window->boardMouse()->dragging());
+    keys({Qt::Key_Right, Qt::Key_Space, Qt::Key_Escape});
+    EXPECT_EQ(boardKeys().ringHole(), NoHole);
+    EXPECT_TRUE(window->boardMouse()->dragging()) << "Escape is no business of the mouse";
+    mouse(QEvent::MouseButtonRelease, holePoint(103), Qt::LeftButton, Qt::NoButton);
+    EXPECT_EQ(game().state.pieces[0].hole, 103);
+
+    ASSERT_TRUE(game().turnsPending());
+    keys({Qt::Key_Right, Qt::Key_Space});
+    EXPECT_EQ(boardKeys().ringHole(), NoHole);
+    EXPECT_FALSE(boardKeys().carrying());
+}
+
+// A command run while the keys hold a piece finds it back on its hole: a
+// game saved then holds every piece, and a board turn keeps the ring.
+TEST_F(BoardKeysTest, CommandsFindThePieceBackOnItsHole)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("carried.tvx"));
+    window->useFileChooser(std::make_unique<OneFileChooser>(path));
+    startGame(3, 2, 1);
+    const Position opening = game().state.pieces;
+
+    keys({Qt::Key_Up, Qt::Key_Space, Qt::Key_Up});
+    ASSERT_TRUE(boardKeys().carrying());
+    ASSERT_TRUE(window->runCommand(command::SaveGame));
+    EXPECT_FALSE(boardKeys().carrying());
+    EXPECT_EQ(game().state.pieces, opening);
+    game().state.pieces[0].hole = 60;
+    ASSERT_TRUE(window->openGameFile(path));
+    EXPECT_EQ(game().state.pieces, opening) << "the saved game has the piece on its hole";
+
+    keys({Qt::Key_Down, Qt::Key_Space}); // the ring was left on 102, above the piece
+    ASSERT_TRUE(boardKeys().carrying());
+    const int ring = boardKeys().ringHole();
+    ASSERT_TRUE(window->runCommand(command::RotateClockwise));
+    EXPECT_FALSE(boardKeys().carrying());
+    EXPECT_EQ(game().state.pieces, opening);
+    EXPECT_EQ(boardKeys().ringHole(), ring) << "the ring turns with the board";
+    key(Qt::Key_Space);
+    EXPECT_TRUE(boardKeys().carrying());
+    key(Qt::Key_Escape);
+}
+
+} // namespace

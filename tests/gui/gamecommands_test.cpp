@@ -1,0 +1,213 @@
+// The game's commands through the main window's own handlers: Undo and
+// Redo around the computers' replies, Save and Load with a scripted file
+// chooser, the valid-move flash from the board's piece menu, and Change
+// Options.
+
+#include "app/commands.h"
+#include "app/gamefiles.h"
+#include "dialogs/optionsdialog.h"
+#include "model/savefile.h"
+#include "tests/gui/windowplay.h"
+#include "view/colours.h"
+
+#include <QCheckBox>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+
+using namespace tavolux;
+
+namespace {
+
+class ScriptedChooser : public FileChooser {
+public:
+    explicit ScriptedChooser(QString path) : path_(std::move(path)) {}
+    QString saveFileName(QWidget*) override { return path_; }
+    QString openFileName(QWidget*) override { return path_; }
+
+private:
+    QString path_;
+};
+
+// Runs `act` on the next modal dialog or popup once it is open.
+void whenOpen(std::function<void(QWidget*)> act)
+{
+    QTimer::singleShot(0, [act = std::move(act)] {
+        QWidget* open = nullptr;
+        const bool opened = QTest::qWaitFor([&] {
+            open = QApplication::activePopupWidget() ? QApplication::activePopupWidget()
+                                                     : QApplication::activeModalWidget();
+            return open != nullptr;
+        });
+        if (opened)
+            act(open);
+    });
+}
+
+void answer(QWidget* box, QMessageBox::StandardButton button)
+{
+    auto* question = qobject_cast<QMessageBox*>(box);
+    ASSERT_NE(question, nullptr);
+    question->button(button)->click();
+}
+
+class GameCommandsTest : public tavolux::testing::WindowPlayTest {
+protected:
+    void SetUp() override
+    {
+        WindowPlayTest::SetUp();
+        ASSERT_TRUE(folder.isValid());
+        path = folder.filePath("game.tvx");
+        window->useFileChooser(std::make_unique<ScriptedChooser>(path));
+    }
+
+    QColor shownAt(int hole) const { return window->canvas()->grab().toImage().pixelColor(holePoint(hole)); }
+
+    QTemporaryDir folder;
+    QString path;
+};
+
+// One Undo takes back the person's move and the computers' replies to it;
+// nothing is taken back, and nothing saved, while the computers are still
+// answering.
+TEST_F(GameCommandsTest, UndoAndRedoStepOverTheComputersReplies)
+{
+    startGame(3, 0, 0);
+    const auto start = window->game().state.pieces;
+    drag(111, 103);
+    ASSERT_TRUE(window->game().turnsPending());
+    EXPECT_FALSE(window->runCommand(command::Undo));
+    EXPECT_FALSE(window->runCommand(command::SaveGame)) << "the computers are still to move";
+
+    ASSERT_TRUE(waitForPerson());
+    const auto replied = window->game().state.pieces;
+    EXPECT_TRUE(window->commandEnabled(command::SaveGame));
+    EXPECT_FALSE(window->commandEnabled(command::Redo));
+    ASSERT_TRUE(window->runCommand(command::Undo));
+    EXPECT_EQ(window->game().state.pieces, start);
+    EXPECT_EQ(window->game().state.playerToMove, 0);
+    EXPECT_FALSE(window->game().turnsPending()) << "the same person stays to move";
+    EXPECT_FALSE(window->commandEnabled(command::Undo));
+
+    ASSERT_TRUE(window->runCommand(command::Redo));
+    EXPECT_EQ(window->game().state.pieces, replied);
+    EXPECT_FALSE(window->commandEnabled(command::Redo));
+}
+
+TEST_F(GameCommandsTest, SavedGameComesBackThroughLoadAfterTheAbandonQuestion)
+{
+    startGame(3, 2, 1);
+    drag(111, 103);
+    ASSERT_TRUE(window->runCommand(command::SaveGame));
+    const GameState saved = window->game().state;
+
+    window->game().state.pieces[0].hole = 111; // a change that the load must undo
+    whenOpen([](QWidget* box) { answer(box, QMessageBox::No); });
+    ASSERT_TRUE(window->runCommand(command::LoadGame));
+    EXPECT_EQ(window->game().state.pieces[0].hole, 111) << "No keeps the game";
+
+    whenOpen([](QWidget* box) { answer(box, QMessageBox::Yes); });
+    ASSERT_TRUE(window->runCommand(command::LoadGame));
+    EXPECT_EQ(window->game().state.pieces, saved.pieces);
+    EXPECT_EQ(window->game().state.playerToMove, saved.playerToMove);
+    EXPECT_FALSE(window->commandEnabled(command::Undo)) << "the history starts again";
+}
+
+// A shortcut typed while a piece is dragged: the piece goes back first, so
+// the saved game holds it on its hole.
+TEST_F(GameCommandsTest, ACommandDuringADragPutsThePieceBackFirst)
+{
+    startGame(3, 2, 1);
+    press(holePoint(111));
+    ASSERT_TRUE(window->boardMouse()->dragging());
+    ASSERT_TRUE(window->runCommand(command::SaveGame));
+    EXPECT_FALSE(window->boardMouse()->dragging());
+    GameState saved;
+    ASSERT_EQ(loadGameFile(path.toStdString(), saved), LoadStatus::Loaded);
+    EXPECT_EQ(saved.pieces[0].hole, 111);
+    EXPECT_EQ(saved.pieces[0].owner, OwnerMark[0]);
+    release(holePoint(103));
+    EXPECT_EQ(window->game().state.pieces[0].hole, 111) << "the release moves nothing";
+}
+
+// A file whose player to move is a computer: the computers play on after
+// the load until a person is to move.
+TEST_F(GameCommandsTest, LoadedGameWithAComputerToMoveGoesOn)
+{
+    GameState s;
+    const uint16_t pictures[3] = {0, 3, 0};
+    for (int p = 0; p < PlayerCount; ++p)
+        s.slots[p].picture = pictures[p];
+    s.noGameStarted = 0;
+    placeStartingPieces(s);
+    ASSERT_TRUE(saveGameFile(path.toStdString(), s));
+
+    ASSERT_TRUE(window->runCommand(command::LoadGame));
+    EXPECT_TRUE(window->game().turnsPending());
+    ASSERT_TRUE(waitForPerson());
+    EXPECT_EQ(window->game().state.playerToMove, 1);
+    EXPECT_NE(window->game().state.pieces, s.pieces) << "the first computer has moved";
+}
+
+TEST_F(GameCommandsTest, PieceMenuFlashesTheDestinationsAndChangesNothing)
+{
+    startGame(3, 2, 1);
+    const GameState before = window->game().state;
+    const QPoint other = holePoint(StartHoles[1][0]);
+    mouse(QEvent::MouseButtonPress, other, Qt::RightButton, Qt::RightButton);
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr) << "no menu over another player's piece";
+    mouse(QEvent::MouseButtonRelease, other, Qt::RightButton, Qt::NoButton);
+
+    QString menuName;
+    QColor during;
+    whenOpen([&](QWidget* menu) {
+        menuName = menu->objectName();
+        QTimer::singleShot(500, [&] { during = shownAt(103); });
+        QTest::keyClick(menu, Qt::Key_Down);
+        QTest::keyClick(menu, Qt::Key_Return);
+    });
+    const QColor empty = shownAt(103);
+    mouse(QEvent::MouseButtonPress, holePoint(111), Qt::RightButton, Qt::RightButton);
+    mouse(QEvent::MouseButtonRelease, holePoint(111), Qt::RightButton, Qt::NoButton);
+
+    EXPECT_EQ(menuName, "pieceMenu");
+    EXPECT_EQ(during, colours::ValidMove) << "a blue disc on a destination";
+    QTest::qWait(50);
+    EXPECT_EQ(shownAt(103), empty) << "the board is shown as it is after the flash";
+    EXPECT_EQ(window->game().state.pieces, before.pieces);
+
+    QString told;
+    whenOpen([&](QWidget* box) {
+        told = qobject_cast<QMessageBox*>(box)->text();
+        answer(box, QMessageBox::Ok);
+    });
+    ASSERT_TRUE(window->runCommand(command::ShowValidMoves));
+    EXPECT_EQ(told, "Click right mouse button on the piece\nthat you wish to show all valid moves.");
+}
+
+TEST_F(GameCommandsTest, ChangeOptionsWritesOnOkAndKeepsTheWallpaperOnCancel)
+{
+    startGame(3, 2, 1);
+    const int wallpaper = window->wallpaperIndex();
+    const uint16_t sound = window->game().state.soundEnabled;
+    whenOpen([](QWidget* dialog) {
+        ASSERT_NE(qobject_cast<OptionsDialog*>(dialog), nullptr);
+        dialog->findChild<QPushButton*>("wallpaperDownButton")->click();
+        dialog->findChild<QCheckBox*>("soundCheck")->click();
+        dialog->findChild<QPushButton*>("cancelButton")->click();
+    });
+    ASSERT_TRUE(window->runCommand(command::ChangeOptions));
+    EXPECT_NE(window->wallpaperIndex(), wallpaper);
+    EXPECT_EQ(window->game().state.soundEnabled, sound);
+
+    whenOpen([](QWidget* dialog) {
+        dialog->findChild<QCheckBox*>("soundCheck")->click();
+        dialog->findChild<QPushButton*>("okButton")->click();
+    });
+    ASSERT_TRUE(window->runCommand(command::ChangeOptions));
+    EXPECT_NE(window->game().state.soundEnabled, sound);
+}
+
+} // namespace

@@ -1,0 +1,152 @@
+#pragma once
+// The fixture of the play tests on a real X server: the window shown and
+// active, New Game through the setup sheet, real input through xdotool
+// (XTest), screenshots, and the exit question answered at the end.
+
+#include "app/commands.h"
+#include "app/mainwindow.h"
+#include "app/programresources.h"
+#include "app/soundplayer.h"
+#include "dialogs/setupsheet.h"
+#include "view/piecewindow.h"
+#include "view/windowcanvas.h"
+
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QElapsedTimer>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace tavolux::playtest {
+
+template <typename Condition>
+bool eventually(Condition condition, int timeoutMs = 10000)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!condition()) {
+        if (clock.elapsed() > timeoutMs)
+            return false;
+        QTest::qWait(10);
+    }
+    return true;
+}
+
+// Runs xdotool with the arguments while the program goes on handling events.
+inline void xdotool(const QStringList& args)
+{
+    QProcess process;
+    process.start(QStringLiteral("xdotool"), args);
+    ASSERT_TRUE(process.waitForStarted());
+    ASSERT_TRUE(eventually([&] { return process.state() == QProcess::NotRunning; }));
+    ASSERT_EQ(process.exitCode(), 0);
+}
+
+inline QStringList point(QPoint p)
+{
+    return {QString::number(p.x()), QString::number(p.y())};
+}
+
+// Counts the floating pieces that appear on the board (drags and glides).
+class PieceCounter : public QObject {
+public:
+    int shown = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::ChildPolished
+            && qobject_cast<PieceWindow*>(static_cast<QChildEvent*>(event)->child()) != nullptr)
+            ++shown;
+        return false;
+    }
+};
+
+class PlayTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { resources = new ProgramResources(ProgramResources::load()); }
+    static void TearDownTestSuite() { delete resources; }
+
+    void SetUp() override
+    {
+        window = std::make_unique<MainWindow>(*resources, sounds);
+        window->show();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        window->canvas()->installEventFilter(&pieces);
+    }
+    void TearDown() override
+    {
+        window->game().state.noGameStarted = 1; // no abandon question
+        auto* timer = new QTimer;
+        QObject::connect(timer, &QTimer::timeout, [timer] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                timer->deleteLater();
+                box->button(QMessageBox::Yes)->click();
+            }
+        });
+        timer->start(10);
+        window->close();
+        window.reset();
+    }
+
+    // New Game through the menu command and the setup sheet, with the
+    // given pictures (0: the computer) set on the sheet's player pages.
+    void newGame(int p0, int p1, int p2)
+    {
+        GameState& s = window->game().state;
+        const int pictures[3] = {p0, p1, p2};
+        for (int p = 0; p < PlayerCount; ++p)
+            s.slots[p].picture = static_cast<uint16_t>(pictures[p]);
+        QTimer::singleShot(50, [] {
+            auto* sheet = qobject_cast<SetupSheet*>(QApplication::activeModalWidget());
+            ASSERT_NE(sheet, nullptr);
+            sheet->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        });
+        window->runCommand(command::NewGame);
+    }
+
+    QPoint onScreen(int hole) const
+    {
+        const BoardView& v = window->boardView();
+        return window->canvas()->mapToGlobal(QPoint(v.holeScreen[hole].x + v.originX, v.holeScreen[hole].y + v.originY));
+    }
+
+    // Presses on one hole and moves there in small steps from `from`.
+    void pressAndDragTowards(int from, int to, int steps = 8)
+    {
+        xdotool(QStringList{"mousemove"} + point(onScreen(from)));
+        xdotool({"mousedown", "1"});
+        const QPoint a = onScreen(from), b = onScreen(to);
+        for (int i = 1; i <= steps; ++i)
+            xdotool(QStringList{"mousemove"} + point(a + (b - a) * i / steps));
+    }
+
+    void shot(const char* name)
+    {
+        window->screen()->grabWindow(0).save(QStringLiteral(SCREENSHOT_DIR "/%1.png").arg(QLatin1String(name)));
+    }
+
+    int movedPieces(const Position& before) const
+    {
+        int n = 0;
+        for (int i = 0; i < PieceCount; ++i)
+            n += before[i] != window->game().state.pieces[i];
+        return n;
+    }
+
+    static inline ProgramResources* resources = nullptr;
+    SoundPlayer sounds;
+    std::unique_ptr<MainWindow> window;
+    PieceCounter pieces;
+};
+
+} // namespace tavolux::playtest

@@ -1,0 +1,114 @@
+#include "view/piecelift.h"
+
+#include "model/board.h"
+#include "model/game.h"
+#include "view/boardgeometry.h"
+#include "view/colours.h"
+#include "view/piecewindow.h"
+#include "view/windowcanvas.h"
+
+namespace tavolux {
+
+namespace {
+constexpr const char* RefusedDropSound = "TVX03.WAV";
+}
+
+PieceLift::PieceLift(WindowCanvas& board, const BoardView& view, Game& game, GameUi& ui)
+    : board_(board), view_(view), game_(game), ui_(ui)
+{
+}
+
+PieceLift::~PieceLift() = default;
+
+bool PieceLift::isOwn(int k) const
+{
+    const GameState& s = game_.state;
+    return k >= 0 && k < PieceCount && (s.pieces[k].owner & OwnerMark[s.playerToMove]) != 0;
+}
+
+int PieceLift::pieceOn(int hole) const
+{
+    const Position& pieces = game_.state.pieces;
+    for (int k = 0; k < PieceCount; ++k)
+        if (pieces[k].owner != 0 && pieces[k].hole == hole)
+            return k;
+    return NoPiece;
+}
+
+void PieceLift::showHandHints(int k)
+{
+    const GameState& s = game_.state;
+    const std::string& name = s.slots[s.playerToMove].name;
+    if (isOwn(k))
+        ui_.showReferee(name, "Yep! That's yours.", "Click & drag it.", "");
+    else if (k != NoPiece)
+        ui_.showReferee(name, "That's not yours!", "Try a different color.", "");
+    else if (!s.noGameStarted)
+        ui_.showReferee(name, PromptLine1, PromptLine2, "");
+}
+
+bool PieceLift::lift(int k, QPoint at)
+{
+    if (lifted() || !game_.waitingForPerson() || !isOwn(k))
+        return false;
+    selected_ = k;
+    GameState& s = game_.state;
+    saved_ = s.pieces[k];
+    s.pieces[k].owner = 0;
+    if (pickedUp)
+        pickedUp();
+    // The picture behind the floating piece shows its hole empty.
+    board_.holdPicture(false);
+    board_.repaint();
+    board_.holdPicture(true);
+
+    piece_ = std::make_unique<PieceWindow>(board_, colours::player(s.playerToMove), view_.pieceRadiusX,
+                                           view_.pieceRadiusY);
+    piece_->centreAt(at.x(), at.y());
+    piece_->show();
+    game_.moves.findDestinations(s.playerToMove, k, s.pieces);
+    ui_.showReferee(s.slots[s.playerToMove].name, "Now, drag it to a spot", "using one move or one",
+                    "or more jumps.");
+    return true;
+}
+
+void PieceLift::carryTo(QPoint at)
+{
+    if (piece_)
+        piece_->centreAt(at.x(), at.y());
+}
+
+void PieceLift::release()
+{
+    piece_.reset();
+    board_.holdPicture(false);
+}
+
+bool PieceLift::drop(int hole)
+{
+    if (!lifted())
+        return false;
+    release();
+    bool moved = false;
+    if (game_.moves.isDestination(hole)) {
+        game_.acceptPersonMove(selected_, hole, saved_);
+        moved = true;
+    } else {
+        game_.state.pieces[selected_] = saved_;
+        if (hole != saved_.hole)
+            ui_.playSound(RefusedDropSound);
+    }
+    board_.update();
+    return moved;
+}
+
+void PieceLift::putBack()
+{
+    if (!lifted())
+        return;
+    release();
+    game_.state.pieces[selected_] = saved_;
+    board_.update();
+}
+
+} // namespace tavolux

@@ -1,0 +1,69 @@
+#pragma once
+// A piece in a person's hand, whether the mouse drags it or the keys carry
+// it: lifting an own piece off the board (its hole shown empty, the floating
+// piece over the board, its destinations computed, the referee's hints),
+// carrying it, and putting it down on a legal hole or back where it was,
+// with the refusal sound. Also the referee's words for what the hand is
+// over. Only one piece is in the hand at a time.
+
+#include "model/types.h"
+
+#include <QPoint>
+
+#include <functional>
+#include <memory>
+
+namespace tavolux {
+
+struct BoardView;
+class Game;
+class GameUi;
+class PieceWindow;
+class WindowCanvas;
+
+class PieceLift {
+public:
+    PieceLift(WindowCanvas& board, const BoardView& view, Game& game, GameUi& ui);
+    ~PieceLift();
+
+    // Called when a piece has been lifted, by the mouse or the keys, before
+    // the board behind it is drawn (the last moves go).
+    std::function<void()> pickedUp;
+
+    bool lifted() const { return piece_ != nullptr; }
+    // The piece in the hand, or the one last put down.
+    int piece() const { return selected_; }
+
+    // Piece k (NoPiece for none) belongs to the player to move.
+    bool isOwn(int k) const;
+    // The piece on a hole, NoPiece for an empty hole.
+    int pieceOn(int hole) const;
+    // The referee's hints for a hand over piece k: the player's own piece,
+    // another player's, or (NoPiece) the prompt to find one.
+    void showHandHints(int k);
+
+    // Lifts own piece k with the floating piece centred at `at` (board
+    // widget coordinates). False when no person is to move, k is not one
+    // of theirs, or a piece is in the hand already.
+    bool lift(int k, QPoint at);
+    void carryTo(QPoint at);
+    // Puts the piece on `hole` when it is a destination of the piece and
+    // returns true; otherwise puts it back, with the refusal sound unless
+    // `hole` is the one it came from.
+    bool drop(int hole);
+    // Puts the piece back silently; nothing happens with an empty hand.
+    void putBack();
+
+private:
+    void release();
+
+    WindowCanvas& board_;
+    const BoardView& view_;
+    Game& game_;
+    GameUi& ui_;
+    std::unique_ptr<PieceWindow> piece_;
+    PieceRecord saved_;
+    int selected_ = NoPiece;
+};
+
+} // namespace tavolux
