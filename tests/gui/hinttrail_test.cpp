@@ -6,27 +6,18 @@
 
 #include "ai/hint.h"
 #include "app/commands.h"
-#include "app/mainwindow.h"
-#include "app/programresources.h"
-#include "app/soundplayer.h"
 #include "dialogs/setupsheet.h"
-#include "model/board.h"
 #include "model/savefile.h"
-#include "view/boardmouse.h"
-#include "view/piecelift.h"
 #include "view/colours.h"
 #include "view/hintflash.h"
-#include "view/windowcanvas.h"
+#include "view/piecelift.h"
+#include "windowplay.h"
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QDialogButtonBox>
-#include <QElapsedTimer>
 #include <QMessageBox>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -61,19 +52,9 @@ bool near(QColor a, QColor b)
     return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue()) <= 60;
 }
 
-class HelpersTest : public ::testing::Test {
+class HelpersTest : public tavolux::testing::WindowPlayTest {
 protected:
-    static void SetUpTestSuite() { resources = new ProgramResources(ProgramResources::load()); }
-    static void TearDownTestSuite() { delete resources; }
-
-    void SetUp() override { openWindow(); }
-    void openWindow()
-    {
-        window = std::make_unique<MainWindow>(*resources, sounds);
-        window->resize(1000, 700);
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-    }
+    void openWindow() { SetUp(); }
     void closeWindow()
     {
         game().state.noGameStarted = 1; // no abandon question
@@ -84,25 +65,6 @@ protected:
 
     Game& game() { return window->game(); }
 
-    // A game as New Game places it; pictures 1..6 are persons, 0 computers.
-    void startGame(int picture0, int picture1, int picture2)
-    {
-        GameState& s = game().state;
-        const int pictures[3] = {picture0, picture1, picture2};
-        for (int p = 0; p < PlayerCount; ++p)
-            s.slots[p].picture = static_cast<uint16_t>(pictures[p]);
-        s.noGameStarted = 0;
-        placeStartingPieces(s);
-        game().history.clear();
-        window->canvas()->repaint();
-        window->updateAllItemStates();
-    }
-
-    QPoint holePoint(int hole) const
-    {
-        const BoardView& v = window->boardView();
-        return QPoint(v.holeScreen[hole].x + v.originX, v.holeScreen[hole].y + v.originY);
-    }
     // A point on the ring that marks a move's start hole.
     QPoint ringPoint(int hole) const
     {
@@ -111,29 +73,6 @@ protected:
         return holePoint(hole) + QPoint(int(std::lround(v.holeRadiusX - width / 2)), 0);
     }
     QColor shown(QPoint at) { return window->canvas()->picture().toImage().pixelColor(at); }
-
-    void mouse(QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held)
-    {
-        QWidget* canvas = window->canvas();
-        QMouseEvent event(type, at, canvas->mapToGlobal(at), button, held, Qt::NoModifier);
-        QApplication::sendEvent(canvas, &event);
-    }
-    void press(int hole) { mouse(QEvent::MouseButtonPress, holePoint(hole), Qt::LeftButton, Qt::LeftButton); }
-    void release(int hole) { mouse(QEvent::MouseButtonRelease, holePoint(hole), Qt::LeftButton, Qt::NoButton); }
-    void drag(int from, int to)
-    {
-        press(from);
-        mouse(QEvent::MouseMove, (holePoint(from) + holePoint(to)) / 2, Qt::NoButton, Qt::LeftButton);
-        release(to);
-    }
-    bool waitForPerson()
-    {
-        QElapsedTimer clock;
-        clock.start();
-        while (!game().waitingForPerson() && clock.elapsed() < 10000)
-            QTest::qWait(10);
-        return game().waitingForPerson();
-    }
 
     std::vector<PlayedMove> trail() const { return window->lastMoves().shownFor(window->game().state); }
 
@@ -146,10 +85,6 @@ protected:
         ASSERT_TRUE(waitForPerson());
         window->canvas()->repaint();
     }
-
-    static inline ProgramResources* resources = nullptr;
-    SoundPlayer sounds;
-    std::unique_ptr<MainWindow> window;
 };
 
 TEST_F(HelpersTest, TheTrailShowsBothRepliesUntilThePersonPicksUpAPiece)
@@ -185,11 +120,11 @@ TEST_F(HelpersTest, TheTrailShowsBothRepliesUntilThePersonPicksUpAPiece)
 
     // Picking up a piece takes the trail away, before the board is drawn
     // behind the piece; putting the piece back does not bring it back.
-    press(112);
+    press(holePoint(112));
     ASSERT_TRUE(window->boardMouse()->dragging());
     EXPECT_TRUE(trail().empty());
     EXPECT_FALSE(near(shown(ringPoint(moves[0].start)), colours::player(1)));
-    release(112);
+    release(holePoint(112));
     window->canvas()->repaint();
     EXPECT_TRUE(trail().empty());
     EXPECT_FALSE(near(shown(ringPoint(moves[1].start)), colours::player(2)));
@@ -285,6 +220,7 @@ TEST_F(HelpersTest, TheHintIsOfferedOnlyWhileAPersonIsToMove)
     EXPECT_FALSE(window->commandEnabled(command::Hint)) << "no game yet";
 
     startGame(3, 0, 0);
+    window->updateAllItemStates();
     EXPECT_TRUE(window->commandEnabled(command::Hint));
     EXPECT_TRUE(hint->isEnabled());
     game().state.animationSpeed = 1;
