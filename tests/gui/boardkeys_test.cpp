@@ -4,80 +4,23 @@
 // belonging to one turn, and commands finding no piece in the air.
 
 #include "app/commands.h"
-#include "app/gamefiles.h"
-#include "app/mainwindow.h"
-#include "app/programresources.h"
-#include "app/soundplayer.h"
-#include "model/board.h"
-#include "referee/refereewindow.h"
+#include "tests/gui/windowplay.h"
 #include "view/boardkeys.h"
-#include "view/boardmouse.h"
 #include "view/colours.h"
-#include "view/windowcanvas.h"
 
-#include <QApplication>
-#include <QMouseEvent>
 #include <QTemporaryDir>
-#include <QTest>
-
-#include <gtest/gtest.h>
 
 using namespace tavolux;
 
 namespace {
 
-class OneFileChooser : public FileChooser {
-public:
-    explicit OneFileChooser(QString path) : path_(std::move(path)) {}
-    QString saveFileName(QWidget*) override { return path_; }
-    QString openFileName(QWidget*) override { return path_; }
-
-private:
-    QString path_;
-};
-
-class BoardKeysTest : public ::testing::Test {
+class BoardKeysTest : public tavolux::testing::WindowPlayTest {
 protected:
-    static void SetUpTestSuite() { resources = new ProgramResources(ProgramResources::load()); }
-    static void TearDownTestSuite() { delete resources; }
-
-    void SetUp() override
-    {
-        window = std::make_unique<MainWindow>(*resources, sounds);
-        window->resize(1000, 700);
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-    }
-
-    // A game as New Game places it; pictures 1..6 are persons, 0 computers.
-    void startGame(int picture0, int picture1, int picture2)
-    {
-        GameState& s = window->game().state;
-        const int pictures[3] = {picture0, picture1, picture2};
-        for (int p = 0; p < PlayerCount; ++p)
-            s.slots[p].picture = static_cast<uint16_t>(pictures[p]);
-        s.noGameStarted = 0;
-        placeStartingPieces(s);
-        window->game().history.clear();
-        window->canvas()->repaint();
-    }
-
     void key(Qt::Key k) { QTest::keyClick(window.get(), k); }
     void keys(std::initializer_list<Qt::Key> ks)
     {
         for (Qt::Key k : ks)
             key(k);
-    }
-    QPoint holePoint(int hole) const
-    {
-        const BoardView& v = window->boardView();
-        return QPoint(v.holeScreen[hole].x + v.originX, v.holeScreen[hole].y + v.originY);
-    }
-    void mouse(QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held)
-    {
-        QWidget* canvas = window->canvas();
-        QMouseEvent event(type, at, canvas->mapToGlobal(at), button, held, Qt::NoModifier);
-        QApplication::sendEvent(canvas, &event);
     }
     // A point on the ring's band around a hole, to the right of it.
     QPoint onBand(int hole) const
@@ -87,10 +30,6 @@ protected:
     }
     BoardKeys& boardKeys() const { return *window->boardKeys(); }
     Game& game() const { return window->game(); }
-
-    static inline ProgramResources* resources = nullptr;
-    SoundPlayer sounds;
-    std::unique_ptr<MainWindow> window;
 };
 
 TEST_F(BoardKeysTest, TheRingIsDrawnOverThePictureAndGoesWithTheMouse)
@@ -177,7 +116,7 @@ TEST_F(BoardKeysTest, CommandsFindThePieceBackOnItsHole)
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const QString path = dir.filePath(QStringLiteral("carried.tvx"));
-    window->useFileChooser(std::make_unique<OneFileChooser>(path));
+    window->useFileChooser(std::make_unique<tavolux::testing::ScriptedChooser>(path));
     startGame(3, 2, 1);
     const Position opening = game().state.pieces;
 

@@ -4,7 +4,6 @@
 // Options.
 
 #include "app/commands.h"
-#include "app/gamefiles.h"
 #include "dialogs/optionsdialog.h"
 #include "model/savefile.h"
 #include "tests/gui/windowplay.h"
@@ -20,16 +19,6 @@
 using namespace tavolux;
 
 namespace {
-
-class ScriptedChooser : public FileChooser {
-public:
-    explicit ScriptedChooser(QString path) : path_(std::move(path)) {}
-    QString saveFileName(QWidget*) override { return path_; }
-    QString openFileName(QWidget*) override { return path_; }
-
-private:
-    QString path_;
-};
 
 // Runs `act` on the next modal dialog or popup once it is open.
 void whenOpen(std::function<void(QWidget*)> act)
@@ -60,7 +49,7 @@ protected:
         WindowPlayTest::SetUp();
         ASSERT_TRUE(folder.isValid());
         path = folder.filePath("game.tvx");
-        window->useFileChooser(std::make_unique<ScriptedChooser>(path));
+        window->useFileChooser(std::make_unique<tavolux::testing::ScriptedChooser>(path));
     }
 
     QColor shownAt(int hole) const { return window->canvas()->grab().toImage().pixelColor(holePoint(hole)); }

@@ -3,6 +3,7 @@
 // places it, and a hand that presses, moves and releases the mouse on the
 // board.
 
+#include "app/gamefiles.h"
 #include "app/mainwindow.h"
 #include "app/programresources.h"
 #include "app/soundplayer.h"
@@ -21,6 +22,17 @@
 #include <memory>
 
 namespace tavolux::testing {
+
+// Save Game and Load Game ask for no file: they get the test's path.
+class ScriptedChooser : public FileChooser {
+public:
+    explicit ScriptedChooser(QString path) : path_(std::move(path)) {}
+    QString saveFileName(QWidget*) override { return path_; }
+    QString openFileName(QWidget*) override { return path_; }
+
+private:
+    QString path_;
+};
 
 class WindowPlayTest : public ::testing::Test {
 protected:
