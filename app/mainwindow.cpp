@@ -28,6 +28,9 @@ MainWindow::MainWindow(const ProgramResources& resources, SoundPlayer& sounds)
 {
     setWindowTitle(tr("Tavolux"));
     setWindowIcon(resources_.appIcon);
+    // The window itself holds the keyboard (the board's keys), so the menu
+    // bar hands it back after a menu opened with Alt.
+    setFocusPolicy(Qt::StrongFocus);
     canvas_ = new WindowCanvas(this);
     canvas_->setObjectName(QStringLiteral("canvas"));
     setCentralWidget(canvas_);

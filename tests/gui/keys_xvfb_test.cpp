@@ -149,4 +149,38 @@ TEST_F(KeysTest, EscapePutsThePieceBackAndNeverClosesTheWindow)
     EXPECT_EQ(game.state.pieces, opening);
 }
 
+// A game started from the keyboard alone (Alt+G, Enter on "New Game",
+// Enter on the sheet): the keys play on, Escape included, once the menu
+// bar has had the keyboard.
+TEST_F(KeysTest, KeysPlayAfterAGameStartedThroughTheMenuWithTheKeyboard)
+{
+    GameState& s = window->game().state;
+    const uint16_t pictures[3] = {3, 0, 0};
+    for (int p = 0; p < PlayerCount; ++p)
+        s.slots[p].picture = pictures[p];
+    QTimer sheetWatch;
+    QObject::connect(&sheetWatch, &QTimer::timeout, [&] {
+        if (QApplication::activeModalWidget()) {
+            sheetWatch.stop();
+            QProcess::startDetached(QStringLiteral("xdotool"), {"key", "Return"});
+        }
+    });
+    sheetWatch.start(20);
+    key("alt+g");
+    ASSERT_TRUE(eventually([] { return QApplication::activePopupWidget() != nullptr; }));
+    key("Return");
+    ASSERT_TRUE(eventually([&] { return s.gameInProgress() && window->game().waitingForPerson(); }));
+    QTest::qWait(100);
+
+    key("Left");
+    ASSERT_TRUE(eventually([&] { return ringOn(111); }));
+    key("Escape");
+    EXPECT_TRUE(eventually([&] { return keys().ringHole() == NoHole; }, 2000)) << "Escape reached the board";
+    key("Left");
+    key("space");
+    EXPECT_TRUE(eventually([&] { return keys().carrying(); }, 2000));
+    key("Escape");
+    EXPECT_TRUE(eventually([&] { return !keys().carrying(); }, 2000));
+}
+
 } // namespace
