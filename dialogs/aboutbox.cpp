@@ -1,5 +1,7 @@
 #include "dialogs/aboutbox.h"
 
+#include "dialogs/dialogframe.h"
+
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
@@ -67,6 +69,7 @@ QByteArray readAboutText(const QString& path)
 AboutBox::AboutBox(const QString& folder, QWidget* parent) : QDialog(parent), folder_(folder)
 {
     setWindowTitle(tr("About Tavolux"));
+    useDialogFrame(this);
     setFont(boxFont());
     const DialogUnits du = dialogUnits(font());
 

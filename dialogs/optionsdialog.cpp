@@ -1,6 +1,7 @@
 #include "dialogs/optionsdialog.h"
 
 #include "app/programresources.h"
+#include "dialogs/dialogframe.h"
 #include "dialogs/dialogunits.h"
 #include "view/windowpainter.h"
 
@@ -65,6 +66,7 @@ OptionsDialog::OptionsDialog(GameState& state, int wallpaperIndex, const QPixmap
       wallpapers_(wallpapers)
 {
     setWindowTitle(tr("Change Options"));
+    useDialogFrame(this);
 
     // Left: speed, sound, the wallpaper with its arrows, OK and Cancel.
     sound_ = new QCheckBox(tr("Sound"), this);

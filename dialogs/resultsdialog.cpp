@@ -1,5 +1,6 @@
 #include "dialogs/resultsdialog.h"
 
+#include "dialogs/dialogframe.h"
 #include "dialogs/dialogunits.h"
 #include "dialogs/picturebox.h"
 
@@ -162,6 +163,7 @@ ResultsDialog::ResultsDialog(const GameState& state, const QPixmap* pictures, co
     : QDialog(parent)
 {
     setWindowTitle(tr("Game Results"));
+    useDialogFrame(this);
 
     // Step 1. The players of the three places; a third place only when
     // three players finished.

@@ -1,5 +1,6 @@
 #include "dialogs/setupsheet.h"
 
+#include "dialogs/dialogframe.h"
 #include "dialogs/setupcoverpage.h"
 #include "dialogs/setupplayerpage.h"
 
@@ -16,7 +17,7 @@ SetupSheet::SetupSheet(GameState& state, const QPixmap* pictures, const QPixmap*
     : QDialog(parent)
 {
     setWindowTitle(tr("New Game"));
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    useDialogFrame(this);
 
     tabs_ = new QTabWidget;
     tabs_->setObjectName(QStringLiteral("setupTabs"));
