@@ -135,8 +135,10 @@ bool Game::checkPlayerFinished()
     ui_.playSound(FinishSounds[p]);
     if (remaining == 2) {
         text += "\nBut there are still 2 players left.\nDo you want to continue the game?";
-        if (ui_.askYesNo("Tavolux", text))
+        if (ui_.askYesNo("Tavolux", text)) {
+            history.seal();
             return false;
+        }
         append(nextPlayer(state, p));
         append(previousPlayer(state, p));
         return true;

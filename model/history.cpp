@@ -12,6 +12,8 @@ void MoveHistory::record(const Position& before)
         --pos_;
         if (top_ > 0)
             --top_;
+        if (floor_ > 0)
+            --floor_;
     }
     snapshots_[pos_] = before;
     ++pos_;
@@ -20,7 +22,7 @@ void MoveHistory::record(const Position& before)
 
 bool MoveHistory::undo(Position& pieces)
 {
-    if (pos_ == 0)
+    if (pos_ == floor_)
         return false;
     snapshots_[pos_] = pieces;
     --pos_;
@@ -41,6 +43,13 @@ void MoveHistory::clear()
 {
     pos_ = 0;
     top_ = 0;
+    floor_ = 0;
+}
+
+void MoveHistory::seal()
+{
+    top_ = pos_;
+    floor_ = pos_;
 }
 
 } // namespace tavolux

@@ -104,17 +104,11 @@ bool holdsImpossibleValues(const GameState& s)
     return false;
 }
 
-// A game in progress that the turn cycle can play: at least two players in
-// play, every active player's ten pieces in its part of the table, the other
-// records out of play and no two pieces on one hole. Anything else could not
-// come from a game, and a cycle without two players in play never ends.
-bool isPlayable(const GameState& s)
+// The pieces as a started game holds them: every active player's ten in its
+// part of the table, the other records out of play, and no two pieces on one
+// hole.
+bool piecesAsPlaced(const GameState& s)
 {
-    int inPlay = 0;
-    for (int p = 0; p < PlayerCount; ++p)
-        inPlay += s.inPlay(p) ? 1 : 0;
-    if (inPlay < 2)
-        return false;
     int next = 0;
     for (int p = 0; p < PlayerCount; ++p) {
         if (!s.slots[p].active)
@@ -133,6 +127,50 @@ bool isPlayable(const GameState& s)
         if (taken[r.hole])
             return false;
         taken[r.hole] = true;
+    }
+    return true;
+}
+
+// A game in progress that the turn cycle can play needs two players in play:
+// a cycle with fewer never ends.
+bool isPlayable(const GameState& s)
+{
+    int inPlay = 0;
+    for (int p = 0; p < PlayerCount; ++p)
+        inPlay += s.inPlay(p) ? 1 : 0;
+    return inPlay >= 2;
+}
+
+// The finishing state of a started game as the turn cycle leaves it: a
+// player marked finished has its ten pieces home, and finishOrder names the
+// finished players once each, in the places they took. A game over has a
+// place for every active player; the finished ones come first, at least one
+// and not all of them (a file cut short before the slots has no players and
+// no places). Flags are 0 or 1, so that a player is either in the
+// game or out of it for every rule that reads them.
+bool finishingStateHolds(const GameState& s)
+{
+    int active = 0, finished = 0;
+    for (int p = 0; p < PlayerCount; ++p) {
+        const PlayerSlot& slot = s.slots[p];
+        if ((slot.active != 0 && slot.active != 1) || (slot.finished != 0 && slot.finished != 1))
+            return false;
+        if (slot.finished && (!slot.active || targetDistanceSum(s, p) != 20))
+            return false;
+        active += slot.active;
+        finished += slot.finished;
+    }
+    if (s.noGameStarted)
+        return finished == 0 && s.finishCount == 0;
+    const int places = s.gameOver ? active : finished;
+    if (s.finishCount != places || (s.gameOver && active > 0 && (finished == 0 || finished == active)))
+        return false;
+    bool named[PlayerCount] = {};
+    for (int i = 0; i < s.finishCount; ++i) {
+        const int p = s.finishOrder[i];
+        if (named[p] || !s.slots[p].active || (s.slots[p].finished != 0) != (i < finished))
+            return false;
+        named[p] = true;
     }
     return true;
 }
@@ -214,6 +252,11 @@ LoadStatus decodeGame(const uint8_t* data, std::size_t size, GameState& out)
         piece.owner = r.u32();
     }
     if (bad || holdsImpossibleValues(s))
+        return LoadStatus::NotTavolux;
+    // Anything else could not come from a game.
+    if (!s.noGameStarted && !piecesAsPlaced(s))
+        return LoadStatus::NotTavolux;
+    if (!finishingStateHolds(s))
         return LoadStatus::NotTavolux;
     if (s.gameInProgress()) {
         if (!isPlayable(s))

@@ -9,6 +9,7 @@
 #include "model/movegen.h"
 #include "model/savefile.h"
 
+#include <algorithm>
 #include <string>
 
 namespace tavolux::fuzz {
@@ -35,6 +36,19 @@ inline std::string checkDecoding(const uint8_t* data, std::size_t size)
             return "hole out of range";
     if (s.gameInProgress() && !s.inPlay(s.playerToMove))
         return "player to move is not in play";
+    int finished = 0;
+    for (int p = 0; p < PlayerCount; ++p) {
+        if (s.slots[p].finished == 0)
+            continue;
+        ++finished;
+        if (s.slots[p].finished != 1 || targetDistanceSum(s, p) != 20)
+            return "a finished player is not home";
+        const uint16_t* places = s.finishOrder;
+        if (std::find(places, places + s.finishCount, p) == places + s.finishCount)
+            return "a finished player has no place";
+    }
+    if (!s.noGameStarted && !s.gameOver && s.finishCount != finished)
+        return "the finish order and the flags disagree";
 
     MoveGenerator moves;
     for (int k = 0; k < PieceCount; ++k)

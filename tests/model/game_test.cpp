@@ -170,6 +170,39 @@ TEST_F(GameFixture, ThreePlayersContinueAfterTheFirstFinishesWhenAskedYes)
     EXPECT_TRUE(ui.logged("inform Tavolux"));
 }
 
+// Moves piece k of the player to move to hole d as a person's drop does.
+void dropPiece(Game& game, int k, int d)
+{
+    const PieceRecord saved = game.state.pieces[k];
+    game.state.pieces[k].owner = 0;
+    game.acceptPersonMove(k, d, saved);
+}
+
+// A finished player keeps its place, so while the others play on the game
+// never steps back past the move that finished it.
+TEST_F(GameFixture, UndoNeverTakesBackTheMoveThatFinishedAPlayerWhilePlayGoesOn)
+{
+    startPeople();
+    bringHome(game.state, 0); // piece 9 ends on hole 9, the edge of the top point
+    const int outside = neighbour(9, SouthEast);
+    game.state.pieces[9].hole = static_cast<uint16_t>(outside);
+    dropPiece(game, 9, 9);
+    ui.answers = {true};
+    game.runTurns();
+    ASSERT_EQ(game.state.slots[0].finished, 1);
+    EXPECT_FALSE(game.history.canUndo());
+    EXPECT_FALSE(game.undo());
+    EXPECT_EQ(game.state.pieces[9].hole, 9);
+
+    // Moves after the finish are undone as usual, back to the finish.
+    const int start = game.state.pieces[13].hole;
+    dropPiece(game, 13, neighbour(start, SouthEast));
+    ASSERT_TRUE(game.undo());
+    EXPECT_EQ(game.state.pieces[13].hole, start);
+    EXPECT_FALSE(game.undo());
+    EXPECT_EQ(targetDistanceSum(game.state, 0), 20) << "the finished player's pieces stay home";
+}
+
 TEST_F(GameFixture, ThreePlayersStopWhenAskedNo)
 {
     startPeople();

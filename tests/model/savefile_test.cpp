@@ -20,6 +20,16 @@ GameState placedGame()
     return s;
 }
 
+// Puts player p's ten pieces on its target point (it has not moved there,
+// but the record is one the finishing rules accept).
+void bringHome(GameState& s, int p)
+{
+    int k = 0;
+    for (int h = 0; h < HoleCount && k < PiecesPerPlayer; ++h)
+        if (holeDistance(h, TargetApex[p]) <= 3)
+            s.pieces[s.slots[p].firstPiece + k++].hole = static_cast<uint16_t>(h);
+}
+
 void put32(std::vector<uint8_t>& bytes, std::size_t at, uint32_t v)
 {
     for (int i = 0; i < 4; ++i)
@@ -52,14 +62,16 @@ TEST(SaveFile, EveryFieldComesBack)
     s.slots[2].preferredView = 5;
     s.slots[2].autoReposition = 1;
     s.slots[0].styleTowardHigher = Hostile;
+    bringHome(s, 0);
     s.slots[0].finished = 1;
     s.finishOrder[0] = 0;
-    s.finishCount = 1;
+    s.finishOrder[1] = 2;
+    s.finishCount = 2;
     s.playerToMove = 2;
     s.boardRotation = 4;
     s.animationSpeed = 1;
     s.soundEnabled = 0;
-    s.pieces[3] = {60, OwnerMark[0]};
+    s.pieces[13] = {60, OwnerMark[2]};
 
     GameState back = initialGameState();
     const std::vector<uint8_t> bytes = encodeGame(s);
@@ -67,7 +79,7 @@ TEST(SaveFile, EveryFieldComesBack)
     EXPECT_EQ(encodeGame(back), bytes);
     EXPECT_EQ(back.slots[0].name, "Ann");
     EXPECT_EQ(back.slots[2].firstPiece, 10) << "recomputed: player 2 sits out";
-    EXPECT_EQ(back.pieces[3].hole, 60);
+    EXPECT_EQ(back.pieces[13].hole, 60);
     EXPECT_EQ(back.boardRotation, 4);
     EXPECT_EQ(back.playerToMove, 2);
 }
@@ -136,6 +148,7 @@ TEST(SaveFile, PlayerToMoveWhoCannotMovePassesToTheNextInPlay)
             s.slots[c.sitsOut].active = 0;
         placeStartingPieces(s);
         if (c.finished >= 0) {
+            bringHome(s, c.finished);
             s.slots[c.finished].finished = 1;
             s.finishOrder[0] = static_cast<uint16_t>(c.finished);
             s.finishCount = 1;
@@ -169,11 +182,68 @@ TEST(SaveFile, GamesInProgressThatCannotBePlayedAreRefused)
         GameState back = initialGameState();
         EXPECT_EQ(decodeGame(bytes.data(), bytes.size(), back), LoadStatus::NotTavolux) << c.what;
         EXPECT_EQ(back.noGameStarted, 1) << c.what << ": refused files change nothing";
+    }
+}
 
-        // The same record of a finished game is only shown, never played.
-        s.gameOver = 1;
-        const std::vector<uint8_t> over = encodeGame(s);
-        EXPECT_EQ(decodeGame(over.data(), over.size(), back), LoadStatus::Loaded) << c.what;
+// A player is in the game or out of it: a file whose finishing state
+// contradicts its pieces, or whose places contradict its flags, is refused,
+// whether the game is in progress or over.
+TEST(SaveFile, FinishingStateMustAgreeWithThePiecesAndThePlaces)
+{
+    // Three players, player 2 finished and the others playing on.
+    GameState going = placedGame();
+    bringHome(going, 1);
+    going.slots[1].finished = 1;
+    going.finishOrder[0] = 1;
+    going.finishCount = 1;
+    going.playerToMove = 2;
+    // Over: player 3 finished second, player 1 took the last place.
+    GameState over = going;
+    bringHome(over, 2);
+    over.slots[2].finished = 1;
+    over.finishOrder[1] = 2;
+    over.finishOrder[2] = 0;
+    over.finishCount = 3;
+    over.gameOver = 1;
+
+    struct Case {
+        const char* what;
+        const GameState* base;
+        void (*change)(GameState&);
+        bool loads;
+    };
+    const Case cases[] = {
+        {"a game going on after a finish", &going, [](GameState&) {}, true},
+        {"a game over", &over, [](GameState&) {}, true},
+        {"a finished flag that is not 0 or 1", &going, [](GameState& s) { s.slots[2].finished = static_cast<int32_t>(0x81000000); }, false},
+        {"an active flag that is not 0 or 1", &going, [](GameState& s) { s.slots[0].active = 2; }, false},
+        {"finished with pieces away from home", &going, [](GameState& s) { s.pieces[10].hole = 60; }, false},
+        {"finished without a place", &going, [](GameState& s) { s.finishCount = 0; }, false},
+        {"a place for a player still playing", &going, [](GameState& s) { s.finishOrder[0] = 2; }, false},
+        {"a place too many", &going, [](GameState& s) { s.finishCount = 2; }, false},
+        {"a game over with a place missing", &over, [](GameState& s) { s.finishCount = 2; }, false},
+        {"a game over naming one player twice", &over, [](GameState& s) { s.finishOrder[2] = 1; }, false},
+        {"a game over with the unfinished player placed first", &over, [](GameState& s) {
+             s.finishOrder[0] = 0;
+             s.finishOrder[2] = 1;
+         }, false},
+        {"a game over with nobody finished", &over, [](GameState& s) { s.slots[1].finished = s.slots[2].finished = 0; }, false},
+        {"a game over with everybody finished", &over, [](GameState& s) {
+             bringHome(s, 0);
+             s.slots[0].finished = 1;
+         }, false},
+        {"a game over with two pieces on one hole", &over, [](GameState& s) { s.pieces[1].hole = s.pieces[0].hole; }, false},
+        {"no game started with a finished player", &going, [](GameState& s) { s.noGameStarted = 1; }, false},
+    };
+    for (const Case& c : cases) {
+        GameState s = *c.base;
+        c.change(s);
+        const std::vector<uint8_t> bytes = encodeGame(s);
+        GameState back = initialGameState();
+        EXPECT_EQ(decodeGame(bytes.data(), bytes.size(), back) == LoadStatus::Loaded, c.loads) << c.what;
+        if (!c.loads) {
+            EXPECT_EQ(back.noGameStarted, 1) << c.what << ": refused files change nothing";
+        }
     }
 }
 
