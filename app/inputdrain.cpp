@@ -8,7 +8,10 @@ namespace tavolux {
 
 namespace {
 
-// Swallows mouse events aimed at the board or any widget on it.
+// Swallows mouse events aimed at the board or any widget on it, and those
+// aimed at the tool windows its window owns (the referee): a press on the
+// referee's caption made while the program was busy would start moving it
+// from where the pointer has long left.
 class BoardMouseSwallower : public QObject {
 public:
     explicit BoardMouseSwallower(QWidget* board) : board_(board) {}
@@ -19,7 +22,12 @@ protected:
         if (!isMouseEvent(event->type()))
             return false;
         auto* widget = qobject_cast<QWidget*>(target);
-        return widget != nullptr && (widget == board_ || board_->isAncestorOf(widget));
+        if (widget == nullptr)
+            return false;
+        if (widget == board_ || board_->isAncestorOf(widget))
+            return true;
+        const QWidget* window = widget->window();
+        return window->windowType() == Qt::Tool && window->parentWidget() == board_->window();
     }
 
 private:

@@ -3,6 +3,7 @@
 #include "app/commands.h"
 #include "app/gamefiles.h"
 #include "app/programresources.h"
+#include "app/prompttable.h"
 #include "app/rotatebutton.h"
 #include "app/turnscheduler.h"
 #include "view/windowcanvas.h"
@@ -144,8 +145,16 @@ void MainWindow::buildBoardMouse()
     boardKeys_ = new BoardKeys(*canvas_, view_, game_, boardMouse_->lift());
     boardKeys_->dropped = boardMouse_->dragEnded;
     turnScheduler_ = new TurnScheduler(game_, [this] { return boardMouse_->dragging(); }, this);
+    // While a menu, a dialog or a drag holds the next turn, the referee
+    // names the player to move, as the panel and the status line do.
+    turnScheduler_->held = [this] {
+        const PlayerSlot& slot = game_.state.slots[game_.state.playerToMove];
+        setRefereeLines(QString::fromStdString(slot.name), QString(), QString(), QString());
+    };
+    turnScheduler_->rested = [this] { runWaitingCommands(); };
     boardMouse_->pieceMenuRequested = [this](int, QPoint at) { showPieceMenu(at); };
     boardMouse_->lift().pickedUp = [this] { lastMoves_.hide(); };
+    boardMouse_->lift().refused = [this](DropRefusal why) { prompt_.notice(refusalText(why), RefusalNoticeTime); };
 }
 
 void MainWindow::relayout()
@@ -170,14 +179,13 @@ void MainWindow::placeReferee()
     const QRect work = screen()->availableGeometry();
     const int left = refereeLeft(p.x(), referee_->frameGeometry().width(), work.left() + work.width());
     referee_->move(left, p.y());
+    referee_->keepInsideScreen();
     referee_->update();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    const auto answer = QMessageBox::question(this, tr("Exit Game"), tr("Do you really want to exit the game?"),
-                                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
-    if (answer != QMessageBox::Yes) {
+    if (!askYesNo(tr("Exit Game").toStdString(), tr("Do you really want to exit the game?").toStdString())) {
         event->ignore();
         return;
     }

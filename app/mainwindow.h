@@ -13,6 +13,7 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <QMessageBox>
 #include <QPointer>
 
 #include <functional>
@@ -70,6 +71,8 @@ public:
     void setCommandHandler(int id, CommandHandler handler);
     QAction* commandAction(int id) const;
     // Runs the command when it has a handler and its item may be used now.
+    // Undo, Redo, Save Game and Hint given while computers play their turns
+    // wait and run once a person is to move or the game is over.
     bool runCommand(int id);
     bool commandEnabled(int id) const;
     // Enables, disables and checks the items of one menu, or of all.
@@ -125,6 +128,8 @@ protected:
     bool event(QEvent* event) override;
 
 private:
+    int messageBox(QMessageBox::Icon icon, const std::string& caption, const std::string& message,
+                   QMessageBox::StandardButtons buttons);
     void buildMenus();
     QMenu* addMenu(const char* title, const std::initializer_list<int>& items);
     QAction* createAction(int id);
@@ -137,6 +142,7 @@ private:
     void showValidMoves();
     void showHint();
     void connectShellCommands();
+    void runWaitingCommands();
     void applyRememberedSettings();
     void saveSettings();
     void restoreDefaultSettings();
@@ -176,6 +182,7 @@ private:
 
     QHash<int, QAction*> actions_;
     QHash<int, CommandHandler> handlers_;
+    QList<int> waitingCommands_;
 };
 
 } // namespace tavolux

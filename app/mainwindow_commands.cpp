@@ -65,8 +65,8 @@ void MainWindow::connectGameCommands()
     setCommandHandler(command::Undo, [this] { game_.undo(); });
     setCommandHandler(command::Redo, [this] { game_.redo(); });
     setCommandHandler(command::ShowValidMoves, [this] {
-        QMessageBox::information(this, tr("Show Valid Moves"),
-                                 tr("Click right mouse button on the piece\nthat you wish to show all valid moves."));
+        inform(tr("Show Valid Moves").toStdString(),
+               tr("Click right mouse button on the piece\nthat you wish to show all valid moves.").toStdString());
     });
     setCommandHandler(command::ShowValidMovesHere, [this] { showValidMoves(); });
     setCommandHandler(command::Hint, [this] { showHint(); });
@@ -79,9 +79,17 @@ void MainWindow::useFileChooser(std::unique_ptr<FileChooser> chooser)
     gameFiles_ = std::make_unique<GameFiles>(game_, *this, *fileChooser_, this);
 }
 
+// A game opened at start-up greets the person to move with the prompt the
+// turn cycle gives, not with the welcome of an empty board.
 bool MainWindow::openGameFile(const QString& path)
 {
-    return gameFiles_->openFile(path);
+    if (!gameFiles_->openFile(path))
+        return false;
+    if (game_.waitingForPerson()) {
+        const std::string& name = game_.state.slots[game_.state.playerToMove].name;
+        showReferee(name, PromptLine1, PromptLine2, "");
+    }
+    return true;
 }
 
 // Whatever the dialog's result, the wallpaper chosen with its arrows stays.
@@ -125,7 +133,7 @@ void MainWindow::showHint()
     setBusy(false);
     if (!hint) {
         const QString name = QString::fromStdString(game_.state.slots[game_.state.playerToMove].name);
-        QMessageBox::information(this, tr("Hint"), tr("%1 has no valid move.").arg(name));
+        inform(tr("Hint").toStdString(), tr("%1 has no valid move.").arg(name).toStdString());
         return;
     }
     flashHint(*canvas_, view_, hint->start, hint->path);

@@ -26,25 +26,43 @@ QString text(const std::string& s)
 }
 }
 
+// A box that waits for a click: its text is plain (names are never read as
+// markup) and the pointer is the normal one, even while the computer works.
+int MainWindow::messageBox(QMessageBox::Icon icon, const std::string& caption, const std::string& message,
+                           QMessageBox::StandardButtons buttons)
+{
+    QMessageBox box(icon, text(caption), text(message), buttons, this);
+    box.setTextFormat(Qt::PlainText);
+    if (buttons & QMessageBox::Yes)
+        box.setDefaultButton(QMessageBox::Yes);
+    const bool busy = busyDepth_ > 0;
+    if (busy)
+        QApplication::setOverrideCursor(Qt::ArrowCursor);
+    const int answer = box.exec();
+    if (busy)
+        QApplication::restoreOverrideCursor();
+    return answer;
+}
+
 bool MainWindow::askYesNo(const std::string& caption, const std::string& question)
 {
-    return QMessageBox::question(this, text(caption), text(question), QMessageBox::Yes | QMessageBox::No)
+    return messageBox(QMessageBox::Question, caption, question, QMessageBox::Yes | QMessageBox::No)
            == QMessageBox::Yes;
 }
 
 void MainWindow::inform(const std::string& caption, const std::string& message)
 {
-    QMessageBox::information(this, text(caption), text(message));
+    messageBox(QMessageBox::Information, caption, message, QMessageBox::Ok);
 }
 
 void MainWindow::warn(const std::string& caption, const std::string& message)
 {
-    QMessageBox::warning(this, text(caption), text(message));
+    messageBox(QMessageBox::Warning, caption, message, QMessageBox::Ok);
 }
 
 void MainWindow::reportError(const std::string& caption, const std::string& message)
 {
-    QMessageBox::critical(this, text(caption), text(message));
+    messageBox(QMessageBox::Critical, caption, message, QMessageBox::Ok);
 }
 
 void MainWindow::playSound(const std::string& fileName)

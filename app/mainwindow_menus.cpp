@@ -119,24 +119,39 @@ bool MainWindow::commandEnabled(int id) const
         return false;
     switch (id) {
     case command::Undo:
-        return game_.history.canUndo() && !game_.turnsPending();
+        return game_.history.canUndo();
     case command::Redo:
-        return game_.history.canRedo() && !game_.turnsPending();
+        return game_.history.canRedo();
     case command::SaveGame:
-        // Only while the turn cycle waits for a person: a game between two
-        // computer turns is saved once they have moved.
-        return !game_.state.gameInProgress() || game_.waitingForPerson();
+        // A game between two computer turns is saved once they have moved.
+        return !game_.state.gameInProgress() || game_.waitingForPerson() || game_.turnsPending();
     case command::Hint:
-        return game_.waitingForPerson();
+        return game_.waitingForPerson() || game_.turnsPending();
     default:
         return true;
     }
 }
 
+namespace {
+// Commands that act on the position a person is to move from: given while
+// computers play their turns, they wait until the cycle waits for a person
+// (or the game is over).
+bool waitsForThePerson(int id)
+{
+    return id == command::Undo || id == command::Redo || id == command::SaveGame || id == command::Hint;
+}
+} // namespace
+
 bool MainWindow::runCommand(int id)
 {
     if (!commandEnabled(id))
         return false;
+    if (game_.turnsPending() && waitsForThePerson(id)) {
+        waitingCommands_.append(id);
+        return true;
+    }
+    if (id == command::NewGame || id == command::LoadGame)
+        waitingCommands_.clear(); // they belong to the game being left
     const CommandHandler handler = handlers_.value(id);
     // No command finds a piece lifted off the board, by the mouse (a
     // shortcut typed during a drag) or by the keys.
@@ -147,6 +162,12 @@ bool MainWindow::runCommand(int id)
     handler();
     updateAllItemStates();
     return true;
+}
+
+void MainWindow::runWaitingCommands()
+{
+    while (!waitingCommands_.isEmpty() && !game_.turnsPending())
+        runCommand(waitingCommands_.takeFirst());
 }
 
 void MainWindow::updateItemStates(QMenu* menu)

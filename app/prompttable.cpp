@@ -45,4 +45,20 @@ QString promptText(int id)
     return {};
 }
 
+QString refusalText(DropRefusal why)
+{
+    switch (why) {
+    case DropRefusal::NotAHole:
+        return QCoreApplication::translate("Prompt", "Drop the piece on a hole of the board.");
+    case DropRefusal::HoleTaken:
+        return QCoreApplication::translate("Prompt", "That hole is taken.");
+    case DropRefusal::OtherPlayersPoint:
+        return QCoreApplication::translate("Prompt",
+                                           "A piece may pass through another player's point, but not stop there.");
+    case DropRefusal::OutOfReach:
+        break;
+    }
+    return QCoreApplication::translate("Prompt", "The piece cannot reach that hole in one move.");
+}
+
 } // namespace tavolux

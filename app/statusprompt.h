@@ -4,6 +4,8 @@
 // highlighted item; "Ready." again when the menu closes.
 
 class QLabel;
+class QString;
+class QTimer;
 
 namespace tavolux {
 
@@ -22,12 +24,16 @@ public:
     void idle();
     // The menu has closed.
     void menuClosed();
+    // A short word to the player that stays `ms` milliseconds, unless a
+    // prompt replaces it sooner; then the prompt shown before comes back.
+    void notice(const QString& text, int ms);
 
     int shown() const { return shown_; }
     int pending() const { return pending_; }
 
 private:
     QLabel* pane_;
+    QTimer* noticeTimer_;
     int shown_ = 0;
     int pending_ = 0;
 };

@@ -14,7 +14,7 @@ TurnScheduler::TurnScheduler(Game& game, std::function<bool()> busyElsewhere, QO
 
 void TurnScheduler::queue(unsigned ticket)
 {
-    QTimer::singleShot(0, this, [this, ticket] { tryResume(ticket); });
+    QTimer::singleShot(0, this, [this, ticket] { tryResume(ticket, false); });
 }
 
 bool TurnScheduler::userIsBusy() const
@@ -23,13 +23,17 @@ bool TurnScheduler::userIsBusy() const
            || (busyElsewhere_ && busyElsewhere_());
 }
 
-void TurnScheduler::tryResume(unsigned ticket)
+void TurnScheduler::tryResume(unsigned ticket, bool retry)
 {
     if (userIsBusy()) {
-        QTimer::singleShot(RetryInterval, this, [this, ticket] { tryResume(ticket); });
+        if (!retry && held)
+            held();
+        QTimer::singleShot(RetryInterval, this, [this, ticket] { tryResume(ticket, true); });
         return;
     }
     game_.resumeTurns(ticket);
+    if (!game_.turnsPending() && rested)
+        rested();
 }
 
 } // namespace tavolux

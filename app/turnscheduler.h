@@ -22,11 +22,17 @@ public:
     // Queues Game::resumeTurns(ticket) for the event loop.
     void queue(unsigned ticket);
 
+    // Called when a pass has to wait for a menu, a dialog or a drag.
+    std::function<void()> held;
+    // Called after a pass that left no other queued: the cycle waits for a
+    // person, or the game is over.
+    std::function<void()> rested;
+
     // How long a pass waits before it looks again whether the way is clear.
     static constexpr int RetryInterval = 30;
 
 private:
-    void tryResume(unsigned ticket);
+    void tryResume(unsigned ticket, bool retry);
     bool userIsBusy() const;
 
     Game& game_;

@@ -79,7 +79,9 @@ AboutBox::AboutBox(const QString& folder, QWidget* parent) : QDialog(parent), fo
     iconFrame_->setScaledContents(true);
 
     auto* titleGroup = new QGroupBox;
-    auto* title = new QLabel(tr("Tavolux (32-bit)\nVersion 1.32"));
+    // The title line names the build's word size.
+    auto* title = new QLabel(sizeof(void*) == 8 ? tr("Tavolux (64-bit)\nVersion 1.32")
+                                                : tr("Tavolux (32-bit)\nVersion 1.32"));
     title->setObjectName(QStringLiteral("titleText"));
     auto* titleLayout = new QVBoxLayout(titleGroup);
     titleLayout->addWidget(title);

@@ -36,6 +36,13 @@ const char* const PlaceKeys[PlaceCount] = {"first", "second", "third"};
 // Gold, silver and bronze.
 const QColor StepColours[PlaceCount] = {QColor(0xe6, 0xc2, 0x4f), QColor(0xc4, 0xca, 0xd2), QColor(0xcf, 0x93, 0x5c)};
 
+// The place number on a step: near black on metal, dark grey on the grey of
+// a place nobody took.
+QColor placeNumberColour(bool taken)
+{
+    return taken ? QColor(0x2b, 0x1d, 0x0e) : QColor(0x4a, 0x4a, 0x4a);
+}
+
 // The controls of one place, under their column.
 struct PlaceControls {
     QWidget* column = nullptr;
@@ -54,6 +61,7 @@ QLabel* namedLabel(const QString& text, const QString& objectName, QWidget* pare
 {
     auto* label = new QLabel(text, parent);
     label->setObjectName(objectName);
+    label->setTextFormat(Qt::PlainText); // names are never read as markup
     return label;
 }
 
@@ -148,8 +156,14 @@ private:
         font.setBold(true);
         font.setPixelSize(dialogUnits(this, 0, LowestStep).height() * 2 / 3);
         painter.setFont(font);
-        painter.setPen(taken_[place] ? base.darker(175) : palette().color(QPalette::Disabled, QPalette::WindowText));
-        painter.drawText(step.adjusted(0, 2, 0, 0), Qt::AlignCenter, QString::number(place + 1));
+        // Engraved: a light line under dark figures, legible on every metal
+        // and on the grey of an empty place.
+        const QRect figure = step.adjusted(0, 2, 0, 0);
+        const QString number = QString::number(place + 1);
+        painter.setPen(base.lighter(140));
+        painter.drawText(figure.translated(0, 1), Qt::AlignCenter, number);
+        painter.setPen(placeNumberColour(taken_[place]));
+        painter.drawText(figure, Qt::AlignCenter, number);
     }
 
     QWidget* columns_[PlaceCount] = {};
@@ -208,7 +222,7 @@ ResultsDialog::ResultsDialog(const GameState& state, const QPixmap* pictures, co
         const QString shown = c.name->fontMetrics().elidedText(name, Qt::ElideRight, c.name->width());
         c.name->setText(shown);
         if (shown != name)
-            c.name->setToolTip(name);
+            c.name->setToolTip(QStringLiteral("<qt>%1</qt>").arg(name.toHtmlEscaped()));
     }
 
     auto* ok = new QPushButton(tr("OK"), this);

@@ -8,6 +8,8 @@
 #include <QScreen>
 #include <QWindow>
 
+#include <algorithm>
+
 namespace tavolux {
 
 using namespace referee_style;
@@ -53,6 +55,9 @@ RefereeWindow::RefereeWindow(QWidget* owner)
 
     timer_.setInterval(TimerInterval);
     connect(&timer_, &QTimer::timeout, this, &RefereeWindow::onTick);
+    settle_.setSingleShot(true);
+    settle_.setInterval(SettleTime);
+    connect(&settle_, &QTimer::timeout, this, &RefereeWindow::keepInsideScreen);
     if (owner != nullptr)
         owner->installEventFilter(this);
     hide();
@@ -179,6 +184,21 @@ void RefereeWindow::moveEvent(QMoveEvent* event)
 {
     QWidget::moveEvent(event);
     updateEyes(true);
+    settle_.start();
+}
+
+// The screen whose work area holds the referee's centre, else its owner's.
+void RefereeWindow::keepInsideScreen()
+{
+    const QRect frame = frameGeometry();
+    QScreen* screen = QGuiApplication::screenAt(frame.center());
+    if (screen == nullptr)
+        screen = screenOf(parentWidget());
+    const QRect work = screen->availableGeometry();
+    const int left = std::clamp(frame.left(), work.left(), std::max(work.left(), work.right() + 1 - frame.width()));
+    const int top = std::clamp(frame.top(), work.top(), std::max(work.top(), work.bottom() + 1 - frame.height()));
+    if (left != frame.left() || top != frame.top())
+        move(pos() + QPoint(left - frame.left(), top - frame.top()));
 }
 
 void RefereeWindow::showEvent(QShowEvent* event)
@@ -212,6 +232,8 @@ void RefereeWindow::mouseMoveEvent(QMouseEvent* event)
 
 void RefereeWindow::mouseReleaseEvent(QMouseEvent*)
 {
+    if (dragging_)
+        keepInsideScreen();
     dragging_ = false;
 }
 

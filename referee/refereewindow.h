@@ -40,6 +40,10 @@ public:
     // Shows the referee now, or as soon as its owner is shown when the owner
     // is still hidden, so that it never stands alone on the screen.
     void showWithOwner();
+    // Moves the referee back inside the work area of its screen where it
+    // stands out of it. It also does so by itself once a move has settled
+    // (a move by hand included) for SettleTime milliseconds.
+    void keepInsideScreen();
 
     QRegion shape() const { return shape_; }
     // The part of the window below the caption bar.
@@ -49,6 +53,7 @@ public:
     QPoint pupil(int eye) const { return pupils_[eye]; }
 
     static constexpr int TimerInterval = 300;
+    static constexpr int SettleTime = 400;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -85,6 +90,7 @@ private:
     QPoint lastPointer_;
     bool pointerKnown_ = false;
     QTimer timer_;
+    QTimer settle_;
     QPoint dragOffset_;
     bool dragging_ = false;
     bool showWithOwner_ = false;

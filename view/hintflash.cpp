@@ -62,12 +62,15 @@ void flashHint(WindowCanvas& board, const BoardView& view, int start, const std:
 {
     board.holdPicture(false);
     board.repaint();
-    // The marks stay while the window paints from its picture as it is.
-    board.holdPicture(true);
-    board.drawFrame([&](QPainter& painter) {
+    const auto marks = [&](QPainter& painter) {
+        painter.save();
         painter.translate(view.originX, view.originY);
         drawHintMarks(painter, view, start, path);
-    });
+        painter.restore();
+    };
+    // The marks stay while the window paints from its picture as it is.
+    board.holdPicture(true, marks);
+    board.drawFrame(marks);
     waitPainting(GlideClock::now() + HintFlash);
     board.holdPicture(false);
     board.update();

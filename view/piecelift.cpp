@@ -95,11 +95,28 @@ bool PieceLift::drop(int hole)
         moved = true;
     } else {
         game_.state.pieces[selected_] = saved_;
-        if (hole != saved_.hole)
+        if (hole != saved_.hole) {
             ui_.playSound(RefusedDropSound);
+            if (refused)
+                refused(refusalAt(hole));
+        }
     }
     board_.update();
     return moved;
+}
+
+// Read from the destinations of the piece in the hand: the holes it reached
+// include those of other points, where it may pass but not stop.
+DropRefusal PieceLift::refusalAt(int hole) const
+{
+    if (hole < 0 || hole >= HoleCount)
+        return DropRefusal::NotAHole;
+    if (pieceOn(hole) != NoPiece)
+        return DropRefusal::HoleTaken;
+    for (const uint16_t* h = game_.moves.reachList; *h != ListEnd; ++h)
+        if (*h == hole)
+            return DropRefusal::OtherPlayersPoint;
+    return DropRefusal::OutOfReach;
 }
 
 void PieceLift::putBack()

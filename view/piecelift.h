@@ -21,6 +21,10 @@ class GameUi;
 class PieceWindow;
 class WindowCanvas;
 
+// Why a piece was put back where it came from instead of on the hole it
+// was dropped on.
+enum class DropRefusal { NotAHole, HoleTaken, OtherPlayersPoint, OutOfReach };
+
 class PieceLift {
 public:
     PieceLift(WindowCanvas& board, const BoardView& view, Game& game, GameUi& ui);
@@ -29,6 +33,8 @@ public:
     // Called when a piece has been lifted, by the mouse or the keys, before
     // the board behind it is drawn (the last moves go).
     std::function<void()> pickedUp;
+    // Called when a drop away from the piece's own hole is refused.
+    std::function<void(DropRefusal)> refused;
 
     bool lifted() const { return piece_ != nullptr; }
     // The piece in the hand, or the one last put down.
@@ -56,6 +62,7 @@ public:
 
 private:
     void release();
+    DropRefusal refusalAt(int hole) const;
 
     WindowCanvas& board_;
     const BoardView& view_;

@@ -16,9 +16,8 @@ void flashValidMoves(WindowCanvas& board, const BoardView& view, const GameState
     moves.findDestinations(state.playerToMove, k, state.pieces);
     board.holdPicture(false);
     board.repaint();
-    // The discs stay while the window paints from its picture as it is.
-    board.holdPicture(true);
-    board.drawFrame([&](QPainter& painter) {
+    const auto discs = [&](QPainter& painter) {
+        painter.save();
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setPen(QPen(colours::Outline, 1));
         painter.setBrush(colours::ValidMove);
@@ -27,7 +26,11 @@ void flashValidMoves(WindowCanvas& board, const BoardView& view, const GameState
             painter.drawEllipse(QPointF(p.x + view.originX, p.y + view.originY), view.pieceRadiusX,
                                 view.pieceRadiusY);
         }
-    });
+        painter.restore();
+    };
+    // The discs stay while the window paints from its picture as it is.
+    board.holdPicture(true, discs);
+    board.drawFrame(discs);
     waitPainting(GlideClock::now() + ValidMoveFlash);
     board.holdPicture(false);
     board.update();

@@ -37,6 +37,12 @@ QPixmap& WindowCanvas::picture()
     return picture_;
 }
 
+void WindowCanvas::holdPicture(bool hold, std::function<void(QPainter&)> marks)
+{
+    held_ = hold;
+    heldMarks_ = hold ? std::move(marks) : nullptr;
+}
+
 void WindowCanvas::drawFrame(const std::function<void(QPainter&)>& draw)
 {
     {
@@ -64,10 +70,19 @@ void WindowCanvas::paintEvent(QPaintEvent* event)
         overlay_(window);
 }
 
+// The layout follows the new size first; a held picture is then composed
+// anew for it, with its marks, so no part of the window shows the old size.
 void WindowCanvas::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     Q_EMIT resized();
+    if (!held_ || !scene_.state)
+        return;
+    ensurePicture();
+    QPainter painter(&picture_);
+    paintMainWindow(painter, rect(), scene_);
+    if (heldMarks_)
+        heldMarks_(painter);
 }
 
 } // namespace tavolux

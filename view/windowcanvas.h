@@ -29,7 +29,9 @@ public:
     // While held, paints show the last composed picture as it is: a piece
     // floating over the board uncovers the board from that picture, never
     // from a new composition. Releasing it recomposes at the next paint.
-    void holdPicture(bool hold) { held_ = hold; }
+    // `marks` (a flash drawn over the board) are drawn again over the new
+    // composition when the window's size changes while the picture is held.
+    void holdPicture(bool hold, std::function<void(QPainter&)> marks = {});
     bool pictureHeld() const { return held_; }
     // Drawn over the picture on every paint, in logical coordinates, and
     // never into it (the keys' focus ring); empty for none.
@@ -49,6 +51,7 @@ private:
     QPixmap picture_;
     bool composeOnPaint_ = true;
     bool held_ = false;
+    std::function<void(QPainter&)> heldMarks_;
     std::function<void(QPainter&)> overlay_;
 };
 

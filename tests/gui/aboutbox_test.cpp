@@ -81,7 +81,8 @@ TEST_F(AboutFilesTest, BoxShowsBothFilesOfItsFolder)
     EXPECT_EQ(shown(box, "licenseText"), QStringLiteral("Licence text"));
     auto* title = box.findChild<QLabel*>(QStringLiteral("titleText"));
     ASSERT_NE(title, nullptr);
-    EXPECT_EQ(title->text(), QStringLiteral("Tavolux (32-bit)\nVersion 1.32"));
+    const QString bits = sizeof(void*) == 8 ? QStringLiteral("64") : QStringLiteral("32");
+    EXPECT_EQ(title->text(), QStringLiteral("Tavolux (%1-bit)\nVersion 1.32").arg(bits));
     EXPECT_TRUE(box.findChild<QPlainTextEdit*>(QStringLiteral("readmeText"))->isReadOnly());
 }
 

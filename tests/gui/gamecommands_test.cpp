@@ -10,6 +10,7 @@
 #include "view/colours.h"
 
 #include <QCheckBox>
+#include <QFile>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
@@ -58,30 +59,35 @@ protected:
     QString path;
 };
 
-// One Undo takes back the person's move and the computers' replies to it;
-// nothing is taken back, and nothing saved, while the computers are still
-// answering.
-TEST_F(GameCommandsTest, UndoAndRedoStepOverTheComputersReplies)
+// One Undo takes back the person's move and the computers' replies to it.
+// Ctrl+Z and Ctrl+S typed while the computers are still answering wait:
+// they take effect once the person is to move again.
+TEST_F(GameCommandsTest, UndoAndSaveTypedDuringTheRepliesWaitForThePerson)
 {
     startGame(3, 0, 0);
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     const auto start = window->game().state.pieces;
     drag(111, 103);
     ASSERT_TRUE(window->game().turnsPending());
-    EXPECT_FALSE(window->runCommand(command::Undo));
-    EXPECT_FALSE(window->runCommand(command::SaveGame)) << "the computers are still to move";
+    QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier);
+    QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(piece(0).hole, 103) << "nothing is taken back between two computer turns";
+    EXPECT_FALSE(QFile::exists(path)) << "nor saved";
 
     ASSERT_TRUE(waitForPerson());
-    const auto replied = window->game().state.pieces;
-    EXPECT_TRUE(window->commandEnabled(command::SaveGame));
-    EXPECT_FALSE(window->commandEnabled(command::Redo));
-    ASSERT_TRUE(window->runCommand(command::Undo));
-    EXPECT_EQ(window->game().state.pieces, start);
+    QTest::qWait(50);
+    GameState saved = initialGameState();
+    ASSERT_EQ(loadGameFile(path.toStdString(), saved), LoadStatus::Loaded) << "saved once the person was to move";
+    EXPECT_EQ(saved.playerToMove, 0);
+    EXPECT_NE(saved.pieces, start) << "with the computers' replies";
+    EXPECT_EQ(window->game().state.pieces, start) << "then the move and the replies were taken back";
     EXPECT_EQ(window->game().state.playerToMove, 0);
     EXPECT_FALSE(window->game().turnsPending()) << "the same person stays to move";
     EXPECT_FALSE(window->commandEnabled(command::Undo));
 
     ASSERT_TRUE(window->runCommand(command::Redo));
-    EXPECT_EQ(window->game().state.pieces, replied);
+    EXPECT_EQ(window->game().state.pieces, saved.pieces);
     EXPECT_FALSE(window->commandEnabled(command::Redo));
 }
 

@@ -296,6 +296,8 @@ TEST_F(GameFilesTest, LoadedTurnGoesToAPlayerInPlay)
     GameState s = initialGameState();
     s.noGameStarted = 0;
     placeStartingPieces(s);
+    for (int k = 0; k < PiecesPerPlayer; ++k) // player 1's pieces on the top point
+        s.pieces[k].hole = static_cast<uint16_t>(k);
     s.slots[0].finished = 1;
     s.finishOrder[0] = 0;
     s.finishCount = 1;

@@ -1,9 +1,11 @@
 // Entry point of the widget tests: one QApplication for the whole run, on
-// the offscreen platform unless the environment chooses another, with the
-// remembered settings kept in a fresh folder so that no run sees what an
-// earlier one (or the user) left behind.
+// the offscreen platform unless the environment chooses another. The run
+// gets folders of its own for settings, data, cache and home, whatever the
+// environment names, so that no test sees or touches what an earlier run or
+// the player left behind.
 
 #include <QApplication>
+#include <QDir>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -12,9 +14,14 @@ int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir config;
-    if (qEnvironmentVariableIsEmpty("XDG_CONFIG_HOME"))
-        qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+    QTemporaryDir own;
+    if (!own.isValid())
+        return 2;
+    for (const char* variable : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "HOME"}) {
+        const QString folder = own.filePath(QString::fromLatin1(variable).toLower());
+        QDir().mkpath(folder);
+        qputenv(variable, folder.toLocal8Bit());
+    }
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

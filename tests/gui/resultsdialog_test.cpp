@@ -156,4 +156,36 @@ TEST_F(ResultsDialogTest, TwoPlayerGameLeavesTheThirdPlaceEmptyAndGreyed)
     dialog->grab().save(QStringLiteral(SCREENSHOT_DIR "/results-two.png"));
 }
 
+// A name is shown as typed, and every step's place number stands out from
+// its metal (or from the grey of the empty third step): the darkest figure
+// pixels on a step differ from the step's own colour by a wide margin.
+TEST_F(ResultsDialogTest, NamesArePlainTextAndPlaceNumbersAreLegible)
+{
+    state.slots[1].active = 0;
+    state.slots[2].name = "<u>Bob";
+    state.finishOrder[0] = 2;
+    state.finishOrder[1] = 0;
+    state.finishCount = 2;
+    auto dialog = open();
+    auto* name = child<QLabel>(*dialog, "firstName");
+    ASSERT_NE(name, nullptr);
+    EXPECT_EQ(name->textFormat(), Qt::PlainText);
+    EXPECT_EQ(name->text(), QStringLiteral("<u>Bob"));
+
+    QWidget* podium = child<QWidget>(*dialog, "podium");
+    ASSERT_NE(podium, nullptr);
+    const QImage image = podium->grab().toImage();
+    for (const char* place : {"first", "second", "third"}) {
+        const QRect column = child<QWidget>(*dialog, QLatin1String(place) + "Column")->geometry();
+        // The step under the column, from its top to the podium's bottom.
+        const QRect step(column.left(), column.bottom() + 4, column.width(), image.height() - column.bottom() - 6);
+        const QColor ground = image.pixelColor(step.left() + 4, step.center().y());
+        int darkest = 255;
+        for (int y = step.top(); y <= step.bottom(); ++y)
+            for (int x = step.left(); x <= step.right(); ++x)
+                darkest = std::min(darkest, qGray(image.pixel(x, y)));
+        EXPECT_GT(qGray(ground.rgb()) - darkest, 110) << place << ": the number is hard to read";
+    }
+}
+
 } // namespace

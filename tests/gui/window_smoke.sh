@@ -7,9 +7,11 @@ set -euo pipefail
 game=$1
 shot=$2
 
-config=$(mktemp -d)
-trap 'rm -rf "$config"' EXIT
-export XDG_CONFIG_HOME=$config
+# Folders of its own, so the player's settings and files are never touched.
+own=$(mktemp -d)
+trap 'rm -rf "$own"' EXIT
+export XDG_CONFIG_HOME=$own/config XDG_DATA_HOME=$own/data XDG_CACHE_HOME=$own/cache HOME=$own/home
+mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME" "$HOME"
 
 "$game" &
 pid=$!
