@@ -11,6 +11,7 @@
 
 #include <QCheckBox>
 #include <QFile>
+#include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
@@ -89,6 +90,89 @@ TEST_F(GameCommandsTest, UndoAndSaveTypedDuringTheRepliesWaitForThePerson)
     ASSERT_TRUE(window->runCommand(command::Redo));
     EXPECT_EQ(window->game().state.pieces, saved.pieces);
     EXPECT_FALSE(window->commandEnabled(command::Redo));
+}
+
+// Every box that waits for a click shows its text as typed (a name is
+// never read as markup), answers Yes to Enter, and shows the normal
+// pointer even while the computer is busy.
+TEST_F(GameCommandsTest, BoxesArePlainTextWithYesFirstAndTheNormalPointer)
+{
+    struct Seen {
+        Qt::TextFormat format = Qt::AutoText;
+        QString text;
+        bool yesIsDefault = false;
+        Qt::CursorShape pointer = Qt::BlankCursor;
+    } seen;
+    auto look = [&seen](QMessageBox::StandardButton button) {
+        whenOpen([&seen, button](QWidget* open) {
+            auto* box = qobject_cast<QMessageBox*>(open);
+            ASSERT_NE(box, nullptr);
+            seen = {box->textFormat(), box->text(), box->defaultButton() == box->button(QMessageBox::Yes),
+                    QApplication::overrideCursor() ? QApplication::overrideCursor()->shape() : Qt::ArrowCursor};
+            box->button(button)->click();
+        });
+    };
+    window->setBusy(true);
+    look(QMessageBox::Ok);
+    window->inform("Tavolux", finishedMessage(0, "<u>Bob"));
+    EXPECT_EQ(seen.format, Qt::PlainText);
+    EXPECT_TRUE(seen.text.contains(QStringLiteral("\"<u>Bob\",\n")));
+    EXPECT_EQ(seen.pointer, Qt::ArrowCursor) << "no wait cursor over a box";
+    window->setBusy(false);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+
+    look(QMessageBox::No);
+    window->close();
+    EXPECT_TRUE(seen.yesIsDefault) << "the exit question answers Yes to Enter";
+    EXPECT_EQ(seen.text, QStringLiteral("Do you really want to exit the game?"));
+    EXPECT_TRUE(window->isVisible());
+}
+
+// While a menu holds the next computer turn, the referee names the player
+// to move, as the panel and the status line do.
+TEST_F(GameCommandsTest, TheRefereeNamesThePlayerToMoveWhileATurnIsHeld)
+{
+    startGame(3, 0, 0);
+    QMenu menu;
+    menu.addAction(QStringLiteral("held"));
+    drag(111, 103);
+    ASSERT_TRUE(window->game().turnsPending());
+    menu.popup(window->mapToGlobal(QPoint(10, 10)));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return refereeLine(1).isEmpty(); }, 2000));
+    const GameState& s = window->game().state;
+    EXPECT_EQ(refereeLine(0), QString::fromStdString(s.slots[s.playerToMove].name));
+    EXPECT_TRUE(window->game().turnsPending()) << "the turn is still held";
+    menu.close();
+    ASSERT_TRUE(waitForPerson());
+    EXPECT_EQ(refereeLine(1), QStringLiteral("Move mouse to one"));
+}
+
+// A refused drop names its reason in the status line.
+TEST_F(GameCommandsTest, ARefusedDropSaysWhy)
+{
+    startGame(3, 1, 1);
+    auto status = [this] { return window->findChild<QLabel*>(QStringLiteral("statusPane"))->text(); };
+    drag(111, 112);
+    EXPECT_EQ(status(), QStringLiteral("That hole is taken."));
+    drag(111, 60);
+    EXPECT_EQ(status(), QStringLiteral("The piece cannot reach that hole in one move."));
+    window->showPrompt(prompt::Ready);
+    EXPECT_EQ(status(), QStringLiteral("Ready.")) << "a prompt replaces the notice";
+    EXPECT_EQ(window->game().state.playerToMove, 0);
+}
+
+// A window made larger while the hint flashes shows the board at its new
+// size at once, not the old picture beside a black band.
+TEST_F(GameCommandsTest, AResizeDuringAFlashRedrawsTheHeldPicture)
+{
+    startGame(3, 0, 0);
+    QImage during;
+    QTimer::singleShot(200, window.get(), [this] { window->resize(window->width() + 200, window->height() + 120); });
+    QTimer::singleShot(500, window.get(), [this, &during] { during = window->canvas()->grab().toImage(); });
+    ASSERT_TRUE(window->runCommand(command::Hint));
+    ASSERT_FALSE(during.isNull());
+    const QPoint corner(during.width() - 30, during.height() - 30);
+    EXPECT_NE(during.pixelColor(corner), QColor(Qt::black)) << "the new part of the window is drawn";
 }
 
 TEST_F(GameCommandsTest, SavedGameComesBackThroughLoadAfterTheAbandonQuestion)

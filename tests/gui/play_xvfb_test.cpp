@@ -102,6 +102,49 @@ TEST_F(PlayTest, ARefusedDropChangesNothingAndAnotherWindowEndsADrag)
     EXPECT_EQ(game.state.pieces, opening);
 }
 
+// The referee's caption pressed at once after a drop and dragged over the
+// board and back while the computers reply: the move stands, the computers
+// answer, and the referee stays inside the work area. A press queued while
+// the program was busy is thrown away like the board's clicks; a move by
+// hand past the screen's edge settles back inside.
+TEST_F(PlayTest, DraggingTheRefereeDuringTheRepliesLosesNothing)
+{
+    newGame(3, 0, 0);
+    Game& game = window->game();
+    RefereeWindow* referee = window->referee();
+    ASSERT_TRUE(referee->isVisible());
+    const Position opening = game.state.pieces;
+    const QRect work = window->screen()->availableGeometry();
+    auto inside = [&] { return work.contains(referee->frameGeometry()); };
+    const QPoint caption = referee->mapToGlobal(QPoint(referee->width() / 2, referee->clientRect().top() / 2));
+
+    pressAndDragTowards(111, 103);
+    QStringList script = {"mouseup", "1", "sleep", "0.05", "mousemove"};
+    script << point(caption) << "mousedown" << "1";
+    for (int i = 1; i <= 30; ++i)
+        script << "mousemove" << point(caption + QPoint(-25 * i, 0)) << "sleep" << "0.02";
+    for (int i = 29; i >= 0; --i)
+        script << "mousemove" << point(caption + QPoint(-25 * i, 0)) << "sleep" << "0.02";
+    script << "mouseup" << "1";
+    xdotool(script);
+
+    ASSERT_TRUE(eventually([&] { return game.waitingForPerson(); }, 20000));
+    EXPECT_EQ(game.state.pieces[0].hole, 103) << "the move stands";
+    EXPECT_GE(movedPieces(opening), 3) << "and both computers answered";
+    EXPECT_TRUE(eventually(inside, 3000)) << "the referee stays on the screen";
+
+    // By hand, while nothing is busy: half of it past the right edge.
+    const QPoint grip = referee->mapToGlobal(QPoint(referee->width() / 2, referee->clientRect().top() / 2));
+    QStringList byHand = {"mousemove"};
+    byHand << point(grip) << "mousedown" << "1";
+    for (int i = 1; i <= 10; ++i)
+        byHand << "mousemove" << point(grip + QPoint((work.right() - grip.x()) * i / 10, 0)) << "sleep" << "0.02";
+    byHand << "mouseup" << "1";
+    xdotool(byHand);
+    EXPECT_TRUE(eventually(inside, 3000)) << "a move by hand settles inside the work area";
+    shot("play-referee-dragged");
+}
+
 // Three computers near the end of a game: player 1 has one piece left to
 // bring home. Between their turns the window paints, a menu opened with
 // Alt+G during a glide comes up and holds the game, and the exit question
