@@ -4,13 +4,15 @@
 #   make bench  times the computer player and the glide of its moves
 #   make fuzz   fuzzes the saved-game decoder and the settings reader,
 #               FUZZ_SECONDS (60) each, in a clang build of its own
+#   make translations  brings translations/*.ts up to date with the sources
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
+LUPDATE    ?= /usr/lib/qt6/bin/lupdate
 
-.PHONY: all deps build build-asan run test test-core-asan bench clean install fuzz
+.PHONY: all deps build build-asan run test test-core-asan bench clean install fuzz translations
 
 all: build
 
@@ -47,6 +49,11 @@ $(FUZZ_BUILD)/CMakeCache.txt: | deps
 fuzz: deps $(FUZZ_BUILD)/CMakeCache.txt
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
 	./tests/fuzz/run-fuzzers.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
+# New texts come in unfinished, texts gone from the sources stay as
+# "vanished" until removed; the translations_ts test points out both.
+translations: deps
+	$(LUPDATE) -I . -locations relative app view referee dialogs resources -ts translations/*.ts
 
 install: build
 	cmake --install $(BUILD)

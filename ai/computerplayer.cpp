@@ -20,36 +20,16 @@ void ComputerPlayer::useSeed(uint32_t seed)
     seedFromClock_ = false;
 }
 
-void ComputerPlayer::play(Game& game, GameUi& ui)
+ChosenMove ComputerPlayer::chooseMove(const GameState& s)
 {
-    GameState& s = game.state;
-    const int me = s.playerToMove;
-    ui.showReferee(s.slots[me].name, "Computer AI is", "thinking......", "");
     if (seedFromClock_)
         tieBreak_.seed(tickCount());
-    ui.setBusy(true);
-
     last_ = search_.choose(s, tieBreak_);
-    if (!last_.found)
-        ui.reportError(ComputerAiCaption, NoMoveMessage);
-
-    // The piece is left out of the board while the animation shows it.
-    PieceRecord& piece = s.pieces[last_.move.piece];
-    const int start = piece.hole;
-    const std::vector<int> path = findMovePath(s.pieces, start, last_.move.hole);
-    const uint32_t owner = piece.owner;
-    piece.owner = 0;
-    ui.animateMove(last_.move.piece, start, path.data(), static_cast<int>(path.size()));
-    piece.hole = static_cast<uint16_t>(last_.move.hole);
-    piece.owner = owner;
-    game.moves.rebuildOccupancy(s.pieces);
-    if (last_.found)
-        ui.pieceMoved(me, last_.move.piece, start);
-    s.playerToMove = nextPlayer(s, me);
-
-    ui.setBusy(false);
-    if (s.soundEnabled)
-        ui.beep();
+    ChosenMove chosen;
+    chosen.found = last_.found;
+    chosen.piece = last_.move.piece;
+    chosen.path = findMovePath(s.pieces, s.pieces[last_.move.piece].hole, last_.move.hole);
+    return chosen;
 }
 
 } // namespace tavolux

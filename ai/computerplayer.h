@@ -1,24 +1,21 @@
 #pragma once
-// A computer player's turn: thinking message, move search, the path of the
-// chosen move for the animation, the move itself and the next player. One
-// object serves every computer player of a game; it holds the search's
-// working storage and the random tie-break.
+// A computer player's choice: the move search and the path of the chosen
+// move, which the turn cycle shows and makes. One object serves every
+// computer player of a game; it holds the search's working storage and the
+// random tie-break.
 
 #include "ai/evaluation.h"
 #include "ai/search.h"
-#include "model/game.h"
+#include "model/movechooser.h"
 
 #include <cstdint>
 
 namespace tavolux {
 
-inline constexpr const char* ComputerAiCaption = "Computer AI";
-inline constexpr const char* NoMoveMessage = "No valid move was found!";
-
-class ComputerPlayer : public ComputerTurn {
+class ComputerPlayer : public MoveChooser {
 public:
-    // The play() of Game's turn cycle: one turn of game.state.playerToMove.
-    void play(Game& game, GameUi& ui) override;
+    // The move of state.playerToMove.
+    ChosenMove chooseMove(const GameState& state) override;
 
     // By default the tie-break is seeded from the clock at every turn. A
     // fixed seed, given once, makes a series of turns repeatable; switched

@@ -4,6 +4,7 @@
 #include "app/programresources.h"
 #include "app/soundplayer.h"
 #include "app/splashwindow.h"
+#include "app/translations.h"
 #include "resources/artwork.h"
 #include "view/boardgeometry.h"
 
@@ -55,6 +56,8 @@ int runGameApp(QApplication& app)
     QCoreApplication::setApplicationName(QStringLiteral("Tavolux"));
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.tavolux.Tavolux"));
     app.setQuitOnLastWindowClosed(false);
+    // In the user's language from the first text on, --help included.
+    installTranslations();
     const QString savedGame = gameToOpen(app);
 
     // Sounds and text files are looked up beside the program.

@@ -1,5 +1,6 @@
 #include "app/gamefiles.h"
 
+#include "app/messageboxes.h"
 #include "model/game.h"
 #include "model/savefile.h"
 
@@ -13,11 +14,6 @@
 namespace tavolux {
 
 namespace {
-
-std::string text(const QString& s)
-{
-    return s.toStdString();
-}
 
 QString shown(const QString& path)
 {
@@ -55,15 +51,15 @@ QString DialogFileChooser::choose(QWidget* parent, bool save)
     return chosen;
 }
 
-GameFiles::GameFiles(Game& game, GameUi& ui, FileChooser& chooser, QWidget* dialogParent)
-    : game_(game), ui_(ui), chooser_(chooser), dialogParent_(dialogParent)
+GameFiles::GameFiles(Game& game, MessageBoxes& boxes, FileChooser& chooser, QWidget* dialogParent)
+    : game_(game), boxes_(boxes), chooser_(chooser), dialogParent_(dialogParent)
 {
 }
 
 void GameFiles::saveGame()
 {
     if (!game_.state.gameInProgress()) {
-        ui_.warn(text(tr("Save Game")), text(tr("There are no unfinished game to save!")));
+        boxes_.warn(tr("Save Game"), tr("There are no unfinished game to save!"));
         return;
     }
     const QString chosen = chooser_.saveFileName(dialogParent_);
@@ -81,8 +77,8 @@ bool GameFiles::confirmReplace(const QString& chosen, const QString& path)
 {
     if (QFileInfo(path).absoluteFilePath() == QFileInfo(chosen).absoluteFilePath() || !QFileInfo::exists(path))
         return true;
-    return ui_.askYesNo(text(tr("Save Game")),
-                        text(tr("%1 already exists.\nDo you want to replace it?").arg(QFileInfo(path).fileName())));
+    return boxes_.askYesNo(tr("Save Game"),
+                        tr("%1 already exists.\nDo you want to replace it?").arg(QFileInfo(path).fileName()));
 }
 
 // Written beside the target and renamed over it only when every byte is on
@@ -102,16 +98,16 @@ bool GameFiles::writeFile(const QString& path)
                                ? tr("Only part of the game could be written; the disk may be full.")
                                : file.errorString();
     file.cancelWriting();
-    ui_.reportError(text(tr("Save Game")),
-                    text(tr("The game could not be saved as \"%1\".\n\n%2").arg(shown(path), reason)));
+    boxes_.reportError(tr("Save Game"),
+                    tr("The game could not be saved as \"%1\".\n\n%2").arg(shown(path), reason));
     return false;
 }
 
 void GameFiles::loadGame()
 {
     if (game_.state.gameInProgress()
-        && !ui_.askYesNo(text(tr("Load Game")),
-                         text(tr("There is still a game in progress.  Do you want to abandon it?"))))
+        && !boxes_.askYesNo(tr("Load Game"),
+                         tr("There is still a game in progress.  Do you want to abandon it?")))
         return;
     const QString path = chooser_.openFileName(dialogParent_);
     if (!path.isEmpty())
@@ -125,14 +121,14 @@ bool GameFiles::openFile(const QString& path)
     if (file.open(QIODevice::ReadOnly))
         bytes = file.read(static_cast<qint64>(SaveBufferSize));
     if (!file.isOpen() || file.error() != QFileDevice::NoError) {
-        ui_.reportError(text(tr("Load Game")),
-                        text(tr("The file \"%1\" could not be opened.\n\n%2").arg(shown(path), file.errorString())));
+        boxes_.reportError(tr("Load Game"),
+                        tr("The file \"%1\" could not be opened.\n\n%2").arg(shown(path), file.errorString()));
         return false;
     }
     GameState loaded = game_.state;
     const auto* data = reinterpret_cast<const uint8_t*>(bytes.constData());
     if (decodeGame(data, static_cast<std::size_t>(bytes.size()), loaded) != LoadStatus::Loaded) {
-        ui_.reportError(text(tr("Load Game")), text(tr("That is not a Tavolux file!")));
+        boxes_.reportError(tr("Load Game"), tr("That is not a Tavolux file!"));
         return false;
     }
     game_.replaceState(loaded);

@@ -12,7 +12,7 @@ class QWidget;
 namespace tavolux {
 
 class Game;
-class GameUi;
+class MessageBoxes;
 
 // Chooses the file for Save Game and Load Game. The window's shows a
 // QFileDialog; tests return a path. An empty path means cancelled.
@@ -41,7 +41,7 @@ private:
 class GameFiles {
     Q_DECLARE_TR_FUNCTIONS(tavolux::GameFiles)
 public:
-    GameFiles(Game& game, GameUi& ui, FileChooser& chooser, QWidget* dialogParent);
+    GameFiles(Game& game, MessageBoxes& boxes, FileChooser& chooser, QWidget* dialogParent);
 
     // The Save Game command: only while a game is in progress; writes the
     // chosen name with its extension forced to ".tvx".
@@ -57,7 +57,7 @@ private:
     bool writeFile(const QString& path);
 
     Game& game_;
-    GameUi& ui_;
+    MessageBoxes& boxes_;
     FileChooser& chooser_;
     QWidget* dialogParent_;
 };

@@ -3,7 +3,7 @@
 #include "app/commands.h"
 #include "app/gamefiles.h"
 #include "app/programresources.h"
-#include "app/prompttable.h"
+#include "app/gametexts.h"
 #include "app/rotatebutton.h"
 #include "app/turnscheduler.h"
 #include "view/windowcanvas.h"
@@ -23,7 +23,9 @@ namespace tavolux {
 MainWindow::MainWindow(const ProgramResources& resources, SoundPlayer& sounds)
     : resources_(resources),
       sounds_(sounds),
-      game_(*this, &computer_),
+      boxes_(this),
+      events_(*this, resources, sounds),
+      game_(events_, &computer_),
       statusPane_(new QLabel),
       prompt_(statusPane_)
 {
@@ -42,7 +44,7 @@ MainWindow::MainWindow(const ProgramResources& resources, SoundPlayer& sounds)
     connectShellCommands();
     connectGameCommands();
     createReferee();
-    setRefereeLines(tr("WELCOME"), tr("Please select new"), tr("game in menu bar."), QString());
+    showRefereeLines(GameTexts::welcome());
     buildStatusBar();
     showPrompt(prompt::Ready);
     buildBoardMouse();
@@ -131,7 +133,7 @@ void MainWindow::buildStatusBar()
 // dialog to end).
 void MainWindow::buildBoardMouse()
 {
-    boardMouse_ = new BoardMouse(*canvas_, view_, game_, *this,
+    boardMouse_ = new BoardMouse(*canvas_, view_, game_, events_,
                                  BoardMouse::Cursors{resources_.ownPieceCursor, resources_.otherPieceCursor});
     boardMouse_->dragMoved = [this] {
         if (referee_)
@@ -149,12 +151,11 @@ void MainWindow::buildBoardMouse()
     // names the player to move, as the panel and the status line do.
     turnScheduler_->held = [this] {
         const PlayerSlot& slot = game_.state.slots[game_.state.playerToMove];
-        setRefereeLines(QString::fromStdString(slot.name), QString(), QString(), QString());
+        showRefereeLines(GameTexts::turnPassed(QString::fromStdString(slot.name)));
     };
     turnScheduler_->rested = [this] { runWaitingCommands(); };
     boardMouse_->pieceMenuRequested = [this](int, QPoint at) { showPieceMenu(at); };
     boardMouse_->lift().pickedUp = [this] { lastMoves_.hide(); };
-    boardMouse_->lift().refused = [this](DropRefusal why) { prompt_.notice(refusalText(why), RefusalNoticeTime); };
 }
 
 void MainWindow::relayout()
@@ -185,7 +186,7 @@ void MainWindow::placeReferee()
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    if (!askYesNo(tr("Exit Game").toStdString(), tr("Do you really want to exit the game?").toStdString())) {
+    if (!boxes_.askYesNo(tr("Exit Game"), tr("Do you really want to exit the game?"))) {
         event->ignore();
         return;
     }

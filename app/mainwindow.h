@@ -1,11 +1,13 @@
 #pragma once
 // The game's main window: the drawn client area (board, title, player
 // panel), the rotate buttons, the menu bar with its commands and the status
-// line. It keeps the one game record and is the game's way to the user
-// (questions, messages, sounds, repaints, board turns).
+// line. It keeps the one game record; the game's events reach the player
+// through its WindowEvents.
 
 #include "ai/computerplayer.h"
+#include "app/messagebox.h"
 #include "app/statusprompt.h"
+#include "app/windowevents.h"
 #include "model/game.h"
 #include "view/boardgeometry.h"
 #include "view/lastmoves.h"
@@ -13,7 +15,6 @@
 
 #include <QHash>
 #include <QMainWindow>
-#include <QMessageBox>
 #include <QPointer>
 
 #include <functional>
@@ -34,7 +35,9 @@ class SoundPlayer;
 class TurnScheduler;
 class WindowCanvas;
 
-class MainWindow : public QMainWindow, public GameUi {
+struct RefereeLines;
+
+class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     MainWindow(const ProgramResources& resources, SoundPlayer& sounds);
@@ -79,8 +82,12 @@ public:
     void updateItemStates(QMenu* menu);
     void updateAllItemStates();
 
-    // Puts a prompt into the status line; returns the id shown before.
+    // Puts a prompt into the status line at once; returns the id shown
+    // before.
     int showPrompt(int id);
+    // A short word in the status line for `ms` milliseconds.
+    void showNotice(const QString& text, int ms);
+    void showRefereeLines(const RefereeLines& lines);
 
     // Places the referee beside the window: at 89 % of its width and 20 %
     // of its height, pushed left to stay inside the screen's work area.
@@ -88,34 +95,18 @@ public:
     RefereeWindow* referee() const;
 
     // One animated 60-degree turn of the board (the rotate buttons, and the
-    // turn cycle's re-position through turnBoardStep).
+    // turn cycle's re-position through rotateBoardStep).
     void rotateBoardStep(bool clockwise);
     // The default size and place of the window (restored first when it is
     // maximised); turns the board back to its first view.
     void applyDefaultLayout();
 
-    // The game's way to the user.
-    bool askYesNo(const std::string& caption, const std::string& text) override;
-    void inform(const std::string& caption, const std::string& text) override;
-    void warn(const std::string& caption, const std::string& text) override;
-    void reportError(const std::string& caption, const std::string& text) override;
-    void playSound(const std::string& fileName) override;
-    void beep() override;
-    void showReferee(const std::string& line0, const std::string& line1, const std::string& line2,
-                     const std::string& line3) override;
-    void showPrompt(Prompt prompt) override;
-    bool runSetupSheet() override;
-    void showResults() override;
-    void redrawPlayerPanel() override;
-    void repaint() override;
-    void boardRotationChanged() override;
-    void turnBoardStep(bool clockwise) override;
-    void discardPendingMouseInput() override;
-    void queueNextPass(unsigned ticket) override;
-    void setBusy(bool busy) override;
-    void animateMove(int piece, int start, const int* path, int length) override;
-    void pieceMoved(int player, int piece, int start) override;
-    void piecesReplaced() override;
+    // How the game's events reach the player, and the window's boxes.
+    WindowEvents& events() { return events_; }
+    WindowBoxes& boxes() { return boxes_; }
+    TurnScheduler* turnScheduler() const { return turnScheduler_; }
+    // The moves drawn as the last moves (see lastMoves()).
+    LastMoves& trail() { return lastMoves_; }
 
 Q_SIGNALS:
     // The user confirmed "Exit Game"; the window is closing.
@@ -128,8 +119,6 @@ protected:
     bool event(QEvent* event) override;
 
 private:
-    int messageBox(QMessageBox::Icon icon, const std::string& caption, const std::string& message,
-                   QMessageBox::StandardButtons buttons);
     void buildMenus();
     QMenu* addMenu(const char* title, const std::initializer_list<int>& items);
     QAction* createAction(int id);
@@ -161,11 +150,12 @@ private:
     const ProgramResources& resources_;
     SoundPlayer& sounds_;
     ComputerPlayer computer_;
+    WindowBoxes boxes_;
+    WindowEvents events_;
     Game game_;
     BoardView view_;
     MainLayout layout_;
     int wallpaperIndex_ = 0;
-    int busyDepth_ = 0;
     LastMoves lastMoves_;
     bool showLastMoves_ = true;
 

@@ -65,8 +65,8 @@ void MainWindow::connectGameCommands()
     setCommandHandler(command::Undo, [this] { game_.undo(); });
     setCommandHandler(command::Redo, [this] { game_.redo(); });
     setCommandHandler(command::ShowValidMoves, [this] {
-        inform(tr("Show Valid Moves").toStdString(),
-               tr("Click right mouse button on the piece\nthat you wish to show all valid moves.").toStdString());
+        boxes_.inform(tr("Show Valid Moves"),
+                      tr("Click right mouse button on the piece\nthat you wish to show all valid moves."));
     });
     setCommandHandler(command::ShowValidMovesHere, [this] { showValidMoves(); });
     setCommandHandler(command::Hint, [this] { showHint(); });
@@ -76,7 +76,7 @@ void MainWindow::connectGameCommands()
 void MainWindow::useFileChooser(std::unique_ptr<FileChooser> chooser)
 {
     fileChooser_ = std::move(chooser);
-    gameFiles_ = std::make_unique<GameFiles>(game_, *this, *fileChooser_, this);
+    gameFiles_ = std::make_unique<GameFiles>(game_, boxes_, *fileChooser_, this);
 }
 
 // A game opened at start-up greets the person to move with the prompt the
@@ -85,10 +85,8 @@ bool MainWindow::openGameFile(const QString& path)
 {
     if (!gameFiles_->openFile(path))
         return false;
-    if (game_.waitingForPerson()) {
-        const std::string& name = game_.state.slots[game_.state.playerToMove].name;
-        showReferee(name, PromptLine1, PromptLine2, "");
-    }
+    if (game_.waitingForPerson())
+        events_.personToMove(game_.state.playerToMove);
     return true;
 }
 
@@ -128,12 +126,12 @@ void MainWindow::showValidMoves()
 // board while it searched or showed it are thrown away after it.
 void MainWindow::showHint()
 {
-    setBusy(true);
+    events_.setBusy(true);
     const std::optional<SuggestedMove> hint = suggestMove(game_.state);
-    setBusy(false);
+    events_.setBusy(false);
     if (!hint) {
         const QString name = QString::fromStdString(game_.state.slots[game_.state.playerToMove].name);
-        inform(tr("Hint").toStdString(), tr("%1 has no valid move.").arg(name).toStdString());
+        boxes_.inform(tr("Hint"), tr("%1 has no valid move.").arg(name));
         return;
     }
     flashHint(*canvas_, view_, hint->start, hint->path);

@@ -10,6 +10,7 @@
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStatusBar>
 
 namespace tavolux {
 
@@ -192,7 +193,14 @@ void MainWindow::updateAllItemStates()
 
 int MainWindow::showPrompt(int id)
 {
-    return prompt_.showPrompt(id);
+    const int previous = prompt_.showPrompt(id);
+    statusBar()->repaint();
+    return previous;
+}
+
+void MainWindow::showNotice(const QString& text, int ms)
+{
+    prompt_.notice(text, ms);
 }
 
 } // namespace tavolux

@@ -3,6 +3,7 @@
 
 #include "app/mainwindow.h"
 
+#include "app/gametexts.h"
 #include "referee/refereewindow.h"
 
 namespace tavolux {
@@ -27,6 +28,11 @@ void MainWindow::setRefereeLines(const QString& line0, const QString& line1, con
     referee_->setLine(2, line2);
     referee_->setLine(3, line3);
     referee_->showText();
+}
+
+void MainWindow::showRefereeLines(const RefereeLines& lines)
+{
+    setRefereeLines(lines.line[0], lines.line[1], lines.line[2], lines.line[3]);
 }
 
 bool MainWindow::refereeVisible() const

@@ -15,33 +15,15 @@ namespace tavolux::cli {
 
 namespace {
 
-// Answers Yes to every question, shows nothing and prints one line per move.
-class SelfPlayUi : public GameUi {
+// Prints one line per move; every question is answered Yes.
+class SelfPlayEvents : public GameEvents {
 public:
-    const Game* game = nullptr;
     int turns = 0;
 
-    bool askYesNo(const std::string&, const std::string&) override { return true; }
-    void inform(const std::string&, const std::string&) override {}
-    void warn(const std::string&, const std::string&) override {}
-    void reportError(const std::string&, const std::string&) override {}
-    void playSound(const std::string&) override {}
-    void beep() override {}
-    void showReferee(const std::string&, const std::string&, const std::string&, const std::string&) override {}
-    void showPrompt(Prompt) override {}
-    bool runSetupSheet() override { return true; }
-    void showResults() override {}
-    void redrawPlayerPanel() override {}
-    void repaint() override {}
-    void boardRotationChanged() override {}
-    void turnBoardStep(bool) override {}
-    void discardPendingMouseInput() override {}
-    void queueNextPass(unsigned) override {}
-    void setBusy(bool) override {}
-    void animateMove(int piece, int start, const int* path, int length) override
+    void computerMoving(int player, int piece, int start, const int* path, int length) override
     {
-        std::cout << "turn: " << ++turns << " player: " << game->state.playerToMove << " piece: " << piece
-                  << " from: " << start << " to: " << path[length - 1] << " path:";
+        std::cout << "turn: " << ++turns << " player: " << player << " piece: " << piece << " from: " << start
+                  << " to: " << path[length - 1] << " path:";
         for (int i = 0; i < length; ++i)
             std::cout << " " << path[i];
         std::cout << "\n";
@@ -52,7 +34,7 @@ public:
 // which makes the turn cycle stop and wait.
 // With a folder to save into, writes the position before each turn there as
 // turn-T.tvx first.
-class LimitedTurns : public ComputerTurn {
+class LimitedTurns : public MoveChooser {
 public:
     LimitedTurns(ComputerPlayer& player, long limit, std::string saveDir)
         : player_(player), left_(limit), saveDir_(std::move(saveDir))
@@ -60,17 +42,18 @@ public:
     }
     bool stopped() const { return left_ <= 0; }
     bool saveFailed() const { return saveFailed_; }
+    Game* game = nullptr;
 
-    void play(Game& game, GameUi& ui) override
+    ChosenMove chooseMove(const GameState& state) override
     {
         ++turn_;
-        if (!saveDir_.empty() && !saveGameFile(saveDir_ + "/turn-" + std::to_string(turn_) + ".tvx", game.state))
+        if (!saveDir_.empty() && !saveGameFile(saveDir_ + "/turn-" + std::to_string(turn_) + ".tvx", state))
             saveFailed_ = true;
-        player_.play(game, ui);
-        if (--left_ > 0)
-            return;
-        for (PlayerSlot& slot : game.state.slots)
-            slot.picture = 1;
+        const ChosenMove move = player_.chooseMove(state);
+        if (--left_ <= 0 && game != nullptr)
+            for (PlayerSlot& slot : game->state.slots)
+                slot.picture = 1;
+        return move;
     }
 
 private:
@@ -174,9 +157,9 @@ int selfplayCommand(const std::vector<std::string>& args)
     if (options.seed)
         player->useSeed(*options.seed);
     LimitedTurns turns(*player, options.maxTurns, options.saveDir);
-    SelfPlayUi ui;
-    Game game(ui, &turns);
-    ui.game = &game;
+    SelfPlayEvents events;
+    Game game(events, &turns);
+    turns.game = &game;
     game.state = options.setup;
     for (PlayerSlot& slot : game.state.slots)
         slot.picture = 0;
@@ -189,7 +172,7 @@ int selfplayCommand(const std::vector<std::string>& args)
     std::cout << "\n";
     if (turns.stopped() && !game.state.gameOver)
         std::cout << "stopped: max-turns\n";
-    std::cout << "turns: " << ui.turns << "\n";
+    std::cout << "turns: " << events.turns << "\n";
     if (turns.saveFailed()) {
         std::cerr << "tavolux-cli: cannot write the positions into " << options.saveDir << "\n";
         return ExitBadFile;

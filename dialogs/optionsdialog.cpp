@@ -3,6 +3,7 @@
 #include "app/programresources.h"
 #include "dialogs/dialogframe.h"
 #include "dialogs/dialogunits.h"
+#include "dialogs/playerchoices.h"
 #include "view/windowpainter.h"
 
 #include <QBoxLayout>
@@ -179,8 +180,8 @@ QGroupBox* OptionsDialog::buildPlayerGroup(int player, const QPixmap* icon)
     c.viewLabel->setObjectName(numbered("viewLabel", player));
     c.view = new QComboBox(group);
     c.view->setObjectName(numbered("viewList", player));
-    for (const char* view : ViewNames)
-        c.view->addItem(tr(view));
+    for (int view = 0; view < ViewCount; ++view)
+        c.view->addItem(viewName(view));
     c.view->setCurrentIndex(slot.preferredView >= 0 && slot.preferredView < ViewCount ? slot.preferredView : 0);
     c.view->setMinimumWidth(dialogUnits(this, 56, 0).width());
     c.viewLabel->setBuddy(c.view);

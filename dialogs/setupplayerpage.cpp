@@ -2,6 +2,7 @@
 
 #include "dialogs/dialogunits.h"
 #include "dialogs/picturebox.h"
+#include "dialogs/playerchoices.h"
 #include "dialogs/setupsheet.h"
 
 #include <QCheckBox>
@@ -128,8 +129,8 @@ void SetupPlayerPage::buildControls(const QPixmap* icon)
     viewLabel_->setObjectName(QStringLiteral("preferredViewLabel"));
     view_ = new QComboBox;
     view_->setObjectName(QStringLiteral("preferredView"));
-    for (const char* view : ViewNames)
-        view_->addItem(tr(view));
+    for (int view = 0; view < ViewCount; ++view)
+        view_->addItem(viewName(view));
     view_->setCurrentIndex(inRange(slot.preferredView, ViewCount, 0));
     viewLabel_->setBuddy(view_);
 
@@ -247,7 +248,7 @@ void SetupPlayerPage::updateControls()
         return;
     }
     pictureBox_->setPicture(pictures_ != nullptr ? &pictures_[picture_] : nullptr);
-    pictureName_->setText(tr(PictureNames[picture_]));
+    pictureName_->setText(pictureName(picture_));
     view_->setEnabled(autoReposition_->isChecked());
 }
 

@@ -6,39 +6,29 @@
 
 namespace tavolux {
 
-namespace {
-const char* const FinishSounds[PlayerCount] = {"TVX04.WAV", "TVX05.WAV", "TVX06.WAV"};
-constexpr const char* AbandonQuestion = "There is still a game in progress.  Do you want to abandon it?";
-}
-
-Game::Game(GameUi& ui, ComputerTurn* computer) : ui_(ui), computer_(computer) {}
-
-std::string finishedMessage(int p, const std::string& name)
-{
-    return "Player #" + std::to_string(p + 1) + ", \"" + name + "\",\nhas moved all the pieces to destination!!!\n";
-}
+Game::Game(GameEvents& events, MoveChooser* computer) : events_(events), computer_(computer) {}
 
 bool Game::startNewGame()
 {
-    if (state.gameInProgress() && !ui_.askYesNo("New Game", AbandonQuestion))
+    if (state.gameInProgress() && !events_.mayAbandonGame())
         return false;
-    if (!ui_.runSetupSheet())
+    if (!events_.setUpNewGame())
         return false;
     queuedPass_ = 0;
     state.noGameStarted = 0;
     placeStartingPieces(state);
-    ui_.piecesReplaced();
+    events_.piecesReplaced();
 
     const int p = state.playerToMove;
     state.boardRotation = state.slots[p].autoReposition ? targetRotation(state, p) : 0;
-    ui_.boardRotationChanged();
-    ui_.repaint();
-    ui_.showReferee(state.slots[p].name, PromptLine1, PromptLine2, "");
+    events_.boardRotationChanged();
+    events_.repaint();
+    events_.gameStarted(p);
     history.clear();
     if (state.slots[p].isComputer() && computer_ != nullptr) {
-        ui_.repaint();
-        computer_->play(*this, ui_);
-        ui_.repaint();
+        events_.repaint();
+        playComputerTurn(p);
+        events_.repaint();
         queueNextPass();
     }
     return true;
@@ -54,7 +44,7 @@ void Game::queueNextPass()
     if (++lastTicket_ == 0)
         ++lastTicket_;
     queuedPass_ = lastTicket_;
-    ui_.queueNextPass(queuedPass_);
+    events_.queueNextPass(queuedPass_);
 }
 
 void Game::resumeTurns(unsigned ticket)
@@ -73,44 +63,65 @@ void Game::runQueuedTurns()
 
 void Game::repositionBoard(int p)
 {
-    const TurnPlan plan = planTurn(state.boardRotation, targetRotation(state, p));
+    const RotationPlan plan = planRotation(state.boardRotation, targetRotation(state, p));
     for (int i = 0; i < plan.steps; ++i)
-        ui_.turnBoardStep(plan.clockwise);
-}
-
-// The prompt comes first and the input queued meanwhile is sorted last, so
-// that whatever that input starts (a menu, a shortcut) runs once this pass
-// has finished.
-void Game::promptPerson(int p)
-{
-    ui_.showReferee(state.slots[p].name, PromptLine1, PromptLine2, "");
-    ui_.discardPendingMouseInput();
+        events_.rotateBoardStep(plan.clockwise);
 }
 
 void Game::runTurns()
 {
     queuedPass_ = 0;
     if (checkPlayerFinished()) {
-        ui_.showResults();
+        events_.gameEnded();
         state.gameOver = 1;
-        ui_.showReferee("GAME OVER", "Please select new", "game in menu bar.", "");
         return;
     }
-    ui_.redrawPlayerPanel();
     const int p = state.playerToMove;
+    events_.turnStarting(p);
     if (state.slots[p].autoReposition) {
-        ui_.showReferee(state.slots[p].name, "Board re-position", "is in progress...", "");
+        events_.boardRepositioning(p);
         repositionBoard(p);
     }
     if (!state.slots[p].isComputer() || computer_ == nullptr) {
-        promptPerson(p);
+        events_.personToMove(p);
         return;
     }
-    ui_.showPrompt(Prompt::ComputerThinking);
-    computer_->play(*this, ui_);
-    ui_.showPrompt(Prompt::Ready);
-    ui_.repaint();
+    events_.computerTurnStarts(p);
+    playComputerTurn(p);
+    events_.computerTurnEnds(p);
     queueNextPass();
+}
+
+// Step 1. The computer chooses. Step 2. The move is shown with the piece
+// taken off the board, then made. Without a move the piece stays and the
+// turn passes all the same.
+void Game::playComputerTurn(int p)
+{
+    events_.computerThinking(p);
+    const ChosenMove move = computer_->chooseMove(state);
+    if (!move.found)
+        events_.noValidMove(p);
+
+    PieceRecord& piece = state.pieces[move.piece];
+    const PieceRecord kept = piece;
+    piece.owner = 0;
+    events_.computerMoving(p, move.piece, kept.hole, move.path.data(), static_cast<int>(move.path.size()));
+    piece = kept;
+    makeMove(move.piece, move.path.empty() ? kept.hole : move.path.back(), false, move.found);
+    events_.computerMoved(p);
+}
+
+void Game::makeMove(int k, int d, bool byPerson, bool moved)
+{
+    const int p = state.playerToMove;
+    const int start = state.pieces[k].hole;
+    if (byPerson)
+        history.record(state.pieces);
+    state.pieces[k].hole = static_cast<uint16_t>(d);
+    moves.rebuildOccupancy(state.pieces);
+    if (moved)
+        events_.moveMade(p, k, start);
+    state.playerToMove = nextPlayer(state, p);
 }
 
 bool Game::checkPlayerFinished()
@@ -131,11 +142,8 @@ bool Game::checkPlayerFinished()
     for (int s = 0; s < PlayerCount; ++s)
         remaining += state.inPlay(s) ? 1 : 0;
 
-    std::string text = finishedMessage(p, state.slots[p].name);
-    ui_.playSound(FinishSounds[p]);
     if (remaining == 2) {
-        text += "\nBut there are still 2 players left.\nDo you want to continue the game?";
-        if (ui_.askYesNo("Tavolux", text)) {
+        if (events_.playerFinished(p, true)) {
             history.seal();
             return false;
         }
@@ -144,27 +152,23 @@ bool Game::checkPlayerFinished()
         return true;
     }
     append(nextPlayer(state, p));
-    ui_.inform("Tavolux", text);
+    events_.playerFinished(p, false);
     return true;
 }
 
 void Game::acceptPersonMove(int k, int d, const PieceRecord& saved)
 {
     state.pieces[k] = saved;
-    history.record(state.pieces);
-    state.pieces[k].hole = static_cast<uint16_t>(d);
-    state.pieces[k].owner = saved.owner;
-    ui_.pieceMoved(state.playerToMove, k, saved.hole);
-    state.playerToMove = nextPlayer(state, state.playerToMove);
-    ui_.showReferee(state.slots[state.playerToMove].name, "", "", "");
+    makeMove(k, d, true, true);
+    events_.personMoveAccepted(state.playerToMove);
 }
 
 bool Game::undo()
 {
     if (!history.undo(state.pieces))
         return false;
-    ui_.piecesReplaced();
-    ui_.repaint();
+    events_.piecesReplaced();
+    events_.repaint();
     return true;
 }
 
@@ -172,8 +176,8 @@ bool Game::redo()
 {
     if (!history.redo(state.pieces))
         return false;
-    ui_.piecesReplaced();
-    ui_.repaint();
+    events_.piecesReplaced();
+    events_.repaint();
     return true;
 }
 
@@ -183,9 +187,9 @@ void Game::replaceState(const GameState& loaded)
     state = loaded;
     assignFirstPieces(state);
     history.clear();
-    ui_.piecesReplaced();
-    ui_.boardRotationChanged();
-    ui_.repaint();
+    events_.piecesReplaced();
+    events_.boardRotationChanged();
+    events_.repaint();
     if (state.gameInProgress() && state.inPlay(state.playerToMove) && state.slots[state.playerToMove].isComputer()
         && computer_ != nullptr)
         queueNextPass();

@@ -1,34 +1,21 @@
 #pragma once
 // A game in play: the record, the move history and the turn cycle that
-// alternates between waiting for a person and playing computer turns. The
-// user is reached only through GameUi; computer turns through ComputerTurn.
+// alternates between waiting for a person and playing computer turns. Every
+// move, a person's or a computer's, is made by one operation. The players
+// are told what happens through GameEvents; computers choose their moves
+// through a MoveChooser.
 
+#include "model/gameevents.h"
 #include "model/gamestate.h"
-#include "model/gameui.h"
 #include "model/history.h"
+#include "model/movechooser.h"
 #include "model/movegen.h"
-
-#include <string>
 
 namespace tavolux {
 
-class Game;
-
-// Plays one turn of the computer player to move: chooses, shows and applies
-// a move and passes the turn on.
-class ComputerTurn {
-public:
-    virtual ~ComputerTurn() = default;
-    virtual void play(Game& game, GameUi& ui) = 0;
-};
-
-// The referee's prompt to a person.
-inline constexpr const char* PromptLine1 = "Move mouse to one";
-inline constexpr const char* PromptLine2 = "of your pieces.";
-
 class Game {
 public:
-    Game(GameUi& ui, ComputerTurn* computer);
+    Game(GameEvents& events, MoveChooser* computer);
 
     GameState state = initialGameState();
     MoveHistory history;
@@ -40,7 +27,7 @@ public:
     bool startNewGame();
     // One pass of the turn cycle, run after every drop: it checks for the
     // end of the game, turns the board, and either prompts a person or plays
-    // one computer turn and queues the next pass (see GameUi::queueNextPass),
+    // one computer turn and queues the next pass (see GameEvents::queueNextPass),
     // so that the window's event loop runs between two computer turns.
     void runTurns();
     // The queued pass, if `ticket` is still the one queued; a pass queued
@@ -70,15 +57,15 @@ public:
     void replaceState(const GameState& loaded);
 
 private:
-    void promptPerson(int p);
+    void playComputerTurn(int p);
+    // Moves piece k of the player to move to hole d and passes the turn;
+    // a person's move is recorded in the history first.
+    void makeMove(int k, int d, bool byPerson, bool moved);
     void queueNextPass();
-    GameUi& ui_;
-    ComputerTurn* computer_;
+    GameEvents& events_;
+    MoveChooser* computer_;
     unsigned queuedPass_ = 0; // 0: none
     unsigned lastTicket_ = 0;
 };
-
-// The text shown when player p has brought all pieces home.
-std::string finishedMessage(int p, const std::string& name);
 
 } // namespace tavolux

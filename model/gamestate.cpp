@@ -88,7 +88,7 @@ int targetRotation(const GameState& s, int p)
     return ((HomeRotation[p] - steps) % 6 + 6) % 6;
 }
 
-TurnPlan planTurn(int fromRotation, int toRotation)
+RotationPlan planRotation(int fromRotation, int toRotation)
 {
     const int m = ((fromRotation - toRotation) % 6 + 6) % 6;
     if (m <= 2)

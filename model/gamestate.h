@@ -74,18 +74,18 @@ void assignFirstPieces(GameState& s);
 // Sum of the step distances of player p's pieces to its target tip.
 int targetDistanceSum(const GameState& s, int p);
 
-// Board turning: the view that brings each player's home to the bottom, and
+// Board rotation: the view that brings each player's home to the bottom, and
 // the clockwise steps from the bottom to each preferred side.
 constexpr int HomeRotation[PlayerCount] = {0, 2, 4};
 constexpr int ViewSteps[6] = {0, 3, 1, 5, 2, 4};
 int targetRotation(const GameState& s, int p);
 
-// Turning the board from one view to another the shorter way: the number of
+// Rotating the board from one view to another the shorter way: the number of
 // 60-degree steps and their sense (three steps go counter-clockwise).
-struct TurnPlan {
+struct RotationPlan {
     int steps = 0;
     bool clockwise = false;
 };
-TurnPlan planTurn(int fromRotation, int toRotation);
+RotationPlan planRotation(int fromRotation, int toRotation);
 
 } // namespace tavolux

@@ -10,9 +10,9 @@
 
 namespace tavolux {
 
-BoardMouse::BoardMouse(WindowCanvas& board, const BoardView& view, Game& game, GameUi& ui, const Cursors& cursors)
+BoardMouse::BoardMouse(WindowCanvas& board, const BoardView& view, Game& game, HandVoice& voice, const Cursors& cursors)
     : QObject(&board), board_(board), view_(view), game_(game), cursors_(cursors),
-      lift_(board, view, game, ui)
+      lift_(board, view, game, voice)
 {
     board_.setMouseTracking(true);
     board_.installEventFilter(this);

@@ -19,7 +19,7 @@ namespace tavolux {
 
 struct BoardView;
 class Game;
-class GameUi;
+class HandVoice;
 class WindowCanvas;
 
 class BoardMouse : public QObject {
@@ -29,7 +29,7 @@ public:
         QCursor ownPiece;
         QCursor otherPiece;
     };
-    BoardMouse(WindowCanvas& board, const BoardView& view, Game& game, GameUi& ui, const Cursors& cursors);
+    BoardMouse(WindowCanvas& board, const BoardView& view, Game& game, HandVoice& voice, const Cursors& cursors);
     ~BoardMouse() override;
 
     // Called on every move of a dragged piece (the referee's eyes follow).

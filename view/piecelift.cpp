@@ -9,12 +9,8 @@
 
 namespace tavolux {
 
-namespace {
-constexpr const char* RefusedDropSound = "TVX03.WAV";
-}
-
-PieceLift::PieceLift(WindowCanvas& board, const BoardView& view, Game& game, GameUi& ui)
-    : board_(board), view_(view), game_(game), ui_(ui)
+PieceLift::PieceLift(WindowCanvas& board, const BoardView& view, Game& game, HandVoice& voice)
+    : board_(board), view_(view), game_(game), voice_(voice)
 {
 }
 
@@ -37,14 +33,12 @@ int PieceLift::pieceOn(int hole) const
 
 void PieceLift::showHandHints(int k)
 {
-    const GameState& s = game_.state;
-    const std::string& name = s.slots[s.playerToMove].name;
     if (isOwn(k))
-        ui_.showReferee(name, "Yep! That's yours.", "Click & drag it.", "");
+        voice_.handOver(HandVoice::Over::OwnPiece);
     else if (k != NoPiece)
-        ui_.showReferee(name, "That's not yours!", "Try a different color.", "");
-    else if (!s.noGameStarted)
-        ui_.showReferee(name, PromptLine1, PromptLine2, "");
+        voice_.handOver(HandVoice::Over::OtherPiece);
+    else if (!game_.state.noGameStarted)
+        voice_.handOver(HandVoice::Over::Nothing);
 }
 
 bool PieceLift::lift(int k, QPoint at)
@@ -67,8 +61,7 @@ bool PieceLift::lift(int k, QPoint at)
     piece_->centreAt(at.x(), at.y());
     piece_->show();
     game_.moves.findDestinations(s.playerToMove, k, s.pieces);
-    ui_.showReferee(s.slots[s.playerToMove].name, "Now, drag it to a spot", "using one move or one",
-                    "or more jumps.");
+    voice_.pieceLifted();
     return true;
 }
 
@@ -95,11 +88,8 @@ bool PieceLift::drop(int hole)
         moved = true;
     } else {
         game_.state.pieces[selected_] = saved_;
-        if (hole != saved_.hole) {
-            ui_.playSound(RefusedDropSound);
-            if (refused)
-                refused(refusalAt(hole));
-        }
+        if (hole != saved_.hole)
+            voice_.dropRefused(refusalAt(hole));
     }
     board_.update();
     return moved;

@@ -3,8 +3,7 @@
 // it: lifting an own piece off the board (its hole shown empty, the floating
 // piece over the board, its destinations computed, the referee's hints),
 // carrying it, and putting it down on a legal hole or back where it was,
-// with the refusal sound. Also the referee's words for what the hand is
-// over. Only one piece is in the hand at a time.
+// with the refusal. Also what the hand is over, for the referee. Only one piece is in the hand at a time.
 
 #include "model/types.h"
 
@@ -17,7 +16,6 @@ namespace tavolux {
 
 struct BoardView;
 class Game;
-class GameUi;
 class PieceWindow;
 class WindowCanvas;
 
@@ -25,16 +23,25 @@ class WindowCanvas;
 // was dropped on.
 enum class DropRefusal { NotAHole, HoleTaken, OtherPlayersPoint, OutOfReach };
 
+// What the hand tells the person to move: what it is over (the referee's
+// hints), that it holds a piece, and that a drop was refused.
+class HandVoice {
+public:
+    enum class Over { OwnPiece, OtherPiece, Nothing };
+    virtual ~HandVoice() = default;
+    virtual void handOver(Over what) = 0;
+    virtual void pieceLifted() = 0;
+    virtual void dropRefused(DropRefusal why) = 0;
+};
+
 class PieceLift {
 public:
-    PieceLift(WindowCanvas& board, const BoardView& view, Game& game, GameUi& ui);
+    PieceLift(WindowCanvas& board, const BoardView& view, Game& game, HandVoice& voice);
     ~PieceLift();
 
     // Called when a piece has been lifted, by the mouse or the keys, before
     // the board behind it is drawn (the last moves go).
     std::function<void()> pickedUp;
-    // Called when a drop away from the piece's own hole is refused.
-    std::function<void(DropRefusal)> refused;
 
     bool lifted() const { return piece_ != nullptr; }
     // The piece in the hand, or the one last put down.
@@ -54,8 +61,8 @@ public:
     bool lift(int k, QPoint at);
     void carryTo(QPoint at);
     // Puts the piece on `hole` when it is a destination of the piece and
-    // returns true; otherwise puts it back, with the refusal sound unless
-    // `hole` is the one it came from.
+    // returns true; otherwise puts it back, refused unless `hole` is the one
+    // it came from.
     bool drop(int hole);
     // Puts the piece back silently; nothing happens with an empty hand.
     void putBack();
@@ -67,7 +74,7 @@ private:
     WindowCanvas& board_;
     const BoardView& view_;
     Game& game_;
-    GameUi& ui_;
+    HandVoice& voice_;
     std::unique_ptr<PieceWindow> piece_;
     PieceRecord saved_;
     int selected_ = NoPiece;

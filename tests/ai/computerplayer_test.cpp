@@ -2,9 +2,10 @@
 // computer players through the game's turn cycle.
 
 #include "ai/computerplayer.h"
+#include "model/game.h"
 #include "model/board.h"
 #include "selfplay_positions.h"
-#include "tests/fake_ui.h"
+#include "tests/support/recorded_events.h"
 
 #include <gtest/gtest.h>
 
@@ -15,39 +16,40 @@ namespace tavolux::testing {
 namespace {
 
 // Notes the moving piece's owner mark while it is shown travelling.
-class WatchingUi : public FakeUi {
+class WatchingEvents : public RecordedEvents {
 public:
-    using FakeUi::FakeUi;
+    using RecordedEvents::RecordedEvents;
     uint32_t ownerWhileShown = 99;
-    void animateMove(int piece, int start, const int* path, int length) override
+    void computerMoving(int p, int piece, int start, const int* path, int length) override
     {
         ownerWhileShown = game->state.pieces[piece].owner;
-        FakeUi::animateMove(piece, start, path, length);
+        RecordedEvents::computerMoving(p, piece, start, path, length);
     }
     const Game* game = nullptr;
 };
 
+// Player #2 is the computer, the others are persons; player #2 is to move.
 class ComputerTurnTest : public ::testing::Test {
 protected:
-    ComputerTurnTest() : game(ui, player.get())
+    ComputerTurnTest() : game(events, player.get())
     {
-        ui.attach(&game.state);
-        ui.game = &game;
+        events.attach(&game.state);
+        events.game = &game;
         game.state.noGameStarted = 0;
         placeStartingPieces(game.state);
+        game.state.slots[0].picture = game.state.slots[2].picture = 1;
         game.state.playerToMove = 1;
         player->useSeed(7);
     }
     std::unique_ptr<ComputerPlayer> player = std::make_unique<ComputerPlayer>();
-    WatchingUi ui;
+    WatchingEvents events;
     Game game;
 };
 
-TEST_F(ComputerTurnTest, ThinksMovesOnePieceAndPassesTheTurn)
+TEST_F(ComputerTurnTest, ChoosesAndTheCycleShowsAndMakesOneMove)
 {
-    game.state.slots[1].name = "100% Silicon";
     const Position before = game.state.pieces;
-    player->play(game, ui);
+    game.runTurns();
 
     int moved = 0;
     for (int i = 0; i < PieceCount; ++i)
@@ -56,22 +58,21 @@ TEST_F(ComputerTurnTest, ThinksMovesOnePieceAndPassesTheTurn)
     const FirstMove m = player->lastSearch().move;
     EXPECT_EQ(game.state.pieces[m.piece].hole, m.hole);
     EXPECT_EQ(game.state.pieces[m.piece].owner, OwnerMark[1]);
-    EXPECT_EQ(ui.ownerWhileShown, 0u);
+    EXPECT_EQ(events.ownerWhileShown, 0u) << "the piece is off the board while it is shown";
     EXPECT_EQ(game.state.playerToMove, 2);
 
+    const std::string start = std::to_string(before[m.piece].hole);
     const std::vector<std::string> expected = {
-        "referee 100% Silicon/Computer AI is/thinking....../", "busy",
-        "animate " + std::to_string(m.piece) + " " + std::to_string(before[m.piece].hole) + ":", "idle", "beep"};
-    ASSERT_EQ(ui.log.size(), expected.size());
+        "turnStarting 1", "computerTurnStarts 1", "computerThinking 1",
+        "computerMoving 1 " + std::to_string(m.piece) + " " + start + ":",
+        "moveMade 1 " + std::to_string(m.piece) + " " + start, "computerMoved 1", "computerTurnEnds 1",
+        "queueNextPass"};
+    ASSERT_EQ(events.log.size(), expected.size());
     for (std::size_t i = 0; i < expected.size(); ++i)
-        EXPECT_EQ(ui.log[i].rfind(expected[i], 0), 0u) << ui.log[i];
-}
-
-TEST_F(ComputerTurnTest, IsSilentWithoutSound)
-{
-    game.state.soundEnabled = 0;
-    player->play(game, ui);
-    EXPECT_FALSE(ui.logged("beep"));
+        EXPECT_EQ(events.log[i].rfind(expected[i], 0), 0u) << events.log[i];
+    const std::string destination = " " + std::to_string(m.hole);
+    EXPECT_EQ(events.log[3].substr(events.log[3].size() - destination.size()), destination)
+        << "the path ends on the destination";
 }
 
 TEST_F(ComputerTurnTest, APlayerWithoutMovesIsToldSoAndPasses)
@@ -93,8 +94,9 @@ TEST_F(ComputerTurnTest, APlayerWithoutMovesIsToldSoAndPasses)
         other = other == 9 ? 20 : other + 1;
     }
     const Position before = game.state.pieces;
-    player->play(game, ui);
-    EXPECT_TRUE(ui.logged("error Computer AI: No valid move was found!"));
+    game.runTurns();
+    EXPECT_TRUE(events.logged("noValidMove 1"));
+    EXPECT_FALSE(events.logged("moveMade"));
     EXPECT_EQ(game.state.pieces, before);
     EXPECT_EQ(game.state.playerToMove, 2);
 }

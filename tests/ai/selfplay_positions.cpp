@@ -2,7 +2,7 @@
 
 #include "ai/computerplayer.h"
 #include "model/game.h"
-#include "tests/fake_ui.h"
+#include "tests/support/recorded_events.h"
 
 #include <memory>
 
@@ -12,18 +12,20 @@ namespace {
 
 // Keeps the position before each turn and stops the game after maxTurns by
 // handing the seats to persons.
-class RecordingTurn : public ComputerTurn {
+class RecordingTurn : public MoveChooser {
 public:
     RecordingTurn(SelfPlayGame& out, int maxTurns) : out_(out), left_(maxTurns) {}
-    void play(Game& game, GameUi& ui) override
+    ChosenMove chooseMove(const GameState& state) override
     {
-        out_.positions.push_back(game.state);
-        player.play(game, ui);
-        if (--left_ == 0)
-            for (PlayerSlot& slot : game.state.slots)
+        out_.positions.push_back(state);
+        const ChosenMove move = player.chooseMove(state);
+        if (--left_ == 0 && game != nullptr)
+            for (PlayerSlot& slot : game->state.slots)
                 slot.picture = 1;
+        return move;
     }
     ComputerPlayer player;
+    Game* game = nullptr;
 
 private:
     SelfPlayGame& out_;
@@ -38,9 +40,10 @@ SelfPlayGame playComputerGame(const int (&active)[PlayerCount], const int (&styl
     SelfPlayGame result;
     auto turn = std::make_unique<RecordingTurn>(result, maxTurns);
     turn->player.useSeed(seed);
-    FakeUi ui;
-    Game game(ui, turn.get());
-    ui.attach(&game.state);
+    RecordedEvents events;
+    Game game(events, turn.get());
+    events.attach(&game.state);
+    turn->game = &game;
     for (int p = 0; p < PlayerCount; ++p) {
         PlayerSlot& slot = game.state.slots[p];
         slot.picture = 0;

@@ -112,13 +112,16 @@ TEST_F(GameCommandsTest, BoxesArePlainTextWithYesFirstAndTheNormalPointer)
             box->button(button)->click();
         });
     };
-    window->setBusy(true);
-    look(QMessageBox::Ok);
-    window->inform("Tavolux", finishedMessage(0, "<u>Bob"));
+    window->game().state.slots[0].name = "<u>Bob";
+    window->events().setBusy(true);
+    look(QMessageBox::Yes);
+    EXPECT_TRUE(window->events().playerFinished(0, true));
     EXPECT_EQ(seen.format, Qt::PlainText);
-    EXPECT_TRUE(seen.text.contains(QStringLiteral("\"<u>Bob\",\n")));
+    EXPECT_EQ(seen.text, QStringLiteral("Player #1, \"<u>Bob\",\nhas moved all the pieces to destination!!!\n\n"
+                                        "But there are still 2 players left.\nDo you want to continue the game?"));
+    EXPECT_TRUE(seen.yesIsDefault);
     EXPECT_EQ(seen.pointer, Qt::ArrowCursor) << "no wait cursor over a box";
-    window->setBusy(false);
+    window->events().setBusy(false);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 
     look(QMessageBox::No);

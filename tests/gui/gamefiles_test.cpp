@@ -2,6 +2,7 @@
 // dialog replaced by a script of paths and the boxes logged by a small UI.
 
 #include "app/gamefiles.h"
+#include "app/messageboxes.h"
 #include "model/board.h"
 #include "model/game.h"
 #include "model/savefile.h"
@@ -23,50 +24,32 @@ using namespace tavolux;
 namespace {
 
 // Answers questions from a queue (No when it runs dry) and logs the boxes
-// and the board-view calls a load makes.
-class BoxLog : public GameUi {
+// and the board-view events a load makes.
+class BoxLog : public MessageBoxes, public GameEvents {
 public:
     std::deque<bool> answers;
     std::vector<std::string> log;
 
-    bool askYesNo(const std::string& caption, const std::string& text) override
+    bool askYesNo(const QString& caption, const QString& text) override
     {
-        log.push_back("ask " + caption + ": " + text);
+        note("ask", caption, text);
         if (answers.empty())
             return false;
         const bool answer = answers.front();
         answers.pop_front();
         return answer;
     }
-    void inform(const std::string& caption, const std::string& text) override
-    {
-        log.push_back("inform " + caption + ": " + text);
-    }
-    void warn(const std::string& caption, const std::string& text) override
-    {
-        log.push_back("warn " + caption + ": " + text);
-    }
-    void reportError(const std::string& caption, const std::string& text) override
-    {
-        log.push_back("error " + caption + ": " + text);
-    }
-    void playSound(const std::string&) override {}
-    void beep() override {}
-    void showReferee(const std::string& l0, const std::string&, const std::string&, const std::string&) override
-    {
-        log.push_back("referee " + l0);
-    }
-    void showPrompt(Prompt) override {}
-    bool runSetupSheet() override { return false; }
-    void showResults() override {}
-    void redrawPlayerPanel() override {}
+    void warn(const QString& caption, const QString& text) override { note("warn", caption, text); }
+    void reportError(const QString& caption, const QString& text) override { note("error", caption, text); }
+    void personToMove(int p) override { log.push_back("personToMove " + std::to_string(p)); }
     void repaint() override { log.push_back("repaint"); }
     void boardRotationChanged() override { log.push_back("rotation"); }
-    void turnBoardStep(bool) override {}
-    void discardPendingMouseInput() override {}
-    void queueNextPass(unsigned) override {}
-    void setBusy(bool) override {}
-    void animateMove(int, int, const int*, int) override {}
+
+private:
+    void note(const char* kind, const QString& caption, const QString& text)
+    {
+        log.push_back(std::string(kind) + " " + caption.toStdString() + ": " + text.toStdString());
+    }
 };
 
 // Returns the scripted paths and counts how often it was asked.
@@ -78,14 +61,15 @@ public:
     QString openFileName(QWidget*) override { return ++asked, path; }
 };
 
-// A computer turn that only passes the turn on, noting who it played for.
-class PassingTurn : public ComputerTurn {
+// A computer that finds no move, noting who it played for.
+class PassingTurn : public MoveChooser {
 public:
     std::vector<int> playedFor;
-    void play(Game& game, GameUi&) override
+    ChosenMove chooseMove(const GameState& s) override
     {
-        playedFor.push_back(game.state.playerToMove);
-        game.state.playerToMove = nextPlayer(game.state, game.state.playerToMove);
+        playedFor.push_back(s.playerToMove);
+        const int piece = s.slots[s.playerToMove].firstPiece;
+        return {false, piece, {s.pieces[piece].hole}};
     }
 };
 
@@ -311,7 +295,7 @@ TEST_F(GameFilesTest, LoadedTurnGoesToAPlayerInPlay)
     game.runQueuedTurns();
     EXPECT_EQ(computer.playedFor, std::vector<int>{1});
     EXPECT_EQ(game.state.playerToMove, 2);
-    EXPECT_EQ(lastLog(), "referee Positron");
+    EXPECT_EQ(lastLog(), "personToMove 2");
 
     s.slots[1].finished = 1;
     writeAll(at("alone.tvx"), bytesOf(s));

@@ -13,6 +13,7 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -34,6 +35,7 @@ struct DialogDriver {
     QString initialText;
     QStringList boxes;
     int dialogs = 0;
+    QPointer<QFileDialog> current;
     QTimer timer;
 
     DialogDriver()
@@ -54,16 +56,22 @@ struct DialogDriver {
         auto* edit = dialog ? dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")) : nullptr;
         if (!edit || !dialog->isVisible() || name.isEmpty())
             return;
-        ++dialogs;
-        title = dialog->windowTitle();
-        filters = dialog->nameFilters();
-        initialText = edit->text();
+        if (dialog != current) {
+            current = dialog;
+            ++dialogs;
+            title = dialog->windowTitle();
+            filters = dialog->nameFilters();
+            initialText = edit->text();
+        }
+        // The dialog may still be filling its folder view and put its own
+        // text back: the name is typed again until the dialog takes it.
         edit->clear();
         QTest::keyClicks(edit, name);
         if (!screenshot.isEmpty())
             dialog->grab().save(screenshot);
-        name.clear();
         QTest::keyClick(edit, Qt::Key_Return);
+        if (!dialog->isVisible())
+            name.clear();
     }
 };
 
@@ -75,7 +83,7 @@ TEST(GameFilesXvfb, SaveThenLoadBackThroughTheDialogs)
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     DialogFileChooser chooser;
-    GameFiles files(window.game(), window, chooser, &window);
+    GameFiles files(window.game(), window.boxes(), chooser, &window);
     QTemporaryDir dir;
 
     GameState& state = window.game().state;

@@ -151,10 +151,10 @@ TEST_F(HelpersTest, UndoRedoNewGameAndLoadGameClearTheTrail)
     EXPECT_EQ(shown(holePoint(111)), colours::player(0)) << "the position before the person's move";
 
     // A move told to the window between the two, then Redo.
-    GameUi& ui = *window;
-    ui.pieceMoved(1, 10, StartHoles[1][0]);
+    GameEvents& events = window->events();
+    events.moveMade(1, 10, StartHoles[1][0]);
     game().state.pieces[10].hole = 60;
-    ui.pieceMoved(1, 10, StartHoles[1][0]);
+    events.moveMade(1, 10, StartHoles[1][0]);
     ASSERT_EQ(trail().size(), 1u);
     ASSERT_TRUE(window->runCommand(command::Redo));
     EXPECT_TRUE(trail().empty());

@@ -189,11 +189,10 @@ TEST_F(MainWindowTest, ShowPromptReturnsThePreviousIdAndKeepsTextForUnknownIds)
     EXPECT_EQ(window->showPrompt(prompt::None), 12345);
     EXPECT_EQ(statusText(), "Computer AI is thinking...");
 
-    GameUi& ui = *window;
-    ui.showPrompt(Prompt::BoardRepositioning);
+    window->showPrompt(prompt::BoardRepositioning);
     EXPECT_EQ(statusText(), "Board re-position is in progress...");
-    ui.showPrompt(Prompt::Ready);
-    EXPECT_EQ(statusText(), "Ready.");
+    window->events().computerTurnEnds(1);
+    EXPECT_EQ(statusText(), "Ready.") << "a computer's turn over";
 }
 
 // With no ring on the board and no piece in the hand, Escape and Enter
@@ -288,7 +287,7 @@ TEST_F(MainWindowTest, RotateButtonsHaveTipsAndTurnOnlyOnceTheirHandlerExists)
     // Turned without animation here; the buttons only pass their command on.
     auto turn = [&](bool cw) {
         state.boardRotation = stepRotation(state.boardRotation, cw);
-        window->boardRotationChanged();
+        window->events().boardRotationChanged();
     };
     window->setCommandHandler(command::RotateClockwise, [&] { turn(true); });
     window->setCommandHandler(command::RotateCounterClockwise, [&] { turn(false); });
@@ -304,7 +303,7 @@ TEST_F(MainWindowTest, NewViewIsLaidOutAndPainted)
 {
     GameState& state = window->game().state;
     state.boardRotation = 2;
-    window->boardRotationChanged();
+    window->events().boardRotationChanged();
     const BoardView& view = window->boardView();
     EXPECT_GT(view.holeScreen[10].y, view.holeScreen[120].y) << "player 2's tip comes to the bottom";
 

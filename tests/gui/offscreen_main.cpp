@@ -2,7 +2,9 @@
 // the offscreen platform unless the environment chooses another. The run
 // gets folders of its own for settings, data, cache and home, whatever the
 // environment names, so that no test sees or touches what an earlier run or
-// the player left behind.
+// the player left behind. The texts are the English ones whatever language
+// the person running the tests prefers, unless a test names the language it
+// expects in TAVOLUX_TEST_LANGUAGE (and sets LANG and LANGUAGE to match).
 
 #include <QApplication>
 #include <QDir>
@@ -14,6 +16,8 @@ int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("TAVOLUX_TEST_LANGUAGE"))
+        qputenv("LANGUAGE", "en");
     QTemporaryDir own;
     if (!own.isValid())
         return 2;

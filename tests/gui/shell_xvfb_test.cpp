@@ -260,14 +260,14 @@ TEST_F(ShellTest, DefaultSettingsWhileMaximisedRestoresTheWindowFirst)
     EXPECT_EQ(main.frameGeometry(), defaultOuterRect(main)) << "and it stays there";
 }
 
-TEST_F(ShellTest, BoardTurnTakesHalfASecondAndWrapsTheView)
+TEST_F(ShellTest, BoardRotationTakesHalfASecondAndWrapsTheView)
 {
     MainWindow& main = open();
     GameState& state = main.game().state;
     for (int speed : {0, 1}) {
         state.animationSpeed = speed;
         state.boardRotation = 0;
-        main.boardRotationChanged();
+        main.events().boardRotationChanged();
         QElapsedTimer clock;
         clock.start();
         main.rotateBoardStep(true);

@@ -12,6 +12,8 @@ own=$(mktemp -d)
 trap 'rm -rf "$own"' EXIT
 export XDG_CONFIG_HOME=$own/config XDG_DATA_HOME=$own/data XDG_CACHE_HOME=$own/cache HOME=$own/home
 mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME" "$HOME"
+# The English menus and window titles the keys and searches below expect.
+export LANGUAGE=en
 
 "$game" &
 pid=$!

@@ -1,11 +1,11 @@
 #include "model/board.h"
 #include "model/game.h"
-#include "tests/fake_ui.h"
+#include "tests/support/recorded_events.h"
 
 #include <gtest/gtest.h>
 
 using namespace tavolux;
-using tavolux::testing::FakeUi;
+using tavolux::testing::RecordedEvents;
 
 namespace {
 
@@ -19,13 +19,13 @@ void bringHome(GameState& s, int p)
 }
 
 struct GameFixture : ::testing::Test {
-    FakeUi ui;
+    RecordedEvents ui;
     Game game{ui, nullptr};
     GameFixture() { ui.attach(&game.state); }
 
     void startPeople(int activeMask = 7)
     {
-        ui.sheetEdits = [activeMask](GameState& s) {
+        ui.setupEdits = [activeMask](GameState& s) {
             for (int p = 0; p < PlayerCount; ++p) {
                 s.slots[p].active = (activeMask >> p) & 1;
                 s.slots[p].picture = 1; // all persons
@@ -38,7 +38,7 @@ struct GameFixture : ::testing::Test {
 
 TEST_F(GameFixture, NewGameTurnsTheBoardForTheFirstPlayerOnlyWhenAsked)
 {
-    ui.sheetEdits = [](GameState& s) {
+    ui.setupEdits = [](GameState& s) {
         s.slots[0].active = 0;
         s.slots[1].preferredView = 0;
         s.slots[1].autoReposition = 1;
@@ -49,14 +49,14 @@ TEST_F(GameFixture, NewGameTurnsTheBoardForTheFirstPlayerOnlyWhenAsked)
     EXPECT_EQ(game.state.noGameStarted, 0);
 
     game.state.gameOver = 1; // no abandon question for a finished game
-    ui.sheetEdits = [](GameState& s) {
+    ui.setupEdits = [](GameState& s) {
         s.slots[0].active = 1;
         s.slots[0].preferredView = 2;
         s.slots[0].autoReposition = 0;
     };
     ASSERT_TRUE(game.startNewGame());
     EXPECT_EQ(game.state.boardRotation, 0);
-    EXPECT_FALSE(ui.logged("ask"));
+    EXPECT_FALSE(ui.logged("mayAbandonGame"));
 }
 
 TEST(TargetRotation, PreferredViews)
@@ -74,13 +74,13 @@ TEST(TargetRotation, PreferredViews)
 
 TEST(TargetRotation, TurnsTakeTheShorterWay)
 {
-    EXPECT_EQ(planTurn(5, 1).steps, 2);
-    EXPECT_FALSE(planTurn(5, 1).clockwise);
-    EXPECT_EQ(planTurn(3, 0).steps, 3);
-    EXPECT_FALSE(planTurn(3, 0).clockwise);
-    EXPECT_EQ(planTurn(0, 5).steps, 1);
-    EXPECT_TRUE(planTurn(0, 5).clockwise);
-    EXPECT_EQ(planTurn(4, 4).steps, 0);
+    EXPECT_EQ(planRotation(5, 1).steps, 2);
+    EXPECT_FALSE(planRotation(5, 1).clockwise);
+    EXPECT_EQ(planRotation(3, 0).steps, 3);
+    EXPECT_FALSE(planRotation(3, 0).clockwise);
+    EXPECT_EQ(planRotation(0, 5).steps, 1);
+    EXPECT_TRUE(planRotation(0, 5).clockwise);
+    EXPECT_EQ(planRotation(4, 4).steps, 0);
     EXPECT_EQ(stepRotation(0, true), 5);
     EXPECT_EQ(stepRotation(5, false), 0);
 }
@@ -92,9 +92,9 @@ TEST_F(GameFixture, AbandonQuestionAndCancelledSheetChangeNothing)
     ui.answers = {false};
     EXPECT_FALSE(game.startNewGame());
     EXPECT_EQ(game.state.pieces, before.pieces);
-    EXPECT_TRUE(ui.logged("ask New Game: There is still a game in progress.  Do you want to abandon it?"));
+    EXPECT_TRUE(ui.logged("mayAbandonGame"));
 
-    ui.sheetAccepted = false;
+    ui.setupAccepted = false;
     EXPECT_FALSE(game.startNewGame());
     EXPECT_EQ(game.state.pieces, before.pieces);
 }
@@ -109,7 +109,8 @@ TEST_F(GameFixture, PersonMoveIsRecordedAndPassesTheTurn)
     EXPECT_EQ(game.state.pieces[0].owner, OwnerMark[0]);
     EXPECT_EQ(game.state.playerToMove, 1);
     EXPECT_TRUE(game.history.canUndo());
-    EXPECT_EQ(ui.log.back(), "referee Silicon///");
+    EXPECT_EQ(ui.log.back(), "personMoveAccepted 1");
+    EXPECT_TRUE(ui.logged("moveMade 0 0 111"));
 
     ASSERT_TRUE(game.undo());
     EXPECT_EQ(game.state.pieces[0].hole, 111);
@@ -124,8 +125,8 @@ TEST_F(GameFixture, RunTurnsPromptsThePersonAndTurnsTheBoard)
     game.state.slots[0].preferredView = 1; // Top: three steps
     game.runTurns();
     EXPECT_EQ(game.state.boardRotation, 3);
-    EXPECT_EQ(ui.log, (std::vector<std::string>{"referee Human/Board re-position/is in progress.../", "turn ccw",
-                                                "turn ccw", "turn ccw", "referee Human/Move mouse to one/of your pieces./", "discard"}));
+    EXPECT_EQ(ui.log, (std::vector<std::string>{"turnStarting 0", "boardRepositioning 0", "rotateBoardStep ccw",
+                                                "rotateBoardStep ccw", "rotateBoardStep ccw", "personToMove 0"}));
 }
 
 TEST_F(GameFixture, TwoPlayerGameEndsWhenTheFirstFinishes)
@@ -138,10 +139,7 @@ TEST_F(GameFixture, TwoPlayerGameEndsWhenTheFirstFinishes)
     EXPECT_EQ(game.state.finishCount, 2);
     EXPECT_EQ(game.state.finishOrder[0], 0);
     EXPECT_EQ(game.state.finishOrder[1], 2);
-    EXPECT_TRUE(ui.logged("sound TVX04.WAV"));
-    EXPECT_TRUE(ui.logged("inform Tavolux: Player #1, \"Human\",\nhas moved all the pieces to destination!!!\n"));
-    EXPECT_TRUE(ui.logged("results"));
-    EXPECT_EQ(ui.log.back(), "referee GAME OVER/Please select new/game in menu bar./");
+    EXPECT_EQ(ui.log, (std::vector<std::string>{"playerFinished 0", "gameEnded"}));
 }
 
 TEST_F(GameFixture, ThreePlayersContinueAfterTheFirstFinishesWhenAskedYes)
@@ -153,8 +151,7 @@ TEST_F(GameFixture, ThreePlayersContinueAfterTheFirstFinishesWhenAskedYes)
     game.runTurns();
     EXPECT_EQ(game.state.gameOver, 0);
     EXPECT_EQ(game.state.slots[1].finished, 1);
-    EXPECT_TRUE(ui.logged("ask Tavolux: Player #2, \"Silicon\",\nhas moved all the pieces to destination!!!\n\n"
-                          "But there are still 2 players left.\nDo you want to continue the game?"));
+    EXPECT_TRUE(ui.logged("playerFinished 1 ask"));
     EXPECT_EQ(nextPlayer(game.state, 0), 2) << "the finished player is skipped";
 
     // Player 3 finishes next: player 1 is last.
@@ -166,8 +163,8 @@ TEST_F(GameFixture, ThreePlayersContinueAfterTheFirstFinishesWhenAskedYes)
     EXPECT_EQ(game.state.finishCount, 3);
     EXPECT_EQ((std::vector<int>{game.state.finishOrder[0], game.state.finishOrder[1], game.state.finishOrder[2]}),
               (std::vector<int>{1, 2, 0}));
-    EXPECT_TRUE(ui.logged("sound TVX06.WAV"));
-    EXPECT_TRUE(ui.logged("inform Tavolux"));
+    EXPECT_TRUE(ui.logged("playerFinished 2"));
+    EXPECT_FALSE(ui.logged("playerFinished 2 ask")) << "one player left: nothing to ask";
 }
 
 // Moves piece k of the player to move to hole d as a person's drop does.
@@ -221,16 +218,17 @@ TEST_F(GameFixture, RefusedDropStillRunsTheCycleWithoutFinishing)
     game.runTurns();
     EXPECT_EQ(game.state.playerToMove, 0);
     EXPECT_EQ(game.state.gameOver, 0);
-    EXPECT_EQ(ui.log, (std::vector<std::string>{"referee Human/Move mouse to one/of your pieces./", "discard"}));
+    EXPECT_EQ(ui.log, (std::vector<std::string>{"turnStarting 0", "personToMove 0"}));
 }
 
-// A computer that moves nothing and passes the turn, counting its turns.
-struct PassingComputer : ComputerTurn {
+// A computer that finds no move, counting its turns.
+struct PassingComputer : MoveChooser {
     int turns = 0;
-    void play(Game& game, GameUi&) override
+    ChosenMove chooseMove(const GameState& s) override
     {
         ++turns;
-        game.state.playerToMove = nextPlayer(game.state, game.state.playerToMove);
+        const int piece = s.slots[s.playerToMove].firstPiece;
+        return {false, piece, {s.pieces[piece].hole}};
     }
 };
 
@@ -238,11 +236,11 @@ struct PassingComputer : ComputerTurn {
 // pass queued; a New Game or a load makes a pass queued before it stale.
 TEST(TurnCycle, OneComputerTurnPerPassAndStalePassesDoNothing)
 {
-    FakeUi ui;
+    RecordedEvents ui;
     PassingComputer computer;
     Game game(ui, &computer);
     ui.attach(&game.state);
-    ui.sheetEdits = [](GameState& s) {
+    ui.setupEdits = [](GameState& s) {
         for (PlayerSlot& slot : s.slots)
             slot.picture = 0;
         s.slots[2].picture = 1; // player 3 is a person
@@ -267,7 +265,7 @@ TEST(TurnCycle, OneComputerTurnPerPassAndStalePassesDoNothing)
     ASSERT_TRUE(game.turnsPending());
     const int before = computer.turns;
     ui.answers = {true};
-    ui.sheetEdits = [](GameState& s) {
+    ui.setupEdits = [](GameState& s) {
         for (PlayerSlot& slot : s.slots)
             slot.picture = 1;
     };
@@ -286,14 +284,6 @@ TEST(TurnCycle, OneComputerTurnPerPassAndStalePassesDoNothing)
     game.replaceState(loaded);
     EXPECT_FALSE(game.turnsPending());
     EXPECT_TRUE(game.waitingForPerson());
-}
-
-TEST(FinishedMessage, LongNamesAreKeptWhole)
-{
-    const std::string name(5000, 'x');
-    const std::string text = finishedMessage(2, name);
-    EXPECT_NE(text.find(name), std::string::npos);
-    EXPECT_EQ(text.rfind("Player #3, \"", 0), 0u);
 }
 
 } // namespace

@@ -2,9 +2,9 @@
 // paces them, and how many steps, which way, bring a player to his view.
 
 #include "model/gamestate.h"
-#include "model/gameui.h"
+#include "model/gameevents.h"
 #include "view/boardgeometry.h"
-#include "view/boardturn.h"
+#include "view/boardrotation.h"
 
 #include <gtest/gtest.h>
 
@@ -18,8 +18,8 @@ namespace {
 
 TEST(TurnFramesTest, SmoothShowsFortyFramesFlickeryTwenty)
 {
-    EXPECT_EQ(turnFrameCount(0), 40);
-    EXPECT_EQ(turnFrameCount(1), 20);
+    EXPECT_EQ(rotationFrameCount(0), 40);
+    EXPECT_EQ(rotationFrameCount(1), 20);
 }
 
 TEST(TurnFramesTest, AnglesWalkOneViewStepEitherWay)
@@ -38,9 +38,9 @@ struct FakeClock {
     std::vector<TurnClock::time_point> shownAt;
     std::vector<double> angles;
 
-    TurnStepHooks hooks()
+    RotationStepHooks hooks()
     {
-        TurnStepHooks h;
+        RotationStepHooks h;
         h.now = [this] { return now; };
         h.waitUntil = [this](TurnClock::time_point t) { now = std::max(now, t); };
         h.showFrame = [this](double angle) {
@@ -56,7 +56,7 @@ TEST(TurnPaceTest, FramesAreSpreadEvenlyOverHalfASecond)
 {
     for (int frames : {40, 20}) {
         FakeClock clock;
-        playTurnStep(0, false, frames, clock.hooks());
+        playRotationStep(0, false, frames, clock.hooks());
         ASSERT_EQ(clock.shownAt.size(), std::size_t(frames));
         EXPECT_EQ(clock.shownAt.front(), TurnClock::time_point{});
         EXPECT_EQ(clock.shownAt[1] - clock.shownAt[0], TurnClock::duration(TurnStepDuration) / frames);
@@ -69,7 +69,7 @@ TEST(TurnPaceTest, ASlowMachineShowsEveryFrameWithoutWaiting)
 {
     FakeClock clock;
     clock.frameCost = 30ms; // slower than the 12.5 ms a frame may take
-    playTurnStep(ViewStep, true, 40, clock.hooks());
+    playRotationStep(ViewStep, true, 40, clock.hooks());
     ASSERT_EQ(clock.angles.size(), 40u);
     EXPECT_EQ(clock.now - TurnClock::time_point{}, 40 * 30ms);
     for (std::size_t i = 1; i < clock.angles.size(); ++i)
@@ -84,7 +84,7 @@ std::vector<bool> reposition(int player, int preferredView, int boardRotation)
     GameState state;
     state.slots[player].preferredView = preferredView;
     const int target = targetRotation(state, player);
-    const TurnPlan plan = planTurn(boardRotation, target);
+    const RotationPlan plan = planRotation(boardRotation, target);
     int rotation = boardRotation;
     for (int i = 0; i < plan.steps; ++i)
         rotation = stepRotation(rotation, plan.clockwise);

@@ -1,4 +1,4 @@
-#include "view/boardturn.h"
+#include "view/boardrotation.h"
 
 #include "view/boardgeometry.h"
 
@@ -6,7 +6,7 @@
 
 namespace tavolux {
 
-int turnFrameCount(int animationSpeed)
+int rotationFrameCount(int animationSpeed)
 {
     return animationSpeed == 1 ? 20 : 40;
 }
@@ -27,7 +27,7 @@ TurnClock::time_point TurnTimetable::frameDue(int frame) const
     return start_ + total_ * (frame - 1) / frames_;
 }
 
-void playTurnStep(double startAngle, bool clockwise, int frames, const TurnStepHooks& hooks)
+void playRotationStep(double startAngle, bool clockwise, int frames, const RotationStepHooks& hooks)
 {
     const TurnTimetable timetable(hooks.now ? hooks.now() : TurnClock::now(), frames);
     const auto waitUntil = [&hooks](TurnClock::time_point t) {

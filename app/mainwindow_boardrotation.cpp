@@ -4,10 +4,11 @@
 
 #include "app/mainwindow.h"
 
+#include "app/commands.h"
 #include "app/rotatebutton.h"
 #include "view/windowcanvas.h"
 #include "view/boardpainter.h"
-#include "view/boardturn.h"
+#include "view/boardrotation.h"
 
 #include <QPainter>
 
@@ -18,7 +19,7 @@ void MainWindow::rotateBoardStep(bool clockwise)
     RotateButton* button = rotateButton(clockwise);
     button->setDown(true);
     button->repaint();
-    showPrompt(Prompt::BoardRepositioning);
+    showPrompt(prompt::BoardRepositioning);
 
     const QRegion ellipse(QRect(view_.originX, view_.originY, view_.width, view_.height), QRegion::Ellipse);
     const auto showBoard = [this, &ellipse] {
@@ -27,13 +28,13 @@ void MainWindow::rotateBoardStep(bool clockwise)
             drawBoard(painter, view_, game_.state.pieces, shownLastMoves(canvas_->scene()));
         });
     };
-    TurnStepHooks hooks;
+    RotationStepHooks hooks;
     hooks.showFrame = [this, &showBoard](double angle) {
         view_.rotation = angle;
         layoutBoard(view_);
         showBoard();
     };
-    playTurnStep(game_.state.boardRotation * ViewStep, clockwise, turnFrameCount(game_.state.animationSpeed), hooks);
+    playRotationStep(game_.state.boardRotation * ViewStep, clockwise, rotationFrameCount(game_.state.animationSpeed), hooks);
 
     game_.state.boardRotation = stepRotation(game_.state.boardRotation, clockwise);
     setViewSteps(view_, game_.state.boardRotation);
@@ -41,12 +42,7 @@ void MainWindow::rotateBoardStep(bool clockwise)
 
     button->setDown(false);
     button->repaint();
-    showPrompt(Prompt::Ready);
-}
-
-void MainWindow::turnBoardStep(bool clockwise)
-{
-    rotateBoardStep(clockwise);
+    showPrompt(prompt::Ready);
 }
 
 } // namespace tavolux

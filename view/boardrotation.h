@@ -16,7 +16,7 @@ using TurnClock = std::chrono::steady_clock;
 constexpr std::chrono::milliseconds TurnStepDuration{500};
 
 // Frames of one step: 40 for the smooth setting (0), 20 for the flickery (1).
-int turnFrameCount(int animationSpeed);
+int rotationFrameCount(int animationSpeed);
 
 // The angle drawn in frame 1..frames of a step that starts at `startAngle`;
 // the last frame is one view step (pi/3) away, lower when clockwise.
@@ -36,7 +36,7 @@ private:
     TurnClock::duration total_;
 };
 
-struct TurnStepHooks {
+struct RotationStepHooks {
     // Draws the board at an angle and puts it on the screen.
     std::function<void(double angle)> showFrame;
     // Waits until the given time; sleeps by default.
@@ -47,6 +47,6 @@ struct TurnStepHooks {
 // Shows every frame of one step in turn, each at its due time, and returns
 // when the step's time is up. The caller settles the board on the exact
 // new view afterwards.
-void playTurnStep(double startAngle, bool clockwise, int frames, const TurnStepHooks& hooks);
+void playRotationStep(double startAngle, bool clockwise, int frames, const RotationStepHooks& hooks);
 
 } // namespace tavolux

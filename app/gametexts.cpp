@@ -1,0 +1,132 @@
+#include "app/gametexts.h"
+
+namespace tavolux {
+
+namespace {
+RefereeLines lines(const QString& a, const QString& b = {}, const QString& c = {}, const QString& d = {})
+{
+    return RefereeLines{{a, b, c, d}};
+}
+} // namespace
+
+// The referee's lines are short (about 30 characters): each pair or triple
+// is one sentence cut in parts.
+
+RefereeLines GameTexts::welcome()
+{
+    //: The referee's first words, line 1 of 3.
+    return lines(tr("WELCOME"),
+                 //: The referee's first words, line 2 of 3.
+                 tr("Please select new"),
+                 //: The referee's first words, line 3 of 3.
+                 tr("game in menu bar."));
+}
+
+RefereeLines GameTexts::personToMove(const QString& name)
+{
+    //: A person is to move: referee line 2 of 3 (after the name).
+    return lines(name, tr("Move mouse to one"),
+                 //: A person is to move: referee line 3 of 3.
+                 tr("of your pieces."));
+}
+
+RefereeLines GameTexts::turnPassed(const QString& name)
+{
+    return lines(name);
+}
+
+RefereeLines GameTexts::boardRepositioning(const QString& name)
+{
+    //: The board turns before a player's turn: referee line 2 of 3.
+    return lines(name, tr("Board re-position"),
+                 //: The board turns before a player's turn: referee line 3 of 3.
+                 tr("is in progress..."));
+}
+
+RefereeLines GameTexts::computerThinking(const QString& name)
+{
+    //: A computer player searches its move: referee line 2 of 3.
+    return lines(name, tr("Computer AI is"),
+                 //: A computer player searches its move: referee line 3 of 3.
+                 tr("thinking......"));
+}
+
+RefereeLines GameTexts::gameOver()
+{
+    //: The game has ended: referee line 1 of 3.
+    return lines(tr("GAME OVER"), tr("Please select new"), tr("game in menu bar."));
+}
+
+RefereeLines GameTexts::ownPiece(const QString& name)
+{
+    //: The pointer is over one of the player's pieces: referee line 2 of 3.
+    return lines(name, tr("Yep! That's yours."),
+                 //: The pointer is over one of the player's pieces: referee line 3 of 3.
+                 tr("Click & drag it."));
+}
+
+RefereeLines GameTexts::otherPiece(const QString& name)
+{
+    //: The pointer is over another player's piece: referee line 2 of 3.
+    return lines(name, tr("That's not yours!"),
+                 //: The pointer is over another player's piece: referee line 3 of 3.
+                 tr("Try a different color."));
+}
+
+RefereeLines GameTexts::pieceLifted(const QString& name)
+{
+    //: A piece is in the hand: referee line 2 of 4.
+    return lines(name, tr("Now, drag it to a spot"),
+                 //: A piece is in the hand: referee line 3 of 4.
+                 tr("using one move or one"),
+                 //: A piece is in the hand: referee line 4 of 4.
+                 tr("or more jumps."));
+}
+
+QString GameTexts::gameCaption()
+{
+    return tr("Tavolux");
+}
+
+QString GameTexts::newGameCaption()
+{
+    return tr("New Game");
+}
+
+QString GameTexts::abandonQuestion()
+{
+    return tr("There is still a game in progress.  Do you want to abandon it?");
+}
+
+QString GameTexts::playerFinished(int p, const QString& name, bool askToPlayOn)
+{
+    //: %1 is the player's number 1 to 3, %2 the player's name.
+    QString text = tr("Player #%1, \"%2\",\nhas moved all the pieces to destination!!!\n")
+                       .arg(QString::number(p + 1), name);
+    if (askToPlayOn)
+        text += tr("\nBut there are still 2 players left.\nDo you want to continue the game?");
+    return text;
+}
+
+QString GameTexts::computerCaption()
+{
+    return tr("Computer AI");
+}
+
+QString GameTexts::noValidMove()
+{
+    return tr("No valid move was found!");
+}
+
+QString GameTexts::finishSound(int p)
+{
+    static const char* const sounds[3] = {"TVX04.WAV", "TVX05.WAV", "TVX06.WAV"};
+    return QLatin1String(sounds[p >= 0 && p < 3 ? p : 0]);
+}
+
+QString GameTexts::refusedDropSound()
+{
+    return QStringLiteral("TVX03.WAV");
+}
+
+} // namespace tavolux

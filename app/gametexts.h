@@ -1,0 +1,44 @@
+#pragma once
+// Every sentence the game says about itself: the referee's four lines for
+// each moment of a game, the game's boxes and its sounds. The English texts
+// are the source strings of the translations.
+
+#include <QCoreApplication>
+#include <QString>
+
+namespace tavolux {
+
+// The referee's four lines, top to bottom.
+struct RefereeLines {
+    QString line[4];
+};
+
+class GameTexts {
+    Q_DECLARE_TR_FUNCTIONS(GameTexts)
+public:
+    static RefereeLines welcome();
+    static RefereeLines personToMove(const QString& name);
+    static RefereeLines turnPassed(const QString& name);
+    static RefereeLines boardRepositioning(const QString& name);
+    static RefereeLines computerThinking(const QString& name);
+    static RefereeLines gameOver();
+    // What the hand of the person to move is over, or holds.
+    static RefereeLines ownPiece(const QString& name);
+    static RefereeLines otherPiece(const QString& name);
+    static RefereeLines pieceLifted(const QString& name);
+
+    static QString gameCaption();
+    static QString newGameCaption();
+    static QString abandonQuestion();
+    // Player p (0..2) has brought all pieces home; with the question whether
+    // the other two play on when `askToPlayOn`.
+    static QString playerFinished(int p, const QString& name, bool askToPlayOn);
+    static QString computerCaption();
+    static QString noValidMove();
+
+    // The sound files beside the program.
+    static QString finishSound(int p);
+    static QString refusedDropSound();
+};
+
+} // namespace tavolux

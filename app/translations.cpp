@@ -1,0 +1,121 @@
+#include "app/translations.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+#include <memory>
+
+namespace tavolux {
+
+namespace {
+
+const QString GameFile = QStringLiteral("tavolux_%1.qm");
+
+// The names a language goes by in the file names, most precise first:
+// "zh-Hans-CN" gives zh_CN and zh, "de" gives de_DE and de.
+QStringList fileNamesOf(const QString& uiLanguage)
+{
+    QStringList names;
+    auto add = [&names](const QString& name) {
+        if (!name.isEmpty() && !names.contains(name))
+            names.append(name);
+    };
+    const QLocale locale(uiLanguage);
+    if (locale.language() != QLocale::C)
+        add(locale.name());
+    QString plain = uiLanguage;
+    plain.replace(QLatin1Char('-'), QLatin1Char('_'));
+    add(plain);
+    add(plain.section(QLatin1Char('_'), 0, 0));
+    if (locale.language() != QLocale::C)
+        add(locale.name().section(QLatin1Char('_'), 0, 0));
+    return names;
+}
+
+bool isEnglish(const QString& uiLanguage)
+{
+    return QLocale(uiLanguage).language() == QLocale::English;
+}
+
+// The translators installed by the last call, removed by the next.
+std::unique_ptr<QTranslator>& gameTranslator()
+{
+    static std::unique_ptr<QTranslator> translator;
+    return translator;
+}
+
+std::unique_ptr<QTranslator>& qtTranslator()
+{
+    static std::unique_ptr<QTranslator> translator;
+    return translator;
+}
+
+void uninstall(std::unique_ptr<QTranslator>& translator)
+{
+    if (translator) {
+        QCoreApplication::removeTranslator(translator.get());
+        translator.reset();
+    }
+}
+
+} // namespace
+
+QStringList translationFolders()
+{
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    return {QDir(programFolder).filePath(QStringLiteral("translations")),
+            QDir::cleanPath(programFolder + QStringLiteral("/../share/tavolux/translations"))};
+}
+
+QString chooseTranslation(const QStringList& uiLanguages, const QStringList& folders)
+{
+    for (const QString& language : uiLanguages) {
+        if (isEnglish(language))
+            return {};
+        for (const QString& name : fileNamesOf(language))
+            for (const QString& folder : folders)
+                if (QFileInfo::exists(QDir(folder).filePath(GameFile.arg(name))))
+                    return name;
+    }
+    return {};
+}
+
+QString installTranslations()
+{
+    return installTranslations(QLocale::system().uiLanguages(), translationFolders());
+}
+
+QString installTranslations(const QStringList& uiLanguages, const QStringList& folders)
+{
+    uninstall(gameTranslator());
+    uninstall(qtTranslator());
+    const QString name = chooseTranslation(uiLanguages, folders);
+    if (name.isEmpty())
+        return {};
+
+    for (const QString& folder : folders) {
+        auto game = std::make_unique<QTranslator>();
+        if (game->load(QDir(folder).filePath(GameFile.arg(name)))) {
+            QCoreApplication::installTranslator(game.get());
+            gameTranslator() = std::move(game);
+            break;
+        }
+    }
+    if (!gameTranslator())
+        return {};
+
+    // Qt's own texts: qtbase_zh_CN.qm, or qtbase_de.qm for de_DE.
+    auto qt = std::make_unique<QTranslator>();
+    if (qt->load(QStringLiteral("qtbase_") + QLocale(name).name(), QLibraryInfo::path(QLibraryInfo::TranslationsPath))
+        || qt->load(QStringLiteral("qtbase_") + name, QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(qt.get());
+        qtTranslator() = std::move(qt);
+    }
+    return name;
+}
+
+} // namespace tavolux

@@ -1,0 +1,871 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>GameTexts</name>
+    <message>
+        <location filename="../app/gametexts.cpp" line="+18"/>
+        <source>WELCOME</source>
+        <extracomment>The referee&apos;s first words, line 1 of 3.</extracomment>
+        <translation>WILLKOMMEN</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+37"/>
+        <source>Please select new</source>
+        <extracomment>The referee&apos;s first words, line 2 of 3.</extracomment>
+        <translation>Wähl im Menü ein</translation>
+    </message>
+    <message>
+        <location line="-35"/>
+        <location line="+35"/>
+        <source>game in menu bar.</source>
+        <extracomment>The referee&apos;s first words, line 3 of 3.</extracomment>
+        <translation>neues Spiel.</translation>
+    </message>
+    <message>
+        <location line="-29"/>
+        <source>Move mouse to one</source>
+        <extracomment>A person is to move: referee line 2 of 3 (after the name).</extracomment>
+        <translation>Zeig mit der Maus</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>of your pieces.</source>
+        <extracomment>A person is to move: referee line 3 of 3.</extracomment>
+        <translation>auf deine Figur.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Board re-position</source>
+        <extracomment>The board turns before a player&apos;s turn: referee line 2 of 3.</extracomment>
+        <translation>Das Brett wird</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>is in progress...</source>
+        <extracomment>The board turns before a player&apos;s turn: referee line 3 of 3.</extracomment>
+        <translation>gerade gedreht...</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Computer AI is</source>
+        <extracomment>A computer player searches its move: referee line 2 of 3.</extracomment>
+        <translation>Der Computer</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>thinking......</source>
+        <extracomment>A computer player searches its move: referee line 3 of 3.</extracomment>
+        <translation>grübelt......</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>GAME OVER</source>
+        <extracomment>The game has ended: referee line 1 of 3.</extracomment>
+        <translation>SPIEL VORBEI</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Yep! That&apos;s yours.</source>
+        <extracomment>The pointer is over one of the player&apos;s pieces: referee line 2 of 3.</extracomment>
+        <translation>Jawoll, deine!</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Click &amp; drag it.</source>
+        <extracomment>The pointer is over one of the player&apos;s pieces: referee line 3 of 3.</extracomment>
+        <translation>Klicken &amp; ziehen.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>That&apos;s not yours!</source>
+        <extracomment>The pointer is over another player&apos;s piece: referee line 2 of 3.</extracomment>
+        <translation>Nicht deine Figur!</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Try a different color.</source>
+        <extracomment>The pointer is over another player&apos;s piece: referee line 3 of 3.</extracomment>
+        <translation>Nimm eine andere Farbe.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Now, drag it to a spot</source>
+        <extracomment>A piece is in the hand: referee line 2 of 4.</extracomment>
+        <translation>Zieh sie jetzt mit</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>using one move or one</source>
+        <extracomment>A piece is in the hand: referee line 3 of 4.</extracomment>
+        <translation>einem Schritt oder</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>or more jumps.</source>
+        <extracomment>A piece is in the hand: referee line 4 of 4.</extracomment>
+        <translation>Sprüngen weiter.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Tavolux</source>
+        <translation>Tavolux</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>New Game</source>
+        <translation>Neues Spiel</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>There is still a game in progress.  Do you want to abandon it?</source>
+        <translation>Es läuft noch eine Partie. Willst du sie abbrechen?</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Player #%1, &quot;%2&quot;,
+has moved all the pieces to destination!!!
+</source>
+        <extracomment>%1 is the player&apos;s number 1 to 3, %2 the player&apos;s name.</extracomment>
+        <translation>Spieler %1, „%2“,
+hat alle Figuren ins Ziel gebracht!!!
+</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>
+But there are still 2 players left.
+Do you want to continue the game?</source>
+        <translation>
+Aber es sind noch 2 Spieler übrig.
+Wollt ihr weiterspielen?</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Computer AI</source>
+        <translation>Computer</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>No valid move was found!</source>
+        <translation>Kein gültiger Zug gefunden!</translation>
+    </message>
+    <message>
+        <source>Load Game</source>
+        <translation>Spiel laden</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerChoices</name>
+    <message>
+        <location filename="../dialogs/playerchoices.cpp" line="+20"/>
+        <source>Computer</source>
+        <extracomment>The picture of a player the computer plays.</extracomment>
+        <translation>Computer</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Guy</source>
+        <extracomment>A player&apos;s picture: a grown man.</extracomment>
+        <translation>Mann</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Lady</source>
+        <extracomment>A player&apos;s picture: a grown woman.</extracomment>
+        <translation>Frau</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Boy</source>
+        <translation>Junge</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Girl</source>
+        <translation>Mädchen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Baby</source>
+        <translation>Baby</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Bear</source>
+        <extracomment>A player&apos;s picture: a teddy bear.</extracomment>
+        <translation>Teddy</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Bottom</source>
+        <extracomment>The board turned so that the player&apos;s home point lies at the bottom.</extracomment>
+        <translation>Unten</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Top</source>
+        <translation>Oben</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Lower-Left</source>
+        <translation>Unten links</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Lower-Right</source>
+        <translation>Unten rechts</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Upper-Left</source>
+        <translation>Oben links</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Upper-Right</source>
+        <translation>Oben rechts</translation>
+    </message>
+</context>
+<context>
+    <name>Prompt</name>
+    <message>
+        <location filename="../app/prompttable.cpp" line="+17"/>
+        <source>Play a new game of Chinese Checkers.</source>
+        <translation>Eine neue Partie Sternhalma beginnen.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Open a previously saved game.</source>
+        <translation>Eine gespeicherte Partie öffnen.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Save the currently unfinished game.</source>
+        <translation>Die laufende Partie speichern.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Change playing options in the middle of a game.</source>
+        <translation>Spieloptionen mitten in der Partie ändern.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Exit Tavolux.</source>
+        <translation>Tavolux beenden.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Undo last move.</source>
+        <translation>Den letzten Zug zurücknehmen.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Redo the previously undone move.</source>
+        <translation>Den zurückgenommenen Zug wiederholen.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show all valid moves of a playing piece.</source>
+        <translation>Alle gültigen Züge einer Figur zeigen.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Suggest a move for the player to move.</source>
+        <translation>Einen Zug für den Spieler am Zug vorschlagen.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Toggle referee window on/off.</source>
+        <translation>Schiedsrichter ein- oder ausblenden.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show or hide the moves made since your last move.</source>
+        <translation>Die Züge seit deinem letzten Zug zeigen oder verbergen.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Restore all windows to their default settings.</source>
+        <translation>Alle Fenster auf ihre Grundeinstellungen zurücksetzen.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Display help documentation on Chinese Checkers playing rules.</source>
+        <translation>Die Spielregeln von Sternhalma anzeigen.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Display Tavolux&apos;s information and copyright.</source>
+        <translation>Informationen und Copyright von Tavolux anzeigen.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show all valid moves.</source>
+        <translation>Alle gültigen Züge zeigen.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Computer AI is thinking...</source>
+        <translation>Der Computer grübelt...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Board re-position is in progress...</source>
+        <translation>Das Brett wird gedreht...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Ready.</source>
+        <translation>Bereit.</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Drop the piece on a hole of the board.</source>
+        <translation>Setz die Figur auf ein Loch des Bretts.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>That hole is taken.</source>
+        <translation>Das Loch ist schon besetzt.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>A piece may pass through another player&apos;s point, but not stop there.</source>
+        <translation>Eine Figur darf durch die Spitze eines anderen Spielers ziehen, aber dort nicht stehen bleiben.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The piece cannot reach that hole in one move.</source>
+        <translation>Die Figur kommt in einem Zug nicht bis zu diesem Loch.</translation>
+    </message>
+</context>
+<context>
+    <name>tavolux::AboutBox</name>
+    <message>
+        <location filename="../dialogs/aboutbox.cpp" line="+71"/>
+        <source>About Tavolux</source>
+        <translation>Über Tavolux</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Tavolux (64-bit)
+Version 1.32</source>
+        <translation>Tavolux (64 Bit)
+Version 1.32</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Tavolux (32-bit)
+Version 1.32</source>
+        <translation>Tavolux (32 Bit)
+Version 1.32</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>README.TXT</source>
+        <translation>README.TXT</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>LICENSE.TXT</source>
+        <translation>LICENSE.TXT</translation>
+    </message>
+</context>
+<context>
+    <name>tavolux::DialogFileChooser</name>
+    <message>
+        <location filename="../app/gamefiles.cpp" line="+39"/>
+        <source>Save Game</source>
+        <translation>Spiel speichern</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Load Game</source>
+        <translation>Spiel laden</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Tavolux Files (*.tvx)</source>
+        <translation>Tavolux-Spiele (*.tvx)</translation>
+    </message>
+</context>
+<context>
+    <name>tavolux::GameApp</name>
+    <message>
+        <location filename="../app/gameapp.cpp" line="+41"/>
+        <source>Chinese checkers</source>
+        <translation>Sternhalma</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>A saved game to open.</source>
+        <translation>Gespeicherte Partie zum Öffnen.</translation>
+    </message>
+</context>
+<context>
+    <name>tavolux::GameFiles</name>
+    <message>
+        <location filename="../app/gamefiles.cpp" line="+18"/>
+        <location line="+18"/>
+        <location line="+21"/>
+        <source>Save Game</source>
+        <translation>Spiel speichern</translation>
+    </message>
+    <message>
+        <location line="-39"/>
+        <source>There are no unfinished game to save!</source>
+        <translation>Es gibt keine laufende Partie zum Speichern!</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 gibt es schon.
+Möchtest du die Datei ersetzen?</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Only part of the game could be written; the disk may be full.</source>
+        <translation>Die Partie wurde nur zum Teil gespeichert; vielleicht ist der Datenträger voll.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The game could not be saved as &quot;%1&quot;.
+
+%2</source>
+        <translation>Die Partie konnte nicht als „%1“ gespeichert werden.
+
+%2</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <location line="+15"/>
+        <location line="+7"/>
+        <source>Load Game</source>
+        <translation>Spiel laden</translation>
+    </message>
+    <message>
+        <location line="-21"/>
+        <source>There is still a game in progress.  Do you want to abandon it?</source>
+        <translation>Es läuft noch eine Partie. Willst du sie abbrechen?</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>The file &quot;%1&quot; could not be opened.
+
+%2</source>
+        <translation>Die Datei „%1“ ließ sich nicht öffnen.
+
+%2</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>That is not a Tavolux file!</source>
+        <translation>Das ist keine Tavolux-Datei!</translation>
+    </message>
+</context>
+<context>
+    <name>tavolux::MainWindow</name>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="+30"/>
+        <source>Tavolux</source>
+        <translation>Tavolux</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>WELCOME</source>
+        <translation>WILLKOMMEN</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Please select new</source>
+        <translation>Wähl im Menü ein</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>game in menu bar.</source>
+        <translation>neues Spiel.</translation>
+    </message>
+    <message>
+        <location line="+59"/>
+        <source>Rotate clockwise</source>
+        <translation>Im Uhrzeigersinn drehen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Rotate counter-clockwise</source>
+        <translation>Gegen den Uhrzeigersinn drehen</translation>
+    </message>
+    <message>
+        <location line="+83"/>
+        <source>Exit Game</source>
+        <translation>Spiel beenden</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Do you really want to exit the game?</source>
+        <translation>Willst du das Spiel wirklich beenden?</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow_commands.cpp" line="+68"/>
+        <location line="+41"/>
+        <source>Show Valid Moves</source>
+        <translation>Gültige Züge zeigen</translation>
+    </message>
+    <message>
+        <location line="-40"/>
+        <source>Click right mouse button on the piece
+that you wish to show all valid moves.</source>
+        <translation>Klick mit der rechten Maustaste auf die Figur,
+deren gültige Züge du sehen willst.</translation>
+    </message>
+    <message>
+        <location line="+67"/>
+        <source>Hint</source>
+        <translation>Tipp</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1 has no valid move.</source>
+        <translation>%1 hat keinen gültigen Zug.</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow_menus.cpp" line="+28"/>
+        <source>&amp;New Game</source>
+        <translation>&amp;Neues Spiel</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Load Game</source>
+        <translation>Spiel &amp;laden</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Save Game</source>
+        <translation>Spiel &amp;speichern</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Change Options</source>
+        <translation>&amp;Optionen ändern</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Show Valid Moves</source>
+        <translation>&amp;Gültige Züge zeigen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Hint</source>
+        <translation>&amp;Tipp</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Referee</source>
+        <translation>&amp;Schiedsrichter</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show &amp;Last Moves</source>
+        <translation>&amp;Letzte Züge zeigen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Default Settings</source>
+        <translation>&amp;Grundeinstellungen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Playing Rules</source>
+        <translation>&amp;Spielregeln</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;About Tavolux</source>
+        <translation>Ü&amp;ber Tavolux</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>&amp;Game</source>
+        <translation>&amp;Spiel</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Move</source>
+        <translation>&amp;Zug</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+</context>
+<context>
+    <name>tavolux::OptionsDialog</name>
+    <message>
+        <location filename="../dialogs/optionsdialog.cpp" line="+69"/>
+        <source>Change Options</source>
+        <translation>Optionen ändern</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Sound</source>
+        <translation>Ton</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>/\</source>
+        <translation>/\</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>\/</source>
+        <translation>\/</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>[Background Wallpaper]</source>
+        <translation>[Hintergrundbild]</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>Animation Speed</source>
+        <translation>Animationstempo</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Smooth (for fast PC)</source>
+        <translation>Flüssig (für schnelle PCs)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Flickery (for slow PC)</source>
+        <translation>Ruckelig (für langsame PCs)</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Player #%1</source>
+        <translation>Spieler %1</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Automatic board re-positon</source>
+        <translation>Brett automatisch drehen</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Preferred view of home region:</source>
+        <translation>Eigene Spitze am liebsten:</translation>
+    </message>
+</context>
+<context>
+    <name>tavolux::RefereeWindow</name>
+    <message>
+        <location filename="../referee/refereewindow.cpp" line="+47"/>
+        <source>   The Referee</source>
+        <translation>   Der Schiedsrichter</translation>
+    </message>
+</context>
+<context>
+    <name>tavolux::ResultsDialog</name>
+    <message>
+        <location filename="../dialogs/resultsdialog.cpp" line="+179"/>
+        <source>Game Results</source>
+        <translation>Spielergebnis</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>First Place</source>
+        <translation>Erster Platz</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Second Place</source>
+        <translation>Zweiter Platz</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Third Place</source>
+        <translation>Dritter Platz</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Player #?:</source>
+        <translation>Spieler ?:</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Player #%1:</source>
+        <translation>Spieler %1:</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>tavolux::RulesWindow</name>
+    <message>
+        <location filename="../dialogs/ruleswindow.cpp" line="+18"/>
+        <source>Tavolux Help - Playing Rules</source>
+        <translation>Tavolux-Hilfe – Spielregeln</translation>
+    </message>
+</context>
+<context>
+    <name>tavolux::SetupCoverPage</name>
+    <message>
+        <location filename="../dialogs/setupcoverpage.cpp" line="+22"/>
+        <source>Active Players</source>
+        <translation>Mitspieler</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Player #%1</source>
+        <translation>Spieler %1</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Animation Speed</source>
+        <translation>Animationstempo</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Smooth (for fast PC)</source>
+        <translation>Flüssig (für schnelle PCs)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Flickery (for slow PC)</source>
+        <translation>Ruckelig (für langsame PCs)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Sound</source>
+        <translation>Ton</translation>
+    </message>
+</context>
+<context>
+    <name>tavolux::SetupPlayerPage</name>
+    <message>
+        <location filename="../dialogs/setupplayerpage.cpp" line="+67"/>
+        <source>Friendly</source>
+        <translation>Freundlich</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Neutral</source>
+        <translation>Neutral</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Hostile</source>
+        <translation>Angriffslustig</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Picture:</source>
+        <translation>Bild:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>&lt;&lt;</source>
+        <translation>&lt;&lt;</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&gt;&gt;</source>
+        <translation>&gt;&gt;</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Automatic board re-positon</source>
+        <translation>Brett automatisch drehen</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Preferred view of home region:</source>
+        <translation>Eigene Spitze am liebsten:</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <location line="+4"/>
+        <source>Style toward player #%1:</source>
+        <translation>Haltung zu Spieler %1:</translation>
+    </message>
+    <message>
+        <location line="+47"/>
+        <source>Computer AI Algorithm</source>
+        <translation>Spielweise des Computers</translation>
+    </message>
+</context>
+<context>
+    <name>tavolux::SetupSheet</name>
+    <message>
+        <location filename="../dialogs/setupsheet.cpp" line="+19"/>
+        <source>New Game</source>
+        <translation>Neues Spiel</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Game Setup</source>
+        <translation>Spiel einrichten</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Player #%1</source>
+        <translation>Spieler %1</translation>
+    </message>
+</context>
+<context>
+    <name>tavolux::SplashWindow</name>
+    <message>
+        <location filename="../app/splashwindow.cpp" line="+33"/>
+        <source>Tavolux</source>
+        <translation>Tavolux</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Chinese Checkers</source>
+        <translation>Sternhalma</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,871 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES">
+<context>
+    <name>GameTexts</name>
+    <message>
+        <location filename="../app/gametexts.cpp" line="+18"/>
+        <source>WELCOME</source>
+        <extracomment>The referee&apos;s first words, line 1 of 3.</extracomment>
+        <translation>BIENVENIDO</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+37"/>
+        <source>Please select new</source>
+        <extracomment>The referee&apos;s first words, line 2 of 3.</extracomment>
+        <translation>Elige una partida</translation>
+    </message>
+    <message>
+        <location line="-35"/>
+        <location line="+35"/>
+        <source>game in menu bar.</source>
+        <extracomment>The referee&apos;s first words, line 3 of 3.</extracomment>
+        <translation>nueva en el menú.</translation>
+    </message>
+    <message>
+        <location line="-29"/>
+        <source>Move mouse to one</source>
+        <extracomment>A person is to move: referee line 2 of 3 (after the name).</extracomment>
+        <translation>Apunta a una</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>of your pieces.</source>
+        <extracomment>A person is to move: referee line 3 of 3.</extracomment>
+        <translation>de tus fichas.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Board re-position</source>
+        <extracomment>The board turns before a player&apos;s turn: referee line 2 of 3.</extracomment>
+        <translation>El tablero está</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>is in progress...</source>
+        <extracomment>The board turns before a player&apos;s turn: referee line 3 of 3.</extracomment>
+        <translation>girando...</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Computer AI is</source>
+        <extracomment>A computer player searches its move: referee line 2 of 3.</extracomment>
+        <translation>El ordenador</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>thinking......</source>
+        <extracomment>A computer player searches its move: referee line 3 of 3.</extracomment>
+        <translation>piensa......</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>GAME OVER</source>
+        <extracomment>The game has ended: referee line 1 of 3.</extracomment>
+        <translation>FIN DEL JUEGO</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Yep! That&apos;s yours.</source>
+        <extracomment>The pointer is over one of the player&apos;s pieces: referee line 2 of 3.</extracomment>
+        <translation>¡Sí! Esa es tuya.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Click &amp; drag it.</source>
+        <extracomment>The pointer is over one of the player&apos;s pieces: referee line 3 of 3.</extracomment>
+        <translation>Pincha y arrastra.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>That&apos;s not yours!</source>
+        <extracomment>The pointer is over another player&apos;s piece: referee line 2 of 3.</extracomment>
+        <translation>¡Esa no es tuya!</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Try a different color.</source>
+        <extracomment>The pointer is over another player&apos;s piece: referee line 3 of 3.</extracomment>
+        <translation>Prueba con otro color.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Now, drag it to a spot</source>
+        <extracomment>A piece is in the hand: referee line 2 of 4.</extracomment>
+        <translation>Arrástrala ahora</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>using one move or one</source>
+        <extracomment>A piece is in the hand: referee line 3 of 4.</extracomment>
+        <translation>con un paso o con uno</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>or more jumps.</source>
+        <extracomment>A piece is in the hand: referee line 4 of 4.</extracomment>
+        <translation>o más saltos.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Tavolux</source>
+        <translation>Tavolux</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>New Game</source>
+        <translation>Nueva partida</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>There is still a game in progress.  Do you want to abandon it?</source>
+        <translation>Todavía hay una partida en curso. ¿Quieres abandonarla?</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Player #%1, &quot;%2&quot;,
+has moved all the pieces to destination!!!
+</source>
+        <extracomment>%1 is the player&apos;s number 1 to 3, %2 the player&apos;s name.</extracomment>
+        <translation>El jugador %1, «%2»,
+¡¡¡ha llevado todas sus fichas a la meta!!!
+</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>
+But there are still 2 players left.
+Do you want to continue the game?</source>
+        <translation>
+Pero todavía quedan 2 jugadores.
+¿Seguimos con la partida?</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Computer AI</source>
+        <translation>Ordenador</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>No valid move was found!</source>
+        <translation>¡No hay ninguna jugada válida!</translation>
+    </message>
+    <message>
+        <source>Load Game</source>
+        <translation>Cargar partida</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerChoices</name>
+    <message>
+        <location filename="../dialogs/playerchoices.cpp" line="+20"/>
+        <source>Computer</source>
+        <extracomment>The picture of a player the computer plays.</extracomment>
+        <translation>Ordenador</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Guy</source>
+        <extracomment>A player&apos;s picture: a grown man.</extracomment>
+        <translation>Señor</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Lady</source>
+        <extracomment>A player&apos;s picture: a grown woman.</extracomment>
+        <translation>Señora</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Boy</source>
+        <translation>Niño</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Girl</source>
+        <translation>Niña</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Baby</source>
+        <translation>Bebé</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Bear</source>
+        <extracomment>A player&apos;s picture: a teddy bear.</extracomment>
+        <translation>Osito</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Bottom</source>
+        <extracomment>The board turned so that the player&apos;s home point lies at the bottom.</extracomment>
+        <translation>Abajo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Top</source>
+        <translation>Arriba</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Lower-Left</source>
+        <translation>Abajo a la izquierda</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Lower-Right</source>
+        <translation>Abajo a la derecha</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Upper-Left</source>
+        <translation>Arriba a la izquierda</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Upper-Right</source>
+        <translation>Arriba a la derecha</translation>
+    </message>
+</context>
+<context>
+    <name>Prompt</name>
+    <message>
+        <location filename="../app/prompttable.cpp" line="+17"/>
+        <source>Play a new game of Chinese Checkers.</source>
+        <translation>Empezar una nueva partida de damas chinas.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Open a previously saved game.</source>
+        <translation>Abrir una partida guardada.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Save the currently unfinished game.</source>
+        <translation>Guardar la partida en curso.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Change playing options in the middle of a game.</source>
+        <translation>Cambiar las opciones en plena partida.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Exit Tavolux.</source>
+        <translation>Salir de Tavolux.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Undo last move.</source>
+        <translation>Deshacer la última jugada.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Redo the previously undone move.</source>
+        <translation>Rehacer la jugada deshecha.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show all valid moves of a playing piece.</source>
+        <translation>Mostrar todas las jugadas válidas de una ficha.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Suggest a move for the player to move.</source>
+        <translation>Sugerir una jugada al jugador que tiene el turno.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Toggle referee window on/off.</source>
+        <translation>Mostrar u ocultar el árbitro.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show or hide the moves made since your last move.</source>
+        <translation>Mostrar u ocultar las jugadas hechas desde tu última jugada.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Restore all windows to their default settings.</source>
+        <translation>Devolver todas las ventanas a su configuración inicial.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Display help documentation on Chinese Checkers playing rules.</source>
+        <translation>Mostrar las reglas de las damas chinas.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Display Tavolux&apos;s information and copyright.</source>
+        <translation>Mostrar la información y el copyright de Tavolux.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show all valid moves.</source>
+        <translation>Mostrar todas las jugadas válidas.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Computer AI is thinking...</source>
+        <translation>El ordenador está pensando...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Board re-position is in progress...</source>
+        <translation>El tablero está girando...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Ready.</source>
+        <translation>Listo.</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Drop the piece on a hole of the board.</source>
+        <translation>Suelta la ficha en un hueco del tablero.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>That hole is taken.</source>
+        <translation>Ese hueco ya está ocupado.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>A piece may pass through another player&apos;s point, but not stop there.</source>
+        <translation>Una ficha puede cruzar la punta de otro jugador, pero no quedarse en ella.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The piece cannot reach that hole in one move.</source>
+        <translation>La ficha no puede llegar a ese hueco en una sola jugada.</translation>
+    </message>
+</context>
+<context>
+    <name>tavolux::AboutBox</name>
+    <message>
+        <location filename="../dialogs/aboutbox.cpp" line="+71"/>
+        <source>About Tavolux</source>
+        <translation>Acerca de Tavolux</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Tavolux (64-bit)
+Version 1.32</source>
+        <translation>Tavolux (64 bits)
+Versión 1.32</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Tavolux (32-bit)
+Version 1.32</source>
+        <translation>Tavolux (32 bits)
+Versión 1.32</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>README.TXT</source>
+        <translation>README.TXT</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>LICENSE.TXT</source>
+        <translation>LICENSE.TXT</translation>
+    </message>
+</context>
+<context>
+    <name>tavolux::DialogFileChooser</name>
+    <message>
+        <location filename="../app/gamefiles.cpp" line="+39"/>
+        <source>Save Game</source>
+        <translation>Guardar partida</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Load Game</source>
+        <translation>Cargar partida</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Tavolux Files (*.tvx)</source>
+        <translation>Partidas de Tavolux (*.tvx)</translation>
+    </message>
+</context>
+<context>
+    <name>tavolux::GameApp</name>
+    <message>
+        <location filename="../app/gameapp.cpp" line="+41"/>
+        <source>Chinese checkers</source>
+        <translation>Damas chinas</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>A saved game to open.</source>
+        <translation>Una partida guardada que abrir.</translation>
+    </message>
+</context>
+<context>
+    <name>tavolux::GameFiles</name>
+    <message>
+        <location filename="../app/gamefiles.cpp" line="+18"/>
+        <location line="+18"/>
+        <location line="+21"/>
+        <source>Save Game</source>
+        <translation>Guardar partida</translation>
+    </message>
+    <message>
+        <location line="-39"/>
+        <source>There are no unfinished game to save!</source>
+        <translation>¡No hay ninguna partida a medias que guardar!</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 ya existe.
+¿Quieres reemplazarlo?</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Only part of the game could be written; the disk may be full.</source>
+        <translation>Solo se pudo guardar parte de la partida; puede que el disco esté lleno.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The game could not be saved as &quot;%1&quot;.
+
+%2</source>
+        <translation>No se pudo guardar la partida como «%1».
+
+%2</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <location line="+15"/>
+        <location line="+7"/>
+        <source>Load Game</source>
+        <translation>Cargar partida</translation>
+    </message>
+    <message>
+        <location line="-21"/>
+        <source>There is still a game in progress.  Do you want to abandon it?</source>
+        <translation>Todavía hay una partida en curso. ¿Quieres abandonarla?</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>The file &quot;%1&quot; could not be opened.
+
+%2</source>
+        <translation>No se pudo abrir el archivo «%1».
+
+%2</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>That is not a Tavolux file!</source>
+        <translation>¡Eso no es un archivo de Tavolux!</translation>
+    </message>
+</context>
+<context>
+    <name>tavolux::MainWindow</name>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="+30"/>
+        <source>Tavolux</source>
+        <translation>Tavolux</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>WELCOME</source>
+        <translation>BIENVENIDO</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Please select new</source>
+        <translation>Elige una partida</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>game in menu bar.</source>
+        <translation>nueva en el menú.</translation>
+    </message>
+    <message>
+        <location line="+59"/>
+        <source>Rotate clockwise</source>
+        <translation>Girar en sentido horario</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Rotate counter-clockwise</source>
+        <translation>Girar en sentido antihorario</translation>
+    </message>
+    <message>
+        <location line="+83"/>
+        <source>Exit Game</source>
+        <translation>Salir del juego</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Do you really want to exit the game?</source>
+        <translation>¿Seguro que quieres salir del juego?</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow_commands.cpp" line="+68"/>
+        <location line="+41"/>
+        <source>Show Valid Moves</source>
+        <translation>Mostrar jugadas válidas</translation>
+    </message>
+    <message>
+        <location line="-40"/>
+        <source>Click right mouse button on the piece
+that you wish to show all valid moves.</source>
+        <translation>Haz clic con el botón derecho en la ficha
+cuyas jugadas válidas quieras ver.</translation>
+    </message>
+    <message>
+        <location line="+67"/>
+        <source>Hint</source>
+        <translation>Pista</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1 has no valid move.</source>
+        <translation>%1 no tiene ninguna jugada válida.</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow_menus.cpp" line="+28"/>
+        <source>&amp;New Game</source>
+        <translation>&amp;Nueva partida</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Load Game</source>
+        <translation>&amp;Cargar partida</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Save Game</source>
+        <translation>&amp;Guardar partida</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Change Options</source>
+        <translation>Cambiar &amp;opciones</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rehacer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Show Valid Moves</source>
+        <translation>&amp;Mostrar jugadas válidas</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Hint</source>
+        <translation>&amp;Pista</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Referee</source>
+        <translation>&amp;Árbitro</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show &amp;Last Moves</source>
+        <translation>Últimas &amp;jugadas</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Default Settings</source>
+        <translation>&amp;Valores iniciales</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Playing Rules</source>
+        <translation>&amp;Reglas del juego</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;About Tavolux</source>
+        <translation>&amp;Acerca de Tavolux</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>&amp;Game</source>
+        <translation>&amp;Partida</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Move</source>
+        <translation>&amp;Jugada</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;View</source>
+        <translation>&amp;Ver</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Help</source>
+        <translation>Ay&amp;uda</translation>
+    </message>
+</context>
+<context>
+    <name>tavolux::OptionsDialog</name>
+    <message>
+        <location filename="../dialogs/optionsdialog.cpp" line="+69"/>
+        <source>Change Options</source>
+        <translation>Cambiar opciones</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Sound</source>
+        <translation>Sonido</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>/\</source>
+        <translation>/\</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>\/</source>
+        <translation>\/</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>[Background Wallpaper]</source>
+        <translation>[Fondo de pantalla]</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>Animation Speed</source>
+        <translation>Velocidad de animación</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Smooth (for fast PC)</source>
+        <translation>Fluida (PC rápido)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Flickery (for slow PC)</source>
+        <translation>A saltos (PC lento)</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Player #%1</source>
+        <translation>Jugador %1</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Automatic board re-positon</source>
+        <translation>Girar el tablero automáticamente</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Preferred view of home region:</source>
+        <translation>Tu punta, preferiblemente:</translation>
+    </message>
+</context>
+<context>
+    <name>tavolux::RefereeWindow</name>
+    <message>
+        <location filename="../referee/refereewindow.cpp" line="+47"/>
+        <source>   The Referee</source>
+        <translation>   El árbitro</translation>
+    </message>
+</context>
+<context>
+    <name>tavolux::ResultsDialog</name>
+    <message>
+        <location filename="../dialogs/resultsdialog.cpp" line="+179"/>
+        <source>Game Results</source>
+        <translation>Resultados de la partida</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>First Place</source>
+        <translation>Primer puesto</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Second Place</source>
+        <translation>Segundo puesto</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Third Place</source>
+        <translation>Tercer puesto</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Player #?:</source>
+        <translation>Jugador ?:</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Player #%1:</source>
+        <translation>Jugador %1:</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>tavolux::RulesWindow</name>
+    <message>
+        <location filename="../dialogs/ruleswindow.cpp" line="+18"/>
+        <source>Tavolux Help - Playing Rules</source>
+        <translation>Ayuda de Tavolux – Reglas del juego</translation>
+    </message>
+</context>
+<context>
+    <name>tavolux::SetupCoverPage</name>
+    <message>
+        <location filename="../dialogs/setupcoverpage.cpp" line="+22"/>
+        <source>Active Players</source>
+        <translation>¿Quién juega?</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Player #%1</source>
+        <translation>Jugador %1</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Animation Speed</source>
+        <translation>Velocidad de animación</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Smooth (for fast PC)</source>
+        <translation>Fluida (PC rápido)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Flickery (for slow PC)</source>
+        <translation>A saltos (PC lento)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Sound</source>
+        <translation>Sonido</translation>
+    </message>
+</context>
+<context>
+    <name>tavolux::SetupPlayerPage</name>
+    <message>
+        <location filename="../dialogs/setupplayerpage.cpp" line="+67"/>
+        <source>Friendly</source>
+        <translation>Amistoso</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Neutral</source>
+        <translation>Neutral</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Hostile</source>
+        <translation>Agresivo</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <source>Name:</source>
+        <translation>Nombre:</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Picture:</source>
+        <translation>Imagen:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>&lt;&lt;</source>
+        <translation>&lt;&lt;</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&gt;&gt;</source>
+        <translation>&gt;&gt;</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Automatic board re-positon</source>
+        <translation>Girar el tablero automáticamente</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Preferred view of home region:</source>
+        <translation>Tu punta, preferiblemente:</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <location line="+4"/>
+        <source>Style toward player #%1:</source>
+        <translation>Actitud hacia el jugador %1:</translation>
+    </message>
+    <message>
+        <location line="+47"/>
+        <source>Computer AI Algorithm</source>
+        <translation>Estrategia del ordenador</translation>
+    </message>
+</context>
+<context>
+    <name>tavolux::SetupSheet</name>
+    <message>
+        <location filename="../dialogs/setupsheet.cpp" line="+19"/>
+        <source>New Game</source>
+        <translation>Nueva partida</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Game Setup</source>
+        <translation>Preparar la partida</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Player #%1</source>
+        <translation>Jugador %1</translation>
+    </message>
+</context>
+<context>
+    <name>tavolux::SplashWindow</name>
+    <message>
+        <location filename="../app/splashwindow.cpp" line="+33"/>
+        <source>Tavolux</source>
+        <translation>Tavolux</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Chinese Checkers</source>
+        <translation>Damas chinas</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,871 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>GameTexts</name>
+    <message>
+        <location filename="../app/gametexts.cpp" line="+18"/>
+        <source>WELCOME</source>
+        <extracomment>The referee&apos;s first words, line 1 of 3.</extracomment>
+        <translation>BIENVENUE</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+37"/>
+        <source>Please select new</source>
+        <extracomment>The referee&apos;s first words, line 2 of 3.</extracomment>
+        <translation>Lancez une partie</translation>
+    </message>
+    <message>
+        <location line="-35"/>
+        <location line="+35"/>
+        <source>game in menu bar.</source>
+        <extracomment>The referee&apos;s first words, line 3 of 3.</extracomment>
+        <translation>depuis le menu.</translation>
+    </message>
+    <message>
+        <location line="-29"/>
+        <source>Move mouse to one</source>
+        <extracomment>A person is to move: referee line 2 of 3 (after the name).</extracomment>
+        <translation>Pointez la souris</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>of your pieces.</source>
+        <extracomment>A person is to move: referee line 3 of 3.</extracomment>
+        <translation>sur vos pions.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Board re-position</source>
+        <extracomment>The board turns before a player&apos;s turn: referee line 2 of 3.</extracomment>
+        <translation>Le plateau est</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>is in progress...</source>
+        <extracomment>The board turns before a player&apos;s turn: referee line 3 of 3.</extracomment>
+        <translation>en rotation...</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Computer AI is</source>
+        <extracomment>A computer player searches its move: referee line 2 of 3.</extracomment>
+        <translation>L&apos;ordinateur</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>thinking......</source>
+        <extracomment>A computer player searches its move: referee line 3 of 3.</extracomment>
+        <translation>réfléchit......</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>GAME OVER</source>
+        <extracomment>The game has ended: referee line 1 of 3.</extracomment>
+        <translation>PARTIE FINIE</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Yep! That&apos;s yours.</source>
+        <extracomment>The pointer is over one of the player&apos;s pieces: referee line 2 of 3.</extracomment>
+        <translation>Oui, à vous&#xa0;!</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Click &amp; drag it.</source>
+        <extracomment>The pointer is over one of the player&apos;s pieces: referee line 3 of 3.</extracomment>
+        <translation>Cliquez-glissez.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>That&apos;s not yours!</source>
+        <extracomment>The pointer is over another player&apos;s piece: referee line 2 of 3.</extracomment>
+        <translation>Pas à vous&#xa0;!</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Try a different color.</source>
+        <extracomment>The pointer is over another player&apos;s piece: referee line 3 of 3.</extracomment>
+        <translation>Changez de couleur.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Now, drag it to a spot</source>
+        <extracomment>A piece is in the hand: referee line 2 of 4.</extracomment>
+        <translation>Glissez-le d&apos;un pas</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>using one move or one</source>
+        <extracomment>A piece is in the hand: referee line 3 of 4.</extracomment>
+        <translation>ou d&apos;un ou plusieurs</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>or more jumps.</source>
+        <extracomment>A piece is in the hand: referee line 4 of 4.</extracomment>
+        <translation>sauts.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Tavolux</source>
+        <translation>Tavolux</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>New Game</source>
+        <translation>Nouvelle partie</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>There is still a game in progress.  Do you want to abandon it?</source>
+        <translation>Une partie est encore en cours. Voulez-vous l&apos;abandonner&#xa0;?</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Player #%1, &quot;%2&quot;,
+has moved all the pieces to destination!!!
+</source>
+        <extracomment>%1 is the player&apos;s number 1 to 3, %2 the player&apos;s name.</extracomment>
+        <translation>Le joueur %1, «&#xa0;%2&#xa0;»,
+a amené tous ses pions à destination&#xa0;!!!
+</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>
+But there are still 2 players left.
+Do you want to continue the game?</source>
+        <translation>
+Mais il reste encore 2 joueurs.
+Voulez-vous continuer la partie&#xa0;?</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Computer AI</source>
+        <translation>Ordinateur</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>No valid move was found!</source>
+        <translation>Aucun coup possible&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Load Game</source>
+        <translation>Charger une partie</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerChoices</name>
+    <message>
+        <location filename="../dialogs/playerchoices.cpp" line="+20"/>
+        <source>Computer</source>
+        <extracomment>The picture of a player the computer plays.</extracomment>
+        <translation>Ordinateur</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Guy</source>
+        <extracomment>A player&apos;s picture: a grown man.</extracomment>
+        <translation>Monsieur</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Lady</source>
+        <extracomment>A player&apos;s picture: a grown woman.</extracomment>
+        <translation>Madame</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Boy</source>
+        <translation>Garçon</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Girl</source>
+        <translation>Fille</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Baby</source>
+        <translation>Bébé</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Bear</source>
+        <extracomment>A player&apos;s picture: a teddy bear.</extracomment>
+        <translation>Nounours</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Bottom</source>
+        <extracomment>The board turned so that the player&apos;s home point lies at the bottom.</extracomment>
+        <translation>En bas</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Top</source>
+        <translation>En haut</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Lower-Left</source>
+        <translation>En bas à gauche</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Lower-Right</source>
+        <translation>En bas à droite</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Upper-Left</source>
+        <translation>En haut à gauche</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Upper-Right</source>
+        <translation>En haut à droite</translation>
+    </message>
+</context>
+<context>
+    <name>Prompt</name>
+    <message>
+        <location filename="../app/prompttable.cpp" line="+17"/>
+        <source>Play a new game of Chinese Checkers.</source>
+        <translation>Commencer une nouvelle partie de dames chinoises.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Open a previously saved game.</source>
+        <translation>Ouvrir une partie enregistrée.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Save the currently unfinished game.</source>
+        <translation>Enregistrer la partie en cours.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Change playing options in the middle of a game.</source>
+        <translation>Modifier les options en cours de partie.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Exit Tavolux.</source>
+        <translation>Quitter Tavolux.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Undo last move.</source>
+        <translation>Annuler le dernier coup.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Redo the previously undone move.</source>
+        <translation>Rejouer le coup annulé.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show all valid moves of a playing piece.</source>
+        <translation>Afficher tous les coups possibles d&apos;un pion.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Suggest a move for the player to move.</source>
+        <translation>Suggérer un coup au joueur dont c&apos;est le tour.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Toggle referee window on/off.</source>
+        <translation>Afficher ou masquer l&apos;arbitre.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show or hide the moves made since your last move.</source>
+        <translation>Afficher ou masquer les coups joués depuis votre dernier coup.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Restore all windows to their default settings.</source>
+        <translation>Remettre toutes les fenêtres dans leur état par défaut.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Display help documentation on Chinese Checkers playing rules.</source>
+        <translation>Afficher les règles des dames chinoises.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Display Tavolux&apos;s information and copyright.</source>
+        <translation>Afficher les informations et le copyright de Tavolux.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show all valid moves.</source>
+        <translation>Afficher tous les coups possibles.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Computer AI is thinking...</source>
+        <translation>L&apos;ordinateur réfléchit...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Board re-position is in progress...</source>
+        <translation>Le plateau tourne...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Ready.</source>
+        <translation>Prêt.</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Drop the piece on a hole of the board.</source>
+        <translation>Posez le pion sur un trou du plateau.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>That hole is taken.</source>
+        <translation>Ce trou est déjà pris.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>A piece may pass through another player&apos;s point, but not stop there.</source>
+        <translation>Un pion peut traverser la pointe d&apos;un autre joueur, mais pas s&apos;y arrêter.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The piece cannot reach that hole in one move.</source>
+        <translation>Ce pion ne peut pas atteindre ce trou en un seul coup.</translation>
+    </message>
+</context>
+<context>
+    <name>tavolux::AboutBox</name>
+    <message>
+        <location filename="../dialogs/aboutbox.cpp" line="+71"/>
+        <source>About Tavolux</source>
+        <translation>À propos de Tavolux</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Tavolux (64-bit)
+Version 1.32</source>
+        <translation>Tavolux (64 bits)
+Version 1.32</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Tavolux (32-bit)
+Version 1.32</source>
+        <translation>Tavolux (32 bits)
+Version 1.32</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>README.TXT</source>
+        <translation>README.TXT</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>LICENSE.TXT</source>
+        <translation>LICENSE.TXT</translation>
+    </message>
+</context>
+<context>
+    <name>tavolux::DialogFileChooser</name>
+    <message>
+        <location filename="../app/gamefiles.cpp" line="+39"/>
+        <source>Save Game</source>
+        <translation>Enregistrer la partie</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Load Game</source>
+        <translation>Charger une partie</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Tavolux Files (*.tvx)</source>
+        <translation>Parties Tavolux (*.tvx)</translation>
+    </message>
+</context>
+<context>
+    <name>tavolux::GameApp</name>
+    <message>
+        <location filename="../app/gameapp.cpp" line="+41"/>
+        <source>Chinese checkers</source>
+        <translation>Dames chinoises</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>A saved game to open.</source>
+        <translation>Une partie enregistrée à ouvrir.</translation>
+    </message>
+</context>
+<context>
+    <name>tavolux::GameFiles</name>
+    <message>
+        <location filename="../app/gamefiles.cpp" line="+18"/>
+        <location line="+18"/>
+        <location line="+21"/>
+        <source>Save Game</source>
+        <translation>Enregistrer la partie</translation>
+    </message>
+    <message>
+        <location line="-39"/>
+        <source>There are no unfinished game to save!</source>
+        <translation>Il n&apos;y a aucune partie en cours à enregistrer&#xa0;!</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 existe déjà.
+Voulez-vous le remplacer&#xa0;?</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Only part of the game could be written; the disk may be full.</source>
+        <translation>La partie n&apos;a été enregistrée qu&apos;à moitié&#xa0;; le disque est peut-être plein.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The game could not be saved as &quot;%1&quot;.
+
+%2</source>
+        <translation>Impossible d&apos;enregistrer la partie sous «&#xa0;%1&#xa0;».
+
+%2</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <location line="+15"/>
+        <location line="+7"/>
+        <source>Load Game</source>
+        <translation>Charger une partie</translation>
+    </message>
+    <message>
+        <location line="-21"/>
+        <source>There is still a game in progress.  Do you want to abandon it?</source>
+        <translation>Une partie est encore en cours. Voulez-vous l&apos;abandonner&#xa0;?</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>The file &quot;%1&quot; could not be opened.
+
+%2</source>
+        <translation>Impossible d&apos;ouvrir le fichier «&#xa0;%1&#xa0;».
+
+%2</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>That is not a Tavolux file!</source>
+        <translation>Ce n&apos;est pas un fichier Tavolux&#xa0;!</translation>
+    </message>
+</context>
+<context>
+    <name>tavolux::MainWindow</name>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="+30"/>
+        <source>Tavolux</source>
+        <translation>Tavolux</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>WELCOME</source>
+        <translation>BIENVENUE</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Please select new</source>
+        <translation>Lancez une partie</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>game in menu bar.</source>
+        <translation>depuis le menu.</translation>
+    </message>
+    <message>
+        <location line="+59"/>
+        <source>Rotate clockwise</source>
+        <translation>Tourner dans le sens horaire</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Rotate counter-clockwise</source>
+        <translation>Tourner dans le sens antihoraire</translation>
+    </message>
+    <message>
+        <location line="+83"/>
+        <source>Exit Game</source>
+        <translation>Quitter le jeu</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Do you really want to exit the game?</source>
+        <translation>Voulez-vous vraiment quitter le jeu&#xa0;?</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow_commands.cpp" line="+68"/>
+        <location line="+41"/>
+        <source>Show Valid Moves</source>
+        <translation>Coups possibles</translation>
+    </message>
+    <message>
+        <location line="-40"/>
+        <source>Click right mouse button on the piece
+that you wish to show all valid moves.</source>
+        <translation>Cliquez avec le bouton droit sur le pion
+dont vous voulez voir les coups possibles.</translation>
+    </message>
+    <message>
+        <location line="+67"/>
+        <source>Hint</source>
+        <translation>Indice</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1 has no valid move.</source>
+        <translation>%1 n&apos;a aucun coup possible.</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow_menus.cpp" line="+28"/>
+        <source>&amp;New Game</source>
+        <translation>&amp;Nouvelle partie</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Load Game</source>
+        <translation>&amp;Charger une partie</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Save Game</source>
+        <translation>&amp;Enregistrer la partie</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Change Options</source>
+        <translation>Modifier les &amp;options</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Show Valid Moves</source>
+        <translation>Coups &amp;possibles</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Hint</source>
+        <translation>&amp;Indice</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Referee</source>
+        <translation>&amp;Arbitre</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show &amp;Last Moves</source>
+        <translation>&amp;Derniers coups</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Default Settings</source>
+        <translation>&amp;Réglages par défaut</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Playing Rules</source>
+        <translation>&amp;Règles du jeu</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;About Tavolux</source>
+        <translation>À &amp;propos de Tavolux</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>&amp;Game</source>
+        <translation>&amp;Partie</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Move</source>
+        <translation>&amp;Coup</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;View</source>
+        <translation>&amp;Affichage</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Help</source>
+        <translation>Ai&amp;de</translation>
+    </message>
+</context>
+<context>
+    <name>tavolux::OptionsDialog</name>
+    <message>
+        <location filename="../dialogs/optionsdialog.cpp" line="+69"/>
+        <source>Change Options</source>
+        <translation>Modifier les options</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Sound</source>
+        <translation>Son</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>/\</source>
+        <translation>/\</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>\/</source>
+        <translation>\/</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>[Background Wallpaper]</source>
+        <translation>[Fond d&apos;écran]</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>Animation Speed</source>
+        <translation>Vitesse d&apos;animation</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Smooth (for fast PC)</source>
+        <translation>Fluide (PC rapide)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Flickery (for slow PC)</source>
+        <translation>Saccadée (PC lent)</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Player #%1</source>
+        <translation>Joueur %1</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Automatic board re-positon</source>
+        <translation>Tourner le plateau automatiquement</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Preferred view of home region:</source>
+        <translation>Votre camp de préférence&#xa0;:</translation>
+    </message>
+</context>
+<context>
+    <name>tavolux::RefereeWindow</name>
+    <message>
+        <location filename="../referee/refereewindow.cpp" line="+47"/>
+        <source>   The Referee</source>
+        <translation>   L&apos;arbitre</translation>
+    </message>
+</context>
+<context>
+    <name>tavolux::ResultsDialog</name>
+    <message>
+        <location filename="../dialogs/resultsdialog.cpp" line="+179"/>
+        <source>Game Results</source>
+        <translation>Résultats de la partie</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>First Place</source>
+        <translation>Première place</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Second Place</source>
+        <translation>Deuxième place</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Third Place</source>
+        <translation>Troisième place</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Player #?:</source>
+        <translation>Joueur ?&#xa0;:</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Player #%1:</source>
+        <translation>Joueur %1&#xa0;:</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>tavolux::RulesWindow</name>
+    <message>
+        <location filename="../dialogs/ruleswindow.cpp" line="+18"/>
+        <source>Tavolux Help - Playing Rules</source>
+        <translation>Aide de Tavolux – Règles du jeu</translation>
+    </message>
+</context>
+<context>
+    <name>tavolux::SetupCoverPage</name>
+    <message>
+        <location filename="../dialogs/setupcoverpage.cpp" line="+22"/>
+        <source>Active Players</source>
+        <translation>Qui joue&#xa0;?</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Player #%1</source>
+        <translation>Joueur %1</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Animation Speed</source>
+        <translation>Vitesse d&apos;animation</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Smooth (for fast PC)</source>
+        <translation>Fluide (PC rapide)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Flickery (for slow PC)</source>
+        <translation>Saccadée (PC lent)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Sound</source>
+        <translation>Son</translation>
+    </message>
+</context>
+<context>
+    <name>tavolux::SetupPlayerPage</name>
+    <message>
+        <location filename="../dialogs/setupplayerpage.cpp" line="+67"/>
+        <source>Friendly</source>
+        <translation>Amical</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Neutral</source>
+        <translation>Neutre</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Hostile</source>
+        <translation>Agressif</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <source>Name:</source>
+        <translation>Nom&#xa0;:</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Picture:</source>
+        <translation>Image&#xa0;:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>&lt;&lt;</source>
+        <translation>&lt;&lt;</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&gt;&gt;</source>
+        <translation>&gt;&gt;</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Automatic board re-positon</source>
+        <translation>Tourner le plateau automatiquement</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Preferred view of home region:</source>
+        <translation>Votre camp de préférence&#xa0;:</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <location line="+4"/>
+        <source>Style toward player #%1:</source>
+        <translation>Attitude envers le joueur %1&#xa0;:</translation>
+    </message>
+    <message>
+        <location line="+47"/>
+        <source>Computer AI Algorithm</source>
+        <translation>Stratégie de l&apos;ordinateur</translation>
+    </message>
+</context>
+<context>
+    <name>tavolux::SetupSheet</name>
+    <message>
+        <location filename="../dialogs/setupsheet.cpp" line="+19"/>
+        <source>New Game</source>
+        <translation>Nouvelle partie</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Game Setup</source>
+        <translation>Préparation de la partie</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Player #%1</source>
+        <translation>Joueur %1</translation>
+    </message>
+</context>
+<context>
+    <name>tavolux::SplashWindow</name>
+    <message>
+        <location filename="../app/splashwindow.cpp" line="+33"/>
+        <source>Tavolux</source>
+        <translation>Tavolux</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Chinese Checkers</source>
+        <translation>Dames chinoises</translation>
+    </message>
+</context>
+</TS>

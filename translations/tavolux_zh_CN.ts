@@ -1,0 +1,871 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN">
+<context>
+    <name>GameTexts</name>
+    <message>
+        <location filename="../app/gametexts.cpp" line="+18"/>
+        <source>WELCOME</source>
+        <extracomment>The referee&apos;s first words, line 1 of 3.</extracomment>
+        <translation>欢迎</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+37"/>
+        <source>Please select new</source>
+        <extracomment>The referee&apos;s first words, line 2 of 3.</extracomment>
+        <translation>请在菜单栏中</translation>
+    </message>
+    <message>
+        <location line="-35"/>
+        <location line="+35"/>
+        <source>game in menu bar.</source>
+        <extracomment>The referee&apos;s first words, line 3 of 3.</extracomment>
+        <translation>选择新游戏。</translation>
+    </message>
+    <message>
+        <location line="-29"/>
+        <source>Move mouse to one</source>
+        <extracomment>A person is to move: referee line 2 of 3 (after the name).</extracomment>
+        <translation>请把鼠标移到</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>of your pieces.</source>
+        <extracomment>A person is to move: referee line 3 of 3.</extracomment>
+        <translation>你的棋子上。</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Board re-position</source>
+        <extracomment>The board turns before a player&apos;s turn: referee line 2 of 3.</extracomment>
+        <translation>棋盘正在</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>is in progress...</source>
+        <extracomment>The board turns before a player&apos;s turn: referee line 3 of 3.</extracomment>
+        <translation>转动中...</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Computer AI is</source>
+        <extracomment>A computer player searches its move: referee line 2 of 3.</extracomment>
+        <translation>电脑正在</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>thinking......</source>
+        <extracomment>A computer player searches its move: referee line 3 of 3.</extracomment>
+        <translation>思考中......</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>GAME OVER</source>
+        <extracomment>The game has ended: referee line 1 of 3.</extracomment>
+        <translation>游戏结束</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Yep! That&apos;s yours.</source>
+        <extracomment>The pointer is over one of the player&apos;s pieces: referee line 2 of 3.</extracomment>
+        <translation>没错！这是你的。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Click &amp; drag it.</source>
+        <extracomment>The pointer is over one of the player&apos;s pieces: referee line 3 of 3.</extracomment>
+        <translation>按住它拖过去吧。</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>That&apos;s not yours!</source>
+        <extracomment>The pointer is over another player&apos;s piece: referee line 2 of 3.</extracomment>
+        <translation>这不是你的！</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Try a different color.</source>
+        <extracomment>The pointer is over another player&apos;s piece: referee line 3 of 3.</extracomment>
+        <translation>换个颜色试试。</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Now, drag it to a spot</source>
+        <extracomment>A piece is in the hand: referee line 2 of 4.</extracomment>
+        <translation>现在把它拖到空位，</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>using one move or one</source>
+        <extracomment>A piece is in the hand: referee line 3 of 4.</extracomment>
+        <translation>走一步或跳一次，</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>or more jumps.</source>
+        <extracomment>A piece is in the hand: referee line 4 of 4.</extracomment>
+        <translation>也可以连跳。</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Tavolux</source>
+        <translation>Tavolux</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>New Game</source>
+        <translation>新游戏</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>There is still a game in progress.  Do you want to abandon it?</source>
+        <translation>还有一局游戏正在进行。要放弃它吗？</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Player #%1, &quot;%2&quot;,
+has moved all the pieces to destination!!!
+</source>
+        <extracomment>%1 is the player&apos;s number 1 to 3, %2 the player&apos;s name.</extracomment>
+        <translation>玩家 %1“%2”
+已把所有棋子走到终点！！！
+</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>
+But there are still 2 players left.
+Do you want to continue the game?</source>
+        <translation>
+但还剩 2 位玩家。
+要继续游戏吗？</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Computer AI</source>
+        <translation>电脑</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>No valid move was found!</source>
+        <translation>找不到可走的棋！</translation>
+    </message>
+    <message>
+        <source>Load Game</source>
+        <translation>载入游戏</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerChoices</name>
+    <message>
+        <location filename="../dialogs/playerchoices.cpp" line="+20"/>
+        <source>Computer</source>
+        <extracomment>The picture of a player the computer plays.</extracomment>
+        <translation>电脑</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Guy</source>
+        <extracomment>A player&apos;s picture: a grown man.</extracomment>
+        <translation>男士</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Lady</source>
+        <extracomment>A player&apos;s picture: a grown woman.</extracomment>
+        <translation>女士</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Boy</source>
+        <translation>男孩</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Girl</source>
+        <translation>女孩</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Baby</source>
+        <translation>宝宝</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Bear</source>
+        <extracomment>A player&apos;s picture: a teddy bear.</extracomment>
+        <translation>小熊</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Bottom</source>
+        <extracomment>The board turned so that the player&apos;s home point lies at the bottom.</extracomment>
+        <translation>下</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Top</source>
+        <translation>上</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Lower-Left</source>
+        <translation>左下</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Lower-Right</source>
+        <translation>右下</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Upper-Left</source>
+        <translation>左上</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Upper-Right</source>
+        <translation>右上</translation>
+    </message>
+</context>
+<context>
+    <name>Prompt</name>
+    <message>
+        <location filename="../app/prompttable.cpp" line="+17"/>
+        <source>Play a new game of Chinese Checkers.</source>
+        <translation>开始一局新的跳棋游戏。</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Open a previously saved game.</source>
+        <translation>打开以前保存的游戏。</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Save the currently unfinished game.</source>
+        <translation>保存当前未完成的游戏。</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Change playing options in the middle of a game.</source>
+        <translation>在游戏中途更改选项。</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Exit Tavolux.</source>
+        <translation>退出 Tavolux。</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Undo last move.</source>
+        <translation>撤销上一步。</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Redo the previously undone move.</source>
+        <translation>重做刚才撤销的一步。</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show all valid moves of a playing piece.</source>
+        <translation>显示一枚棋子所有可走的位置。</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Suggest a move for the player to move.</source>
+        <translation>为当前走棋的玩家推荐一步棋。</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Toggle referee window on/off.</source>
+        <translation>显示或隐藏裁判窗口。</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show or hide the moves made since your last move.</source>
+        <translation>显示或隐藏自你上一步以来的走法。</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Restore all windows to their default settings.</source>
+        <translation>将所有窗口恢复为默认设置。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Display help documentation on Chinese Checkers playing rules.</source>
+        <translation>显示跳棋规则的帮助文档。</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Display Tavolux&apos;s information and copyright.</source>
+        <translation>显示 Tavolux 的信息和版权。</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show all valid moves.</source>
+        <translation>显示所有可走的位置。</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Computer AI is thinking...</source>
+        <translation>电脑正在思考...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Board re-position is in progress...</source>
+        <translation>棋盘正在转动...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Ready.</source>
+        <translation>就绪。</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Drop the piece on a hole of the board.</source>
+        <translation>请把棋子放到棋盘的空位上。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>That hole is taken.</source>
+        <translation>那个位置已经有棋子了。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>A piece may pass through another player&apos;s point, but not stop there.</source>
+        <translation>棋子可以经过其他玩家的角，但不能停在那里。</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The piece cannot reach that hole in one move.</source>
+        <translation>这枚棋子无法一步走到那个位置。</translation>
+    </message>
+</context>
+<context>
+    <name>tavolux::AboutBox</name>
+    <message>
+        <location filename="../dialogs/aboutbox.cpp" line="+71"/>
+        <source>About Tavolux</source>
+        <translation>关于 Tavolux</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Tavolux (64-bit)
+Version 1.32</source>
+        <translation>Tavolux（64 位）
+版本 1.32</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Tavolux (32-bit)
+Version 1.32</source>
+        <translation>Tavolux（32 位）
+版本 1.32</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>README.TXT</source>
+        <translation>README.TXT</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>LICENSE.TXT</source>
+        <translation>LICENSE.TXT</translation>
+    </message>
+</context>
+<context>
+    <name>tavolux::DialogFileChooser</name>
+    <message>
+        <location filename="../app/gamefiles.cpp" line="+39"/>
+        <source>Save Game</source>
+        <translation>保存游戏</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Load Game</source>
+        <translation>载入游戏</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Tavolux Files (*.tvx)</source>
+        <translation>Tavolux 存档 (*.tvx)</translation>
+    </message>
+</context>
+<context>
+    <name>tavolux::GameApp</name>
+    <message>
+        <location filename="../app/gameapp.cpp" line="+41"/>
+        <source>Chinese checkers</source>
+        <translation>中国跳棋</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>A saved game to open.</source>
+        <translation>要打开的存档。</translation>
+    </message>
+</context>
+<context>
+    <name>tavolux::GameFiles</name>
+    <message>
+        <location filename="../app/gamefiles.cpp" line="+18"/>
+        <location line="+18"/>
+        <location line="+21"/>
+        <source>Save Game</source>
+        <translation>保存游戏</translation>
+    </message>
+    <message>
+        <location line="-39"/>
+        <source>There are no unfinished game to save!</source>
+        <translation>没有未完成的游戏可以保存！</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 已存在。
+要替换它吗？</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Only part of the game could be written; the disk may be full.</source>
+        <translation>游戏只写入了一部分，磁盘可能已满。</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The game could not be saved as &quot;%1&quot;.
+
+%2</source>
+        <translation>无法将游戏保存为“%1”。
+
+%2</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <location line="+15"/>
+        <location line="+7"/>
+        <source>Load Game</source>
+        <translation>载入游戏</translation>
+    </message>
+    <message>
+        <location line="-21"/>
+        <source>There is still a game in progress.  Do you want to abandon it?</source>
+        <translation>还有一局游戏正在进行。要放弃它吗？</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>The file &quot;%1&quot; could not be opened.
+
+%2</source>
+        <translation>无法打开文件“%1”。
+
+%2</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>That is not a Tavolux file!</source>
+        <translation>这不是 Tavolux 文件！</translation>
+    </message>
+</context>
+<context>
+    <name>tavolux::MainWindow</name>
+    <message>
+        <location filename="../app/mainwindow.cpp" line="+30"/>
+        <source>Tavolux</source>
+        <translation>Tavolux</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>WELCOME</source>
+        <translation>欢迎</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Please select new</source>
+        <translation>请在菜单栏中</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>game in menu bar.</source>
+        <translation>选择新游戏。</translation>
+    </message>
+    <message>
+        <location line="+59"/>
+        <source>Rotate clockwise</source>
+        <translation>顺时针旋转</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Rotate counter-clockwise</source>
+        <translation>逆时针旋转</translation>
+    </message>
+    <message>
+        <location line="+83"/>
+        <source>Exit Game</source>
+        <translation>退出游戏</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Do you really want to exit the game?</source>
+        <translation>真的要退出游戏吗？</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow_commands.cpp" line="+68"/>
+        <location line="+41"/>
+        <source>Show Valid Moves</source>
+        <translation>显示可走位置</translation>
+    </message>
+    <message>
+        <location line="-40"/>
+        <source>Click right mouse button on the piece
+that you wish to show all valid moves.</source>
+        <translation>在棋子上单击鼠标右键，
+即可显示它所有可走的位置。</translation>
+    </message>
+    <message>
+        <location line="+67"/>
+        <source>Hint</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1 has no valid move.</source>
+        <translation>%1 没有可走的棋。</translation>
+    </message>
+    <message>
+        <location filename="../app/mainwindow_menus.cpp" line="+28"/>
+        <source>&amp;New Game</source>
+        <translation>新游戏(&amp;N)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Load Game</source>
+        <translation>载入游戏(&amp;L)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Save Game</source>
+        <translation>保存游戏(&amp;S)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Change Options</source>
+        <translation>更改选项(&amp;C)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>E&amp;xit</source>
+        <translation>退出(&amp;X)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Undo</source>
+        <translation>悔棋(&amp;U)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Redo</source>
+        <translation>重做(&amp;R)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Show Valid Moves</source>
+        <translation>显示可走位置(&amp;S)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Hint</source>
+        <translation>提示(&amp;H)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Referee</source>
+        <translation>裁判(&amp;R)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show &amp;Last Moves</source>
+        <translation>显示最近走法(&amp;L)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Default Settings</source>
+        <translation>默认设置(&amp;D)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Playing Rules</source>
+        <translation>游戏规则(&amp;P)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;About Tavolux</source>
+        <translation>关于 Tavolux(&amp;A)</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>&amp;Game</source>
+        <translation>游戏(&amp;G)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Move</source>
+        <translation>走棋(&amp;M)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;View</source>
+        <translation>查看(&amp;V)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Help</source>
+        <translation>帮助(&amp;H)</translation>
+    </message>
+</context>
+<context>
+    <name>tavolux::OptionsDialog</name>
+    <message>
+        <location filename="../dialogs/optionsdialog.cpp" line="+69"/>
+        <source>Change Options</source>
+        <translation>更改选项</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Sound</source>
+        <translation>声音</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>/\</source>
+        <translation>/\</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>\/</source>
+        <translation>\/</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>[Background Wallpaper]</source>
+        <translation>[背景图案]</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>Animation Speed</source>
+        <translation>动画速度</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Smooth (for fast PC)</source>
+        <translation>流畅（适合快速电脑）</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Flickery (for slow PC)</source>
+        <translation>跳动（适合慢速电脑）</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Player #%1</source>
+        <translation>玩家 %1</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Automatic board re-positon</source>
+        <translation>自动转动棋盘</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Preferred view of home region:</source>
+        <translation>本方阵地的首选方位：</translation>
+    </message>
+</context>
+<context>
+    <name>tavolux::RefereeWindow</name>
+    <message>
+        <location filename="../referee/refereewindow.cpp" line="+47"/>
+        <source>   The Referee</source>
+        <translation>   裁判</translation>
+    </message>
+</context>
+<context>
+    <name>tavolux::ResultsDialog</name>
+    <message>
+        <location filename="../dialogs/resultsdialog.cpp" line="+179"/>
+        <source>Game Results</source>
+        <translation>游戏结果</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>First Place</source>
+        <translation>第一名</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Second Place</source>
+        <translation>第二名</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Third Place</source>
+        <translation>第三名</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Player #?:</source>
+        <translation>玩家 ?：</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>Player #%1:</source>
+        <translation>玩家 %1：</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+</context>
+<context>
+    <name>tavolux::RulesWindow</name>
+    <message>
+        <location filename="../dialogs/ruleswindow.cpp" line="+18"/>
+        <source>Tavolux Help - Playing Rules</source>
+        <translation>Tavolux 帮助 - 游戏规则</translation>
+    </message>
+</context>
+<context>
+    <name>tavolux::SetupCoverPage</name>
+    <message>
+        <location filename="../dialogs/setupcoverpage.cpp" line="+22"/>
+        <source>Active Players</source>
+        <translation>参加的玩家</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Player #%1</source>
+        <translation>玩家 %1</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Animation Speed</source>
+        <translation>动画速度</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Smooth (for fast PC)</source>
+        <translation>流畅（适合快速电脑）</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Flickery (for slow PC)</source>
+        <translation>跳动（适合慢速电脑）</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Sound</source>
+        <translation>声音</translation>
+    </message>
+</context>
+<context>
+    <name>tavolux::SetupPlayerPage</name>
+    <message>
+        <location filename="../dialogs/setupplayerpage.cpp" line="+67"/>
+        <source>Friendly</source>
+        <translation>友好</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Neutral</source>
+        <translation>中立</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Hostile</source>
+        <translation>敌对</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <source>Name:</source>
+        <translation>名字：</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Picture:</source>
+        <translation>头像：</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>&lt;&lt;</source>
+        <translation>&lt;&lt;</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&gt;&gt;</source>
+        <translation>&gt;&gt;</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Automatic board re-positon</source>
+        <translation>自动转动棋盘</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Preferred view of home region:</source>
+        <translation>本方阵地的首选方位：</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <location line="+4"/>
+        <source>Style toward player #%1:</source>
+        <translation>对玩家 %1 的态度：</translation>
+    </message>
+    <message>
+        <location line="+47"/>
+        <source>Computer AI Algorithm</source>
+        <translation>电脑 AI 策略</translation>
+    </message>
+</context>
+<context>
+    <name>tavolux::SetupSheet</name>
+    <message>
+        <location filename="../dialogs/setupsheet.cpp" line="+19"/>
+        <source>New Game</source>
+        <translation>新游戏</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Game Setup</source>
+        <translation>游戏设置</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Player #%1</source>
+        <translation>玩家 %1</translation>
+    </message>
+</context>
+<context>
+    <name>tavolux::SplashWindow</name>
+    <message>
+        <location filename="../app/splashwindow.cpp" line="+33"/>
+        <source>Tavolux</source>
+        <translation>Tavolux</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Chinese Checkers</source>
+        <translation>中国跳棋</translation>
+    </message>
+</context>
+</TS>
