@@ -4,7 +4,7 @@
 // belonging to one turn, and commands finding no piece in the air.
 
 #include "app/commands.h"
-#include "tests/gui/windowplay.h"
+#include "tests/support/window_fixture.h"
 #include "view/boardkeys.h"
 #include "view/colours.h"
 

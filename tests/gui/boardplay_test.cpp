@@ -3,7 +3,7 @@
 // own, and the glide of a computer's move.
 
 #include "app/turnscheduler.h"
-#include "tests/gui/windowplay.h"
+#include "tests/support/window_fixture.h"
 #include "view/moveglide.h"
 
 #include <QMessageBox>

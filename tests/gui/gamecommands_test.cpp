@@ -6,7 +6,7 @@
 #include "app/commands.h"
 #include "dialogs/optionsdialog.h"
 #include "model/savefile.h"
-#include "tests/gui/windowplay.h"
+#include "tests/support/window_fixture.h"
 #include "view/colours.h"
 
 #include <QCheckBox>
@@ -22,27 +22,14 @@ using namespace tavolux;
 
 namespace {
 
-// Runs `act` on the next modal dialog or popup once it is open.
-void whenOpen(std::function<void(QWidget*)> act)
-{
-    QTimer::singleShot(0, [act = std::move(act)] {
-        QWidget* open = nullptr;
-        const bool opened = QTest::qWaitFor([&] {
-            open = QApplication::activePopupWidget() ? QApplication::activePopupWidget()
-                                                     : QApplication::activeModalWidget();
-            return open != nullptr;
-        });
-        if (opened)
-            act(open);
-    });
-}
-
 void answer(QWidget* box, QMessageBox::StandardButton button)
 {
     auto* question = qobject_cast<QMessageBox*>(box);
     ASSERT_NE(question, nullptr);
     question->button(button)->click();
 }
+
+using tavolux::testing::whenOpen;
 
 class GameCommandsTest : public tavolux::testing::WindowPlayTest {
 protected:

@@ -3,6 +3,7 @@
 
 #include "app/gamefiles.h"
 #include "app/messageboxes.h"
+#include "tests/support/window_fixture.h"
 #include "model/board.h"
 #include "model/game.h"
 #include "model/savefile.h"
@@ -52,14 +53,7 @@ private:
     }
 };
 
-// Returns the scripted paths and counts how often it was asked.
-class ScriptedChooser : public FileChooser {
-public:
-    QString path;
-    int asked = 0;
-    QString saveFileName(QWidget*) override { return ++asked, path; }
-    QString openFileName(QWidget*) override { return ++asked, path; }
-};
+using tavolux::testing::ScriptedChooser;
 
 // A computer that finds no move, noting who it played for.
 class PassingTurn : public MoveChooser {

@@ -11,7 +11,7 @@
 #include "view/colours.h"
 #include "view/hintflash.h"
 #include "view/piecelift.h"
-#include "windowplay.h"
+#include "tests/support/window_fixture.h"
 
 #include <QAbstractButton>
 #include <QDialogButtonBox>
@@ -29,23 +29,7 @@ using namespace tavolux;
 
 namespace {
 
-// Clicks `button` of the next message box as soon as it is up; its text is
-// kept in `text`.
-void answerNextBox(QMessageBox::StandardButton button, QString* text = nullptr)
-{
-    auto* timer = new QTimer;
-    QObject::connect(timer, &QTimer::timeout, [timer, button, text] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box)
-            return;
-        if (text)
-            *text = box->text();
-        timer->stop();
-        timer->deleteLater();
-        box->button(button)->click();
-    });
-    timer->start(10);
-}
+using tavolux::testing::answerNextBox;
 
 bool near(QColor a, QColor b)
 {
@@ -286,10 +270,10 @@ TEST_F(HelpersTest, APersonWithoutMovesIsTold)
         s.pieces[other++].hole = static_cast<uint16_t>(h);
     const Position before = s.pieces;
 
-    QString text;
-    answerNextBox(QMessageBox::Ok, &text);
+    tavolux::testing::BoxSeen box;
+    answerNextBox(QMessageBox::Ok, &box);
     ASSERT_TRUE(window->runCommand(command::Hint));
-    EXPECT_EQ(text, QStringLiteral("Human has no valid move."));
+    EXPECT_EQ(box.text, QStringLiteral("Human has no valid move."));
     EXPECT_EQ(s.pieces, before);
 }
 

@@ -4,7 +4,7 @@
 // where the trail and then a hint are drawn. Screenshots of both are kept.
 
 #include "ai/hint.h"
-#include "play_fixture.h"
+#include "tests/support/xserver_fixture.h"
 #include "view/colours.h"
 
 #include <cmath>

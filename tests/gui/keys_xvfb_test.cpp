@@ -4,7 +4,7 @@
 // and Escape putting a carried piece back while the window stays open.
 // Screenshots of the focus ring and of a piece carried by the keys.
 
-#include "tests/gui/play_fixture.h"
+#include "tests/support/xserver_fixture.h"
 
 #include "model/board.h"
 #include "referee/refereewindow.h"

@@ -8,6 +8,7 @@
 #include "app/rotatebutton.h"
 #include "app/soundplayer.h"
 #include "view/windowcanvas.h"
+#include "tests/support/modal.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -50,30 +51,8 @@ protected:
     std::unique_ptr<MainWindow> window;
 };
 
-// Answers the next message box with `button` as soon as it is up, noting
-// its title and text.
-struct MessageBoxAnswer {
-    QString title;
-    QString text;
-    int seen = 0;
-};
-
-void answerNextMessageBox(QMessageBox::StandardButton button, MessageBoxAnswer* answer)
-{
-    auto* timer = new QTimer;
-    QObject::connect(timer, &QTimer::timeout, [timer, button, answer] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box)
-            return;
-        answer->title = box->windowTitle();
-        answer->text = box->text();
-        ++answer->seen;
-        timer->stop();
-        timer->deleteLater();
-        box->button(button)->click();
-    });
-    timer->start(10);
-}
+using tavolux::testing::answerNextBox;
+using tavolux::testing::BoxSeen;
 
 QStringList itemTexts(QMenu* menu)
 {
@@ -217,10 +196,10 @@ TEST_F(MainWindowTest, EscapeAndEnterDoNothing)
 TEST_F(MainWindowTest, ClosingAsksAndNoKeepsTheWindow)
 {
     QSignalSpy confirmed(window.get(), &MainWindow::exitConfirmed);
-    MessageBoxAnswer answer;
-    answerNextMessageBox(QMessageBox::No, &answer);
+    BoxSeen answer;
+    answerNextBox(QMessageBox::No, &answer);
     window->close();
-    EXPECT_EQ(answer.seen, 1);
+    EXPECT_EQ(answer.count, 1);
     EXPECT_EQ(answer.title, "Exit Game");
     EXPECT_EQ(answer.text, "Do you really want to exit the game?");
     EXPECT_TRUE(window->isVisible());
@@ -230,10 +209,10 @@ TEST_F(MainWindowTest, ClosingAsksAndNoKeepsTheWindow)
 TEST_F(MainWindowTest, ExitItemAsksAndYesCloses)
 {
     QSignalSpy confirmed(window.get(), &MainWindow::exitConfirmed);
-    MessageBoxAnswer answer;
-    answerNextMessageBox(QMessageBox::Yes, &answer);
+    BoxSeen answer;
+    answerNextBox(QMessageBox::Yes, &answer);
     window->commandAction(command::Exit)->trigger();
-    EXPECT_EQ(answer.seen, 1);
+    EXPECT_EQ(answer.count, 1);
     EXPECT_EQ(answer.title, "Exit Game");
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(confirmed.count(), 1);

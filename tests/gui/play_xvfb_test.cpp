@@ -4,7 +4,7 @@
 // among three computers that runs to its results while the window stays
 // usable. Screenshots of a drag, a glide and the results are kept.
 
-#include "tests/gui/play_fixture.h"
+#include "tests/support/xserver_fixture.h"
 
 #include "dialogs/resultsdialog.h"
 #include "model/board.h"

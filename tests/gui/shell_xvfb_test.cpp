@@ -10,6 +10,7 @@
 #include "view/windowcanvas.h"
 #include "referee/refereewindow.h"
 #include "view/boardpainter.h"
+#include "tests/support/modal.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -50,35 +51,8 @@ QString settingsPath()
            + QStringLiteral("/Tavolux/Tavolux.ini");
 }
 
-// Clicks Yes in the exit question as soon as it is up.
-void answerYesToTheExitQuestion()
-{
-    auto* timer = new QTimer;
-    QObject::connect(timer, &QTimer::timeout, [timer] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box)
-            return;
-        timer->stop();
-        timer->deleteLater();
-        box->button(QMessageBox::Yes)->click();
-    });
-    timer->start(10);
-}
-
-// Waits, handling events, until `condition` holds; false after five
-// seconds without it. (The window manager and the X server answer later.)
-template <typename Condition>
-bool eventually(Condition condition)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!condition()) {
-        if (clock.elapsed() > 5000)
-            return false;
-        QTest::qWait(10);
-    }
-    return true;
-}
+using tavolux::testing::answerNextBox;
+using tavolux::testing::eventually;
 
 #define EXPECT_EVENTUALLY_EQ(actual, expected)                                                          \
     do {                                                                                                \
@@ -118,7 +92,7 @@ protected:
     }
     void closeThroughTheExitQuestion()
     {
-        answerYesToTheExitQuestion();
+        answerNextBox(QMessageBox::Yes); // the exit question
         window->close();
         window.reset();
         QApplication::processEvents();

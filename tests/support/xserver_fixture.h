@@ -1,5 +1,5 @@
 #pragma once
-// The fixture of the play tests on a real X server: the window shown and
+// The fixture of the tests on a real X server: the window shown and
 // active, New Game through the setup sheet, real input through xdotool
 // (XTest), screenshots, and the exit question answered at the end.
 
@@ -10,6 +10,7 @@
 #include "dialogs/setupsheet.h"
 #include "view/piecewindow.h"
 #include "view/windowcanvas.h"
+#include "tests/support/modal.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -27,18 +28,7 @@
 
 namespace tavolux::playtest {
 
-template <typename Condition>
-bool eventually(Condition condition, int timeoutMs = 10000)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!condition()) {
-        if (clock.elapsed() > timeoutMs)
-            return false;
-        QTest::qWait(10);
-    }
-    return true;
-}
+using testing::eventually;
 
 // Runs xdotool with the arguments while the program goes on handling events.
 inline void xdotool(const QStringList& args)
@@ -86,14 +76,7 @@ protected:
     void TearDown() override
     {
         window->game().state.noGameStarted = 1; // no abandon question
-        auto* timer = new QTimer;
-        QObject::connect(timer, &QTimer::timeout, [timer] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                timer->deleteLater();
-                box->button(QMessageBox::Yes)->click();
-            }
-        });
-        timer->start(10);
+        testing::answerNextBox(QMessageBox::Yes); // the exit question
         window->close();
         window.reset();
     }

@@ -11,6 +11,7 @@
 #include "referee/refereewindow.h"
 #include "view/boardmouse.h"
 #include "view/windowcanvas.h"
+#include "tests/support/modal.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -23,15 +24,15 @@
 
 namespace tavolux::testing {
 
-// Save Game and Load Game ask for no file: they get the test's path.
+// Save Game and Load Game ask for no file: they get the test's path (an
+// empty one cancels), and the chooser counts how often it was asked.
 class ScriptedChooser : public FileChooser {
 public:
-    explicit ScriptedChooser(QString path) : path_(std::move(path)) {}
-    QString saveFileName(QWidget*) override { return path_; }
-    QString openFileName(QWidget*) override { return path_; }
-
-private:
-    QString path_;
+    explicit ScriptedChooser(QString chosen = {}) : path(std::move(chosen)) {}
+    QString saveFileName(QWidget*) override { return ++asked, path; }
+    QString openFileName(QWidget*) override { return ++asked, path; }
+    QString path;
+    int asked = 0;
 };
 
 class WindowPlayTest : public ::testing::Test {
