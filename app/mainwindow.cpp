@@ -39,7 +39,7 @@ MainWindow::MainWindow(const ProgramResources& resources, SoundPlayer& sounds)
     setCentralWidget(canvas_);
     updateScene();
 
-    buildMenus();
+    buildCommands();
     buildRotateButtons();
     connectShellCommands();
     connectGameCommands();
@@ -153,9 +153,58 @@ void MainWindow::buildBoardMouse()
         const PlayerSlot& slot = game_.state.slots[game_.state.playerToMove];
         showRefereeLines(GameTexts::turnPassed(QString::fromStdString(slot.name)));
     };
-    turnScheduler_->rested = [this] { runWaitingCommands(); };
+    turnScheduler_->rested = [this] { commands_->runWaiting(); };
     boardMouse_->pieceMenuRequested = [this](int, QPoint at) { showPieceMenu(at); };
     boardMouse_->lift().pickedUp = [this] { lastMoves_.hide(); };
+}
+
+// The menus and the rules of their items; no command finds a piece lifted
+// off the board, by the mouse (a shortcut typed during a drag) or the keys.
+void MainWindow::buildCommands()
+{
+    commands_ = new CommandTable(this, prompt_);
+    commands_->allows = [this](int id) { return commandAllowed(id); };
+    commands_->checked = [this](int id) {
+        return id == command::Referee ? refereeVisible() : id == command::ShowLastMoves && showLastMoves_;
+    };
+    commands_->computersPlaying = [this] { return game_.turnsPending(); };
+    commands_->beforeRun = [this] {
+        if (boardMouse_)
+            boardMouse_->cancelDrag();
+        if (boardKeys_)
+            boardKeys_->putBack();
+    };
+    commands_->buildMenus(menuBar());
+    setCommandHandler(command::Exit, [this] { close(); });
+}
+
+bool MainWindow::commandAllowed(int id) const
+{
+    switch (id) {
+    case command::Undo:
+        return game_.history.canUndo();
+    case command::Redo:
+        return game_.history.canRedo();
+    case command::SaveGame:
+        // A game between two computer turns is saved once they have moved.
+        return !game_.state.gameInProgress() || game_.waitingForPerson() || game_.turnsPending();
+    case command::Hint:
+        return game_.waitingForPerson() || game_.turnsPending();
+    default:
+        return true;
+    }
+}
+
+int MainWindow::showPrompt(int id)
+{
+    const int previous = prompt_.showPrompt(id);
+    statusBar()->repaint();
+    return previous;
+}
+
+void MainWindow::showNotice(const QString& text, int ms)
+{
+    prompt_.notice(text, ms);
 }
 
 void MainWindow::relayout()

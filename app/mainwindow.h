@@ -5,6 +5,7 @@
 // through its WindowEvents.
 
 #include "ai/computerplayer.h"
+#include "app/commandtable.h"
 #include "app/messagebox.h"
 #include "app/statusprompt.h"
 #include "app/windowevents.h"
@@ -13,7 +14,6 @@
 #include "view/lastmoves.h"
 #include "view/mainlayout.h"
 
-#include <QHash>
 #include <QMainWindow>
 #include <QPointer>
 
@@ -68,19 +68,14 @@ public:
     bool lastMovesShown() const { return showLastMoves_; }
     void showLastMoves(bool shown);
 
-    // Commands of the menus and the rotate buttons, by id (see commands.h).
-    // An item without a handler stays disabled; an empty handler removes one.
-    using CommandHandler = std::function<void()>;
-    void setCommandHandler(int id, CommandHandler handler);
-    QAction* commandAction(int id) const;
-    // Runs the command when it has a handler and its item may be used now.
-    // Undo, Redo, Save Game and Hint given while computers play their turns
-    // wait and run once a person is to move or the game is over.
-    bool runCommand(int id);
-    bool commandEnabled(int id) const;
-    // Enables, disables and checks the items of one menu, or of all.
-    void updateItemStates(QMenu* menu);
-    void updateAllItemStates();
+    // Commands of the menus and the rotate buttons, by id (see commands.h
+    // and CommandTable).
+    CommandTable& commands() { return *commands_; }
+    void setCommandHandler(int id, CommandTable::Handler handler) { commands_->setHandler(id, std::move(handler)); }
+    QAction* commandAction(int id) const { return commands_->action(id); }
+    bool runCommand(int id) { return commands_->run(id); }
+    bool commandEnabled(int id) const { return commands_->enabled(id); }
+    void updateAllItemStates() { commands_->updateAllItemStates(); }
 
     // Puts a prompt into the status line at once; returns the id shown
     // before.
@@ -119,9 +114,8 @@ protected:
     bool event(QEvent* event) override;
 
 private:
-    void buildMenus();
-    QMenu* addMenu(const char* title, const std::initializer_list<int>& items);
-    QAction* createAction(int id);
+    void buildCommands();
+    bool commandAllowed(int id) const;
     void buildRotateButtons();
     void buildStatusBar();
     void buildBoardMouse();
@@ -131,7 +125,6 @@ private:
     void showValidMoves();
     void showHint();
     void connectShellCommands();
-    void runWaitingCommands();
     void applyRememberedSettings();
     void saveSettings();
     void restoreDefaultSettings();
@@ -168,11 +161,8 @@ private:
     RotateButton* rotateButtons_[2] = {nullptr, nullptr}; // [clockwise]
     QLabel* statusPane_ = nullptr;
     StatusPrompt prompt_;
+    CommandTable* commands_ = nullptr;
     QPointer<RefereeWindow> referee_;
-
-    QHash<int, QAction*> actions_;
-    QHash<int, CommandHandler> handlers_;
-    QList<int> waitingCommands_;
 };
 
 } // namespace tavolux

@@ -1,16 +1,12 @@
-// The main window's menu bar: items, their prompts in the status line, the
-// rules that enable and check them, and the routing of commands.
+#include "app/commandtable.h"
 
-#include "app/commands.h"
-#include "app/mainwindow.h"
-#include "view/boardkeys.h"
-#include "view/boardmouse.h"
+#include "app/statusprompt.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
-#include <QStatusBar>
 
 namespace tavolux {
 
@@ -50,26 +46,43 @@ const ItemText& itemText(int id)
     return Items[0];
 }
 
-} // namespace
-
-void MainWindow::buildMenus()
+// The menu texts keep the translation context they have always had.
+QString translated(const char* text)
 {
-    using namespace command;
-    menuBar()->setObjectName(QStringLiteral("menuBar"));
-    addMenu(QT_TR_NOOP("&Game"), {NewGame, LoadGame, Separator, SaveGame, ChangeOptions, Separator, Exit});
-    addMenu(QT_TR_NOOP("&Move"), {Undo, Redo, Separator, ShowValidMoves, Hint});
-    addMenu(QT_TR_NOOP("&View"), {Referee, ShowLastMoves, Separator, DefaultSettings});
-    addMenu(QT_TR_NOOP("&Help"), {PlayingRules, Separator, About});
-    actions_.value(Referee)->setCheckable(true);
-    actions_.value(ShowLastMoves)->setCheckable(true);
-
-    connect(menuBar(), &QMenuBar::hovered, this, [this] { prompt_.highlight(prompt::None, true); });
-    setCommandHandler(Exit, [this] { close(); });
+    return QCoreApplication::translate("tavolux::MainWindow", text);
 }
 
-QMenu* MainWindow::addMenu(const char* title, const std::initializer_list<int>& items)
+// Commands that act on the position a person is to move from.
+bool waitsForThePerson(int id)
 {
-    QMenu* menu = menuBar()->addMenu(tr(title));
+    return id == command::Undo || id == command::Redo || id == command::SaveGame || id == command::Hint;
+}
+
+} // namespace
+
+CommandTable::CommandTable(QWidget* window, StatusPrompt& prompt) : QObject(window), window_(window), prompt_(prompt)
+{
+}
+
+void CommandTable::buildMenus(QMenuBar* bar)
+{
+    using namespace command;
+    bar_ = bar;
+    bar->setObjectName(QStringLiteral("menuBar"));
+    addMenu(bar, QT_TRANSLATE_NOOP("tavolux::MainWindow", "&Game"),
+            {NewGame, LoadGame, Separator, SaveGame, ChangeOptions, Separator, Exit});
+    addMenu(bar, QT_TRANSLATE_NOOP("tavolux::MainWindow", "&Move"), {Undo, Redo, Separator, ShowValidMoves, Hint});
+    addMenu(bar, QT_TRANSLATE_NOOP("tavolux::MainWindow", "&View"),
+            {Referee, ShowLastMoves, Separator, DefaultSettings});
+    addMenu(bar, QT_TRANSLATE_NOOP("tavolux::MainWindow", "&Help"), {PlayingRules, Separator, About});
+    actions_.value(Referee)->setCheckable(true);
+    actions_.value(ShowLastMoves)->setCheckable(true);
+    connect(bar, &QMenuBar::hovered, this, [this] { prompt_.highlight(prompt::None, true); });
+}
+
+QMenu* CommandTable::addMenu(QMenuBar* bar, const char* title, std::initializer_list<int> items)
+{
+    QMenu* menu = bar->addMenu(translated(title));
     for (int id : items) {
         if (id == Separator)
             menu->addSeparator();
@@ -84,10 +97,10 @@ QMenu* MainWindow::addMenu(const char* title, const std::initializer_list<int>& 
     return menu;
 }
 
-QAction* MainWindow::createAction(int id)
+QAction* CommandTable::createAction(int id)
 {
     const ItemText& item = itemText(id);
-    auto* action = new QAction(tr(item.text), this);
+    auto* action = new QAction(translated(item.text), window_);
     action->setData(id);
     action->setObjectName(QStringLiteral("action%1").arg(id));
     if (item.shortcut != QKeySequence::UnknownKey)
@@ -95,17 +108,17 @@ QAction* MainWindow::createAction(int id)
     else if (item.key != 0)
         action->setShortcut(QKeySequence(item.key));
     action->setEnabled(false);
-    connect(action, &QAction::triggered, this, [this, id] { runCommand(id); });
+    connect(action, &QAction::triggered, this, [this, id] { run(id); });
     actions_.insert(id, action);
     return action;
 }
 
-QAction* MainWindow::commandAction(int id) const
+QAction* CommandTable::action(int id) const
 {
     return actions_.value(id);
 }
 
-void MainWindow::setCommandHandler(int id, CommandHandler handler)
+void CommandTable::setHandler(int id, Handler handler)
 {
     if (handler)
         handlers_.insert(id, std::move(handler));
@@ -114,93 +127,53 @@ void MainWindow::setCommandHandler(int id, CommandHandler handler)
     updateAllItemStates();
 }
 
-bool MainWindow::commandEnabled(int id) const
+bool CommandTable::enabled(int id) const
 {
-    if (!handlers_.contains(id))
-        return false;
-    switch (id) {
-    case command::Undo:
-        return game_.history.canUndo();
-    case command::Redo:
-        return game_.history.canRedo();
-    case command::SaveGame:
-        // A game between two computer turns is saved once they have moved.
-        return !game_.state.gameInProgress() || game_.waitingForPerson() || game_.turnsPending();
-    case command::Hint:
-        return game_.waitingForPerson() || game_.turnsPending();
-    default:
-        return true;
-    }
+    return handlers_.contains(id) && (!allows || allows(id));
 }
 
-namespace {
-// Commands that act on the position a person is to move from: given while
-// computers play their turns, they wait until the cycle waits for a person
-// (or the game is over).
-bool waitsForThePerson(int id)
+bool CommandTable::run(int id)
 {
-    return id == command::Undo || id == command::Redo || id == command::SaveGame || id == command::Hint;
-}
-} // namespace
-
-bool MainWindow::runCommand(int id)
-{
-    if (!commandEnabled(id))
+    if (!enabled(id))
         return false;
-    if (game_.turnsPending() && waitsForThePerson(id)) {
-        waitingCommands_.append(id);
+    if (computersPlaying && computersPlaying() && waitsForThePerson(id)) {
+        waiting_.append(id);
         return true;
     }
     if (id == command::NewGame || id == command::LoadGame)
-        waitingCommands_.clear(); // they belong to the game being left
-    const CommandHandler handler = handlers_.value(id);
-    // No command finds a piece lifted off the board, by the mouse (a
-    // shortcut typed during a drag) or by the keys.
-    if (boardMouse_)
-        boardMouse_->cancelDrag();
-    if (boardKeys_)
-        boardKeys_->putBack();
+        waiting_.clear(); // they belong to the game being left
+    const Handler handler = handlers_.value(id);
+    if (beforeRun)
+        beforeRun();
     handler();
     updateAllItemStates();
     return true;
 }
 
-void MainWindow::runWaitingCommands()
+void CommandTable::runWaiting()
 {
-    while (!waitingCommands_.isEmpty() && !game_.turnsPending())
-        runCommand(waitingCommands_.takeFirst());
+    while (!waiting_.isEmpty() && !(computersPlaying && computersPlaying()))
+        run(waiting_.takeFirst());
 }
 
-void MainWindow::updateItemStates(QMenu* menu)
+void CommandTable::updateItemStates(QMenu* menu)
 {
     for (QAction* action : menu->actions()) {
         if (action->isSeparator() || action->menu())
             continue;
         const int id = action->data().toInt();
-        action->setEnabled(commandEnabled(id));
-        if (id == command::Referee)
-            action->setChecked(refereeVisible());
-        else if (id == command::ShowLastMoves)
-            action->setChecked(showLastMoves_);
+        action->setEnabled(enabled(id));
+        if (action->isCheckable() && checked)
+            action->setChecked(checked(id));
     }
 }
 
-void MainWindow::updateAllItemStates()
+void CommandTable::updateAllItemStates()
 {
-    for (QMenu* menu : menuBar()->findChildren<QMenu*>(Qt::FindDirectChildrenOnly))
+    if (bar_ == nullptr)
+        return;
+    for (QMenu* menu : bar_->findChildren<QMenu*>(Qt::FindDirectChildrenOnly))
         updateItemStates(menu);
-}
-
-int MainWindow::showPrompt(int id)
-{
-    const int previous = prompt_.showPrompt(id);
-    statusBar()->repaint();
-    return previous;
-}
-
-void MainWindow::showNotice(const QString& text, int ms)
-{
-    prompt_.notice(text, ms);
 }
 
 } // namespace tavolux
