@@ -6,10 +6,12 @@
 #include "app/gametexts.h"
 #include "app/rotatebutton.h"
 #include "app/turnscheduler.h"
+#include "app/windowsettings.h"
 #include "view/windowcanvas.h"
 #include "referee/refereewindow.h"
 #include "view/boardkeys.h"
 #include "view/boardmouse.h"
+#include "view/boardrotator.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -27,7 +29,8 @@ MainWindow::MainWindow(const ProgramResources& resources, SoundPlayer& sounds)
       events_(*this, resources, sounds),
       game_(events_, &computer_),
       statusPane_(new QLabel),
-      prompt_(statusPane_)
+      prompt_(statusPane_),
+      referee_(*this)
 {
     setWindowTitle(tr("Tavolux"));
     setWindowIcon(resources_.appIcon);
@@ -43,7 +46,6 @@ MainWindow::MainWindow(const ProgramResources& resources, SoundPlayer& sounds)
     buildRotateButtons();
     connectShellCommands();
     connectGameCommands();
-    createReferee();
     showRefereeLines(GameTexts::welcome());
     buildStatusBar();
     showPrompt(prompt::Ready);
@@ -53,7 +55,7 @@ MainWindow::MainWindow(const ProgramResources& resources, SoundPlayer& sounds)
     const WindowSize minimum = minimumWindowSize(screen.width(), screen.height(), menuBar()->sizeHint().height());
     setMinimumSize(minimum.width, minimum.height);
     connect(canvas_, &WindowCanvas::resized, this, &MainWindow::relayout);
-    applyRememberedSettings();
+    applyRememberedSettings(*this);
 }
 
 MainWindow::~MainWindow() = default;
@@ -136,8 +138,8 @@ void MainWindow::buildBoardMouse()
     boardMouse_ = new BoardMouse(*canvas_, view_, game_, events_,
                                  BoardMouse::Cursors{resources_.ownPieceCursor, resources_.otherPieceCursor});
     boardMouse_->dragMoved = [this] {
-        if (referee_)
-            referee_->updateEyes(false);
+        if (referee())
+            referee()->updateEyes(false);
     };
     boardMouse_->dragEnded = [this] {
         canvas_->repaint();
@@ -165,7 +167,7 @@ void MainWindow::buildCommands()
     commands_ = new CommandTable(this, prompt_);
     commands_->allows = [this](int id) { return commandAllowed(id); };
     commands_->checked = [this](int id) {
-        return id == command::Referee ? refereeVisible() : id == command::ShowLastMoves && showLastMoves_;
+        return id == command::Referee ? referee_.visible() : id == command::ShowLastMoves && showLastMoves_;
     };
     commands_->computersPlaying = [this] { return game_.turnsPending(); };
     commands_->beforeRun = [this] {
@@ -220,17 +222,27 @@ void MainWindow::relayout()
     placeReferee();
 }
 
+// The rotate button shows pressed and the status line busy meanwhile.
+void MainWindow::rotateBoardStep(bool clockwise)
+{
+    RotateButton* button = rotateButton(clockwise);
+    button->setDown(true);
+    button->repaint();
+    showPrompt(prompt::BoardRepositioning);
+    rotateBoardOneStep(*canvas_, view_, game_.state, clockwise);
+    button->setDown(false);
+    button->repaint();
+    showPrompt(prompt::Ready);
+}
+
+void MainWindow::applyDefaultLayout()
+{
+    tavolux::applyDefaultLayout(*this);
+}
+
 void MainWindow::placeReferee()
 {
-    if (!referee_)
-        return;
-    const QRect outer = frameGeometry();
-    const QPoint p = canvas_->mapToGlobal(QPoint(int(0.89 * outer.width()), int(0.2 * outer.height())));
-    const QRect work = screen()->availableGeometry();
-    const int left = refereeLeft(p.x(), referee_->frameGeometry().width(), work.left() + work.width());
-    referee_->move(left, p.y());
-    referee_->keepInsideScreen();
-    referee_->update();
+    referee_.place(*canvas_);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
@@ -240,7 +252,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
         return;
     }
     event->accept();
-    saveSettings();
+    saveWindowSettings(*this);
     Q_EMIT exitConfirmed();
 }
 

@@ -7,6 +7,7 @@
 #include "ai/computerplayer.h"
 #include "app/commandtable.h"
 #include "app/messagebox.h"
+#include "app/refereehost.h"
 #include "app/statusprompt.h"
 #include "app/windowevents.h"
 #include "model/game.h"
@@ -15,7 +16,6 @@
 #include "view/mainlayout.h"
 
 #include <QMainWindow>
-#include <QPointer>
 
 #include <functional>
 #include <memory>
@@ -82,12 +82,11 @@ public:
     int showPrompt(int id);
     // A short word in the status line for `ms` milliseconds.
     void showNotice(const QString& text, int ms);
-    void showRefereeLines(const RefereeLines& lines);
+    void showRefereeLines(const RefereeLines& lines) { referee_.showLines(lines); }
 
-    // Places the referee beside the window: at 89 % of its width and 20 %
-    // of its height, pushed left to stay inside the screen's work area.
+    // Places the referee beside the window (see RefereeHost).
     void placeReferee();
-    RefereeWindow* referee() const;
+    RefereeWindow* referee() const { return referee_.window(); }
 
     // One animated 60-degree turn of the board (the rotate buttons, and the
     // turn cycle's re-position through rotateBoardStep).
@@ -125,20 +124,11 @@ private:
     void showValidMoves();
     void showHint();
     void connectShellCommands();
-    void applyRememberedSettings();
-    void saveSettings();
-    void restoreDefaultSettings();
     void showAboutBox();
     void showPlayingRules();
     void relayout();
     void updateScene();
 
-    // The referee window beside the main window and its four text lines.
-    void createReferee();
-    void setRefereeLines(const QString& line0, const QString& line1, const QString& line2,
-                         const QString& line3);
-    bool refereeVisible() const;
-    void toggleReferee();
 
     const ProgramResources& resources_;
     SoundPlayer& sounds_;
@@ -162,7 +152,7 @@ private:
     QLabel* statusPane_ = nullptr;
     StatusPrompt prompt_;
     CommandTable* commands_ = nullptr;
-    QPointer<RefereeWindow> referee_;
+    RefereeHost referee_;
 };
 
 } // namespace tavolux

@@ -5,6 +5,7 @@
 
 #include "app/commands.h"
 #include "app/gamefiles.h"
+#include "app/windowsettings.h"
 #include "app/inputdrain.h"
 #include "view/boardmouse.h"
 #include "view/hintflash.h"
@@ -24,8 +25,8 @@ namespace tavolux {
 
 void MainWindow::connectShellCommands()
 {
-    setCommandHandler(command::Referee, [this] { toggleReferee(); });
-    setCommandHandler(command::DefaultSettings, [this] { restoreDefaultSettings(); });
+    setCommandHandler(command::Referee, [this] { referee_.toggle(); });
+    setCommandHandler(command::DefaultSettings, [this] { restoreDefaultSettings(*this); });
     setCommandHandler(command::PlayingRules, [this] { showPlayingRules(); });
     setCommandHandler(command::About, [this] { showAboutBox(); });
     // Clicks made on the board while it turned are thrown away.
