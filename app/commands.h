@@ -4,35 +4,37 @@
 
 namespace tavolux::command {
 
-constexpr int NewGame = 32773;
-constexpr int LoadGame = 32792;
-constexpr int SaveGame = 32793;
-constexpr int ChangeOptions = 32791;
-constexpr int Exit = 32771;
-constexpr int Undo = 32786;
-constexpr int Redo = 32787;
-constexpr int ShowValidMoves = 32781;
-constexpr int Hint = 32794;
-constexpr int Referee = 32777;
-constexpr int ShowLastMoves = 32795;
-constexpr int DefaultSettings = 32785;
-constexpr int PlayingRules = 57670;
-constexpr int About = 32772;
-
-// The rotate buttons below the board.
-constexpr int RotateClockwise = 1003;
-constexpr int RotateCounterClockwise = 1004;
-
-// The board's context menu.
-constexpr int ShowValidMovesHere = 32790;
+enum Command : int {
+    NewGame = 32773,
+    LoadGame = 32792,
+    SaveGame = 32793,
+    ChangeOptions = 32791,
+    Exit = 32771,
+    Undo = 32786,
+    Redo = 32787,
+    ShowValidMoves = 32781,
+    Hint = 32794,
+    Referee = 32777,
+    ShowLastMoves = 32795,
+    DefaultSettings = 32785,
+    PlayingRules = 57670,
+    About = 32772,
+    // The rotate buttons below the board.
+    RotateClockwise = 1003,
+    RotateCounterClockwise = 1004,
+    // The board's context menu.
+    ShowValidMovesHere = 32790,
+};
 
 } // namespace tavolux::command
 
 namespace tavolux::prompt {
 
-constexpr int None = 0;
-constexpr int ComputerThinking = 32774;
-constexpr int BoardRepositioning = 32775;
-constexpr int Ready = 57345;
+enum Prompt : int {
+    None = 0,
+    ComputerThinking = 32774,
+    BoardRepositioning = 32775,
+    Ready = 57345,
+};
 
 } // namespace tavolux::prompt
