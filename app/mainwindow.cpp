@@ -1,5 +1,6 @@
 #include "app/mainwindow.h"
 
+#include "app/commandhandlers.h"
 #include "app/commands.h"
 #include "app/gamefiles.h"
 #include "app/programresources.h"
@@ -44,8 +45,8 @@ MainWindow::MainWindow(const ProgramResources& resources, SoundPlayer& sounds)
 
     buildCommands();
     buildRotateButtons();
-    connectShellCommands();
-    connectGameCommands();
+    handlers_ = std::make_unique<CommandHandlers>(*this);
+    handlers_->connect();
     showRefereeLines(GameTexts::welcome());
     buildStatusBar();
     showPrompt(prompt::Ready);
@@ -156,7 +157,7 @@ void MainWindow::buildBoardMouse()
         showRefereeLines(GameTexts::turnPassed(QString::fromStdString(slot.name)));
     };
     turnScheduler_->rested = [this] { commands_->runWaiting(); };
-    boardMouse_->pieceMenuRequested = [this](int, QPoint at) { showPieceMenu(at); };
+    boardMouse_->pieceMenuRequested = [this](int, QPoint at) { handlers_->showPieceMenu(at); };
     boardMouse_->lift().pickedUp = [this] { lastMoves_.hide(); };
 }
 
@@ -238,6 +239,16 @@ void MainWindow::rotateBoardStep(bool clockwise)
 void MainWindow::applyDefaultLayout()
 {
     tavolux::applyDefaultLayout(*this);
+}
+
+void MainWindow::useFileChooser(std::unique_ptr<FileChooser> chooser)
+{
+    handlers_->useFileChooser(std::move(chooser));
+}
+
+bool MainWindow::openGameFile(const QString& path)
+{
+    return handlers_->openGameFile(path);
 }
 
 void MainWindow::placeReferee()

@@ -27,8 +27,8 @@ namespace tavolux {
 struct ProgramResources;
 class BoardKeys;
 class BoardMouse;
+class CommandHandlers;
 class FileChooser;
-class GameFiles;
 class RefereeWindow;
 class RotateButton;
 class SoundPlayer;
@@ -53,6 +53,9 @@ public:
     // Where Save Game and Load Game ask for a file name: Qt's file dialogs
     // unless a test puts its own chooser in.
     void useFileChooser(std::unique_ptr<FileChooser> chooser);
+    const ProgramResources& resources() const { return resources_; }
+    RefereeHost& refereeHost() { return referee_; }
+    StatusPrompt& statusPrompt() { return prompt_; }
     // Opens a saved game as Load Game does, without the abandon question
     // (a file named on the command line); false when it was refused.
     bool openGameFile(const QString& path);
@@ -118,14 +121,6 @@ private:
     void buildRotateButtons();
     void buildStatusBar();
     void buildBoardMouse();
-    void connectGameCommands();
-    void changeOptions();
-    void showPieceMenu(QPoint at);
-    void showValidMoves();
-    void showHint();
-    void connectShellCommands();
-    void showAboutBox();
-    void showPlayingRules();
     void relayout();
     void updateScene();
 
@@ -146,8 +141,7 @@ private:
     BoardMouse* boardMouse_ = nullptr;
     BoardKeys* boardKeys_ = nullptr;
     TurnScheduler* turnScheduler_ = nullptr;
-    std::unique_ptr<FileChooser> fileChooser_;
-    std::unique_ptr<GameFiles> gameFiles_;
+    std::unique_ptr<CommandHandlers> handlers_;
     RotateButton* rotateButtons_[2] = {nullptr, nullptr}; // [clockwise]
     QLabel* statusPane_ = nullptr;
     StatusPrompt prompt_;

@@ -54,6 +54,12 @@ std::unique_ptr<QTranslator>& qtTranslator()
     return translator;
 }
 
+QString& installedName()
+{
+    static QString name;
+    return name;
+}
+
 void uninstall(std::unique_ptr<QTranslator>& translator)
 {
     if (translator) {
@@ -93,6 +99,7 @@ QString installTranslations(const QStringList& uiLanguages, const QStringList& f
 {
     uninstall(gameTranslator());
     uninstall(qtTranslator());
+    installedName().clear();
     const QString name = chooseTranslation(uiLanguages, folders);
     if (name.isEmpty())
         return {};
@@ -115,7 +122,28 @@ QString installTranslations(const QStringList& uiLanguages, const QStringList& f
         QCoreApplication::installTranslator(qt.get());
         qtTranslator() = std::move(qt);
     }
+    installedName() = name;
     return name;
+}
+
+QString installedTranslation()
+{
+    return installedName();
+}
+
+QString translatedFile(const QString& path, const QString& translation)
+{
+    if (translation.isEmpty())
+        return path;
+    const QFileInfo file(path);
+    const QString suffix = file.suffix().isEmpty() ? QString() : QLatin1Char('.') + file.suffix();
+    const QString stem = path.left(path.size() - suffix.size());
+    for (const QString& name : {translation, translation.section(QLatin1Char('_'), 0, 0)}) {
+        const QString copy = stem + QLatin1Char('_') + name + suffix;
+        if (QFileInfo::exists(copy))
+            return copy;
+    }
+    return path;
 }
 
 } // namespace tavolux

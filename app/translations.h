@@ -27,4 +27,15 @@ QString installTranslations();
 // The same for the given languages, looking in the given folders.
 QString installTranslations(const QStringList& uiLanguages, const QStringList& folders);
 
+// The translation the last call installed ("de", "zh_CN"), empty for English
+// and before the first call.
+QString installedTranslation();
+
+// The copy of a file in the given translation, told by the translation's
+// name before the extension: ":/help/playing-rules_de.html" for
+// ":/help/playing-rules.html" and "de", or the language alone
+// ("..._zh.html" for "zh_CN") when there is no copy for the country. The
+// file itself when there is no copy at all, or for English (empty).
+QString translatedFile(const QString& path, const QString& translation);
+
 } // namespace tavolux

@@ -1,5 +1,7 @@
 #include "dialogs/ruleswindow.h"
 
+#include "app/translations.h"
+
 #include <QScreen>
 #include <QTextBrowser>
 #include <QVBoxLayout>
@@ -8,7 +10,9 @@ namespace tavolux {
 
 namespace {
 
-const char* const RulesDocument = "qrc:/help/playing-rules.html";
+// The English rules; the translated copies beside them carry the name of
+// their translation: playing-rules_de.html.
+const char* const RulesDocument = ":/help/playing-rules.html";
 
 } // namespace
 
@@ -19,7 +23,9 @@ RulesWindow::RulesWindow(QWidget* owner) : QWidget(owner, Qt::Window)
     browser_ = new QTextBrowser;
     browser_->setObjectName(QStringLiteral("rulesBrowser"));
     browser_->setOpenExternalLinks(false);
-    browser_->setSource(QUrl(QLatin1String(RulesDocument)));
+    // In the language the program speaks, English when the rules have no copy in it.
+    const QString document = translatedFile(QLatin1String(RulesDocument), installedTranslation());
+    browser_->setSource(QUrl(QStringLiteral("qrc") + document));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(browser_);

@@ -1,7 +1,9 @@
 #pragma once
 // The help window with the playing rules of Chinese checkers, a document
-// shipped inside the program. One window per main window: asking for the
-// rules again brings the open window to the front.
+// shipped inside the program in English and in each language the program
+// speaks, shown in the language of the translation installed. One window
+// per main window: asking for the rules again brings the open window to the
+// front.
 
 #include <QWidget>
 

@@ -61,16 +61,17 @@ TEST_F(ComputerTurnTest, ChoosesAndTheCycleShowsAndMakesOneMove)
     EXPECT_EQ(events.ownerWhileShown, 0u) << "the piece is off the board while it is shown";
     EXPECT_EQ(game.state.playerToMove, 2);
 
-    const std::string start = std::to_string(before[m.piece].hole);
+    const std::string piece = std::to_string(m.piece), start = std::to_string(before[m.piece].hole);
     const std::vector<std::string> expected = {
         "turnStarting 1", "computerTurnStarts 1", "computerThinking 1",
-        "computerMoving 1 " + std::to_string(m.piece) + " " + start + ":",
-        "moveMade 1 " + std::to_string(m.piece) + " " + start, "computerMoved 1", "computerTurnEnds 1",
+        words({"computerMoving", "1", piece, start}) + ':',
+        words({"moveMade", "1", piece, start}), "computerMoved 1", "computerTurnEnds 1",
         "queueNextPass"};
     ASSERT_EQ(events.log.size(), expected.size());
     for (std::size_t i = 0; i < expected.size(); ++i)
         EXPECT_EQ(events.log[i].rfind(expected[i], 0), 0u) << events.log[i];
-    const std::string destination = " " + std::to_string(m.hole);
+    std::string destination(1, ' ');
+    destination += std::to_string(m.hole);
     EXPECT_EQ(events.log[3].substr(events.log[3].size() - destination.size()), destination)
         << "the path ends on the destination";
 }

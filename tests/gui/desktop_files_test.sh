@@ -16,6 +16,12 @@ mime=$prefix/share/mime/packages/$id.xml
 desktop-file-validate "$desktop"
 grep -qx 'Exec=tavolux %f' "$desktop"
 grep -qx 'MimeType=application/x-tavolux-game;' "$desktop"
+# In each language of the program, as are the metadata's summary and texts.
+for language in de fr es zh_CN; do
+  for key in GenericName Comment Keywords; do
+    grep -q "^$key\[$language\]=." "$desktop"
+  done
+done
 
 xmllint --noout "$mime"
 # (It warns that the scratch prefix is not searched by applications.)
@@ -26,7 +32,14 @@ grep -aq '^\[50:application/x-tavolux-game\]$' "$prefix/share/mime/magic"
 printf '>0=\000\004\001\020\000\001' > "$2/rule"
 grep -aqF -f "$2/rule" "$prefix/share/mime/magic"
 
+metainfo=$prefix/share/metainfo/$id.metainfo.xml
+for language in de fr es zh_CN; do
+  for tag in summary p li; do
+    grep -q "<$tag xml:lang=\"$language\">" "$metainfo"
+  done
+done
+
 if command -v appstreamcli > /dev/null; then
-  appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml" > /dev/null
+  appstreamcli validate --no-net "$metainfo" > /dev/null
 fi
 echo "desktop files: 1 passed, 0 failed"

@@ -8,10 +8,24 @@
 
 #include <deque>
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
 namespace tavolux::testing {
+
+// Parts joined with spaces (built by appending: GCC 12 warns wrongly,
+// -Wrestrict, on a literal added to a std::string).
+inline std::string words(std::initializer_list<std::string> parts)
+{
+    std::string line;
+    for (const std::string& part : parts) {
+        if (!line.empty())
+            line += ' ';
+        line += part;
+    }
+    return line;
+}
 
 class RecordedEvents : public GameEvents {
 public:
@@ -48,23 +62,26 @@ public:
     void noValidMove(int p) override { note("noValidMove", p); }
     void computerMoving(int p, int piece, int start, const int* path, int length) override
     {
-        std::string line = "computerMoving " + std::to_string(p) + " " + std::to_string(piece);
-        line += " " + std::to_string(start) + ":";
-        for (int i = 0; i < length; ++i)
-            line += " " + std::to_string(path[i]);
+        std::string line = words({"computerMoving", std::to_string(p), std::to_string(piece), std::to_string(start)});
+        line += ':';
+        for (int i = 0; i < length; ++i) {
+            line += ' ';
+            line += std::to_string(path[i]);
+        }
         note(line);
     }
     void computerMoved(int p) override { note("computerMoved", p); }
     void queueNextPass(unsigned) override { note("queueNextPass"); }
     void moveMade(int p, int piece, int start) override
     {
-        note("moveMade " + std::to_string(p) + " " + std::to_string(piece) + " " + std::to_string(start));
+        note(words({"moveMade", std::to_string(p), std::to_string(piece), std::to_string(start)}));
     }
     void personMoveAccepted(int next) override { note("personMoveAccepted", next); }
     void piecesReplaced() override { note("piecesReplaced"); }
     bool playerFinished(int p, bool othersMayPlayOn) override
     {
-        const std::string line = "playerFinished " + std::to_string(p) + (othersMayPlayOn ? " ask" : "");
+        const std::string line = othersMayPlayOn ? words({"playerFinished", std::to_string(p), "ask"})
+                                                 : words({"playerFinished", std::to_string(p)});
         return othersMayPlayOn ? answer(line) : (note(line), true);
     }
     void gameEnded() override { note("gameEnded"); }
@@ -79,7 +96,7 @@ public:
 
 private:
     void note(const std::string& line) { log.push_back(line); }
-    void note(const std::string& what, int p) { log.push_back(what + " " + std::to_string(p)); }
+    void note(const std::string& what, int p) { log.push_back(words({what, std::to_string(p)})); }
     bool answer(const std::string& line)
     {
         note(line);

@@ -1,0 +1,137 @@
+#include "app/commandhandlers.h"
+
+#include "ai/hint.h"
+#include "app/commands.h"
+#include "app/gamefiles.h"
+#include "app/inputdrain.h"
+#include "app/mainwindow.h"
+#include "app/programresources.h"
+#include "app/windowsettings.h"
+#include "dialogs/aboutbox.h"
+#include "dialogs/optionsdialog.h"
+#include "dialogs/ruleswindow.h"
+#include "view/boardmouse.h"
+#include "view/hintflash.h"
+#include "view/validmoves.h"
+#include "view/windowcanvas.h"
+
+#include <QMenu>
+
+namespace tavolux {
+
+CommandHandlers::CommandHandlers(MainWindow& window) : window_(window) {}
+
+CommandHandlers::~CommandHandlers() = default;
+
+void CommandHandlers::connect()
+{
+    MainWindow& w = window_;
+    Game& game = w.game();
+    useFileChooser(std::make_unique<DialogFileChooser>());
+    w.setCommandHandler(command::NewGame, [&game] { game.startNewGame(); });
+    w.setCommandHandler(command::SaveGame, [this] { gameFiles_->saveGame(); });
+    w.setCommandHandler(command::LoadGame, [this] { gameFiles_->loadGame(); });
+    w.setCommandHandler(command::ChangeOptions, [this] { changeOptions(); });
+    w.setCommandHandler(command::Undo, [&game] { game.undo(); });
+    w.setCommandHandler(command::Redo, [&game] { game.redo(); });
+    w.setCommandHandler(command::ShowValidMoves, [&w] {
+        w.boxes().inform(tr("Show Valid Moves"),
+                         tr("Click right mouse button on the piece\nthat you wish to show all valid moves."));
+    });
+    w.setCommandHandler(command::ShowValidMovesHere, [this] { showValidMoves(); });
+    w.setCommandHandler(command::Hint, [this] { showHint(); });
+    w.setCommandHandler(command::ShowLastMoves, [&w] { w.showLastMoves(!w.lastMovesShown()); });
+
+    w.setCommandHandler(command::Referee, [&w] { w.refereeHost().toggle(); });
+    w.setCommandHandler(command::DefaultSettings, [&w] { restoreDefaultSettings(w); });
+    w.setCommandHandler(command::PlayingRules, [&w] { RulesWindow::showFor(&w); });
+    w.setCommandHandler(command::About, [this] { showAboutBox(); });
+    // Clicks made on the board while it turned are thrown away.
+    for (const bool clockwise : {true, false}) {
+        w.setCommandHandler(clockwise ? command::RotateClockwise : command::RotateCounterClockwise,
+                            [&w, clockwise] {
+                                w.rotateBoardStep(clockwise);
+                                sortQueuedInput(w.canvas());
+                            });
+    }
+}
+
+void CommandHandlers::useFileChooser(std::unique_ptr<FileChooser> chooser)
+{
+    fileChooser_ = std::move(chooser);
+    gameFiles_ = std::make_unique<GameFiles>(window_.game(), window_.boxes(), *fileChooser_, &window_);
+}
+
+// A game opened at start-up greets the person to move with the prompt the
+// turn cycle gives, not with the welcome of an empty board.
+bool CommandHandlers::openGameFile(const QString& path)
+{
+    if (!gameFiles_->openFile(path))
+        return false;
+    const Game& game = window_.game();
+    if (game.waitingForPerson())
+        window_.events().personToMove(game.state.playerToMove);
+    return true;
+}
+
+// Whatever the dialog's result, the wallpaper chosen with its arrows stays.
+void CommandHandlers::changeOptions()
+{
+    const ProgramResources& resources = window_.resources();
+    OptionsDialog dialog(window_.game().state, window_.wallpaperIndex(), resources.wallpapers,
+                         resources.playerIcons, &window_);
+    dialog.exec();
+    window_.setWallpaperIndex(dialog.wallpaperIndex());
+    window_.canvas()->repaint();
+}
+
+void CommandHandlers::showPieceMenu(QPoint at)
+{
+    StatusPrompt& prompt = window_.statusPrompt();
+    QMenu menu(&window_);
+    menu.setObjectName(QStringLiteral("pieceMenu"));
+    QAction* item = menu.addAction(tr("Show Valid Moves"));
+    item->setObjectName(QStringLiteral("showValidMovesHere"));
+    QObject::connect(&menu, &QMenu::hovered, &window_,
+                     [&prompt] { prompt.highlight(command::ShowValidMovesHere, false); });
+    QObject::connect(&menu, &QMenu::aboutToHide, &window_, [&prompt] { prompt.menuClosed(); });
+    if (menu.exec(window_.canvas()->mapToGlobal(at)) == item)
+        window_.runCommand(command::ShowValidMovesHere);
+}
+
+// Clicks made on the board during the flash are thrown away after it.
+void CommandHandlers::showValidMoves()
+{
+    Game& game = window_.game();
+    const int piece = window_.boardMouse()->selectedPiece();
+    if (piece == NoPiece || !game.waitingForPerson())
+        return;
+    flashValidMoves(*window_.canvas(), window_.boardView(), game.state, game.moves, piece);
+    sortQueuedInput(window_.canvas());
+}
+
+// The computer's suggestion for the person to move; clicks made on the
+// board while it searched or showed it are thrown away after it.
+void CommandHandlers::showHint()
+{
+    const GameState& s = window_.game().state;
+    window_.events().setBusy(true);
+    const std::optional<SuggestedMove> hint = suggestMove(s);
+    window_.events().setBusy(false);
+    if (!hint) {
+        const QString name = QString::fromStdString(s.slots[s.playerToMove].name);
+        window_.boxes().inform(tr("Hint"), tr("%1 has no valid move.").arg(name));
+        return;
+    }
+    flashHint(*window_.canvas(), window_.boardView(), hint->start, hint->path);
+    sortQueuedInput(window_.canvas());
+}
+
+void CommandHandlers::showAboutBox()
+{
+    AboutBox box(QCoreApplication::applicationDirPath(), &window_);
+    box.setIcon(window_.resources().appIcon);
+    box.exec();
+}
+
+} // namespace tavolux

@@ -1,0 +1,173 @@
+// The playing rules in the program's language: the translated copy of a
+// file chosen by the translation's name, the rules window showing the copy
+// of the language installed (English otherwise), and every copy keeping the
+// English document's sections so that its contents links lead somewhere.
+
+#include "app/translations.h"
+#include "dialogs/ruleswindow.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QTextBrowser>
+
+#include <utility>
+
+#include <gtest/gtest.h>
+
+using namespace tavolux;
+
+namespace {
+
+const QStringList Languages = {"de", "fr", "es", "zh_CN"};
+
+// Back to English whatever a test left installed.
+class RulesInLanguage : public ::testing::Test {
+protected:
+    void TearDown() override { installTranslations({QStringLiteral("en")}, translationFolders()); }
+
+    // The rules as a new window of a new owner shows them.
+    struct Shown {
+        QString source;
+        QString title;
+        QString text;
+    };
+    static Shown shownRules()
+    {
+        QWidget owner;
+        RulesWindow* window = RulesWindow::showFor(&owner);
+        const QTextBrowser* browser = window->browser();
+        return {browser->source().toString(), browser->documentTitle(), browser->toPlainText()};
+    }
+};
+
+// A menu text as the rules name it: without its mnemonic, "&Hint" or
+// "提示(&H)" naming the command "Hint" or "提示".
+QString menuText(const char* text)
+{
+    QString shown = QCoreApplication::translate("tavolux::MainWindow", text);
+    shown.remove(QRegularExpression(QStringLiteral("\\(&.\\)$")));
+    return shown.remove(QLatin1Char('&'));
+}
+
+QString read(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(file.readAll());
+}
+
+QSet<QString> matches(const QString& text, const char* pattern)
+{
+    QSet<QString> found;
+    for (const QRegularExpressionMatch& match : QRegularExpression(QLatin1String(pattern)).globalMatch(text))
+        found.insert(match.captured(1));
+    return found;
+}
+
+} // namespace
+
+TEST(TranslatedFile, TakesTheCopyOfTheCountryThenOfTheLanguage)
+{
+    QTemporaryDir dir;
+    for (const char* name : {"rules.html", "rules_de.html", "rules_zh.html", "rules_pt_BR.html"}) {
+        QFile file(dir.filePath(QLatin1String(name)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    const QString rules = dir.filePath("rules.html");
+    EXPECT_EQ(translatedFile(rules, "de"), dir.filePath("rules_de.html"));
+    EXPECT_EQ(translatedFile(rules, "zh_CN"), dir.filePath("rules_zh.html"));
+    EXPECT_EQ(translatedFile(rules, "pt_BR"), dir.filePath("rules_pt_BR.html"));
+    EXPECT_EQ(translatedFile(rules, "fr"), rules) << "no copy: the file itself";
+    EXPECT_EQ(translatedFile(rules, ""), rules) << "English: the file itself";
+    EXPECT_EQ(translatedFile(dir.filePath("README"), "de"), dir.filePath("README"));
+}
+
+TEST_F(RulesInLanguage, InstalledTranslationFollowsTheLastInstall)
+{
+    EXPECT_EQ(installedTranslation(), "");
+    ASSERT_EQ(installTranslations({"de-DE"}, translationFolders()), "de");
+    EXPECT_EQ(installedTranslation(), "de");
+    ASSERT_EQ(installTranslations({"zh-Hans-CN"}, translationFolders()), "zh_CN");
+    EXPECT_EQ(installedTranslation(), "zh_CN");
+    const QTemporaryDir empty;
+    EXPECT_EQ(installTranslations({"fr"}, {empty.path()}), "");
+    EXPECT_EQ(installedTranslation(), "") << "a translation not found leaves English";
+    ASSERT_EQ(installTranslations({"es"}, translationFolders()), "es");
+    EXPECT_EQ(installTranslations({"en-US"}, translationFolders()), "");
+    EXPECT_EQ(installedTranslation(), "");
+}
+
+TEST_F(RulesInLanguage, GermanShowsTheGermanRules)
+{
+    ASSERT_EQ(installTranslations({"de-DE", "en-US"}, translationFolders()), "de");
+    const Shown rules = shownRules();
+    EXPECT_EQ(rules.source, "qrc:/help/playing-rules_de.html");
+    EXPECT_EQ(rules.title, "Sternhalma: Spielregeln");
+    for (const char* topic : {"Sprünge", "Wo eine Figur stehen bleiben darf", "Spielen mit der Tastatur",
+                            "Ansicht, Letzte Züge zeigen"})
+        EXPECT_TRUE(rules.text.contains(QString::fromUtf8(topic))) << topic;
+    EXPECT_FALSE(rules.text.contains("Where a piece may stop"));
+}
+
+TEST_F(RulesInLanguage, EnglishShowsTheEnglishRules)
+{
+    ASSERT_EQ(installTranslations({"de"}, translationFolders()), "de");
+    ASSERT_EQ(installTranslations({"en-GB", "de"}, translationFolders()), "");
+    const Shown rules = shownRules();
+    EXPECT_EQ(rules.source, "qrc:/help/playing-rules.html");
+    EXPECT_EQ(rules.title, "Chinese Checkers: Playing Rules");
+    EXPECT_TRUE(rules.text.contains("Where a piece may stop"));
+    EXPECT_FALSE(rules.text.contains(QString::fromUtf8("Sprünge")));
+}
+
+TEST_F(RulesInLanguage, EveryLanguageShowsItsOwnRules)
+{
+    const QString english = shownRules().text;
+    for (const QString& language : Languages) {
+        ASSERT_EQ(installTranslations({language}, translationFolders()), language);
+        const Shown rules = shownRules();
+        EXPECT_EQ(rules.source, "qrc:/help/playing-rules_" + language + ".html");
+        EXPECT_FALSE(rules.title.isEmpty()) << language.toStdString();
+        EXPECT_NE(rules.text, english) << language.toStdString();
+        // The referee's words are quoted as the translation shows them.
+        const QString over = QCoreApplication::translate("GameTexts", "GAME OVER");
+        EXPECT_NE(over, "GAME OVER");
+        EXPECT_TRUE(rules.text.contains(over)) << language.toStdString();
+        // The menus, commands and windows have the names the program shows.
+        for (const char* command : {"&Game", "&Move", "&View", "&New Game", "&Load Game", "&Save Game",
+                                    "&Change Options", "&Undo", "&Redo", "&Show Valid Moves", "&Hint",
+                                    "&Referee", "Show &Last Moves", "&Default Settings"}) {
+            const QString name = menuText(command);
+            EXPECT_NE(name, QString::fromLatin1(command).remove(QLatin1Char('&'))) << command << " is not translated";
+            EXPECT_TRUE(rules.text.contains(name)) << language.toStdString() << ": " << name.toStdString();
+        }
+        for (const auto& [context, title] : {std::pair{"tavolux::ResultsDialog", "Game Results"},
+                                             std::pair{"tavolux::SetupSheet", "Game Setup"}}) {
+            const QString name = QCoreApplication::translate(context, title);
+            EXPECT_TRUE(rules.text.contains(name)) << language.toStdString() << ": " << name.toStdString();
+        }
+    }
+}
+
+TEST(RulesDocuments, EveryCopyHasTheSectionsAndTablesOfTheEnglishRules)
+{
+    const QString english = read(":/help/playing-rules.html");
+    ASSERT_FALSE(english.isEmpty());
+    const QSet<QString> sections = matches(english, "id=\"([^\"]+)\"");
+    ASSERT_EQ(sections.size(), 10);
+    ASSERT_EQ(matches(english, "href=\"#([^\"]+)\""), sections);
+    for (const QString& language : Languages) {
+        const QString copy = read(":/help/playing-rules_" + language + ".html");
+        ASSERT_FALSE(copy.isEmpty()) << language.toStdString();
+        EXPECT_EQ(matches(copy, "id=\"([^\"]+)\""), sections) << language.toStdString();
+        EXPECT_EQ(matches(copy, "href=\"#([^\"]+)\""), sections) << language.toStdString();
+        EXPECT_EQ(copy.count("<tr>"), english.count("<tr>")) << language.toStdString();
+        EXPECT_EQ(copy.count("<li>"), english.count("<li>")) << language.toStdString();
+        EXPECT_EQ(copy.count("<h2 "), english.count("<h2 ")) << language.toStdString();
+        EXPECT_FALSE(copy.contains(QChar::ReplacementCharacter)) << language.toStdString();
+    }
+}
