@@ -50,10 +50,10 @@ fuzz: deps $(FUZZ_BUILD)/CMakeCache.txt
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
 	./tests/fuzz/run-fuzzers.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
-# New texts come in unfinished, texts gone from the sources stay as
-# "vanished" until removed; the translations_ts test points out both.
+# New texts come in unfinished (the translations_ts test points them out);
+# texts gone from the sources are dropped.
 translations: deps
-	$(LUPDATE) -I . -locations relative app view referee dialogs resources -ts translations/*.ts
+	$(LUPDATE) -no-obsolete -I . -locations relative app view referee dialogs resources -ts translations/*.ts
 
 install: build
 	cmake --install $(BUILD)

@@ -151,10 +151,6 @@ Wollt ihr weiterspielen?</translation>
         <source>No valid move was found!</source>
         <translation>Kein gültiger Zug gefunden!</translation>
     </message>
-    <message>
-        <source>Load Game</source>
-        <translation>Spiel laden</translation>
-    </message>
 </context>
 <context>
     <name>PlayerChoices</name>
@@ -470,27 +466,12 @@ Möchtest du die Datei ersetzen?</translation>
 <context>
     <name>tavolux::MainWindow</name>
     <message>
-        <location filename="../app/mainwindow.cpp" line="+30"/>
+        <location filename="../app/mainwindow.cpp" line="+36"/>
         <source>Tavolux</source>
         <translation>Tavolux</translation>
     </message>
     <message>
-        <location line="+15"/>
-        <source>WELCOME</source>
-        <translation>WILLKOMMEN</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>Please select new</source>
-        <translation>Wähl im Menü ein</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>game in menu bar.</source>
-        <translation>neues Spiel.</translation>
-    </message>
-    <message>
-        <location line="+59"/>
+        <location line="+73"/>
         <source>Rotate clockwise</source>
         <translation>Im Uhrzeigersinn drehen</translation>
     </message>
@@ -500,7 +481,7 @@ Möchtest du die Datei ersetzen?</translation>
         <translation>Gegen den Uhrzeigersinn drehen</translation>
     </message>
     <message>
-        <location line="+83"/>
+        <location line="+151"/>
         <source>Exit Game</source>
         <translation>Spiel beenden</translation>
     </message>
@@ -510,20 +491,20 @@ Möchtest du die Datei ersetzen?</translation>
         <translation>Willst du das Spiel wirklich beenden?</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow_commands.cpp" line="+68"/>
-        <location line="+41"/>
+        <location filename="../app/commandhandlers.cpp" line="+38"/>
+        <location line="+55"/>
         <source>Show Valid Moves</source>
         <translation>Gültige Züge zeigen</translation>
     </message>
     <message>
-        <location line="-40"/>
+        <location line="-54"/>
         <source>Click right mouse button on the piece
 that you wish to show all valid moves.</source>
         <translation>Klick mit der rechten Maustaste auf die Figur,
 deren gültige Züge du sehen willst.</translation>
     </message>
     <message>
-        <location line="+67"/>
+        <location line="+84"/>
         <source>Hint</source>
         <translation>Tipp</translation>
     </message>
@@ -533,7 +514,7 @@ deren gültige Züge du sehen willst.</translation>
         <translation>%1 hat keinen gültigen Zug.</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow_menus.cpp" line="+28"/>
+        <location filename="../app/commandtable.cpp" line="+25"/>
         <source>&amp;New Game</source>
         <translation>&amp;Neues Spiel</translation>
     </message>
@@ -603,12 +584,12 @@ deren gültige Züge du sehen willst.</translation>
         <translation>Ü&amp;ber Tavolux</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+34"/>
         <source>&amp;Game</source>
         <translation>&amp;Spiel</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>&amp;Move</source>
         <translation>&amp;Zug</translation>
     </message>
@@ -618,7 +599,7 @@ deren gültige Züge du sehen willst.</translation>
         <translation>&amp;Ansicht</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
@@ -740,7 +721,7 @@ deren gültige Züge du sehen willst.</translation>
 <context>
     <name>tavolux::RulesWindow</name>
     <message>
-        <location filename="../dialogs/ruleswindow.cpp" line="+18"/>
+        <location filename="../dialogs/ruleswindow.cpp" line="+22"/>
         <source>Tavolux Help - Playing Rules</source>
         <translation>Tavolux-Hilfe – Spielregeln</translation>
     </message>

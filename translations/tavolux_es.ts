@@ -151,10 +151,6 @@ Pero todavía quedan 2 jugadores.
         <source>No valid move was found!</source>
         <translation>¡No hay ninguna jugada válida!</translation>
     </message>
-    <message>
-        <source>Load Game</source>
-        <translation>Cargar partida</translation>
-    </message>
 </context>
 <context>
     <name>PlayerChoices</name>
@@ -470,27 +466,12 @@ Do you want to replace it?</source>
 <context>
     <name>tavolux::MainWindow</name>
     <message>
-        <location filename="../app/mainwindow.cpp" line="+30"/>
+        <location filename="../app/mainwindow.cpp" line="+36"/>
         <source>Tavolux</source>
         <translation>Tavolux</translation>
     </message>
     <message>
-        <location line="+15"/>
-        <source>WELCOME</source>
-        <translation>BIENVENIDO</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>Please select new</source>
-        <translation>Elige una partida</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>game in menu bar.</source>
-        <translation>nueva en el menú.</translation>
-    </message>
-    <message>
-        <location line="+59"/>
+        <location line="+73"/>
         <source>Rotate clockwise</source>
         <translation>Girar en sentido horario</translation>
     </message>
@@ -500,7 +481,7 @@ Do you want to replace it?</source>
         <translation>Girar en sentido antihorario</translation>
     </message>
     <message>
-        <location line="+83"/>
+        <location line="+151"/>
         <source>Exit Game</source>
         <translation>Salir del juego</translation>
     </message>
@@ -510,20 +491,20 @@ Do you want to replace it?</source>
         <translation>¿Seguro que quieres salir del juego?</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow_commands.cpp" line="+68"/>
-        <location line="+41"/>
+        <location filename="../app/commandhandlers.cpp" line="+38"/>
+        <location line="+55"/>
         <source>Show Valid Moves</source>
         <translation>Mostrar jugadas válidas</translation>
     </message>
     <message>
-        <location line="-40"/>
+        <location line="-54"/>
         <source>Click right mouse button on the piece
 that you wish to show all valid moves.</source>
         <translation>Haz clic con el botón derecho en la ficha
 cuyas jugadas válidas quieras ver.</translation>
     </message>
     <message>
-        <location line="+67"/>
+        <location line="+84"/>
         <source>Hint</source>
         <translation>Pista</translation>
     </message>
@@ -533,7 +514,7 @@ cuyas jugadas válidas quieras ver.</translation>
         <translation>%1 no tiene ninguna jugada válida.</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow_menus.cpp" line="+28"/>
+        <location filename="../app/commandtable.cpp" line="+25"/>
         <source>&amp;New Game</source>
         <translation>&amp;Nueva partida</translation>
     </message>
@@ -603,12 +584,12 @@ cuyas jugadas válidas quieras ver.</translation>
         <translation>&amp;Acerca de Tavolux</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+34"/>
         <source>&amp;Game</source>
         <translation>&amp;Partida</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>&amp;Move</source>
         <translation>&amp;Jugada</translation>
     </message>
@@ -618,7 +599,7 @@ cuyas jugadas válidas quieras ver.</translation>
         <translation>&amp;Ver</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>&amp;Help</source>
         <translation>Ay&amp;uda</translation>
     </message>
@@ -740,7 +721,7 @@ cuyas jugadas válidas quieras ver.</translation>
 <context>
     <name>tavolux::RulesWindow</name>
     <message>
-        <location filename="../dialogs/ruleswindow.cpp" line="+18"/>
+        <location filename="../dialogs/ruleswindow.cpp" line="+22"/>
         <source>Tavolux Help - Playing Rules</source>
         <translation>Ayuda de Tavolux – Reglas del juego</translation>
     </message>

@@ -151,10 +151,6 @@ Voulez-vous continuer la partie&#xa0;?</translation>
         <source>No valid move was found!</source>
         <translation>Aucun coup possible&#xa0;!</translation>
     </message>
-    <message>
-        <source>Load Game</source>
-        <translation>Charger une partie</translation>
-    </message>
 </context>
 <context>
     <name>PlayerChoices</name>
@@ -470,27 +466,12 @@ Voulez-vous le remplacer&#xa0;?</translation>
 <context>
     <name>tavolux::MainWindow</name>
     <message>
-        <location filename="../app/mainwindow.cpp" line="+30"/>
+        <location filename="../app/mainwindow.cpp" line="+36"/>
         <source>Tavolux</source>
         <translation>Tavolux</translation>
     </message>
     <message>
-        <location line="+15"/>
-        <source>WELCOME</source>
-        <translation>BIENVENUE</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>Please select new</source>
-        <translation>Lancez une partie</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>game in menu bar.</source>
-        <translation>depuis le menu.</translation>
-    </message>
-    <message>
-        <location line="+59"/>
+        <location line="+73"/>
         <source>Rotate clockwise</source>
         <translation>Tourner dans le sens horaire</translation>
     </message>
@@ -500,7 +481,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
         <translation>Tourner dans le sens antihoraire</translation>
     </message>
     <message>
-        <location line="+83"/>
+        <location line="+151"/>
         <source>Exit Game</source>
         <translation>Quitter le jeu</translation>
     </message>
@@ -510,20 +491,20 @@ Voulez-vous le remplacer&#xa0;?</translation>
         <translation>Voulez-vous vraiment quitter le jeu&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow_commands.cpp" line="+68"/>
-        <location line="+41"/>
+        <location filename="../app/commandhandlers.cpp" line="+38"/>
+        <location line="+55"/>
         <source>Show Valid Moves</source>
         <translation>Coups possibles</translation>
     </message>
     <message>
-        <location line="-40"/>
+        <location line="-54"/>
         <source>Click right mouse button on the piece
 that you wish to show all valid moves.</source>
         <translation>Cliquez avec le bouton droit sur le pion
 dont vous voulez voir les coups possibles.</translation>
     </message>
     <message>
-        <location line="+67"/>
+        <location line="+84"/>
         <source>Hint</source>
         <translation>Indice</translation>
     </message>
@@ -533,7 +514,7 @@ dont vous voulez voir les coups possibles.</translation>
         <translation>%1 n&apos;a aucun coup possible.</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow_menus.cpp" line="+28"/>
+        <location filename="../app/commandtable.cpp" line="+25"/>
         <source>&amp;New Game</source>
         <translation>&amp;Nouvelle partie</translation>
     </message>
@@ -603,12 +584,12 @@ dont vous voulez voir les coups possibles.</translation>
         <translation>À &amp;propos de Tavolux</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+34"/>
         <source>&amp;Game</source>
         <translation>&amp;Partie</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>&amp;Move</source>
         <translation>&amp;Coup</translation>
     </message>
@@ -618,7 +599,7 @@ dont vous voulez voir les coups possibles.</translation>
         <translation>&amp;Affichage</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>&amp;Help</source>
         <translation>Ai&amp;de</translation>
     </message>
@@ -740,7 +721,7 @@ dont vous voulez voir les coups possibles.</translation>
 <context>
     <name>tavolux::RulesWindow</name>
     <message>
-        <location filename="../dialogs/ruleswindow.cpp" line="+18"/>
+        <location filename="../dialogs/ruleswindow.cpp" line="+22"/>
         <source>Tavolux Help - Playing Rules</source>
         <translation>Aide de Tavolux – Règles du jeu</translation>
     </message>

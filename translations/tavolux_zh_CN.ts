@@ -151,10 +151,6 @@ Do you want to continue the game?</source>
         <source>No valid move was found!</source>
         <translation>找不到可走的棋！</translation>
     </message>
-    <message>
-        <source>Load Game</source>
-        <translation>载入游戏</translation>
-    </message>
 </context>
 <context>
     <name>PlayerChoices</name>
@@ -470,27 +466,12 @@ Do you want to replace it?</source>
 <context>
     <name>tavolux::MainWindow</name>
     <message>
-        <location filename="../app/mainwindow.cpp" line="+30"/>
+        <location filename="../app/mainwindow.cpp" line="+36"/>
         <source>Tavolux</source>
         <translation>Tavolux</translation>
     </message>
     <message>
-        <location line="+15"/>
-        <source>WELCOME</source>
-        <translation>欢迎</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>Please select new</source>
-        <translation>请在菜单栏中</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>game in menu bar.</source>
-        <translation>选择新游戏。</translation>
-    </message>
-    <message>
-        <location line="+59"/>
+        <location line="+73"/>
         <source>Rotate clockwise</source>
         <translation>顺时针旋转</translation>
     </message>
@@ -500,7 +481,7 @@ Do you want to replace it?</source>
         <translation>逆时针旋转</translation>
     </message>
     <message>
-        <location line="+83"/>
+        <location line="+151"/>
         <source>Exit Game</source>
         <translation>退出游戏</translation>
     </message>
@@ -510,20 +491,20 @@ Do you want to replace it?</source>
         <translation>真的要退出游戏吗？</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow_commands.cpp" line="+68"/>
-        <location line="+41"/>
+        <location filename="../app/commandhandlers.cpp" line="+38"/>
+        <location line="+55"/>
         <source>Show Valid Moves</source>
         <translation>显示可走位置</translation>
     </message>
     <message>
-        <location line="-40"/>
+        <location line="-54"/>
         <source>Click right mouse button on the piece
 that you wish to show all valid moves.</source>
         <translation>在棋子上单击鼠标右键，
 即可显示它所有可走的位置。</translation>
     </message>
     <message>
-        <location line="+67"/>
+        <location line="+84"/>
         <source>Hint</source>
         <translation>提示</translation>
     </message>
@@ -533,7 +514,7 @@ that you wish to show all valid moves.</source>
         <translation>%1 没有可走的棋。</translation>
     </message>
     <message>
-        <location filename="../app/mainwindow_menus.cpp" line="+28"/>
+        <location filename="../app/commandtable.cpp" line="+25"/>
         <source>&amp;New Game</source>
         <translation>新游戏(&amp;N)</translation>
     </message>
@@ -603,12 +584,12 @@ that you wish to show all valid moves.</source>
         <translation>关于 Tavolux(&amp;A)</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+34"/>
         <source>&amp;Game</source>
         <translation>游戏(&amp;G)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>&amp;Move</source>
         <translation>走棋(&amp;M)</translation>
     </message>
@@ -618,7 +599,7 @@ that you wish to show all valid moves.</source>
         <translation>查看(&amp;V)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>&amp;Help</source>
         <translation>帮助(&amp;H)</translation>
     </message>
@@ -740,7 +721,7 @@ that you wish to show all valid moves.</source>
 <context>
     <name>tavolux::RulesWindow</name>
     <message>
-        <location filename="../dialogs/ruleswindow.cpp" line="+18"/>
+        <location filename="../dialogs/ruleswindow.cpp" line="+22"/>
         <source>Tavolux Help - Playing Rules</source>
         <translation>Tavolux 帮助 - 游戏规则</translation>
     </message>
