@@ -41,6 +41,7 @@ test: build build-asan
 
 bench: build
 	./$(BUILD)/bin/tavolux-cli bench bench/positions/*.tvx --repeat 20
+	./$(BUILD)/bin/tavolux-cli bench bench/positions/*.tvx --repeat 5 --strength expert
 	QT_QPA_PLATFORM=offscreen ./$(BUILD)/bin/glide_bench
 
 $(FUZZ_BUILD)/CMakeCache.txt: | deps

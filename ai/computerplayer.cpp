@@ -1,5 +1,6 @@
 #include "ai/computerplayer.h"
 
+#include "ai/beginnermove.h"
 #include "ai/movepath.h"
 
 #include <chrono>
@@ -17,10 +18,41 @@ uint32_t tickCount()
 void ComputerPlayer::useSeed(uint32_t seed)
 {
     tieBreak_.seed(seed);
+    beginnerRandom_.seed(seed);
     seedFromClock_ = false;
 }
 
 ChosenMove ComputerPlayer::chooseMove(const GameState& s)
+{
+    const int me = s.playerToMove;
+    const int strength = s.slots[me].strength;
+    if (strength == Standard || (strength != Beginner && strength != Expert))
+        return chooseStandard(s);
+    ChosenMove chosen;
+    int hole = s.pieces[s.slots[me].firstPiece].hole;
+    bool planned = strength == Expert;
+    if (strength == Beginner) {
+        if (seedFromClock_)
+            beginnerRandom_.seed(tickCount());
+        const BeginnerChoice b = beginnerMove(s, beginnerRandom_);
+        chosen.found = b.found;
+        chosen.piece = b.piece;
+        hole = b.hole;
+        // A Beginner that sees no way on is shown one.
+        planned = b.stuck;
+    }
+    if (planned) {
+        const ExpertChoice e = expert_.choose(s);
+        chosen.abandoned = e.stopped;
+        chosen.found = e.found;
+        chosen.piece = e.piece;
+        hole = e.hole;
+    }
+    chosen.path = chosen.found ? findMovePath(s.pieces, s.pieces[chosen.piece].hole, hole) : std::vector<int>{hole};
+    return chosen;
+}
+
+ChosenMove ComputerPlayer::chooseStandard(const GameState& s)
 {
     if (seedFromClock_)
         tieBreak_.seed(tickCount());

@@ -1,14 +1,17 @@
 #pragma once
-// A computer player's choice: the move search and the path of the chosen
-// move, which the turn cycle shows and makes. One object serves every
-// computer player of a game; it holds the search's working storage and the
-// random tie-break.
+// A computer player's choice: the move search of the player's strength and
+// the path of the chosen move, which the turn cycle shows and makes. One
+// object serves every computer player of a game; it holds the searches'
+// working storage and the random terms.
 
 #include "ai/evaluation.h"
+#include "ai/expertsearch.h"
 #include "ai/search.h"
 #include "model/movechooser.h"
 
+#include <atomic>
 #include <cstdint>
+#include <random>
 
 namespace tavolux {
 
@@ -23,11 +26,18 @@ public:
     void useSeed(uint32_t seed);
     void setRandom(bool enabled) { tieBreak_.setEnabled(enabled); }
 
-    // The search's figures for the last turn played.
+    // The Standard search's figures for the last turn it played.
     const SearchResult& lastSearch() const { return last_; }
 
+    // A choice running on another thread gives up while *stop is true and
+    // comes back abandoned. nullptr (the default): choices always finish.
+    void setStopFlag(const std::atomic<bool>* stop) { expert_.setStopFlag(stop); }
+
 private:
+    ChosenMove chooseStandard(const GameState& s);
     MoveSearch search_;
+    ExpertSearch expert_;
+    std::minstd_rand beginnerRandom_;
     TieBreak tieBreak_;
     bool seedFromClock_ = true;
     SearchResult last_;

@@ -119,7 +119,7 @@ bool GameFiles::openFile(const QString& path)
     QFile file(path);
     QByteArray bytes;
     if (file.open(QIODevice::ReadOnly))
-        bytes = file.read(static_cast<qint64>(SaveBufferSize));
+        bytes = file.read(static_cast<qint64>(SaveBufferSize) + 1);
     if (!file.isOpen() || file.error() != QFileDevice::NoError) {
         boxes_.reportError(tr("Load Game"),
                         tr("The file \"%1\" could not be opened.\n\n%2").arg(shown(path), file.errorString()));

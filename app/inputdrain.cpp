@@ -52,10 +52,15 @@ private:
 
 void sortQueuedInput(QWidget* board)
 {
-    BoardMouseSwallower swallower(board);
-    QCoreApplication::instance()->installEventFilter(&swallower);
+    BoardInputHold hold(board);
     QCoreApplication::processEvents();
-    QCoreApplication::instance()->removeEventFilter(&swallower);
 }
+
+BoardInputHold::BoardInputHold(QWidget* board) : swallower_(std::make_unique<BoardMouseSwallower>(board))
+{
+    QCoreApplication::instance()->installEventFilter(swallower_.get());
+}
+
+BoardInputHold::~BoardInputHold() { QCoreApplication::instance()->removeEventFilter(swallower_.get()); }
 
 } // namespace tavolux

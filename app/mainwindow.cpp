@@ -28,7 +28,8 @@ MainWindow::MainWindow(const ProgramResources& resources, SoundPlayer& sounds)
       sounds_(sounds),
       boxes_(this),
       events_(*this, resources, sounds),
-      game_(events_, &computer_),
+      chooser_(computer_),
+      game_(events_, &chooser_),
       statusPane_(new QLabel),
       prompt_(statusPane_),
       referee_(*this)
@@ -39,6 +40,7 @@ MainWindow::MainWindow(const ProgramResources& resources, SoundPlayer& sounds)
     // bar hands it back after a menu opened with Alt.
     setFocusPolicy(Qt::StrongFocus);
     canvas_ = new WindowCanvas(this);
+    chooser_.setBoard(canvas_);
     canvas_->setObjectName(QStringLiteral("canvas"));
     setCentralWidget(canvas_);
     updateScene();

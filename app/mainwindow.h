@@ -5,6 +5,7 @@
 // through its WindowEvents.
 
 #include "ai/computerplayer.h"
+#include "app/backgroundchooser.h"
 #include "app/commandtable.h"
 #include "app/messagebox.h"
 #include "app/refereehost.h"
@@ -130,6 +131,7 @@ private:
     ComputerPlayer computer_;
     WindowBoxes boxes_;
     WindowEvents events_;
+    BackgroundChooser chooser_;
     Game game_;
     BoardView view_;
     MainLayout layout_;

@@ -115,6 +115,11 @@ void WindowEvents::computerMoving(int player, int, int start, const int* path, i
     glideMove(*window_.canvas(), window_.boardView(), player, start, path, length, s.animationSpeed);
 }
 
+void WindowEvents::computerTurnAbandoned(int)
+{
+    setBusy(false);
+}
+
 void WindowEvents::computerMoved(int)
 {
     setBusy(false);

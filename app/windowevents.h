@@ -34,6 +34,7 @@ public:
     void noValidMove(int player) override;
     void computerMoving(int player, int piece, int start, const int* path, int length) override;
     void computerMoved(int player) override;
+    void computerTurnAbandoned(int player) override;
     void queueNextPass(unsigned ticket) override;
     void moveMade(int player, int piece, int start) override;
     void personMoveAccepted(int next) override;

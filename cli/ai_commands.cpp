@@ -1,8 +1,10 @@
 #include "cli/ai_commands.h"
 
 #include "ai/computerplayer.h"
+#include "ai/expertsearch.h"
 #include "ai/search.h"
 #include "cli/common.h"
+#include "cli/ladder.h"
 #include "model/game.h"
 
 #include <algorithm>
@@ -68,7 +70,8 @@ void printSearch(const SearchResult& r, const MoveSearch& search)
 int searchCommand(const std::vector<std::string>& args)
 {
     if (wantsHelp(args)) {
-        std::cout << "usage: tavolux-cli search FILE [--no-random] [--seed N]\n"
+        std::cout << "usage: tavolux-cli search FILE [--strength beginner|standard|expert]\n"
+                     "                          [--no-random] [--seed N]\n"
                      "  Runs the computer's move search for the file's player to move:\n"
                      "  depth:      2, or 4 when the previous player is nearly home\n"
                      "  candidates: first moves that were searched further\n"
@@ -77,16 +80,24 @@ int searchCommand(const std::vector<std::string>& args)
                      "  move:       the move chosen (piece and hole)\n"
                      "  A first move that brings all pieces home is played at once and\n"
                      "  shown as finish:. --no-random leaves out the random term, so the\n"
-                     "  first line found with the best value decides; --seed N fixes it.\n";
+                     "  first line found with the best value decides; --seed N fixes it.\n"
+                     "  --strength plays the move of that strength instead (default: the\n"
+                     "  file's); for beginner and expert only strength: and move: (or\n"
+                     "  move: none) are printed.\n";
         return ExitOk;
     }
     std::string file;
     RandomOptions options;
+    std::optional<Strength> strength;
     for (std::size_t i = 0; i < args.size(); ++i) {
         bool bad = false;
         if (parseRandomOption(args, i, options, bad)) {
             if (bad)
                 return usageError("--seed takes a number 0..4294967295");
+        } else if (args[i] == "--strength" && i + 1 < args.size()) {
+            strength = parseStrength(args[++i]);
+            if (!strength)
+                return usageError("--strength takes beginner, standard or expert");
         } else if (file.empty() && args[i].rfind("--", 0) != 0) {
             file = args[i];
         } else {
@@ -95,9 +106,22 @@ int searchCommand(const std::vector<std::string>& args)
     }
     if (file.empty())
         return usageError("search needs FILE (see --help)");
-    const auto state = loadPosition(file);
+    auto state = loadPosition(file);
     if (!state)
         return ExitBadFile;
+    PlayerSlot& mover = state->slots[state->playerToMove];
+    if (strength)
+        mover.strength = *strength;
+    if (mover.strength != Standard) {
+        ComputerPlayer computer;
+        computer.setRandom(options.random);
+        computer.useSeed(options.seed.value_or(clockSeed()));
+        const ChosenMove move = computer.chooseMove(*state);
+        std::cout << "strength: " << strengthWord(mover.strength) << "\n";
+        std::cout << "move: " << (move.found ? std::to_string(move.piece) + " " + std::to_string(move.path.back()) : "none")
+                  << "\n";
+        return ExitOk;
+    }
 
     TieBreak tieBreak;
     tieBreak.setEnabled(options.random);
@@ -151,25 +175,69 @@ std::string ms(double value)
     return text;
 }
 
+// The Expert's search over the files, `repeat` times each.
+int benchExpert(const std::vector<std::string>& files, long repeat)
+{
+    auto search = std::make_unique<ExpertSearch>();
+    double allMs = 0, worst = 0;
+    uint64_t allPositions = 0;
+    long runs = 0;
+    for (const std::string& file : files) {
+        auto state = loadPosition(file);
+        if (!state)
+            return ExitBadFile;
+        std::vector<double> times;
+        ExpertChoice choice;
+        for (long i = 0; i < repeat; ++i) {
+            search->forgetPositions();
+            const double start = threadMs();
+            choice = search->choose(*state);
+            times.push_back(threadMs() - start);
+            allPositions += choice.nodes;
+        }
+        std::sort(times.begin(), times.end());
+        for (double t : times)
+            allMs += t;
+        runs += repeat;
+        worst = std::max(worst, times.back());
+        std::cout << file << ": median-ms: " << ms(times[times.size() / 2]) << " worst-ms: " << ms(times.back())
+                  << " positions: " << choice.nodes << "\n";
+    }
+    std::cout << "mean-ms: " << ms(allMs / runs) << "\n";
+    std::cout << "worst-ms: " << ms(worst) << "\n";
+    std::cout << "positions-per-second: " << (allMs > 0 ? static_cast<uint64_t>(allPositions / (allMs / 1000)) : 0)
+              << "\n";
+    return ExitOk;
+}
+
 } // namespace
 
 int benchCommand(const std::vector<std::string>& args)
 {
     if (wantsHelp(args)) {
-        std::cout << "usage: tavolux-cli bench FILE... [--repeat N]\n"
+        std::cout << "usage: tavolux-cli bench FILE... [--repeat N] [--strength expert]\n"
                      "  Times the computer's move search (without the random term) N times\n"
                      "  (default 10) on each position, in processor time of the search\n"
                      "  alone (on an idle machine the same as the time waited). One line\n"
                      "  per file:\n"
                      "    FILE: median-ms: X worst-ms: Y depth: D leaves: N\n"
                      "  then the slowest file, the lines scored per second over all runs\n"
-                     "  and last total-median-ms: the sum of the medians.\n";
+                     "  and last total-median-ms: the sum of the medians.\n"
+                     "  --strength expert times the Expert's search instead: per file\n"
+                     "    FILE: median-ms: X worst-ms: Y positions: N\n"
+                     "  then mean-ms: (per move), worst-ms: and positions-per-second:.\n";
         return ExitOk;
     }
     std::vector<std::string> files;
     long repeat = 10;
+    bool expert = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--repeat" && i + 1 < args.size()) {
+        if (args[i] == "--strength" && i + 1 < args.size()) {
+            const auto strength = parseStrength(args[++i]);
+            if (strength != Expert && strength != Standard)
+                return usageError("bench times the standard or the expert search");
+            expert = strength == Expert;
+        } else if (args[i] == "--repeat" && i + 1 < args.size()) {
             const auto n = parseNumber(args[++i], 1, 100000);
             if (!n)
                 return usageError("--repeat takes a number 1..100000");
@@ -182,6 +250,8 @@ int benchCommand(const std::vector<std::string>& args)
     }
     if (files.empty())
         return usageError("bench needs at least one FILE (see --help)");
+    if (expert)
+        return benchExpert(files, repeat);
 
     auto search = std::make_unique<MoveSearch>();
     double totalMedian = 0, worst = 0, allMs = 0;

@@ -1,5 +1,6 @@
 #pragma once
-// The computer player's commands of tavolux-cli: search, selfplay, bench.
+// The computer player's commands of tavolux-cli: search, selfplay, bench,
+// match and solo.
 // Each takes the arguments after the command name and returns the exit status.
 
 #include <string>
@@ -10,5 +11,7 @@ namespace tavolux::cli {
 int searchCommand(const std::vector<std::string>& args);
 int selfplayCommand(const std::vector<std::string>& args);
 int benchCommand(const std::vector<std::string>& args);
+int matchCommand(const std::vector<std::string>& args);
+int soloCommand(const std::vector<std::string>& args);
 
 } // namespace tavolux::cli

@@ -59,6 +59,7 @@ void printState(const GameState& s)
         line(k + "active", slot.active);
         line(k + "autoReposition", slot.autoReposition);
         line(k + "finished", slot.finished);
+        line(k + "strength", slot.strength);
         line(k + "firstPiece", slot.firstPiece);
     }
     for (int i = 0; i < PieceCount; ++i) {

@@ -24,6 +24,8 @@ const Command Commands[] = {
     {"search", tavolux::cli::searchCommand, "the computer's move search for the player to move"},
     {"selfplay", tavolux::cli::selfplayCommand, "a game among computer players"},
     {"bench", tavolux::cli::benchCommand, "time the move search over saved positions"},
+    {"match", tavolux::cli::matchCommand, "games between two computer strengths"},
+    {"solo", tavolux::cli::soloCommand, "one computer player crossing the board alone"},
 };
 
 void printUsage(std::ostream& out)

@@ -4,6 +4,7 @@
 #include "ai/computerplayer.h"
 #include "cli/ai_commands.h"
 #include "cli/common.h"
+#include "cli/ladder.h"
 #include "model/game.h"
 #include "model/savefile.h"
 
@@ -109,6 +110,18 @@ std::string parseSelfPlay(const std::vector<std::string>& args, SelfPlayOptions&
         } else if (a == "--styles" && hasValue) {
             if (!parseStyles(args[++i], out.setup))
                 return "--styles takes L,H;L,H;L,H with styles 0 Friendly, 1 Neutral, 2 Hostile";
+        } else if (a == "--strengths" && hasValue) {
+            std::stringstream in(args[++i]);
+            std::string word;
+            int p = 0;
+            for (; std::getline(in, word, ','); ++p) {
+                const auto strength = parseStrength(word);
+                if (p >= PlayerCount || !strength)
+                    return "--strengths takes three of beginner, standard, expert, such as expert,standard,standard";
+                out.setup.slots[p].strength = *strength;
+            }
+            if (p != PlayerCount)
+                return "--strengths takes three of beginner, standard, expert, such as expert,standard,standard";
         } else if (a == "--seed" && hasValue) {
             const auto seed = parseNumber(args[++i], 0, 4294967295L);
             if (!seed)
@@ -134,6 +147,7 @@ int selfplayCommand(const std::vector<std::string>& args)
 {
     if (wantsHelp(args)) {
         std::cout << "usage: tavolux-cli selfplay [--active A,B,C] [--styles L,H;L,H;L,H]\n"
+                     "                            [--strengths A,B,C]\n"
                      "                            [--no-random] [--seed N] [--max-turns N] [--save DIR]\n"
                      "  Plays a game among computer players from the opening, going on\n"
                      "  when a player finishes and two are left. One line per move:\n"
@@ -142,7 +156,9 @@ int selfplayCommand(const std::vector<std::string>& args)
                      "  off by --max-turns (default 5000) also prints stopped: max-turns.\n"
                      "  --active: three 0/1 flags (default 1,1,1). --styles: per player the\n"
                      "  styles toward the lower and the higher other player, 0 Friendly,\n"
-                     "  1 Neutral, 2 Hostile (default the start-up ones). --no-random leaves\n"
+                     "  1 Neutral, 2 Hostile (default the start-up ones). --strengths: each\n"
+                     "  player's strength, beginner, standard or expert (default standard).\n"
+                     "  --no-random leaves\n"
                      "  out the random term; --seed N makes the game repeatable. --save DIR\n"
                      "  writes the position before each turn T as DIR/turn-T.tvx.\n";
         return ExitOk;

@@ -15,6 +15,7 @@ bool Game::startNewGame()
     if (!events_.setUpNewGame())
         return false;
     queuedPass_ = 0;
+    ++generation_;
     state.noGameStarted = 0;
     placeStartingPieces(state);
     events_.piecesReplaced();
@@ -27,7 +28,8 @@ bool Game::startNewGame()
     history.clear();
     if (state.slots[p].isComputer() && computer_ != nullptr) {
         events_.repaint();
-        playComputerTurn(p);
+        if (!playComputerTurn(p))
+            return true;
         events_.repaint();
         queueNextPass();
     }
@@ -87,7 +89,8 @@ void Game::runTurns()
         return;
     }
     events_.computerTurnStarts(p);
-    playComputerTurn(p);
+    if (!playComputerTurn(p))
+        return;
     events_.computerTurnEnds(p);
     queueNextPass();
 }
@@ -95,10 +98,15 @@ void Game::runTurns()
 // Step 1. The computer chooses. Step 2. The move is shown with the piece
 // taken off the board, then made. Without a move the piece stays and the
 // turn passes all the same.
-void Game::playComputerTurn(int p)
+bool Game::playComputerTurn(int p)
 {
     events_.computerThinking(p);
+    const unsigned generation = generation_;
     const ChosenMove move = computer_->chooseMove(state);
+    if (move.abandoned || generation != generation_) {
+        events_.computerTurnAbandoned(p);
+        return false;
+    }
     if (!move.found)
         events_.noValidMove(p);
 
@@ -109,6 +117,7 @@ void Game::playComputerTurn(int p)
     piece = kept;
     makeMove(move.piece, move.path.empty() ? kept.hole : move.path.back(), false, move.found);
     events_.computerMoved(p);
+    return true;
 }
 
 void Game::makeMove(int k, int d, bool byPerson, bool moved)
@@ -167,6 +176,7 @@ bool Game::undo()
 {
     if (!history.undo(state.pieces))
         return false;
+    ++generation_;
     events_.piecesReplaced();
     events_.repaint();
     return true;
@@ -176,6 +186,7 @@ bool Game::redo()
 {
     if (!history.redo(state.pieces))
         return false;
+    ++generation_;
     events_.piecesReplaced();
     events_.repaint();
     return true;
@@ -184,6 +195,7 @@ bool Game::redo()
 void Game::replaceState(const GameState& loaded)
 {
     queuedPass_ = 0;
+    ++generation_;
     state = loaded;
     assignFirstPieces(state);
     history.clear();

@@ -57,7 +57,8 @@ public:
     void replaceState(const GameState& loaded);
 
 private:
-    void playComputerTurn(int p);
+    // False when the choice was abandoned or the game changed meanwhile.
+    bool playComputerTurn(int p);
     // Moves piece k of the player to move to hole d and passes the turn;
     // a person's move is recorded in the history first.
     void makeMove(int k, int d, bool byPerson, bool moved);
@@ -66,6 +67,9 @@ private:
     MoveChooser* computer_;
     unsigned queuedPass_ = 0; // 0: none
     unsigned lastTicket_ = 0;
+    // Counts the changes of the record that a computer's choice, made while
+    // the event loop ran, must not outlive: new game, load, undo, redo.
+    unsigned generation_ = 0;
 };
 
 } // namespace tavolux

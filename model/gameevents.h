@@ -51,6 +51,9 @@ public:
     }
     // Its turn is over (the record holds the move and the next player).
     virtual void computerMoved(int /*player*/) {}
+    // It stopped thinking without a move because the game was closed,
+    // replaced or taken back meanwhile; nothing was moved.
+    virtual void computerTurnAbandoned(int /*player*/) {}
     // A computer has moved and the cycle goes on: the window lets its event
     // loop run and then calls Game::resumeTurns(ticket). Callers without an
     // event loop may do nothing and use Game::runQueuedTurns.

@@ -11,6 +11,12 @@ namespace tavolux {
 
 enum PlayStyle : int32_t { Friendly = 0, Neutral = 1, Hostile = 2 };
 
+// How well a computer player plays. Standard is the game's own computer;
+// saved games of Standard computers only keep the original bytes.
+enum Strength : int32_t { Beginner = 0, Standard = 1, Expert = 2 };
+constexpr int StrengthCount = 3;
+constexpr const char* StrengthNames[StrengthCount] = {"Beginner", "Standard", "Expert"};
+
 // The picture a slot shows; picture 0 marks a computer-controlled player.
 constexpr int PictureCount = 7;
 constexpr const char* PictureNames[PictureCount] = {"Computer", "Guy", "Lady", "Boy", "Girl", "Baby", "Bear"};
@@ -30,6 +36,7 @@ struct PlayerSlot {
     int32_t styleTowardHigher = Neutral;
     int32_t preferredView = 0; // 0..5, see ViewNames
     int32_t autoReposition = 0;
+    int32_t strength = Standard; // of a computer player
 
     bool isComputer() const { return picture == 0; }
 };

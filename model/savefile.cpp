@@ -13,19 +13,24 @@ class RecordWriter {
 public:
     void u32(uint32_t v)
     {
-        if (bytes.size() + 4 > SaveBufferSize)
+        if (bytes.size() + 4 > SaveBufferSize) {
+            skipped = true;
             return;
+        }
         for (int i = 0; i < 4; ++i)
             bytes.push_back(static_cast<uint8_t>(v >> (8 * i)));
     }
     void text(const std::string& s)
     {
-        if (bytes.size() + s.size() + 1 > SaveBufferSize)
+        if (bytes.size() + s.size() + 1 > SaveBufferSize) {
+            skipped = true;
             return;
+        }
         bytes.insert(bytes.end(), s.begin(), s.end());
         bytes.push_back(0);
     }
     std::vector<uint8_t> bytes;
+    bool skipped = false; // a field did not fit
 };
 
 class RecordReader {
@@ -34,8 +39,10 @@ public:
     // A value of which fewer than 4 bytes remain reads as 0 and consumes nothing.
     uint32_t u32()
     {
-        if (size_ - at_ < 4)
+        if (size_ - at_ < 4) {
+            whole_ = false;
             return 0;
+        }
         uint32_t v = 0;
         for (int i = 0; i < 4; ++i)
             v |= static_cast<uint32_t>(data_[at_ + i]) << (8 * i);
@@ -52,14 +59,81 @@ public:
             at_ = i + 1;
             return s;
         }
+        whole_ = false;
         return {};
     }
+    // Whether every value read so far was there in full; only then does the
+    // reading position mark the end of what was read.
+    bool whole() const { return whole_; }
+    std::size_t at() const { return at_; }
 
 private:
     const uint8_t* data_;
     std::size_t size_;
     std::size_t at_ = 0;
+    bool whole_ = true;
 };
+
+constexpr uint8_t StrengthMagic[4] = {'T', 'V', 'X', 'e'};
+constexpr uint8_t StrengthVersion = 1;
+constexpr std::size_t StrengthHead = 6;  // magic, version, payload count
+constexpr std::size_t StrengthBlockSize = StrengthHead + PlayerCount + 2;
+
+// CRC-16/CCITT-FALSE (polynomial 0x1021, starting at 0xFFFF): any change
+// within two neighbouring bytes alters it.
+uint16_t blockCheck(const uint8_t* bytes, std::size_t n)
+{
+    uint16_t crc = 0xFFFF;
+    for (std::size_t i = 0; i < n; ++i) {
+        crc = static_cast<uint16_t>(crc ^ (bytes[i] << 8));
+        for (int bit = 0; bit < 8; ++bit)
+            crc = static_cast<uint16_t>((crc & 0x8000) ? (crc << 1) ^ 0x1021 : crc << 1);
+    }
+    return crc;
+}
+
+bool isStrength(int32_t v) { return v >= 0 && v < StrengthCount; }
+
+// The strengths block for a record of recordSize bytes; empty when every
+// slot is Standard (a value out of range counts as Standard) or the block
+// would not fit in the buffer.
+std::vector<uint8_t> strengthBlock(const GameState& s, std::size_t recordSize)
+{
+    std::vector<uint8_t> block(StrengthMagic, StrengthMagic + 4);
+    block.push_back(StrengthVersion);
+    block.push_back(PlayerCount);
+    bool allStandard = true;
+    for (const PlayerSlot& slot : s.slots) {
+        const int32_t v = isStrength(slot.strength) ? slot.strength : Standard;
+        allStandard = allStandard && v == Standard;
+        block.push_back(static_cast<uint8_t>(v));
+    }
+    if (allStandard || recordSize + StrengthBlockSize > SaveBufferSize)
+        return {};
+    const uint16_t check = blockCheck(block.data(), block.size());
+    block.push_back(static_cast<uint8_t>(check));
+    block.push_back(static_cast<uint8_t>(check >> 8));
+    return block;
+}
+
+// Sets the slots' strengths from a block that fills `bytes` exactly and is
+// sound in every part; any other bytes leave every slot at Standard.
+void readStrengths(const uint8_t* bytes, std::size_t n, GameState& s)
+{
+    for (PlayerSlot& slot : s.slots)
+        slot.strength = Standard;
+    if (n != StrengthBlockSize || !std::equal(StrengthMagic, StrengthMagic + 4, bytes))
+        return;
+    if (bytes[4] != StrengthVersion || bytes[5] != PlayerCount)
+        return;
+    const std::size_t checkAt = StrengthHead + PlayerCount;
+    if (blockCheck(bytes, checkAt) != (bytes[checkAt] | bytes[checkAt + 1] << 8))
+        return;
+    if (!std::all_of(bytes + StrengthHead, bytes + checkAt, [](uint8_t v) { return isStrength(v); }))
+        return;
+    for (int p = 0; p < PlayerCount; ++p)
+        s.slots[p].strength = bytes[StrengthHead + p];
+}
 
 // Cuts a name to MaxNameLength bytes without splitting a UTF-8 sequence.
 std::string cutName(std::string name)
@@ -206,11 +280,20 @@ std::vector<uint8_t> encodeGame(const GameState& s)
         w.u32(r.hole);
         w.u32(r.owner);
     }
+    // A record with a field left out is not read back where it was written,
+    // so a block after it could not be found.
+    if (!w.skipped) {
+        const std::vector<uint8_t> block = strengthBlock(s, w.bytes.size());
+        w.bytes.insert(w.bytes.end(), block.begin(), block.end());
+    }
     return w.bytes;
 }
 
 LoadStatus decodeGame(const uint8_t* data, std::size_t size, GameState& out)
 {
+    // Bytes past the buffer are not read; they only tell that a block ending
+    // at the buffer's end has bytes after it.
+    const bool beyondBuffer = size > SaveBufferSize;
     size = std::min(size, SaveBufferSize);
     RecordReader r(data, size);
     if (size < 4 || r.u32() != SaveSignature)
@@ -251,6 +334,8 @@ LoadStatus decodeGame(const uint8_t* data, std::size_t size, GameState& out)
         piece.hole = as16(r.u32(), bad);
         piece.owner = r.u32();
     }
+    const bool recordRead = r.whole() && !beyondBuffer;
+    readStrengths(data + r.at(), recordRead ? size - r.at() : 0, s);
     if (bad || holdsImpossibleValues(s))
         return LoadStatus::NotTavolux;
     // Anything else could not come from a game.
@@ -294,8 +379,10 @@ LoadStatus loadGameFile(const std::string& path, GameState& out)
     std::ifstream file(path, std::ios::binary);
     if (!file)
         return LoadStatus::CannotOpen;
-    uint8_t buffer[SaveBufferSize];
-    file.read(reinterpret_cast<char*>(buffer), SaveBufferSize);
+    // One byte more than is read, so that the decoder sees whether the file
+    // goes on past the buffer.
+    uint8_t buffer[SaveBufferSize + 1];
+    file.read(reinterpret_cast<char*>(buffer), sizeof buffer);
     const std::size_t n = static_cast<std::size_t>(file.gcount());
     if (file.bad())
         return LoadStatus::CannotOpen;

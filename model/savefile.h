@@ -2,6 +2,19 @@
 // Saved games: a flat little-endian record of at most 1023 bytes that starts
 // with a 32-bit signature and holds the whole game record and the board view.
 // Names are stored as their bytes (UTF-8 here) each followed by one NUL.
+//
+// When a slot's computer strength is not Standard, a block of 11 bytes
+// follows the record; readers that know only the record ignore it, as they
+// ignore anything after their last field:
+//   0..3   "TVXe"
+//   4      version, 1
+//   5      payload byte count, 3
+//   6..8   strength of slots 0, 1, 2 (0 Beginner, 1 Standard, 2 Expert)
+//   9..10  CRC-16/CCITT-FALSE (polynomial 0x1021, initial value 0xFFFF, no
+//          final xor) of bytes 0..8, low byte first
+// The block is only written after a record with every field in it and only
+// when the whole file fits in the 1023 bytes; with all slots Standard the
+// file is the record alone.
 
 #include "model/gamestate.h"
 
@@ -29,6 +42,10 @@ enum class LoadStatus { Loaded, CannotOpen, NotTavolux };
 // players in play, pieces out of their places in the table, two pieces on one
 // hole). Names longer than MaxNameLength are cut; a player to move who has
 // finished or sits out is replaced by the next player in play.
+// The strengths come from a block that directly follows a record read in
+// full, ends the bytes given (more than 1023 bytes means it does not) and is
+// sound in every field; otherwise every slot is Standard. The block never
+// refuses a file.
 LoadStatus decodeGame(const uint8_t* data, std::size_t size, GameState& out);
 
 // The file name the save command really writes: the last path component cut

@@ -3,7 +3,7 @@
 // the fuzzer and the test that replays its corpus: a loaded record holds only
 // values the rules' tables can take, a game in progress has its player to
 // move in play, and saving the record again gives bytes that load to the
-// same record.
+// same record, computer strengths included.
 
 #include "model/board.h"
 #include "model/movegen.h"
@@ -30,6 +30,8 @@ inline std::string checkDecoding(const uint8_t* data, std::size_t size)
             return "slot field out of range";
         if (slot.name.size() > MaxNameLength || slot.preferredView < 0 || slot.preferredView > 5)
             return "name or view out of range";
+        if (slot.strength < 0 || slot.strength >= StrengthCount)
+            return "strength out of range";
     }
     for (const PieceRecord& r : s.pieces)
         if (r.hole >= HoleCount)
@@ -60,6 +62,9 @@ inline std::string checkDecoding(const uint8_t* data, std::size_t size)
         return "a loaded record saved again is refused";
     if (encodeGame(again) != bytes)
         return "a loaded record saved again loads differently";
+    for (int p = 0; p < PlayerCount; ++p)
+        if (again.slots[p].strength != s.slots[p].strength)
+            return "a loaded record saved again loads other strengths";
     return {};
 }
 

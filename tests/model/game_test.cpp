@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <utility>
+
 using namespace tavolux;
 using tavolux::testing::RecordedEvents;
 
@@ -284,6 +287,71 @@ TEST(TurnCycle, OneComputerTurnPerPassAndStalePassesDoNothing)
     game.replaceState(loaded);
     EXPECT_FALSE(game.turnsPending());
     EXPECT_TRUE(game.waitingForPerson());
+}
+
+// A computer that lets "the window" act while it thinks: the action runs
+// inside its choice, as an event handled by a nested event loop would.
+struct InterruptedComputer : MoveChooser {
+    std::function<void()> meanwhile;
+    bool giveUp = false;
+    ChosenMove chooseMove(const GameState& s) override
+    {
+        const int piece = s.slots[s.playerToMove].firstPiece;
+        ChosenMove move{true, piece, {s.pieces[piece].hole + 0}};
+        MoveGenerator gen;
+        gen.findDestinations(s.playerToMove, piece, s.pieces);
+        move.path = {gen.destinations[0]};
+        if (auto act = std::exchange(meanwhile, nullptr))
+            act();
+        move.abandoned = giveUp;
+        return move;
+    }
+};
+
+// A choice given up, or one that outlived the game it was made for (a New
+// Game, a load or an undo while it thought), moves nothing and passes
+// nothing; the new game goes on by its own turns.
+TEST(TurnCycle, AnAbandonedOrStaleChoiceMovesNothing)
+{
+    RecordedEvents ui;
+    InterruptedComputer computer;
+    Game game(ui, &computer);
+    ui.attach(&game.state);
+    game.state.noGameStarted = 0;
+    placeStartingPieces(game.state);
+    game.state.slots[0].picture = 0;
+    game.state.slots[1].picture = game.state.slots[2].picture = 1;
+    const Position start = game.state.pieces;
+
+    computer.giveUp = true;
+    game.runTurns();
+    EXPECT_EQ(game.state.pieces, start);
+    EXPECT_EQ(game.state.playerToMove, 0);
+    EXPECT_TRUE(ui.logged("computerTurnAbandoned 0"));
+    EXPECT_FALSE(ui.logged("computerMoving") || ui.logged("noValidMove") || ui.logged("queueNextPass"));
+
+    computer.giveUp = false;
+    for (const auto& replace : std::vector<std::function<void()>>{
+             [&] {
+                 ui.setupEdits = [](GameState& s) { s.slots[0].picture = 1; };
+                 ASSERT_TRUE(game.startNewGame());
+             },
+             [&] { game.replaceState(game.state); },
+             [&] {
+                 game.history.record(game.state.pieces);
+                 game.state.pieces[0].hole = 100;
+                 ASSERT_TRUE(game.undo());
+             }}) {
+        game.state.slots[0].picture = 0;
+        game.state.playerToMove = 0;
+        game.state.pieces = start;
+        ui.log.clear();
+        computer.meanwhile = replace;
+        game.runTurns();
+        EXPECT_EQ(game.state.pieces, start);
+        EXPECT_TRUE(ui.logged("computerTurnAbandoned 0"));
+        EXPECT_FALSE(ui.logged("moveMade") || ui.logged("computerTurnEnds"));
+    }
 }
 
 } // namespace

@@ -26,6 +26,8 @@ void expectWithinRanges(const GameState& s)
         ASSERT_LT(s.slots[p].picture, PictureCount);
         ASSERT_LE(s.slots[p].firstPiece, 20);
         ASSERT_LE(s.slots[p].name.size(), MaxNameLength);
+        ASSERT_GE(s.slots[p].strength, 0);
+        ASSERT_LT(s.slots[p].strength, StrengthCount);
     }
     for (const PieceRecord& r : s.pieces)
         ASSERT_LT(r.hole, HoleCount);
@@ -34,8 +36,10 @@ void expectWithinRanges(const GameState& s)
 std::vector<uint8_t> seedFile(std::mt19937& rng)
 {
     GameState s = initialGameState();
-    for (int p = 0; p < PlayerCount; ++p)
+    for (int p = 0; p < PlayerCount; ++p) {
         s.slots[p].active = (rng() % 4) != 0;
+        s.slots[p].strength = static_cast<int32_t>(rng() % StrengthCount);
+    }
     s.noGameStarted = 0;
     placeStartingPieces(s);
     s.slots[rng() % 3].name = std::string(rng() % 40, 'x');

@@ -3,9 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <utility>
 
 using namespace tavolux;
 namespace fs = std::filesystem;
@@ -329,6 +333,93 @@ TEST(SaveFile, FilesRoundTripAndMissingFilesAreReported)
     std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(big.data()), 5000);
     EXPECT_EQ(loadGameFile(path, back), LoadStatus::Loaded);
     fs::remove_all(dir);
+}
+
+// Strengths ride in a block after the record; without a sound block every
+// slot loads as Standard, whatever the record held before.
+using Strengths = std::array<int32_t, PlayerCount>;
+constexpr Strengths AllStandard{Standard, Standard, Standard}, Mixed{Expert, Standard, Beginner};
+
+// Loads over a record holding Expert everywhere: the game loads whatever the block holds.
+Strengths loadedStrengths(const std::vector<uint8_t>& bytes)
+{
+    GameState back = placedGame();
+    back.slots[0].strength = back.slots[1].strength = back.slots[2].strength = Expert;
+    EXPECT_EQ(decodeGame(bytes.data(), bytes.size(), back), LoadStatus::Loaded);
+    return {back.slots[0].strength, back.slots[1].strength, back.slots[2].strength};
+}
+
+TEST(SaveFileStrengths, StandardKeepsTheRecordAloneAndOthersFollowItInABlock)
+{
+    std::ifstream seed(fs::path(TAVOLUX_FUZZ_DIR) / "corpus/savefile/new-3p.tvx", std::ios::binary);
+    const std::vector<uint8_t> earlier{std::istreambuf_iterator<char>(seed), {}}; // saved before strengths
+    GameState s = placedGame();
+    s.slots[1].strength = 7;
+    ASSERT_EQ(encodeGame(s), earlier) << "all Standard, out of range saved as Standard";
+    EXPECT_EQ(loadedStrengths(earlier), AllStandard);
+
+    s.slots[0].strength = Expert;
+    s.slots[1].strength = Standard;
+    s.slots[2].strength = Beginner;
+    const std::vector<uint8_t> bytes = encodeGame(s);
+    ASSERT_EQ(bytes.size(), 395u + 11u);
+    EXPECT_TRUE(std::equal(earlier.begin(), earlier.end(), bytes.begin()));
+    EXPECT_EQ(loadedStrengths(bytes), Mixed);
+
+    const fs::path dir = fs::temp_directory_path() / "tavolux-strength-test";
+    fs::create_directories(dir);
+    const std::string path = (dir / "game.tvx").string();
+    GameState back = initialGameState();
+    ASSERT_TRUE(saveGameFile(path, s));
+    ASSERT_EQ(loadGameFile(path, back), LoadStatus::Loaded);
+    EXPECT_EQ(back.slots[2].strength, Beginner);
+    // A first name of 622 bytes ends the block at the buffer's end: read
+    // unless the file goes on; a byte more and the block is not written.
+    s.slots[0].name = std::string(622, 'n');
+    std::vector<uint8_t> full = encodeGame(s);
+    ASSERT_EQ(full.size(), SaveBufferSize);
+    EXPECT_EQ(loadedStrengths(full), Mixed);
+    full.push_back(Expert);
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(full.data()), 1024);
+    ASSERT_EQ(loadGameFile(path, back), LoadStatus::Loaded);
+    EXPECT_EQ(back.slots[0].strength, Standard);
+    s.slots[0].name += 'n';
+    EXPECT_EQ(encodeGame(s).size(), SaveBufferSize - 10);
+    fs::remove_all(dir);
+}
+
+TEST(SaveFileStrengths, AnyDamageToTheBlockLoadsTheGameAllStandard)
+{
+    GameState s = placedGame();
+    const std::size_t at = encodeGame(s).size();
+    for (int p = 0; p < PlayerCount; ++p)
+        s.slots[p].strength = Mixed[p];
+    const std::vector<uint8_t> good = encodeGame(s);
+    for (std::size_t n = at; n <= good.size(); ++n) {
+        std::vector<uint8_t> bytes(good.begin(), good.begin() + n);
+        if (n == good.size())
+            bytes.push_back(Expert); // a byte after the block
+        EXPECT_EQ(loadedStrengths(bytes), AllStandard) << "cut at " << n - at;
+    }
+    for (std::size_t i = at; i < good.size(); ++i)
+        for (int v = 0; v < 256; ++v) {
+            std::vector<uint8_t> bytes = good;
+            bytes[i] = static_cast<uint8_t>(v);
+            if (bytes != good && loadedStrengths(bytes) != AllStandard)
+                ADD_FAILURE() << "byte " << i - at << " set to " << v;
+        }
+    // A later version, a payload of another size, a strength above Expert:
+    // refused under every check value.
+    const std::pair<int, int> fieldValues[] = {{4, 2}, {5, 4}, {8, 3}};
+    for (const auto& [field, value] : fieldValues)
+        for (int check = 0; check < 0x10000; ++check) {
+            std::vector<uint8_t> bytes = good;
+            bytes[at + field] = static_cast<uint8_t>(value);
+            bytes[at + 9] = static_cast<uint8_t>(check);
+            bytes[at + 10] = static_cast<uint8_t>(check >> 8);
+            if (loadedStrengths(bytes) != AllStandard)
+                ADD_FAILURE() << "field " << field << " set to " << value << ", check " << check;
+        }
 }
 
 } // namespace

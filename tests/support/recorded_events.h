@@ -71,6 +71,7 @@ public:
         note(line);
     }
     void computerMoved(int p) override { note("computerMoved", p); }
+    void computerTurnAbandoned(int p) override { note("computerTurnAbandoned", p); }
     void queueNextPass(unsigned) override { note("queueNextPass"); }
     void moveMade(int p, int piece, int start) override
     {

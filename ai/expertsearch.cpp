@@ -1,0 +1,293 @@
+#include "ai/expertsearch.h"
+
+#include "model/board.h"
+
+#include <algorithm>
+#include <random>
+
+namespace tavolux {
+
+namespace {
+
+constexpr int HomeDistance = 20;       // the ten pieces on their target tip
+constexpr int RepeatPenalty = 1 << 20; // a position the player brought about before
+constexpr std::size_t RememberedPositions = 512;
+constexpr int TableBits = 16;
+constexpr int NoPlan = 0x3fffffff;
+constexpr std::size_t LookedAt = 8; // best first moves weighed against the opponents
+
+// How much each opponent's best move counts against a first move, per step
+// it gains, in the plan's units (four per step): a Friendly Expert leaves
+// that player room, a Neutral one avoids handing out long jumps, a Hostile
+// one spoils them.
+int styleWeight(int style)
+{
+    switch (style) {
+    case Friendly:
+        return -1;
+    case Hostile:
+        return 4;
+    default:
+        return 2;
+    }
+}
+
+} // namespace
+
+ExpertSearch::ExpertSearch() : table_(std::size_t(1) << TableBits)
+{
+    std::mt19937_64 engine(0x7a501ce5u);
+    for (uint64_t& z : zobrist_)
+        z = engine();
+    for (uint64_t& z : sideKey_)
+        z = engine();
+}
+
+// Lower is better: four points per step still to go, and two per step by
+// which the piece furthest behind trails the average, so that no piece is
+// left alone at the back where nothing carries it forward.
+int ExpertSearch::valueOf(const uint8_t* holes, int distance) const
+{
+    int furthest = 0;
+    for (int i = 0; i < PiecesPerPlayer; ++i)
+        furthest = std::max(furthest, int(distanceTo_[holes[i]]));
+    const int trailing = std::max(0, furthest * PiecesPerPlayer - distance);
+    return distance * 4 + trailing * 2 / PiecesPerPlayer;
+}
+
+uint64_t ExpertSearch::positionKey(const Position& pieces, int mover) const
+{
+    uint64_t key = sideKey_[mover];
+    for (const PieceRecord& r : pieces)
+        if (r.owner != 0)
+            key ^= zobrist_[r.hole] * (uint64_t(r.owner) | 1);
+    return key;
+}
+
+bool ExpertSearch::listRootMoves()
+{
+    rootMoves_.clear();
+    board_.load(root_);
+    uint8_t out[BoardSlots];
+    for (int i = 0; i < PiecesPerPlayer; ++i) {
+        const int k = firstPiece_ + i;
+        const int n = board_.destinations(root_[k].hole, *mine_, out);
+        for (int j = 0; j < n; ++j)
+            rootMoves_.push_back({k, out[j]});
+    }
+    return !rootMoves_.empty();
+}
+
+// Puts a child into next_, or improves the one with the same holes.
+void ExpertSearch::keep(const Node& child)
+{
+    const std::size_t mask = table_.size() - 1;
+    for (std::size_t at = child.key & mask;; at = (at + 1) & mask) {
+        Slot& slot = table_[at];
+        if (slot.depth != depth_) {
+            slot = {child.key, depth_, static_cast<uint32_t>(next_.size())};
+            next_.push_back(child);
+            return;
+        }
+        if (slot.key == child.key) {
+            Node& kept = next_[slot.index];
+            if (child.value < kept.value || (child.value == kept.value && child.first < kept.first))
+                kept = child;
+            return;
+        }
+    }
+}
+
+// The children of a node: every move of every piece, the others standing.
+void ExpertSearch::expand(const Node& node)
+{
+    for (int i = 0; i < PiecesPerPlayer; ++i)
+        board_.move(root_[firstPiece_ + i].hole, node.holes[i]);
+    uint8_t out[BoardSlots];
+    for (int i = 0; i < PiecesPerPlayer; ++i) {
+        const int from = node.holes[i];
+        const int n = board_.destinations(from, *mine_, out);
+        for (int j = 0; j < n; ++j) {
+            Node child = node;
+            child.holes[i] = out[j];
+            child.distance = node.distance - distanceTo_[from] + distanceTo_[out[j]];
+            child.key = node.key ^ zobrist_[from] ^ zobrist_[out[j]];
+            const int own = valueOf(child.holes, child.distance);
+            child.path = node.path + own;
+            child.value = own + (othersMove_ ? child.path : 0);
+            keep(child);
+        }
+    }
+    for (int i = 0; i < PiecesPerPlayer; ++i)
+        board_.move(node.holes[i], root_[firstPiece_ + i].hole);
+    ++nodes_;
+}
+
+// Walks the beam; each root move gets the value of the best position its
+// plans reach at the deepest level they survive to, deeper plans first.
+// Returns the depth at which a plan first brings every piece home, 0 if
+// none does.
+int ExpertSearch::plan()
+{
+    Node start;
+    start.distance = 0;
+    start.key = 0;
+    for (int i = 0; i < PiecesPerPlayer; ++i) {
+        start.holes[i] = static_cast<uint8_t>(root_[firstPiece_ + i].hole);
+        start.distance += distanceTo_[start.holes[i]];
+        start.key ^= zobrist_[start.holes[i]];
+    }
+    beam_.clear();
+    for (std::size_t m = 0; m < rootMoves_.size(); ++m) {
+        Node child = start;
+        const RootMove& move = rootMoves_[m];
+        const int i = move.piece - firstPiece_;
+        child.holes[i] = static_cast<uint8_t>(move.hole);
+        child.distance = start.distance - distanceTo_[start.holes[i]] + distanceTo_[move.hole];
+        child.key = start.key ^ zobrist_[start.holes[i]] ^ zobrist_[move.hole];
+        child.value = valueOf(child.holes, child.distance);
+        child.path = child.value;
+        child.first = static_cast<int>(m);
+        rootMoves_[m].plan = child.value;
+        if (child.distance == HomeDistance)
+            rootMoves_[m].finishAt = 1;
+        beam_.push_back(child);
+    }
+    for (const RootMove& m : rootMoves_)
+        if (m.finishAt)
+            return 1;
+
+    const auto better = [](const Node& a, const Node& b) {
+        return a.value != b.value ? a.value < b.value : a.first < b.first;
+    };
+    std::vector<int> reached(rootMoves_.size(), 1);
+    for (int depth = 2; depth <= PlanDepth; ++depth) {
+        if (stopped())
+            return 0;
+        if (beam_.size() > std::size_t(BeamWidth)) {
+            std::nth_element(beam_.begin(), beam_.begin() + BeamWidth, beam_.end(), better);
+            beam_.resize(BeamWidth);
+        }
+        next_.clear();
+        ++depth_;
+        for (const Node& node : beam_)
+            expand(node);
+        if (next_.empty())
+            break;
+        int finished = 0;
+        for (const Node& node : next_) {
+            RootMove& m = rootMoves_[node.first];
+            if (reached[node.first] < depth) {
+                reached[node.first] = depth;
+                m.plan = NoPlan;
+            }
+            m.plan = std::min(m.plan, node.value);
+            if (node.distance == HomeDistance && !m.finishAt) {
+                m.finishAt = depth;
+                finished = depth;
+            }
+        }
+        if (finished)
+            return finished;
+        beam_.swap(next_);
+    }
+    // A root move whose plans were all dropped early counts as worse than
+    // any that lasted longer.
+    for (std::size_t m = 0; m < rootMoves_.size(); ++m)
+        rootMoves_[m].plan += (PlanDepth - reached[m]) * (NoPlan / (PlanDepth + 1));
+    return 0;
+}
+
+// The most that one move of `opponent` brings a piece nearer its tip after
+// the root move m.
+int ExpertSearch::opponentsBestGain(const RootMove& m, int opponent)
+{
+    Position pos = root_;
+    pos[m.piece].hole = static_cast<uint16_t>(m.hole);
+    board_.load(pos);
+    const TargetDistances& theirs = targetDistances(opponent);
+    uint8_t out[BoardSlots];
+    int best = 0;
+    for (const PieceRecord& r : pos) {
+        if (r.owner != OwnerMark[opponent])
+            continue;
+        const int n = board_.destinations(r.hole, theirs, out);
+        for (int j = 0; j < n; ++j)
+            best = std::max(best, int(theirs.distance[r.hole]) - int(theirs.distance[out[j]]));
+    }
+    return best;
+}
+
+ExpertChoice ExpertSearch::choose(const GameState& state)
+{
+    ExpertChoice choice;
+    me_ = state.playerToMove;
+    firstPiece_ = state.slots[me_].firstPiece;
+    root_ = state.pieces;
+    mine_ = &targetDistances(me_);
+    distanceTo_ = mine_->distance;
+    othersMove_ = false;
+    for (int p = 0; p < PlayerCount; ++p)
+        othersMove_ = othersMove_ || (p != me_ && state.inPlay(p));
+    nodes_ = 0;
+    choice.piece = firstPiece_;
+    choice.hole = root_[firstPiece_].hole;
+    if (!listRootMoves())
+        return choice;
+
+    const int finishing = plan();
+    if (stopped()) {
+        choice.stopped = true;
+        return choice;
+    }
+
+    // The root moves worth a closer look: those whose plans finish first,
+    // or the best plans, with what they leave the opponents.
+    std::vector<int> order(rootMoves_.size());
+    for (std::size_t m = 0; m < order.size(); ++m)
+        order[m] = static_cast<int>(m);
+    const auto planOrder = [&](int a, int b) {
+        const RootMove &x = rootMoves_[a], &y = rootMoves_[b];
+        if (finishing && (x.finishAt == finishing) != (y.finishAt == finishing))
+            return x.finishAt == finishing;
+        return x.plan != y.plan ? x.plan < y.plan : a < b;
+    };
+    std::sort(order.begin(), order.end(), planOrder);
+    const std::size_t looked = finishing ? 1 : std::min<std::size_t>(order.size(), LookedAt);
+
+    int best = -1;
+    long bestScore = 0;
+    for (std::size_t i = 0; i < looked; ++i) {
+        const RootMove& m = rootMoves_[order[i]];
+        long score = m.plan;
+        for (int o = 0; o < PlayerCount; ++o) {
+            if (o == me_ || !state.inPlay(o))
+                continue;
+            const int style = o == lowerOther(me_) ? state.slots[me_].styleTowardLower
+                                                   : state.slots[me_].styleTowardHigher;
+            score += long(styleWeight(style)) * opponentsBestGain(m, o);
+        }
+        Position after = root_;
+        after[m.piece].hole = static_cast<uint16_t>(m.hole);
+        if (std::find(seen_.begin(), seen_.end(), positionKey(after, me_)) != seen_.end())
+            score += RepeatPenalty;
+        if (best < 0 || score < bestScore) {
+            best = order[i];
+            bestScore = score;
+        }
+    }
+
+    const RootMove& chosen = rootMoves_[best];
+    Position after = root_;
+    after[chosen.piece].hole = static_cast<uint16_t>(chosen.hole);
+    seen_.push_back(positionKey(after, me_));
+    if (seen_.size() > RememberedPositions)
+        seen_.pop_front();
+    choice.found = true;
+    choice.piece = chosen.piece;
+    choice.hole = chosen.hole;
+    choice.nodes = nodes_;
+    return choice;
+}
+
+} // namespace tavolux

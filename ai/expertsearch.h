@@ -1,0 +1,107 @@
+#pragma once
+// The Expert computer player's search. The game is above all a race, so the
+// search plans the player's own moves several moves ahead: a beam search
+// over sequences of its own moves, the other players' pieces standing
+// still, that keeps the most promising positions at every depth (each
+// position once, whichever order of moves reached it). A position is
+// valued by how far the pieces still have to go, with extra weight on the
+// pieces left behind. With other players in play the plan also counts the
+// positions on the way, so that of two plans reaching the same place the
+// one that gains ground sooner wins: the others' pieces will have moved by
+// then, and a jump taken now cannot be taken away. The first moves of the best plans are then weighed
+// against what they give the other players: the best single move each
+// opponent has after them, counted by the player's styles (a Hostile Expert
+// spoils that player's moves, a Friendly one leaves it room). Positions the
+// player has already brought about in this game are avoided, so games among
+// Experts never go round in circles.
+//
+// The search can be stopped from another thread through a flag it is given;
+// it then returns at once, marked stopped, without a move.
+
+#include "ai/searchboard.h"
+#include "model/gamestate.h"
+
+#include <atomic>
+#include <cstdint>
+#include <deque>
+#include <vector>
+
+namespace tavolux {
+
+struct ExpertChoice {
+    bool found = false;
+    int piece = 0;      // index in the piece table
+    int hole = 0;       // destination
+    bool stopped = false;
+    uint64_t nodes = 0; // positions expanded
+};
+
+class ExpertSearch {
+public:
+    ExpertSearch();
+
+    // The move of state.playerToMove.
+    ExpertChoice choose(const GameState& state);
+
+    // While *stop is true a search gives up; nullptr: never.
+    void setStopFlag(const std::atomic<bool>* stop) { stop_ = stop; }
+    bool stopped() const { return stop_ != nullptr && stop_->load(std::memory_order_relaxed); }
+
+    // Forgets the positions of earlier games.
+    void forgetPositions() { seen_.clear(); }
+
+    // The plan: positions kept per depth and how many moves deep it looks.
+    static constexpr int BeamWidth = 1000;
+    static constexpr int PlanDepth = 12;
+
+private:
+    struct Node {
+        uint8_t holes[PiecesPerPlayer];
+        int distance = 0; // sum of the pieces' step distances to the tip
+        int value = 0;    // what the beam sorts by, lower is better
+        int path = 0;     // the sum of the values of the positions on the way
+        uint64_t key = 0; // of the set of holes
+        int first = 0;    // index into the root moves
+    };
+
+    struct RootMove {
+        int piece = 0;
+        int hole = 0;
+        int plan = 0x7fffffff; // best plan value found through it
+        int finishAt = 0;      // depth at which its plan brings all home, 0: none
+    };
+
+    int valueOf(const uint8_t* holes, int distance) const;
+    bool listRootMoves();
+    void expand(const Node& node);
+    void keep(const Node& child);
+    int plan();
+    int opponentsBestGain(const RootMove& m, int opponent);
+    uint64_t positionKey(const Position& pieces, int mover) const;
+
+    int me_ = 0;
+    int firstPiece_ = 0;
+    Position root_{};
+    const TargetDistances* mine_ = nullptr;
+    const uint8_t* distanceTo_ = nullptr;
+    bool othersMove_ = false; // other players are in play
+    SearchBoard board_;
+    std::vector<RootMove> rootMoves_;
+    std::vector<Node> beam_, next_;
+    // Where each position of next_ is, by its key: open addressing, entries
+    // of an earlier depth count as free.
+    struct Slot {
+        uint64_t key = 0;
+        uint32_t depth = 0;
+        uint32_t index = 0;
+    };
+    std::vector<Slot> table_;
+    uint32_t depth_ = 0;
+    uint64_t zobrist_[128] = {};
+    uint64_t sideKey_[PlayerCount] = {};
+    uint64_t nodes_ = 0;
+    std::deque<uint64_t> seen_;
+    const std::atomic<bool>* stop_ = nullptr;
+};
+
+} // namespace tavolux

@@ -1,0 +1,35 @@
+#pragma once
+// Games among computer players of given strengths, for measuring them:
+// varied openings, games played to the first finisher, a player alone.
+
+#include "ai/computerplayer.h"
+#include "model/gamestate.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tavolux::cli {
+
+// "beginner", "standard" or "expert".
+std::optional<Strength> parseStrength(const std::string& text);
+const char* strengthWord(int strength);
+
+// The opening of a measured game: the players of `seats` (one strength per
+// active slot, the rest sit out) on their start holes, each having made a
+// few random legal moves drawn from `seed`, and Player #1 to move.
+GameState matchOpening(const std::vector<int>& seats, uint32_t seed);
+
+struct PlayedGame {
+    int first = -1;      // the slot that finished first, -1 when cut off
+    int turns = 0;       // moves made
+    double worstMs = 0;  // longest choice
+    double totalMs[PlayerCount] = {0, 0, 0}; // time per slot
+    int moves[PlayerCount] = {0, 0, 0};       // moves per slot
+};
+
+// Plays from `opening` until a player finishes or maxTurns moves are made.
+PlayedGame playToFirstFinish(GameState opening, ComputerPlayer& computer, int maxTurns);
+
+} // namespace tavolux::cli

@@ -1,0 +1,220 @@
+// tavolux-cli match and solo: how strong each computer strength is.
+
+#include "cli/ai_commands.h"
+#include "cli/common.h"
+#include "cli/ladder.h"
+
+#include <algorithm>
+#include <atomic>
+#include <cmath>
+#include <cstdio>
+#include <iostream>
+#include <memory>
+#include <mutex>
+#include <thread>
+
+namespace tavolux::cli {
+
+namespace {
+
+constexpr int MaxMatchTurns = 1500;
+
+std::string fixed(double value, int places)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%.*f", places, value);
+    return text;
+}
+
+// The Elo difference that a score stands for, kept finite at 0 and 1.
+double eloOf(double score)
+{
+    const double s = std::clamp(score, 0.001, 0.999);
+    return -400.0 * std::log10(1.0 / s - 1.0);
+}
+
+struct MatchOptions {
+    Strength a = Standard, b = Standard;
+    long games = 20;
+    int players = 2;
+    uint32_t seed = 1;
+};
+
+std::string parseMatch(const std::vector<std::string>& args, MatchOptions& out)
+{
+    std::vector<std::string> named;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        const bool hasValue = i + 1 < args.size();
+        if (a == "--games" && hasValue) {
+            const auto n = parseNumber(args[++i], 1, 100000);
+            if (!n)
+                return "--games takes a number 1..100000";
+            out.games = *n;
+        } else if (a == "--players" && hasValue) {
+            const auto n = parseNumber(args[++i], 2, 3);
+            if (!n)
+                return "--players takes 2 or 3";
+            out.players = static_cast<int>(*n);
+        } else if (a == "--seed" && hasValue) {
+            const auto n = parseNumber(args[++i], 0, 4294967295L);
+            if (!n)
+                return "--seed takes a number 0..4294967295";
+            out.seed = static_cast<uint32_t>(*n);
+        } else if (a.rfind("--", 0) != 0 && named.size() < 2) {
+            named.push_back(a);
+        } else {
+            return "unexpected argument '" + a + "' (see --help)";
+        }
+    }
+    if (named.size() != 2)
+        return "match needs two strengths A and B (see --help)";
+    const auto a = parseStrength(named[0]), b = parseStrength(named[1]);
+    if (!a || !b)
+        return "strengths are beginner, standard or expert";
+    out.a = *a;
+    out.b = *b;
+    return {};
+}
+
+// What the games of a match add up to, seen from A.
+struct Tally {
+    long wins = 0, losses = 0, unfinished = 0;
+    double aMs = 0, aWorstMs = 0;
+    long aMoves = 0;
+    long firstTurns = 0; // moves until the first finish, over finished games
+};
+
+} // namespace
+
+int matchCommand(const std::vector<std::string>& args)
+{
+    if (wantsHelp(args)) {
+        std::cout << "usage: tavolux-cli match A B [--games N] [--players 2|3] [--seed S]\n"
+                     "  Plays N games (default 20) of strength A against strength B\n"
+                     "  (beginner, standard or expert), styles Neutral, from a seeded set\n"
+                     "  of openings (three random legal moves per player). Each opening is\n"
+                     "  played with every seating: two players, A and B each way round;\n"
+                     "  three players, A in each seat against two of B. A game counts\n"
+                     "  for whoever finishes first; one not finished after 1500 moves is\n"
+                     "  unfinished and scores a half. Uses every processor core. Prints\n"
+                     "  games:, wins:, losses:, unfinished:, score: (A's share), interval:\n"
+                     "  (its 95% confidence interval), elo: (A's Elo difference to B and\n"
+                     "  its interval), then A's time per move (mean-ms:, worst-ms:).\n";
+        return ExitOk;
+    }
+    MatchOptions options;
+    const std::string error = parseMatch(args, options);
+    if (!error.empty())
+        return usageError(error);
+
+    const int seatings = options.players;
+    const long games = options.games;
+    std::atomic<long> nextGame{0};
+    std::mutex lock;
+    Tally tally;
+    auto worker = [&] {
+        auto computer = std::make_unique<ComputerPlayer>();
+        for (long g = nextGame++; g < games; g = nextGame++) {
+            const long opening = g / seatings;
+            const int aSeat = static_cast<int>(g % seatings);
+            std::vector<int> seats(options.players, options.b);
+            seats[aSeat] = options.a;
+            computer->useSeed(options.seed * 7919u + static_cast<uint32_t>(g));
+            const GameState start = matchOpening(seats, options.seed * 104729u + static_cast<uint32_t>(opening));
+            const PlayedGame played = playToFirstFinish(start, *computer, MaxMatchTurns);
+            const std::lock_guard<std::mutex> hold(lock);
+            if (played.first < 0)
+                ++tally.unfinished;
+            else if (played.first == aSeat)
+                ++tally.wins;
+            else
+                ++tally.losses;
+            if (played.first >= 0)
+                tally.firstTurns += played.turns;
+            tally.aMs += played.totalMs[aSeat];
+            tally.aMoves += played.moves[aSeat];
+            tally.aWorstMs = std::max(tally.aWorstMs, played.worstMs);
+        }
+    };
+    const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
+    std::vector<std::thread> threads;
+    for (unsigned i = 0; i < cores; ++i)
+        threads.emplace_back(worker);
+    for (std::thread& t : threads)
+        t.join();
+
+    const double n = static_cast<double>(games);
+    const double score = (tally.wins + 0.5 * tally.unfinished) / n;
+    // Wilson's interval, sound near 0 and 1 too.
+    const double z = 1.96, z2 = z * z;
+    const double centre = (score + z2 / (2 * n)) / (1 + z2 / n);
+    const double margin = z / (1 + z2 / n) * std::sqrt(score * (1 - score) / n + z2 / (4 * n * n));
+    const double low = std::max(0.0, centre - margin), high = std::min(1.0, centre + margin);
+    std::cout << "games: " << games << "\n";
+    std::cout << "wins: " << tally.wins << "\n";
+    std::cout << "losses: " << tally.losses << "\n";
+    std::cout << "unfinished: " << tally.unfinished << "\n";
+    std::cout << "score: " << fixed(score, 3) << "\n";
+    std::cout << "interval: " << fixed(low, 3) << " " << fixed(high, 3) << "\n";
+    std::cout << "elo: " << fixed(eloOf(score), 0) << " (" << fixed(eloOf(low), 0) << " to "
+              << fixed(eloOf(high), 0) << ")\n";
+    std::cout << "mean-ms: " << fixed(tally.aMoves ? tally.aMs / tally.aMoves : 0, 1) << "\n";
+    std::cout << "worst-ms: " << fixed(tally.aWorstMs, 1) << "\n";
+    return ExitOk;
+}
+
+int soloCommand(const std::vector<std::string>& args)
+{
+    if (wantsHelp(args)) {
+        std::cout << "usage: tavolux-cli solo [--strength beginner|standard|expert] [--seed N]\n"
+                     "  Player #1 alone crosses the board from its start holes. Prints its\n"
+                     "  moves, one per line (piece from to), then moves: N, the moves it\n"
+                     "  took to bring all ten pieces home (or stopped: after 500).\n";
+        return ExitOk;
+    }
+    Strength strength = Expert;
+    uint32_t seed = 1;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--strength" && i + 1 < args.size()) {
+            const auto s = parseStrength(args[++i]);
+            if (!s)
+                return usageError("--strength takes beginner, standard or expert");
+            strength = *s;
+        } else if (args[i] == "--seed" && i + 1 < args.size()) {
+            const auto n = parseNumber(args[++i], 0, 4294967295L);
+            if (!n)
+                return usageError("--seed takes a number 0..4294967295");
+            seed = static_cast<uint32_t>(*n);
+        } else {
+            return usageError("unexpected argument '" + args[i] + "' (see --help)");
+        }
+    }
+    GameState s = initialGameState();
+    for (int p = 0; p < PlayerCount; ++p)
+        s.slots[p].active = p == 0 ? 1 : 0;
+    s.slots[0].picture = 0;
+    s.slots[0].strength = strength;
+    s.noGameStarted = 0;
+    placeStartingPieces(s);
+    s.playerToMove = 0;
+    auto computer = std::make_unique<ComputerPlayer>();
+    computer->useSeed(seed);
+    int moves = 0;
+    while (targetDistanceSum(s, 0) != 20 && moves < 500) {
+        const ChosenMove move = computer->chooseMove(s);
+        if (!move.found)
+            break;
+        std::cout << move.piece << " " << s.pieces[move.piece].hole << " " << move.path.back() << "\n";
+        s.pieces[move.piece].hole = static_cast<uint16_t>(move.path.back());
+        ++moves;
+    }
+    if (targetDistanceSum(s, 0) != 20) {
+        std::cout << "stopped: " << moves << "\n";
+        return ExitOk;
+    }
+    std::cout << "moves: " << moves << "\n";
+    return ExitOk;
+}
+
+} // namespace tavolux::cli

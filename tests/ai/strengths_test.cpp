@@ -1,0 +1,162 @@
+// The Beginner and Expert computer players: every move they play is one the
+// rules allow, they play one exactly when they have one, their games end,
+// the Expert crosses the board alone in at most 30 moves and a stopped
+// Expert gives its turn up.
+
+#include "ai/computerplayer.h"
+#include "model/board.h"
+#include "model/game.h"
+#include "model/movegen.h"
+#include "tests/support/recorded_events.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <set>
+
+namespace tavolux::testing {
+namespace {
+
+// Checks every choice of the computer against the rules before the cycle
+// makes it.
+class CheckedComputer : public MoveChooser {
+public:
+    ComputerPlayer computer;
+    int checked = 0;
+
+    ChosenMove chooseMove(const GameState& s) override
+    {
+        const ChosenMove move = computer.chooseMove(s);
+        const int p = s.playerToMove, first = s.slots[p].firstPiece;
+        MoveGenerator gen;
+        bool anyMove = false;
+        for (int k = first; k < first + PiecesPerPlayer; ++k) {
+            gen.findDestinations(p, k, s.pieces);
+            anyMove = anyMove || gen.destinations[0] != ListEnd;
+        }
+        EXPECT_EQ(move.found, anyMove);
+        EXPECT_FALSE(move.abandoned);
+        if (move.found) {
+            EXPECT_GE(move.piece, first);
+            EXPECT_LT(move.piece, first + PiecesPerPlayer);
+            gen.findDestinations(p, move.piece, s.pieces);
+            EXPECT_TRUE(gen.isDestination(move.path.back()))
+                << StrengthNames[s.slots[p].strength] << " piece " << move.piece << " to " << move.path.back();
+        }
+        ++checked;
+        return move;
+    }
+};
+
+struct Match {
+    int strengths[PlayerCount];
+    int active[PlayerCount];
+};
+
+TEST(Strengths, EveryMoveIsLegalAndEveryGameEnds)
+{
+    const Match matches[] = {
+        {{Expert, Beginner, Standard}, {1, 1, 1}},
+        {{Expert, Expert, Expert}, {1, 1, 1}},
+        {{Expert, Expert, Standard}, {1, 0, 1}},
+        {{Beginner, Beginner, Beginner}, {0, 1, 1}},
+        {{Beginner, Expert, Standard}, {1, 1, 0}},
+    };
+    int positions = 0;
+    for (const Match& m : matches) {
+        RecordedEvents events;
+        CheckedComputer checker;
+        checker.computer.useSeed(5);
+        Game game(events, &checker);
+        events.attach(&game.state);
+        events.setupEdits = [&m](GameState& s) {
+            for (int p = 0; p < PlayerCount; ++p) {
+                s.slots[p].picture = 0;
+                s.slots[p].active = m.active[p];
+                s.slots[p].strength = m.strengths[p];
+            }
+        };
+        ASSERT_TRUE(game.startNewGame());
+        game.runQueuedTurns();
+        EXPECT_TRUE(game.state.gameOver) << "strengths " << m.strengths[0] << m.strengths[1] << m.strengths[2];
+        positions += checker.checked;
+    }
+    EXPECT_GT(positions, 400);
+}
+
+GameState alone(int strength)
+{
+    GameState s = initialGameState();
+    s.slots[1].active = s.slots[2].active = 0;
+    s.slots[0].picture = 0;
+    s.slots[0].strength = strength;
+    s.noGameStarted = 0;
+    placeStartingPieces(s);
+    return s;
+}
+
+// Played by the choice alone, without the turn cycle (which needs two).
+int crossingMoves(ComputerPlayer& computer, int strength, int limit)
+{
+    GameState s = alone(strength);
+    int moves = 0;
+    while (targetDistanceSum(s, 0) != 20 && moves < limit) {
+        const ChosenMove move = computer.chooseMove(s);
+        if (!move.found)
+            break;
+        s.pieces[move.piece].hole = static_cast<uint16_t>(move.path.back());
+        ++moves;
+    }
+    return targetDistanceSum(s, 0) == 20 ? moves : -1;
+}
+
+TEST(Strengths, AloneTheExpertCrossesInThirtyMovesAndTheBeginnerArrives)
+{
+    ComputerPlayer computer;
+    computer.useSeed(3);
+    const int expert = crossingMoves(computer, Expert, 100);
+    EXPECT_GT(expert, 0);
+    EXPECT_LE(expert, 30);
+    const int beginner = crossingMoves(computer, Beginner, 300);
+    EXPECT_GT(beginner, expert);
+}
+
+TEST(Strengths, AWalledInExpertHasNoMoveAndAStoppedOneGivesUp)
+{
+    GameState s = initialGameState();
+    s.noGameStarted = 0;
+    placeStartingPieces(s);
+    s.playerToMove = 1;
+    s.slots[1].strength = Expert;
+    // Player #2's pieces walled in on their start holes by everyone else's.
+    std::set<int> mine, wall;
+    for (int k = 10; k < 20; ++k)
+        mine.insert(s.pieces[k].hole);
+    for (int h : mine)
+        for (int d = 0; d < DirectionCount; ++d)
+            for (int reach : {neighbour(h, d), jump(h, d)})
+                if (reach >= 0 && !mine.count(reach))
+                    wall.insert(reach);
+    GameState walled = s;
+    int other = 0;
+    for (int h : wall) {
+        walled.pieces[other].hole = static_cast<uint16_t>(h);
+        other = other == 9 ? 20 : other + 1;
+    }
+    ComputerPlayer computer;
+    const ChosenMove none = computer.chooseMove(walled);
+    EXPECT_FALSE(none.found);
+    EXPECT_FALSE(none.abandoned);
+    EXPECT_EQ(none.path, std::vector<int>{walled.pieces[10].hole});
+
+    std::atomic<bool> stop{true};
+    computer.setStopFlag(&stop);
+    const ChosenMove stopped = computer.chooseMove(s);
+    EXPECT_TRUE(stopped.abandoned);
+    EXPECT_FALSE(stopped.found);
+    stop = false;
+    EXPECT_TRUE(computer.chooseMove(s).found);
+}
+
+} // namespace
+} // namespace tavolux::testing
