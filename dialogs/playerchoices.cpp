@@ -39,6 +39,17 @@ constexpr const char* Views[std::size(ViewNames)] = {
     QT_TRANSLATE_NOOP("PlayerChoices", "Upper-Right"),
 };
 
+// The side panel shows the same names under a computer player's name
+// (view/windowpainter.cpp), translated in this context.
+constexpr const char* Strengths[StrengthCount] = {
+    //: How well a computer player plays: the weakest of three levels.
+    QT_TRANSLATE_NOOP("PlayerChoices", "Beginner"),
+    //: How well a computer player plays: the middle of three levels, the usual one.
+    QT_TRANSLATE_NOOP("PlayerChoices", "Standard"),
+    //: How well a computer player plays: the strongest of three levels.
+    QT_TRANSLATE_NOOP("PlayerChoices", "Expert"),
+};
+
 template <std::size_t N>
 constexpr bool sameTexts(const char* const (&a)[N], const char* const (&b)[N])
 {
@@ -49,6 +60,7 @@ constexpr bool sameTexts(const char* const (&a)[N], const char* const (&b)[N])
 }
 static_assert(sameTexts(Pictures, PictureNames), "the picture names differ from the game record's");
 static_assert(sameTexts(Views, ViewNames), "the view names differ from the game record's");
+static_assert(sameTexts(Strengths, StrengthNames), "the strength names differ from the game record's");
 
 QString shown(const char* const* names, int count, int index)
 {
@@ -62,5 +74,7 @@ QString shown(const char* const* names, int count, int index)
 QString pictureName(int picture) { return shown(Pictures, PictureCount, picture); }
 
 QString viewName(int view) { return shown(Views, static_cast<int>(std::size(Views)), view); }
+
+QString strengthName(int strength) { return shown(Strengths, StrengthCount, strength); }
 
 } // namespace tavolux

@@ -13,4 +13,7 @@ QString pictureName(int picture);
 // The shown name of board view 0..5 ("Bottom", "Top", ...).
 QString viewName(int view);
 
+// The shown name of computer strength 0..StrengthCount-1 ("Beginner", ...).
+QString strengthName(int strength);
+
 } // namespace tavolux

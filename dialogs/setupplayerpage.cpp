@@ -143,16 +143,26 @@ void SetupPlayerPage::buildControls(const QPixmap* icon)
     styleHigherLabel_->setObjectName(QStringLiteral("styleHigherLabel"));
     styleHigher_ = styleList(QStringLiteral("styleHigher"), slot.styleTowardHigher);
     styleHigherLabel_->setBuddy(styleHigher_);
+
+    //: Label of the list of how well a computer player plays (Beginner, Standard, Expert).
+    strengthLabel_ = new QLabel(tr("Strength:"));
+    strengthLabel_->setObjectName(QStringLiteral("strengthLabel"));
+    strength_ = new QComboBox;
+    strength_->setObjectName(QStringLiteral("strength"));
+    for (int strength = 0; strength < StrengthCount; ++strength)
+        strength_->addItem(strengthName(strength));
+    strength_->setCurrentIndex(inRange(slot.strength, StrengthCount, Standard));
+    strengthLabel_->setBuddy(strength_);
 }
 
 // Two columns as the page was drawn: name and picture on the left, board
-// turning and playing styles on the right.
+// turning, playing styles and strength on the right.
 void SetupPlayerPage::arrangeControls()
 {
     const QSize unit = dialogUnits(this, 4, 8); // one character cell
     const int listWidth = std::max({dialogUnits(this, 56, 0).width(), view_->sizeHint().width(),
-                                    styleLower_->sizeHint().width()});
-    for (QComboBox* list : {view_, styleLower_, styleHigher_})
+                                    styleLower_->sizeHint().width(), strength_->sizeHint().width()});
+    for (QComboBox* list : {view_, styleLower_, styleHigher_, strength_})
         list->setFixedWidth(listWidth);
 
     auto* nameColumn = new QVBoxLayout;
@@ -195,6 +205,9 @@ void SetupPlayerPage::arrangeControls()
     styleRows->addSpacing(unit.height() / 2);
     styleRows->addWidget(styleHigherLabel_);
     styleRows->addWidget(styleHigher_);
+    styleRows->addSpacing(unit.height() / 2);
+    styleRows->addWidget(strengthLabel_);
+    styleRows->addWidget(strength_);
 
     auto* right = new QVBoxLayout;
     right->setSpacing(unit.height() / 4);
@@ -212,7 +225,7 @@ void SetupPlayerPage::arrangeControls()
     columns->addSpacing(3 * unit.width());
     columns->addLayout(right, 1);
 
-    QWidget* const order[] = {name_, previous_, next_, autoReposition_, view_, styleLower_, styleHigher_};
+    QWidget* const order[] = {name_, previous_, next_, autoReposition_, view_, styleLower_, styleHigher_, strength_};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
@@ -224,7 +237,7 @@ void SetupPlayerPage::becameCurrent()
 }
 
 // "<<" and ">>" go round the pictures; picture 0 makes a computer player,
-// so the style lists follow at once.
+// so the style and strength lists follow at once.
 void SetupPlayerPage::stepPicture(int step)
 {
     icon_->setFocus(Qt::OtherFocusReason);
@@ -241,6 +254,7 @@ void SetupPlayerPage::updateControls()
         control->setEnabled(active);
     styleLower_->setEnabled(computer && state_.slots[lowerOther(player_)].active != 0);
     styleHigher_->setEnabled(computer && state_.slots[higherOther(player_)].active != 0);
+    strength_->setEnabled(computer);
 
     if (!active) {
         pictureBox_->setPicture(nullptr);
@@ -260,6 +274,7 @@ void SetupPlayerPage::writeBack()
     slot.preferredView = view_->currentIndex();
     slot.styleTowardLower = styleLower_->currentIndex();
     slot.styleTowardHigher = styleHigher_->currentIndex();
+    slot.strength = strength_->currentIndex();
     slot.picture = static_cast<uint16_t>(picture_);
 }
 

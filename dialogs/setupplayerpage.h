@@ -2,7 +2,7 @@
 // A player's page of the setup sheet: name, picture (picture 0 makes the
 // player a computer), whether the board turns to the player's preferred
 // view, and for a computer player its playing style toward each of the two
-// other players. The page holds copies of the slot taken when it is built
+// other players and its strength. The page holds copies of the slot taken when it is built
 // and writes them back only on OK. Which controls are enabled follows the
 // slot's current `active` flag, so a player the cover page has just taken
 // out shows a page of disabled controls.
@@ -65,6 +65,8 @@ private:
     QComboBox* styleLower_ = nullptr;
     QLabel* styleHigherLabel_ = nullptr;
     QComboBox* styleHigher_ = nullptr;
+    QLabel* strengthLabel_ = nullptr;
+    QComboBox* strength_ = nullptr;
 };
 
 } // namespace tavolux

@@ -224,6 +224,27 @@ Wollt ihr weiterspielen?</translation>
         <source>Upper-Right</source>
         <translation>Oben rechts</translation>
     </message>
+    <message>
+        <location filename="../view/windowpainter.cpp" line="+97"/>
+        <location filename="../dialogs/playerchoices.cpp" line="+7"/>
+        <source>Beginner</source>
+        <extracomment>How well a computer player plays: the weakest of three levels.</extracomment>
+        <translation>Anfänger</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../dialogs/playerchoices.cpp" line="+2"/>
+        <source>Standard</source>
+        <extracomment>How well a computer player plays: the middle of three levels, the usual one.</extracomment>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../dialogs/playerchoices.cpp" line="+2"/>
+        <source>Expert</source>
+        <extracomment>How well a computer player plays: the strongest of three levels.</extracomment>
+        <translation>Experte</translation>
+    </message>
 </context>
 <context>
     <name>Prompt</name>
@@ -466,12 +487,12 @@ Möchtest du die Datei ersetzen?</translation>
 <context>
     <name>tavolux::MainWindow</name>
     <message>
-        <location filename="../app/mainwindow.cpp" line="+36"/>
+        <location filename="../app/mainwindow.cpp" line="+37"/>
         <source>Tavolux</source>
         <translation>Tavolux</translation>
     </message>
     <message>
-        <location line="+73"/>
+        <location line="+74"/>
         <source>Rotate clockwise</source>
         <translation>Im Uhrzeigersinn drehen</translation>
     </message>
@@ -813,7 +834,13 @@ deren gültige Züge du sehen willst.</translation>
         <translation>Haltung zu Spieler %1:</translation>
     </message>
     <message>
-        <location line="+47"/>
+        <location line="+6"/>
+        <source>Strength:</source>
+        <extracomment>Label of the list of how well a computer player plays (Beginner, Standard, Expert).</extracomment>
+        <translation>Spielstärke:</translation>
+    </message>
+    <message>
+        <location line="+51"/>
         <source>Computer AI Algorithm</source>
         <translation>Spielweise des Computers</translation>
     </message>

@@ -224,6 +224,27 @@ Pero todavía quedan 2 jugadores.
         <source>Upper-Right</source>
         <translation>Arriba a la derecha</translation>
     </message>
+    <message>
+        <location filename="../view/windowpainter.cpp" line="+97"/>
+        <location filename="../dialogs/playerchoices.cpp" line="+7"/>
+        <source>Beginner</source>
+        <extracomment>How well a computer player plays: the weakest of three levels.</extracomment>
+        <translation>Principiante</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../dialogs/playerchoices.cpp" line="+2"/>
+        <source>Standard</source>
+        <extracomment>How well a computer player plays: the middle of three levels, the usual one.</extracomment>
+        <translation>Estándar</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../dialogs/playerchoices.cpp" line="+2"/>
+        <source>Expert</source>
+        <extracomment>How well a computer player plays: the strongest of three levels.</extracomment>
+        <translation>Experto</translation>
+    </message>
 </context>
 <context>
     <name>Prompt</name>
@@ -466,12 +487,12 @@ Do you want to replace it?</source>
 <context>
     <name>tavolux::MainWindow</name>
     <message>
-        <location filename="../app/mainwindow.cpp" line="+36"/>
+        <location filename="../app/mainwindow.cpp" line="+37"/>
         <source>Tavolux</source>
         <translation>Tavolux</translation>
     </message>
     <message>
-        <location line="+73"/>
+        <location line="+74"/>
         <source>Rotate clockwise</source>
         <translation>Girar en sentido horario</translation>
     </message>
@@ -813,7 +834,13 @@ cuyas jugadas válidas quieras ver.</translation>
         <translation>Actitud hacia el jugador %1:</translation>
     </message>
     <message>
-        <location line="+47"/>
+        <location line="+6"/>
+        <source>Strength:</source>
+        <extracomment>Label of the list of how well a computer player plays (Beginner, Standard, Expert).</extracomment>
+        <translation>Nivel:</translation>
+    </message>
+    <message>
+        <location line="+51"/>
         <source>Computer AI Algorithm</source>
         <translation>Estrategia del ordenador</translation>
     </message>

@@ -224,6 +224,27 @@ Voulez-vous continuer la partie&#xa0;?</translation>
         <source>Upper-Right</source>
         <translation>En haut à droite</translation>
     </message>
+    <message>
+        <location filename="../view/windowpainter.cpp" line="+97"/>
+        <location filename="../dialogs/playerchoices.cpp" line="+7"/>
+        <source>Beginner</source>
+        <extracomment>How well a computer player plays: the weakest of three levels.</extracomment>
+        <translation>Débutant</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../dialogs/playerchoices.cpp" line="+2"/>
+        <source>Standard</source>
+        <extracomment>How well a computer player plays: the middle of three levels, the usual one.</extracomment>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location filename="../dialogs/playerchoices.cpp" line="+2"/>
+        <source>Expert</source>
+        <extracomment>How well a computer player plays: the strongest of three levels.</extracomment>
+        <translation>Expert</translation>
+    </message>
 </context>
 <context>
     <name>Prompt</name>
@@ -466,12 +487,12 @@ Voulez-vous le remplacer&#xa0;?</translation>
 <context>
     <name>tavolux::MainWindow</name>
     <message>
-        <location filename="../app/mainwindow.cpp" line="+36"/>
+        <location filename="../app/mainwindow.cpp" line="+37"/>
         <source>Tavolux</source>
         <translation>Tavolux</translation>
     </message>
     <message>
-        <location line="+73"/>
+        <location line="+74"/>
         <source>Rotate clockwise</source>
         <translation>Tourner dans le sens horaire</translation>
     </message>
@@ -813,7 +834,13 @@ dont vous voulez voir les coups possibles.</translation>
         <translation>Attitude envers le joueur %1&#xa0;:</translation>
     </message>
     <message>
-        <location line="+47"/>
+        <location line="+6"/>
+        <source>Strength:</source>
+        <extracomment>Label of the list of how well a computer player plays (Beginner, Standard, Expert).</extracomment>
+        <translation>Niveau&#xa0;:</translation>
+    </message>
+    <message>
+        <location line="+51"/>
         <source>Computer AI Algorithm</source>
         <translation>Stratégie de l&apos;ordinateur</translation>
     </message>

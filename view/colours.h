@@ -17,6 +17,9 @@ inline const QColor FocusRing(0, 200, 0);
 inline const QColor Hint(230, 0, 230);
 inline const QColor WaitingName(127, 127, 127);
 inline const QColor NameText(0, 0, 0);
+// A computer player's strength under its name, straight on the wallpaper:
+// pale enough to read on the dark ones, dimmer than the name cells.
+inline const QColor StrengthText(205, 205, 195);
 
 // The star points of player 1's, 2's and 3's axis.
 QColor starPoint(int player);

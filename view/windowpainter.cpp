@@ -4,6 +4,7 @@
 #include "view/colours.h"
 
 #include <QBitmap>
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -50,27 +51,76 @@ void drawPictures(QPainter& painter, const WindowScene& scene)
     }
 }
 
-// A bold sans-serif face whose line is marginY high and whose average
-// character is marginX wide, so names scale with the window in both ways.
-QFont nameFont(int marginX, int marginY)
+// The last font one of the functions below made, and what it was made for.
+struct FontCache {
+    int x = -1, y = -1;
+    QFont font;
+};
+
+// A sans-serif face of `weight` whose line is marginY high and whose average
+// character is marginX wide, so the panel's texts scale with the window in
+// both ways.
+QFont panelFont(FontCache& cache, int marginX, int marginY, QFont::Weight weight)
 {
-    static int cachedX = -1, cachedY = -1;
-    static QFont cached;
-    if (marginX == cachedX && marginY == cachedY)
-        return cached;
+    if (marginX == cache.x && marginY == cache.y)
+        return cache.font;
     QFont font(QStringLiteral("Aerial"));
     font.setStyleHint(QFont::SansSerif);
-    font.setWeight(QFont::Bold);
+    font.setWeight(weight);
     font.setPixelSize(std::max(1, marginY));
     const int lineHeight = QFontMetrics(font).height();
     font.setPixelSize(std::max(1, marginY * marginY / std::max(1, lineHeight)));
     const int averageWidth = QFontMetrics(font).averageCharWidth();
     if (averageWidth > 0 && marginX > 0)
         font.setStretch(std::clamp(100 * marginX / averageWidth, 25, 400));
-    cachedX = marginX;
-    cachedY = marginY;
-    cached = font;
+    cache = {marginX, marginY, font};
     return font;
+}
+
+QFont nameFont(int marginX, int marginY)
+{
+    static FontCache cache;
+    return panelFont(cache, marginX, marginY, QFont::Bold);
+}
+
+// Two thirds of the name's size and plain, so it reads as a note on the name.
+QFont strengthFont(int marginX, int marginY)
+{
+    static FontCache cache;
+    return panelFont(cache, marginX * 2 / 3, marginY * 2 / 3, QFont::Normal);
+}
+
+// The setup sheet's names of the strengths (dialogs/playerchoices.cpp), in
+// its context so that both show the same words.
+constexpr const char* StrengthContext = "PlayerChoices";
+constexpr const char* Strengths[StrengthCount] = {
+    QT_TRANSLATE_NOOP("PlayerChoices", "Beginner"),
+    QT_TRANSLATE_NOOP("PlayerChoices", "Standard"),
+    QT_TRANSLATE_NOOP("PlayerChoices", "Expert"),
+};
+
+// What the panel notes under a player's name: the strength of a computer
+// that does not play the usual Standard game, else nothing.
+QString strengthNote(const PlayerSlot& slot)
+{
+    if (!slot.isComputer() || slot.strength == Standard || slot.strength < 0 || slot.strength >= StrengthCount)
+        return {};
+    return QCoreApplication::translate(StrengthContext, Strengths[slot.strength]);
+}
+
+// The strength note just below the name cell `cell`, from its left edge,
+// cut short with an ellipsis rather than run past the window's right edge.
+void drawStrengthNote(QPainter& painter, const MainLayout& m, const QRect& cell, const QString& note)
+{
+    painter.save();
+    painter.setFont(strengthFont(m.marginX, m.marginY));
+    const QFontMetrics metrics = painter.fontMetrics();
+    const int room = m.clientWidth - cell.left();
+    const QString shown = metrics.elidedText(note, Qt::ElideRight, room);
+    const QRect line(cell.left(), cell.bottom() + 1, std::min(room, metrics.horizontalAdvance(shown)), metrics.height());
+    painter.setPen(colours::StrengthText);
+    painter.drawText(line, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, shown);
+    painter.restore();
 }
 
 } // namespace
@@ -114,6 +164,8 @@ void drawPlayerNames(QPainter& painter, const WindowScene& scene)
         painter.fillRect(cell, i == s.playerToMove ? colours::player(i) : colours::WaitingName);
         painter.setPen(colours::NameText);
         painter.drawText(cell, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, name);
+        if (const QString note = strengthNote(s.slots[i]); !note.isEmpty())
+            drawStrengthNote(painter, m, cell, note);
     }
     painter.restore();
 }

@@ -222,6 +222,37 @@ TEST_F(SetupSheetTest, ControlsFollowWhoTakesPartAndWhoIsAComputer)
     EXPECT_TRUE(player<QComboBox>(3, "styleHigher")->isEnabled());
 }
 
+TEST_F(SetupSheetTest, StrengthListFollowsTheStyleListsAndIsWrittenOnOk)
+{
+    state.slots[2].strength = Expert;
+    openSheet();
+    auto strength = [this](int p) { return player<QComboBox>(p, "strength"); };
+    click(cover<QCheckBox>("activePlayer3"));
+    showPage(3);
+    EXPECT_FALSE(strength(3)->isEnabled()) << "out of the game";
+    EXPECT_EQ(strength(3)->currentText(), "Expert");
+    showPage(2);
+    EXPECT_TRUE(strength(2)->isEnabled()) << "a computer, with player 3 out";
+    EXPECT_EQ(strength(2)->itemText(Beginner), "Beginner");
+    EXPECT_EQ(strength(2)->currentText(), "Standard");
+    showPage(1);
+    EXPECT_FALSE(strength(1)->isEnabled()) << "a person";
+    for (int i = 0; i < 3; ++i)
+        click(player<QPushButton>(1, "picturePrev"));
+    EXPECT_TRUE(strength(1)->isEnabled()) << pictureName(1);
+    strength(1)->setCurrentIndex(Expert);
+    clickButton(QDialogButtonBox::Cancel);
+    EXPECT_EQ(state.slots[0].strength, Standard);
+
+    openSheet();
+    showPage(2);
+    strength(2)->setCurrentIndex(Beginner);
+    state.slots[2].strength = Standard; // page 3 is never opened
+    clickButton(QDialogButtonBox::Ok);
+    EXPECT_EQ(state.slots[1].strength, Beginner);
+    EXPECT_EQ(state.slots[2].strength, Standard);
+}
+
 TEST_F(SetupSheetTest, PictureButtonsGoRoundAndTheViewListFollowsTheBox)
 {
     openSheet();
@@ -313,7 +344,7 @@ TEST_F(SetupSheetTest, KeyboardTurnsThePagesAndWalksThroughAPage)
     EXPECT_EQ(tabs()->currentIndex(), 2);
     click(player<QCheckBox>(2, "autoReposition"));
     walk(player<QLineEdit>(2, "nameEdit"),
-         {"picturePrev", "pictureNext", "autoReposition", "preferredView", "styleLower", "styleHigher"});
+         {"picturePrev", "pictureNext", "autoReposition", "preferredView", "styleLower", "styleHigher", "strength"});
 }
 
 TEST_F(SetupSheetTest, Screenshots)

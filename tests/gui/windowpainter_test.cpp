@@ -233,6 +233,37 @@ TEST(PaintMainWindow, ActivePlayersShowPictureAndNameWithThePlayerToMoveHighligh
               colours::Hole);
 }
 
+TEST(PaintMainWindow, AComputerNotOfStandardStrengthHasItNotedJustBelowItsName)
+{
+    SceneFixture f;
+    f.state.noGameStarted = 0;
+    placeStartingPieces(f.state);
+    const QImage standard = f.paint();
+    // The name cell's left edge, one pixel below the cell.
+    QPoint below = f.nameCell(2) - QPoint(2, 1);
+    while (below.y() < standard.height() && standard.pixelColor(below) != QColor(0, 90, 0))
+        below.ry() += 1;
+
+    // A person's strength is never shown, nor a value no strength has.
+    f.state.slots[0].strength = Expert;
+    f.state.slots[1].strength = StrengthCount;
+    EXPECT_EQ(f.paint(), standard);
+
+    f.state.slots[2].strength = Expert;
+    const QImage expert = f.paint();
+    QRect changed;
+    for (int y = 0; y < expert.height(); ++y)
+        for (int x = 0; x < expert.width(); ++x)
+            if (expert.pixel(x, y) != standard.pixel(x, y))
+                changed |= QRect(x, y, 1, 1);
+    ASSERT_GT(changed.width(), 3 * f.layout.marginX / 2);
+    EXPECT_GE(changed.top(), below.y());
+    EXPECT_LT(changed.top(), below.y() + f.layout.marginY / 2);
+    EXPECT_LT(changed.bottom(), f.box(2).bottom());
+    EXPECT_GE(changed.left(), below.x());
+    EXPECT_LT(changed.left(), below.x() + f.layout.marginX);
+}
+
 TEST(PaintMainWindow, TitleLeavesItsBlackOut)
 {
     SceneFixture f;
