@@ -1,7 +1,7 @@
 #include "ai/computerplayer.h"
 
 #include "ai/beginnermove.h"
-#include "ai/movepath.h"
+#include "model/movepath.h"
 
 #include <chrono>
 

@@ -12,21 +12,25 @@ namespace {
 constexpr int HomeDistance = 20;       // the ten pieces on their target tip
 constexpr int RepeatPenalty = 1 << 20; // a position the player brought about before
 constexpr std::size_t RememberedPositions = 512;
-constexpr int TableBits = 16;
+constexpr int TableBits = 18; // room for every child of a beam of BeamWidth
 constexpr int NoPlan = 0x3fffffff;
 constexpr std::size_t LookedAt = 8; // best first moves weighed against the opponents
 
-// How much each opponent's best move counts against a first move, per step
-// it gains, in the plan's units (four per step): a Friendly Expert leaves
-// that player room, a Neutral one avoids handing out long jumps, a Hostile
-// one spoils them.
+// How much each step an opponent's best move gains counts against a first
+// move. With others in play a plan's value adds up the positions on the way
+// (four points per step at each of PlanDepth depths), so a step gained now
+// is worth about 4 * PlanDepth: a Hostile Expert gives up half a step of its
+// own to spoil an opponent's step, a Friendly one a quarter step to leave
+// it room; a Neutral one only avoids handing out long jumps it does not
+// need to.
 int styleWeight(int style)
 {
+    constexpr int OwnStep = 4 * ExpertSearch::PlanDepth;
     switch (style) {
     case Friendly:
-        return -1;
+        return -OwnStep / 4;
     case Hostile:
-        return 4;
+        return OwnStep / 2;
     default:
         return 2;
     }
@@ -85,6 +89,10 @@ void ExpertSearch::keep(const Node& child)
     for (std::size_t at = child.key & mask;; at = (at + 1) & mask) {
         Slot& slot = table_[at];
         if (slot.depth != depth_) {
+            // Kept at most half full, so that a probe always ends; a child
+            // beyond that is one of too many to matter.
+            if (next_.size() >= table_.size() / 2)
+                return;
             slot = {child.key, depth_, static_cast<uint32_t>(next_.size())};
             next_.push_back(child);
             return;

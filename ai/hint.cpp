@@ -1,6 +1,6 @@
 #include "ai/hint.h"
 
-#include "ai/movepath.h"
+#include "model/movepath.h"
 
 #include <memory>
 

@@ -1,6 +1,7 @@
 #include "model/game.h"
 
 #include "model/board.h"
+#include "model/movepath.h"
 
 #include <algorithm>
 
@@ -18,6 +19,7 @@ bool Game::startNewGame()
     ++generation_;
     state.noGameStarted = 0;
     placeStartingPieces(state);
+    moveList.restart(state);
     events_.piecesReplaced();
 
     const int p = state.playerToMove;
@@ -115,21 +117,23 @@ bool Game::playComputerTurn(int p)
     piece.owner = 0;
     events_.computerMoving(p, move.piece, kept.hole, move.path.data(), static_cast<int>(move.path.size()));
     piece = kept;
-    makeMove(move.piece, move.path.empty() ? kept.hole : move.path.back(), false, move.found);
+    makeMove(move.piece, move.path.empty() ? std::vector<int>{kept.hole} : move.path, false, move.found);
     events_.computerMoved(p);
     return true;
 }
 
-void Game::makeMove(int k, int d, bool byPerson, bool moved)
+void Game::makeMove(int k, const std::vector<int>& path, bool byPerson, bool moved)
 {
     const int p = state.playerToMove;
     const int start = state.pieces[k].hole;
     if (byPerson)
         history.record(state.pieces);
-    state.pieces[k].hole = static_cast<uint16_t>(d);
+    state.pieces[k].hole = static_cast<uint16_t>(path.back());
     moves.rebuildOccupancy(state.pieces);
-    if (moved)
+    if (moved) {
+        moveList.add({p, k, start, path, byPerson});
         events_.moveMade(p, k, start);
+    }
     state.playerToMove = nextPlayer(state, p);
 }
 
@@ -168,7 +172,7 @@ bool Game::checkPlayerFinished()
 void Game::acceptPersonMove(int k, int d, const PieceRecord& saved)
 {
     state.pieces[k] = saved;
-    makeMove(k, d, true, true);
+    makeMove(k, findMovePath(state.pieces, saved.hole, d), true, true);
     events_.personMoveAccepted(state.playerToMove);
 }
 
@@ -177,6 +181,7 @@ bool Game::undo()
     if (!history.undo(state.pieces))
         return false;
     ++generation_;
+    moveList.follow(state);
     events_.piecesReplaced();
     events_.repaint();
     return true;
@@ -187,6 +192,7 @@ bool Game::redo()
     if (!history.redo(state.pieces))
         return false;
     ++generation_;
+    moveList.follow(state);
     events_.piecesReplaced();
     events_.repaint();
     return true;
@@ -199,6 +205,7 @@ void Game::replaceState(const GameState& loaded)
     state = loaded;
     assignFirstPieces(state);
     history.clear();
+    moveList.restart(state);
     events_.piecesReplaced();
     events_.boardRotationChanged();
     events_.repaint();

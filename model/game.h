@@ -8,6 +8,7 @@
 #include "model/gameevents.h"
 #include "model/gamestate.h"
 #include "model/history.h"
+#include "model/movelist.h"
 #include "model/movechooser.h"
 #include "model/movegen.h"
 
@@ -19,6 +20,8 @@ public:
 
     GameState state = initialGameState();
     MoveHistory history;
+    // Every move of this game, beside the history.
+    MoveList moveList;
     // The destinations of the piece being dragged, kept from pick-up to drop.
     MoveGenerator moves;
 
@@ -59,9 +62,10 @@ public:
 private:
     // False when the choice was abandoned or the game changed meanwhile.
     bool playComputerTurn(int p);
-    // Moves piece k of the player to move to hole d and passes the turn;
-    // a person's move is recorded in the history first.
-    void makeMove(int k, int d, bool byPerson, bool moved);
+    // Moves piece k of the player to move along `path` (its landings, the
+    // last its destination) and passes the turn; a person's move is recorded
+    // in the history first.
+    void makeMove(int k, const std::vector<int>& path, bool byPerson, bool moved);
     void queueNextPass();
     GameEvents& events_;
     MoveChooser* computer_;

@@ -1,6 +1,6 @@
 #include "view/lastmoves.h"
 
-#include "ai/movepath.h"
+#include "model/movepath.h"
 
 #include <iterator>
 

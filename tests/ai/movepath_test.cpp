@@ -1,7 +1,7 @@
 // The holes a computer move passes: steps, chains of jumps and which of two
 // chains to the same hole is shown.
 
-#include "ai/movepath.h"
+#include "model/movepath.h"
 #include "model/board.h"
 
 #include <gtest/gtest.h>

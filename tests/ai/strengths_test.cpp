@@ -1,16 +1,19 @@
 // The Beginner and Expert computer players: every move they play is one the
 // rules allow, they play one exactly when they have one, their games end,
-// the Expert crosses the board alone in at most 30 moves and a stopped
-// Expert gives its turn up.
+// the Expert crosses the board alone in at most 30 moves, its styles
+// decide how much room it leaves the others, and a stopped Expert gives its
+// turn up.
 
 #include "ai/computerplayer.h"
 #include "model/board.h"
 #include "model/game.h"
 #include "model/movegen.h"
+#include "selfplay_positions.h"
 #include "tests/support/recorded_events.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <set>
 
@@ -156,6 +159,48 @@ TEST(Strengths, AWalledInExpertHasNoMoveAndAStoppedOneGivesUp)
     EXPECT_FALSE(stopped.found);
     stop = false;
     EXPECT_TRUE(computer.chooseMove(s).found);
+}
+
+// The most one move of player p gains on its way home.
+int bestGain(const GameState& s, int p)
+{
+    MoveGenerator gen;
+    int best = 0;
+    for (int k = s.slots[p].firstPiece; k < s.slots[p].firstPiece + PiecesPerPlayer; ++k) {
+        gen.findDestinations(p, k, s.pieces);
+        for (const uint16_t* d = gen.destinations; *d != ListEnd; ++d)
+            best = std::max(best, holeDistance(s.pieces[k].hole, TargetApex[p]) - holeDistance(*d, TargetApex[p]));
+    }
+    return best;
+}
+
+// Of the same plans, a Hostile Expert never leaves its opponent a longer
+// move than a Friendly one would, and on some positions a shorter one.
+TEST(Strengths, AHostileExpertSpoilsWhatAFriendlyOneLeaves)
+{
+    const int active[PlayerCount] = {1, 1, 0};
+    const int styles[PlayerCount][2] = {{Neutral, Neutral}, {Neutral, Neutral}, {Neutral, Neutral}};
+    const SelfPlayGame game = playComputerGame(active, styles, 17, 400);
+    int differed = 0, looked = 0;
+    for (std::size_t i = 0; i < game.positions.size(); i += 4, ++looked) {
+        GameState s = game.positions[i];
+        const int me = s.playerToMove, other = 1 - me;
+        s.slots[me].strength = Expert;
+        int gain[2] = {};
+        for (int style : {Hostile, Friendly}) {
+            s.slots[me].styleTowardLower = s.slots[me].styleTowardHigher = style;
+            ComputerPlayer computer;
+            const ChosenMove move = computer.chooseMove(s);
+            ASSERT_TRUE(move.found);
+            GameState after = s;
+            after.pieces[move.piece].hole = static_cast<uint16_t>(move.path.back());
+            gain[style == Hostile ? 0 : 1] = bestGain(after, other);
+        }
+        EXPECT_LE(gain[0], gain[1]) << "position " << i;
+        differed += gain[0] < gain[1];
+    }
+    EXPECT_GT(looked, 10);
+    EXPECT_GT(differed, 0);
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "ai/movepath.h"
+#include "model/movepath.h"
 
 #include "model/board.h"
 
