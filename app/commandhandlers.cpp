@@ -5,6 +5,7 @@
 #include "app/gamefiles.h"
 #include "app/inputdrain.h"
 #include "app/mainwindow.h"
+#include "app/recordfiles.h"
 #include "app/programresources.h"
 #include "app/windowsettings.h"
 #include "dialogs/aboutbox.h"
@@ -28,6 +29,11 @@ void CommandHandlers::connect()
     MainWindow& w = window_;
     Game& game = w.game();
     useFileChooser(std::make_unique<DialogFileChooser>());
+    useRecordFileChooser(std::make_unique<DialogFileChooser>(DialogFileChooser::Files::Records));
+    w.setCommandHandler(command::SaveRecord, [this] { recordFiles_->saveRecord(); });
+    w.setCommandHandler(command::OpenRecord, [this] { recordFiles_->openRecord(); });
+    w.setCommandHandler(command::Statistics, [&w] { w.statistics().showDialog(&w); });
+    w.moveListHost().playFromHere = [this] { recordFiles_->playFromHere(); };
     w.setCommandHandler(command::NewGame, [&game] { game.startNewGame(); });
     w.setCommandHandler(command::SaveGame, [this] { gameFiles_->saveGame(); });
     w.setCommandHandler(command::LoadGame, [this] { gameFiles_->loadGame(); });
@@ -60,12 +66,29 @@ void CommandHandlers::useFileChooser(std::unique_ptr<FileChooser> chooser)
 {
     fileChooser_ = std::move(chooser);
     gameFiles_ = std::make_unique<GameFiles>(window_.game(), window_.boxes(), *fileChooser_, &window_);
+    gameFiles_->beforeLoading = [this] { window_.statistics().gameAbandoned(window_.game().state); };
+}
+
+void CommandHandlers::useRecordFileChooser(std::unique_ptr<FileChooser> chooser)
+{
+    recordChooser_ = std::move(chooser);
+    recordFiles_ = std::make_unique<RecordFiles>(window_.game(), window_.boxes(), *recordChooser_,
+                                                 window_.moveListHost(), &window_);
+    recordFiles_->beforeReplacing = [this] { window_.statistics().gameAbandoned(window_.game().state); };
+}
+
+bool CommandHandlers::openRecordFile(const QString& path)
+{
+    return recordFiles_->openFile(path);
 }
 
 // A game opened at start-up greets the person to move with the prompt the
 // turn cycle gives, not with the welcome of an empty board.
 bool CommandHandlers::openGameFile(const QString& path)
 {
+    // A game record (as the desktop opens one) is shown in the move list.
+    if (path.endsWith(QLatin1String(".tvr"), Qt::CaseInsensitive))
+        return recordFiles_->openFile(path);
     if (!gameFiles_->openFile(path))
         return false;
     const Game& game = window_.game();

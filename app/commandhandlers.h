@@ -13,6 +13,7 @@ namespace tavolux {
 
 class FileChooser;
 class GameFiles;
+class RecordFiles;
 class MainWindow;
 
 class CommandHandlers {
@@ -26,6 +27,10 @@ public:
     void connect();
     // Where Save Game and Load Game ask for a file name.
     void useFileChooser(std::unique_ptr<FileChooser> chooser);
+    // Where the game record commands ask for one.
+    void useRecordFileChooser(std::unique_ptr<FileChooser> chooser);
+    // Shows a game record in the move list; false when it was refused.
+    bool openRecordFile(const QString& path);
     // Opens a saved game as Load Game does, without the abandon question.
     bool openGameFile(const QString& path);
     // The board's one-item menu over an own piece.
@@ -40,6 +45,8 @@ private:
     MainWindow& window_;
     std::unique_ptr<FileChooser> fileChooser_;
     std::unique_ptr<GameFiles> gameFiles_;
+    std::unique_ptr<FileChooser> recordChooser_;
+    std::unique_ptr<RecordFiles> recordFiles_;
 };
 
 } // namespace tavolux

@@ -19,6 +19,11 @@ enum Command : int {
     DefaultSettings = 32785,
     PlayingRules = 57670,
     About = 32772,
+    // Beside the designed items: the move list and game records.
+    MoveList = 33001,
+    SaveRecord = 33002,
+    OpenRecord = 33003,
+    Statistics = 33004,
     // The rotate buttons below the board.
     RotateClockwise = 1003,
     RotateCounterClockwise = 1004,

@@ -36,6 +36,10 @@ const ItemText Items[] = {
     {command::DefaultSettings, QT_TRANSLATE_NOOP("tavolux::MainWindow", "&Default Settings"), QKeySequence::UnknownKey},
     {command::PlayingRules, QT_TRANSLATE_NOOP("tavolux::MainWindow", "&Playing Rules"), QKeySequence::HelpContents},
     {command::About, QT_TRANSLATE_NOOP("tavolux::MainWindow", "&About Tavolux"), QKeySequence::UnknownKey},
+    {command::MoveList, QT_TRANSLATE_NOOP("tavolux::MainWindow", "&Move List"), QKeySequence::UnknownKey},
+    {command::SaveRecord, QT_TRANSLATE_NOOP("tavolux::MainWindow", "Save Game &Record..."), QKeySequence::UnknownKey},
+    {command::OpenRecord, QT_TRANSLATE_NOOP("tavolux::MainWindow", "&Open Game Record..."), QKeySequence::UnknownKey},
+    {command::Statistics, QT_TRANSLATE_NOOP("tavolux::MainWindow", "S&tatistics..."), QKeySequence::UnknownKey},
 };
 
 const ItemText& itemText(int id)
@@ -70,13 +74,15 @@ void CommandTable::buildMenus(QMenuBar* bar)
     bar_ = bar;
     bar->setObjectName(QStringLiteral("menuBar"));
     addMenu(bar, QT_TRANSLATE_NOOP("tavolux::MainWindow", "&Game"),
-            {NewGame, LoadGame, Separator, SaveGame, ChangeOptions, Separator, Exit});
+            {NewGame, LoadGame, Separator, SaveGame, ChangeOptions, Separator, Exit, Separator, SaveRecord,
+             OpenRecord, Statistics});
     addMenu(bar, QT_TRANSLATE_NOOP("tavolux::MainWindow", "&Move"), {Undo, Redo, Separator, ShowValidMoves, Hint});
     addMenu(bar, QT_TRANSLATE_NOOP("tavolux::MainWindow", "&View"),
-            {Referee, ShowLastMoves, Separator, DefaultSettings});
+            {Referee, ShowLastMoves, Separator, DefaultSettings, Separator, MoveList});
     addMenu(bar, QT_TRANSLATE_NOOP("tavolux::MainWindow", "&Help"), {PlayingRules, Separator, About});
     actions_.value(Referee)->setCheckable(true);
     actions_.value(ShowLastMoves)->setCheckable(true);
+    actions_.value(MoveList)->setCheckable(true);
     connect(bar, &QMenuBar::hovered, this, [this] { prompt_.highlight(prompt::None, true); });
 }
 
@@ -144,7 +150,7 @@ bool CommandTable::run(int id)
         waiting_.clear(); // they belong to the game being left
     const Handler handler = handlers_.value(id);
     if (beforeRun)
-        beforeRun();
+        beforeRun(id);
     handler();
     updateAllItemStates();
     return true;

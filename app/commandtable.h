@@ -50,7 +50,7 @@ public:
     std::function<bool(int)> allows;
     std::function<bool(int)> checked;
     std::function<bool()> computersPlaying;
-    std::function<void()> beforeRun;
+    std::function<void(int id)> beforeRun;
 
 private:
     QMenu* addMenu(QMenuBar* bar, const char* title, std::initializer_list<int> items);

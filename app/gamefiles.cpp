@@ -36,14 +36,18 @@ QString DialogFileChooser::choose(QWidget* parent, bool save)
 {
     if (folder_.isEmpty())
         folder_ = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    QFileDialog dialog(parent, save ? tr("Save Game") : tr("Load Game"), folder_);
+    const bool records = files_ == Files::Records;
+    const QString title = records ? (save ? tr("Save Game Record") : tr("Open Game Record"))
+                                  : (save ? tr("Save Game") : tr("Load Game"));
+    QFileDialog dialog(parent, title, folder_);
     dialog.setObjectName(save ? QStringLiteral("saveGameDialog") : QStringLiteral("loadGameDialog"));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    dialog.setNameFilter(tr("Tavolux Files (*.tvx)"));
-    dialog.setDefaultSuffix(QStringLiteral("tvx"));
-    dialog.selectFile(QStringLiteral("*.tvx"));
+    const QString suffix = QLatin1String(records ? "tvr" : "tvx");
+    dialog.setNameFilter(records ? tr("Tavolux Game Records (*.tvr)") : tr("Tavolux Files (*.tvx)"));
+    dialog.setDefaultSuffix(suffix);
+    dialog.selectFile(QStringLiteral("*.") + suffix);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     const QString chosen = dialog.selectedFiles().constFirst();
@@ -131,6 +135,8 @@ bool GameFiles::openFile(const QString& path)
         boxes_.reportError(tr("Load Game"), tr("That is not a Tavolux file!"));
         return false;
     }
+    if (beforeLoading)
+        beforeLoading();
     game_.replaceState(loaded);
     return true;
 }

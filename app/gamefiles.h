@@ -7,6 +7,8 @@
 #include <QCoreApplication>
 #include <QString>
 
+#include <functional>
+
 class QWidget;
 
 namespace tavolux {
@@ -26,15 +28,19 @@ public:
 // Qt's own (non-native) file dialogs with the filter "Tavolux Files
 // (*.tvx)", the initial name "*.tvx" and ".tvx" as the default suffix; the
 // save dialog asks before replacing a file. Both open in the folder used
-// last, at first in the user's documents folder.
+// last, at first in the user's documents folder. For game records the same
+// with "Tavolux Game Records (*.tvr)" and ".tvr".
 class DialogFileChooser : public FileChooser {
     Q_DECLARE_TR_FUNCTIONS(tavolux::DialogFileChooser)
 public:
+    enum class Files { Games, Records };
+    explicit DialogFileChooser(Files files = Files::Games) : files_(files) {}
     QString saveFileName(QWidget* parent) override;
     QString openFileName(QWidget* parent) override;
 
 private:
     QString choose(QWidget* parent, bool save);
+    Files files_;
     QString folder_;
 };
 
@@ -51,6 +57,8 @@ public:
     // Loads the file as Load Game does, without the question; false when
     // it was refused or could not be read (the user has been told).
     bool openFile(const QString& path);
+    // Called when the game on the board is about to be replaced by a loaded one.
+    std::function<void()> beforeLoading;
 
 private:
     bool confirmReplace(const QString& chosen, const QString& path);

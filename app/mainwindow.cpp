@@ -32,7 +32,8 @@ MainWindow::MainWindow(const ProgramResources& resources, SoundPlayer& sounds)
       game_(events_, &chooser_),
       statusPane_(new QLabel),
       prompt_(statusPane_),
-      referee_(*this)
+      referee_(*this),
+      moveList_(*this, game_)
 {
     setWindowTitle(tr("Tavolux"));
     setWindowIcon(resources_.appIcon);
@@ -92,11 +93,12 @@ void MainWindow::updateScene()
     WindowScene scene;
     scene.layout = &layout_;
     scene.view = &view_;
-    scene.state = &game_.state;
+    const GameState* reviewed = moveList_.reviewedState();
+    scene.state = reviewed != nullptr ? reviewed : &game_.state;
     scene.wallpaper = &resources_.wallpaper(wallpaperIndex_);
     scene.title = &resources_.title;
     scene.pictures = resources_.pictures;
-    scene.lastMoves = showLastMoves_ ? &lastMoves_ : nullptr;
+    scene.lastMoves = showLastMoves_ && reviewed == nullptr ? &lastMoves_ : nullptr;
     canvas_->setScene(scene);
 }
 
@@ -151,7 +153,19 @@ void MainWindow::buildBoardMouse()
     };
     boardKeys_ = new BoardKeys(*canvas_, view_, game_, boardMouse_->lift());
     boardKeys_->dropped = boardMouse_->dragEnded;
-    turnScheduler_ = new TurnScheduler(game_, [this] { return boardMouse_->dragging(); }, this);
+    // A review of earlier moves holds the turn cycle, and no piece is lifted
+    // from a position that is not the game's.
+    turnScheduler_ = new TurnScheduler(
+        game_, [this] { return boardMouse_->dragging() || moveList_.reviewing(); }, this);
+    boardMouse_->lift().heldBack = [this] { return moveList_.reviewing(); };
+    moveList_.reviewChanged = [this] {
+        updateScene();
+        canvas_->repaint();
+        //: In the status line while the board shows an earlier position.
+        showNotice(moveList_.reviewing() ? tr("Reviewing an earlier position: Escape returns to the game.") : QString(),
+                   moveList_.reviewing() ? 24 * 3600 * 1000 : 1);
+        updateAllItemStates();
+    };
     // While a menu, a dialog or a drag holds the next turn, the referee
     // names the player to move, as the panel and the status line do.
     turnScheduler_->held = [this] {
@@ -170,10 +184,16 @@ void MainWindow::buildCommands()
     commands_ = new CommandTable(this, prompt_);
     commands_->allows = [this](int id) { return commandAllowed(id); };
     commands_->checked = [this](int id) {
+        if (id == command::MoveList)
+            return moveList_.visible();
         return id == command::Referee ? referee_.visible() : id == command::ShowLastMoves && showLastMoves_;
     };
     commands_->computersPlaying = [this] { return game_.turnsPending(); };
-    commands_->beforeRun = [this] {
+    commands_->beforeRun = [this](int id) {
+        // Showing or hiding a window keeps a review; every other command
+        // acts on the game itself.
+        if (id != command::MoveList && id != command::Referee && id != command::ShowLastMoves)
+            moveList_.endReview();
         if (boardMouse_)
             boardMouse_->cancelDrag();
         if (boardKeys_)
@@ -181,6 +201,10 @@ void MainWindow::buildCommands()
     };
     commands_->buildMenus(menuBar());
     setCommandHandler(command::Exit, [this] { close(); });
+    setCommandHandler(command::MoveList, [this] {
+        moveList_.setVisible(!moveList_.visible());
+        placeReferee();
+    });
 }
 
 bool MainWindow::commandAllowed(int id) const
@@ -243,6 +267,16 @@ void MainWindow::applyDefaultLayout()
     tavolux::applyDefaultLayout(*this);
 }
 
+void MainWindow::useRecordFileChooser(std::unique_ptr<FileChooser> chooser)
+{
+    handlers_->useRecordFileChooser(std::move(chooser));
+}
+
+bool MainWindow::openRecordFile(const QString& path)
+{
+    return handlers_->openRecordFile(path);
+}
+
 void MainWindow::useFileChooser(std::unique_ptr<FileChooser> chooser)
 {
     handlers_->useFileChooser(std::move(chooser));
@@ -256,6 +290,12 @@ bool MainWindow::openGameFile(const QString& path)
 void MainWindow::placeReferee()
 {
     referee_.place(*canvas_);
+    moveList_.place(*canvas_);
+}
+
+void MainWindow::gameMovesChanged()
+{
+    moveList_.gameChanged();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
@@ -265,6 +305,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
         return;
     }
     event->accept();
+    statistics_.gameAbandoned(game_.state);
     saveWindowSettings(*this);
     Q_EMIT exitConfirmed();
 }
@@ -274,6 +315,10 @@ void MainWindow::keyPressEvent(QKeyEvent* event)
 {
     switch (event->key()) {
     case Qt::Key_Escape:
+        if (moveList_.reviewing())
+            moveList_.endReview();
+        event->accept();
+        return;
     case Qt::Key_Return:
     case Qt::Key_Enter:
         event->accept();

@@ -8,6 +8,8 @@
 #include "app/backgroundchooser.h"
 #include "app/commandtable.h"
 #include "app/messagebox.h"
+#include "app/movelisthost.h"
+#include "app/statisticskeeper.h"
 #include "app/refereehost.h"
 #include "app/statusprompt.h"
 #include "app/windowevents.h"
@@ -54,6 +56,10 @@ public:
     // Where Save Game and Load Game ask for a file name: Qt's file dialogs
     // unless a test puts its own chooser in.
     void useFileChooser(std::unique_ptr<FileChooser> chooser);
+    // The same for the game record commands.
+    void useRecordFileChooser(std::unique_ptr<FileChooser> chooser);
+    // Shows a game record in the move list, as Open Game Record does.
+    bool openRecordFile(const QString& path);
     const ProgramResources& resources() const { return resources_; }
     RefereeHost& refereeHost() { return referee_; }
     StatusPrompt& statusPrompt() { return prompt_; }
@@ -91,6 +97,13 @@ public:
     // Places the referee beside the window (see RefereeHost).
     void placeReferee();
     RefereeWindow* referee() const { return referee_.window(); }
+    // The move list window and the review it allows.
+    MoveListHost& moveListHost() { return moveList_; }
+    // Each player's results over the games.
+    StatisticsKeeper& statistics() { return statistics_; }
+    // The game's moves changed (a move, an undo, a new game): the move list
+    // follows and any review ends.
+    void gameMovesChanged();
 
     // One animated 60-degree turn of the board (the rotate buttons, and the
     // turn cycle's re-position through rotateBoardStep).
@@ -149,6 +162,8 @@ private:
     StatusPrompt prompt_;
     CommandTable* commands_ = nullptr;
     RefereeHost referee_;
+    MoveListHost moveList_;
+    StatisticsKeeper statistics_;
 };
 
 } // namespace tavolux

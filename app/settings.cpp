@@ -19,6 +19,7 @@ const char* const KeyReferee = "RefereeVisible";
 const char* const KeyWallpaper = "WallPaperID";
 const char* const KeyAnimation = "AnimationSpeed";
 const char* const KeyLastMoves = "ShowLastMoves";
+const char* const KeyMoveList = "MoveListVisible";
 
 int readInt(const QSettings& store, const char* key, int fallback)
 {
@@ -84,6 +85,7 @@ RememberedSettings readSettings(QSettings& store)
     s.wallpaperIndex = (wallpaper >= 0 && wallpaper <= 2) ? wallpaper : 0;
     s.animationSpeed = qBound(0, readInt(store, KeyAnimation, 0), 1);
     s.showLastMoves = readInt(store, KeyLastMoves, 1) != 0;
+    s.moveListVisible = readInt(store, KeyMoveList, 0) != 0;
     store.endGroup();
     return s;
 }
@@ -100,6 +102,7 @@ void writeSettings(QSettings& store, const RememberedSettings& s)
     writeInt(store, KeyWallpaper, s.wallpaperIndex);
     writeInt(store, KeyAnimation, s.animationSpeed);
     writeInt(store, KeyLastMoves, s.showLastMoves ? 1 : 0);
+    writeInt(store, KeyMoveList, s.moveListVisible ? 1 : 0);
     store.endGroup();
     store.sync();
 }

@@ -24,6 +24,7 @@ struct RememberedSettings {
     int windowBottom = 0;
     bool windowMaximized = false;
     bool refereeVisible = true;
+    bool moveListVisible = false;
     int wallpaperIndex = 0; // 0..2
     int animationSpeed = 0; // 0 smooth, 1 flickery
     bool showLastMoves = true;

@@ -9,6 +9,7 @@
 #include "app/prompttable.h"
 #include "app/soundplayer.h"
 #include "app/turnscheduler.h"
+#include "model/statistics.h"
 #include "dialogs/resultsdialog.h"
 #include "dialogs/setupsheet.h"
 #include "referee/refereewindow.h"
@@ -43,9 +44,12 @@ bool WindowEvents::mayAbandonGame()
 
 bool WindowEvents::setUpNewGame()
 {
+    // The sheet rewrites the players; the game left counts as abandoned.
+    const GameState left = window_.game().state;
     SetupSheet sheet(window_.game().state, resources_.pictures, resources_.playerIcons, &window_);
     if (sheet.exec() != QDialog::Accepted)
         return false;
+    window_.statistics().gameAbandoned(left);
     if (window_.referee())
         window_.referee()->updateEyes(true);
     return true;
@@ -138,6 +142,7 @@ void WindowEvents::queueNextPass(unsigned ticket)
 void WindowEvents::moveMade(int player, int piece, int start)
 {
     window_.trail().record(window_.game().state.pieces, player, piece, start);
+    window_.gameMovesChanged();
 }
 
 void WindowEvents::personMoveAccepted(int next)
@@ -148,6 +153,7 @@ void WindowEvents::personMoveAccepted(int next)
 void WindowEvents::piecesReplaced()
 {
     window_.trail().clear();
+    window_.gameMovesChanged();
 }
 
 bool WindowEvents::playerFinished(int player, bool othersMayPlayOn)
@@ -165,6 +171,7 @@ bool WindowEvents::playerFinished(int player, bool othersMayPlayOn)
 
 void WindowEvents::gameEnded()
 {
+    window_.statistics().gameEnded(window_.game().state, movesPerPlayer(window_.game().moveList).data());
     ResultsDialog results(window_.game().state, resources_.pictures, resources_.playerIcons, &window_);
     results.exec();
     window_.showRefereeLines(GameTexts::gameOver());

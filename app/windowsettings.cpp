@@ -28,6 +28,8 @@ void applyRememberedSettings(MainWindow& window)
     }
     if (s.refereeVisible && window.referee())
         window.referee()->showWithOwner();
+    if (s.moveListVisible)
+        window.moveListHost().setVisible(true);
 }
 
 void saveWindowSettings(MainWindow& window)
@@ -38,6 +40,7 @@ void saveWindowSettings(MainWindow& window)
     s.wallpaperIndex = window.wallpaperIndex();
     s.animationSpeed = window.game().state.animationSpeed;
     s.showLastMoves = window.lastMovesShown();
+    s.moveListVisible = window.moveListHost().visible();
     writeSettings(*openSettingsStore(), s);
 }
 

@@ -5,6 +5,7 @@
 #include "cli/ai_commands.h"
 #include "cli/common.h"
 #include "cli/game_commands.h"
+#include "cli/record_commands.h"
 
 #include <iostream>
 
@@ -26,6 +27,8 @@ const Command Commands[] = {
     {"bench", tavolux::cli::benchCommand, "time the move search over saved positions"},
     {"match", tavolux::cli::matchCommand, "games between two computer strengths"},
     {"solo", tavolux::cli::soloCommand, "one computer player crossing the board alone"},
+    {"record", tavolux::cli::recordCommand, "a game among computer players written as a game record"},
+    {"replay", tavolux::cli::replayCommand, "read a game record and check it move by move"},
 };
 
 void printUsage(std::ostream& out)

@@ -1,11 +1,10 @@
 // tavolux-cli selfplay: a game among computer players, run by the game's own
 // turn cycle with a silent user interface that logs every move.
 
-#include "ai/computerplayer.h"
 #include "cli/ai_commands.h"
 #include "cli/common.h"
 #include "cli/ladder.h"
-#include "model/game.h"
+#include "cli/selfplay.h"
 #include "model/savefile.h"
 
 #include <iostream>
@@ -31,40 +30,6 @@ public:
     }
 };
 
-// Plays computer turns until the limit, then hands every seat to a person,
-// which makes the turn cycle stop and wait.
-// With a folder to save into, writes the position before each turn there as
-// turn-T.tvx first.
-class LimitedTurns : public MoveChooser {
-public:
-    LimitedTurns(ComputerPlayer& player, long limit, std::string saveDir)
-        : player_(player), left_(limit), saveDir_(std::move(saveDir))
-    {
-    }
-    bool stopped() const { return left_ <= 0; }
-    bool saveFailed() const { return saveFailed_; }
-    Game* game = nullptr;
-
-    ChosenMove chooseMove(const GameState& state) override
-    {
-        ++turn_;
-        if (!saveDir_.empty() && !saveGameFile(saveDir_ + "/turn-" + std::to_string(turn_) + ".tvx", state))
-            saveFailed_ = true;
-        const ChosenMove move = player_.chooseMove(state);
-        if (--left_ <= 0 && game != nullptr)
-            for (PlayerSlot& slot : game->state.slots)
-                slot.picture = 1;
-        return move;
-    }
-
-private:
-    ComputerPlayer& player_;
-    long left_;
-    std::string saveDir_;
-    long turn_ = 0;
-    bool saveFailed_ = false;
-};
-
 // "L,H;L,H;L,H": each player's styles toward the lower and the higher other.
 bool parseStyles(const std::string& text, GameState& s)
 {
@@ -85,16 +50,9 @@ bool parseStyles(const std::string& text, GameState& s)
     return p == PlayerCount;
 }
 
-struct SelfPlayOptions {
-    GameState setup = initialGameState();
-    bool random = true;
-    std::optional<uint32_t> seed;
-    long maxTurns = 5000;
-    std::string saveDir;
-};
+} // namespace
 
-// Fills `out` from the arguments; returns an error text, empty when fine.
-std::string parseSelfPlay(const std::vector<std::string>& args, SelfPlayOptions& out)
+std::string parseSelfPlay(const std::vector<std::string>& args, SelfPlayOptions& out, bool takesSaveDir)
 {
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
@@ -132,7 +90,7 @@ std::string parseSelfPlay(const std::vector<std::string>& args, SelfPlayOptions&
             if (!limit)
                 return "--max-turns takes a number 1..1000000";
             out.maxTurns = *limit;
-        } else if (a == "--save" && hasValue) {
+        } else if (a == "--save" && hasValue && takesSaveDir) {
             out.saveDir = args[++i];
         } else {
             return "unexpected argument '" + a + "' (see --help)";
@@ -141,7 +99,40 @@ std::string parseSelfPlay(const std::vector<std::string>& args, SelfPlayOptions&
     return {};
 }
 
-} // namespace
+LimitedTurns::LimitedTurns(ComputerPlayer& player, long limit, std::string saveDir)
+    : player_(player), left_(limit), saveDir_(std::move(saveDir))
+{
+}
+
+ChosenMove LimitedTurns::chooseMove(const GameState& state)
+{
+    ++turn_;
+    if (!saveDir_.empty() && !saveGameFile(saveDir_ + "/turn-" + std::to_string(turn_) + ".tvx", state))
+        saveFailed_ = true;
+    const ChosenMove move = player_.chooseMove(state);
+    if (--left_ <= 0 && game != nullptr)
+        for (PlayerSlot& slot : game->state.slots)
+            slot.picture = 1;
+    return move;
+}
+
+SelfPlayGame::SelfPlayGame(const SelfPlayOptions& options, GameEvents& events)
+    : turns_(player_, options.maxTurns, options.saveDir), game_(events, &turns_), setup_(options.setup)
+{
+    player_.setRandom(options.random);
+    if (options.seed)
+        player_.useSeed(*options.seed);
+    turns_.game = &game_;
+    for (PlayerSlot& slot : setup_.slots)
+        slot.picture = 0;
+}
+
+void SelfPlayGame::play()
+{
+    game_.state = setup_;
+    game_.startNewGame();
+    game_.runQueuedTurns();
+}
 
 int selfplayCommand(const std::vector<std::string>& args)
 {
@@ -164,32 +155,23 @@ int selfplayCommand(const std::vector<std::string>& args)
         return ExitOk;
     }
     SelfPlayOptions options;
-    const std::string error = parseSelfPlay(args, options);
+    const std::string error = parseSelfPlay(args, options, true);
     if (!error.empty())
         return usageError(error);
 
-    auto player = std::make_unique<ComputerPlayer>();
-    player->setRandom(options.random);
-    if (options.seed)
-        player->useSeed(*options.seed);
-    LimitedTurns turns(*player, options.maxTurns, options.saveDir);
     SelfPlayEvents events;
-    Game game(events, &turns);
-    turns.game = &game;
-    game.state = options.setup;
-    for (PlayerSlot& slot : game.state.slots)
-        slot.picture = 0;
-    game.startNewGame();
-    game.runQueuedTurns();
+    auto run = std::make_unique<SelfPlayGame>(options, events);
+    run->play();
+    const GameState& state = run->game().state;
 
     std::cout << "finish:";
-    for (int i = 0; i < game.state.finishCount; ++i)
-        std::cout << " " << game.state.finishOrder[i];
+    for (int i = 0; i < state.finishCount; ++i)
+        std::cout << " " << state.finishOrder[i];
     std::cout << "\n";
-    if (turns.stopped() && !game.state.gameOver)
+    if (run->stopped() && !state.gameOver)
         std::cout << "stopped: max-turns\n";
     std::cout << "turns: " << events.turns << "\n";
-    if (turns.saveFailed()) {
+    if (run->saveFailed()) {
         std::cerr << "tavolux-cli: cannot write the positions into " << options.saveDir << "\n";
         return ExitBadFile;
     }

@@ -309,6 +309,26 @@ Wollt ihr weiterspielen?</translation>
         <translation>Alle Fenster auf ihre Grundeinstellungen zurücksetzen.</translation>
     </message>
     <message>
+        <location line="+1"/>
+        <source>Show or hide the list of the moves made in this game.</source>
+        <translation>Die Liste der Züge dieser Partie zeigen oder verbergen.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Save every move of this game as a game record.</source>
+        <translation>Alle Züge dieser Partie als Spielprotokoll speichern.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Open a game record and step through its moves.</source>
+        <translation>Ein Spielprotokoll öffnen und Zug für Zug durchgehen.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show how each player has fared over the games.</source>
+        <translation>Zeigen, wie jeder Spieler über alle Partien abgeschnitten hat.</translation>
+    </message>
+    <message>
         <location line="+2"/>
         <source>Display help documentation on Chinese Checkers playing rules.</source>
         <translation>Die Spielregeln von Sternhalma anzeigen.</translation>
@@ -394,7 +414,17 @@ Version 1.32</translation>
 <context>
     <name>tavolux::DialogFileChooser</name>
     <message>
-        <location filename="../app/gamefiles.cpp" line="+39"/>
+        <location filename="../app/gamefiles.cpp" line="+40"/>
+        <source>Save Game Record</source>
+        <translation>Spielprotokoll speichern</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Open Game Record</source>
+        <translation>Spielprotokoll öffnen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>Save Game</source>
         <translation>Spiel speichern</translation>
     </message>
@@ -404,9 +434,14 @@ Version 1.32</translation>
         <translation>Spiel laden</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source>Tavolux Files (*.tvx)</source>
         <translation>Tavolux-Spiele (*.tvx)</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Tavolux Game Records (*.tvr)</source>
+        <translation>Tavolux-Spielprotokolle (*.tvr)</translation>
     </message>
 </context>
 <context>
@@ -487,12 +522,12 @@ Möchtest du die Datei ersetzen?</translation>
 <context>
     <name>tavolux::MainWindow</name>
     <message>
-        <location filename="../app/mainwindow.cpp" line="+37"/>
+        <location filename="../app/mainwindow.cpp" line="+38"/>
         <source>Tavolux</source>
         <translation>Tavolux</translation>
     </message>
     <message>
-        <location line="+74"/>
+        <location line="+75"/>
         <source>Rotate clockwise</source>
         <translation>Im Uhrzeigersinn drehen</translation>
     </message>
@@ -502,7 +537,13 @@ Möchtest du die Datei ersetzen?</translation>
         <translation>Gegen den Uhrzeigersinn drehen</translation>
     </message>
     <message>
-        <location line="+151"/>
+        <location line="+51"/>
+        <source>Reviewing an earlier position: Escape returns to the game.</source>
+        <extracomment>In the status line while the board shows an earlier position.</extracomment>
+        <translation>Frühere Stellung: Esc führt zurück zur Partie.</translation>
+    </message>
+    <message>
+        <location line="+138"/>
         <source>Exit Game</source>
         <translation>Spiel beenden</translation>
     </message>
@@ -512,20 +553,20 @@ Möchtest du die Datei ersetzen?</translation>
         <translation>Willst du das Spiel wirklich beenden?</translation>
     </message>
     <message>
-        <location filename="../app/commandhandlers.cpp" line="+38"/>
-        <location line="+55"/>
+        <location filename="../app/commandhandlers.cpp" line="+44"/>
+        <location line="+72"/>
         <source>Show Valid Moves</source>
         <translation>Gültige Züge zeigen</translation>
     </message>
     <message>
-        <location line="-54"/>
+        <location line="-71"/>
         <source>Click right mouse button on the piece
 that you wish to show all valid moves.</source>
         <translation>Klick mit der rechten Maustaste auf die Figur,
 deren gültige Züge du sehen willst.</translation>
     </message>
     <message>
-        <location line="+84"/>
+        <location line="+101"/>
         <source>Hint</source>
         <translation>Tipp</translation>
     </message>
@@ -605,12 +646,32 @@ deren gültige Züge du sehen willst.</translation>
         <translation>Ü&amp;ber Tavolux</translation>
     </message>
     <message>
+        <location line="+1"/>
+        <source>&amp;Move List</source>
+        <translation>&amp;Zugliste</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Save Game &amp;Record...</source>
+        <translation>Spiel&amp;protokoll speichern...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Open Game Record...</source>
+        <translation>Spielprotokoll ö&amp;ffnen...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>S&amp;tatistics...</source>
+        <translation>Statisti&amp;k...</translation>
+    </message>
+    <message>
         <location line="+34"/>
         <source>&amp;Game</source>
         <translation>&amp;Spiel</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>&amp;Move</source>
         <translation>&amp;Zug</translation>
     </message>
@@ -623,6 +684,48 @@ deren gültige Züge du sehen willst.</translation>
         <location line="+2"/>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
+    </message>
+</context>
+<context>
+    <name>tavolux::MoveListWindow</name>
+    <message>
+        <location filename="../app/movelistwindow.cpp" line="+42"/>
+        <source>Move List</source>
+        <translation>Zugliste</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Back to the game</source>
+        <translation>Zurück zur Partie</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Play from here</source>
+        <extracomment>Starts a game from the position of the game record shown.</extracomment>
+        <translation>Von hier weiterspielen</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>Start</source>
+        <extracomment>The first row of the move list: the position before any move.</extracomment>
+        <translation>Anfang</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%1. %2  %3</source>
+        <extracomment>A row of the move list: its number, the mover&apos;s name and the move.</extracomment>
+        <translation>%1. %2  %3</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Game record: the board after move %1.</source>
+        <extracomment>Below the move list while the board shows an earlier position.</extracomment>
+        <translation>Spielprotokoll: das Brett nach Zug %1.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Reviewing: the board after move %1.</source>
+        <translation>Rückblick: das Brett nach Zug %1.</translation>
     </message>
 </context>
 <context>
@@ -691,6 +794,73 @@ deren gültige Züge du sehen willst.</translation>
         <location line="+3"/>
         <source>Preferred view of home region:</source>
         <translation>Eigene Spitze am liebsten:</translation>
+    </message>
+</context>
+<context>
+    <name>tavolux::RecordFiles</name>
+    <message>
+        <location filename="../app/recordfiles.cpp" line="+34"/>
+        <location line="+18"/>
+        <source>Save Game Record</source>
+        <translation>Spielprotokoll speichern</translation>
+    </message>
+    <message>
+        <location line="-18"/>
+        <source>There is no game to record.</source>
+        <translation>Es gibt keine Partie, die sich speichern ließe.</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Only part of the record could be written; the disk may be full.</source>
+        <translation>Das Protokoll konnte nur zum Teil geschrieben werden; vielleicht ist der Datenträger voll.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The game record could not be saved as &quot;%1&quot;.
+
+%2</source>
+        <translation>Das Spielprotokoll konnte nicht als „%1“ gespeichert werden.
+
+%2</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <location line="+8"/>
+        <source>Open Game Record</source>
+        <translation>Spielprotokoll öffnen</translation>
+    </message>
+    <message>
+        <location line="-7"/>
+        <source>The file &quot;%1&quot; could not be opened.
+
+%2</source>
+        <translation>Die Datei „%1“ konnte nicht geöffnet werden.
+
+%2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&quot;%1&quot; is not a game record that can be shown.
+
+%2</source>
+        <translation>„%1“ ist kein Spielprotokoll, das sich zeigen lässt.
+
+%2</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Play from Here</source>
+        <translation>Von hier weiterspielen</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>There is still a game in progress.  Do you want to abandon it?</source>
+        <translation>Es läuft noch eine Partie. Willst du sie abbrechen?</translation>
     </message>
 </context>
 <context>
@@ -874,6 +1044,187 @@ deren gültige Züge du sehen willst.</translation>
         <location line="+1"/>
         <source>Chinese Checkers</source>
         <translation>Sternhalma</translation>
+    </message>
+</context>
+<context>
+    <name>tavolux::StatisticsDialog</name>
+    <message>
+        <location filename="../dialogs/statisticsdialog.cpp" line="+90"/>
+        <source>Person</source>
+        <extracomment>A player played by a person at the mouse, not by the computer.</extracomment>
+        <translation>Mensch</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+2"/>
+        <location line="+2"/>
+        <source>Computer (%1)</source>
+        <extracomment>A computer player; %1 is how well it plays (Beginner, Standard, Expert).</extracomment>
+        <translation>Computer (%1)</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <location line="+178"/>
+        <source>Statistics</source>
+        <extracomment>The title of the window with each player&apos;s figures over the games played.</extracomment>
+        <translation>Statistik</translation>
+    </message>
+    <message>
+        <location line="-171"/>
+        <source>Games with &amp;Persons</source>
+        <extracomment>Tab of the figures from games in which at least one person played.</extracomment>
+        <translation>Spiele mit &amp;Menschen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Games among Co&amp;mputers</source>
+        <extracomment>Tab of the figures from games that computer players played among themselves.</extracomment>
+        <translation>Spiele unter &amp;Computern</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>C&amp;lear</source>
+        <extracomment>Button that empties every player&apos;s figures, after asking.</extracomment>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Close</source>
+        <extracomment>Button that closes the Statistics window.</extracomment>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <location line="+32"/>
+        <source>No games have been counted yet.</source>
+        <extracomment>Shown instead of the table while no game has been counted.</extracomment>
+        <translation>Es wurden noch keine Spiele gezählt.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Player</source>
+        <extracomment>Column heading: the player&apos;s name.</extracomment>
+        <translation>Spieler</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Kind</source>
+        <extracomment>Column heading: a person, or a computer and how well it plays.</extracomment>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Games</source>
+        <extracomment>Column heading: the number of games played to the end.</extracomment>
+        <translation>Spiele</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>1st</source>
+        <extracomment>Column heading: the number of games the player finished first.</extracomment>
+        <translation>1.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>2nd</source>
+        <extracomment>Column heading: the number of games the player finished second.</extracomment>
+        <translation>2.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>3rd</source>
+        <extracomment>Column heading: the number of games the player finished third.</extracomment>
+        <translation>3.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Abandoned</source>
+        <extracomment>Column heading: the number of games given up before their end.</extracomment>
+        <translation>Abgebrochen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Average moves</source>
+        <extracomment>Column heading: the average number of moves it took to bring all ten pieces home.</extracomment>
+        <translation>Züge im Schnitt</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Best</source>
+        <extracomment>Column heading: the fewest moves it took to bring all ten pieces home.</extracomment>
+        <translation>Bestwert</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Games played to the end</source>
+        <translation>Bis zum Ende gespielte Spiele</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Games finished in first place</source>
+        <translation>Spiele auf dem ersten Platz</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Games finished in second place</source>
+        <translation>Spiele auf dem zweiten Platz</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Games finished in third place</source>
+        <translation>Spiele auf dem dritten Platz</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Games given up before their end: a new game or a saved one taken instead, or the program closed</source>
+        <translation>Vor dem Ende abgebrochene Spiele: stattdessen ein neues oder gespeichertes Spiel begonnen oder das Programm beendet</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The average number of moves it took to bring all ten pieces home</source>
+        <translation>Wie viele Züge es im Schnitt brauchte, alle zehn Figuren ins Ziel zu bringen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The fewest moves it took to bring all ten pieces home</source>
+        <translation>Die wenigsten Züge, mit denen alle zehn Figuren ins Ziel kamen</translation>
+    </message>
+    <message>
+        <location line="+88"/>
+        <source>Do you want to clear the statistics of every player?  This cannot be undone.</source>
+        <translation>Willst du die Statistik aller Spieler löschen? Das lässt sich nicht rückgängig machen.</translation>
+    </message>
+</context>
+<context>
+    <name>tavolux::StatisticsFile</name>
+    <message>
+        <location filename="../app/statisticsfile.cpp" line="+65"/>
+        <source>The folder &quot;%1&quot; could not be made.</source>
+        <translation>Der Ordner „%1“ ließ sich nicht anlegen.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Only part of the statistics could be written; the disk may be full.</source>
+        <translation>Die Statistik wurde nur zum Teil gespeichert; vielleicht ist der Datenträger voll.</translation>
+    </message>
+</context>
+<context>
+    <name>tavolux::StatisticsKeeper</name>
+    <message>
+        <location filename="../app/statisticskeeper.cpp" line="+89"/>
+        <source>The statistics file &quot;%1&quot; is damaged and could not be moved aside, so nothing is saved over it. Clear the statistics to start a new file.</source>
+        <translation>Die Statistikdatei „%1“ ist beschädigt und ließ sich nicht beiseitelegen, deshalb wird nichts darüber gespeichert. Lösche die Statistik, um eine neue Datei anzulegen.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The statistics file was damaged. It has been kept as &quot;%1&quot;, and the statistics started afresh.</source>
+        <translation>Die Statistikdatei war beschädigt. Sie wurde als „%1“ aufbewahrt, und die Statistik beginnt von vorn.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The statistics could not be saved in &quot;%1&quot;.
+%2</source>
+        <translation>Die Statistik ließ sich nicht in „%1“ speichern.
+%2</translation>
     </message>
 </context>
 </TS>

@@ -309,6 +309,26 @@ Pero todavía quedan 2 jugadores.
         <translation>Devolver todas las ventanas a su configuración inicial.</translation>
     </message>
     <message>
+        <location line="+1"/>
+        <source>Show or hide the list of the moves made in this game.</source>
+        <translation>Mostrar u ocultar la lista de jugadas de esta partida.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Save every move of this game as a game record.</source>
+        <translation>Guardar todas las jugadas de esta partida como registro de partida.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Open a game record and step through its moves.</source>
+        <translation>Abrir un registro de partida y recorrer sus jugadas.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show how each player has fared over the games.</source>
+        <translation>Mostrar cómo le ha ido a cada jugador en sus partidas.</translation>
+    </message>
+    <message>
         <location line="+2"/>
         <source>Display help documentation on Chinese Checkers playing rules.</source>
         <translation>Mostrar las reglas de las damas chinas.</translation>
@@ -394,7 +414,17 @@ Versión 1.32</translation>
 <context>
     <name>tavolux::DialogFileChooser</name>
     <message>
-        <location filename="../app/gamefiles.cpp" line="+39"/>
+        <location filename="../app/gamefiles.cpp" line="+40"/>
+        <source>Save Game Record</source>
+        <translation>Guardar registro de partida</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Open Game Record</source>
+        <translation>Abrir registro de partida</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>Save Game</source>
         <translation>Guardar partida</translation>
     </message>
@@ -404,9 +434,14 @@ Versión 1.32</translation>
         <translation>Cargar partida</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source>Tavolux Files (*.tvx)</source>
         <translation>Partidas de Tavolux (*.tvx)</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Tavolux Game Records (*.tvr)</source>
+        <translation>Registros de partidas de Tavolux (*.tvr)</translation>
     </message>
 </context>
 <context>
@@ -487,12 +522,12 @@ Do you want to replace it?</source>
 <context>
     <name>tavolux::MainWindow</name>
     <message>
-        <location filename="../app/mainwindow.cpp" line="+37"/>
+        <location filename="../app/mainwindow.cpp" line="+38"/>
         <source>Tavolux</source>
         <translation>Tavolux</translation>
     </message>
     <message>
-        <location line="+74"/>
+        <location line="+75"/>
         <source>Rotate clockwise</source>
         <translation>Girar en sentido horario</translation>
     </message>
@@ -502,7 +537,13 @@ Do you want to replace it?</source>
         <translation>Girar en sentido antihorario</translation>
     </message>
     <message>
-        <location line="+151"/>
+        <location line="+51"/>
+        <source>Reviewing an earlier position: Escape returns to the game.</source>
+        <extracomment>In the status line while the board shows an earlier position.</extracomment>
+        <translation>Posición anterior: Esc vuelve a la partida.</translation>
+    </message>
+    <message>
+        <location line="+138"/>
         <source>Exit Game</source>
         <translation>Salir del juego</translation>
     </message>
@@ -512,20 +553,20 @@ Do you want to replace it?</source>
         <translation>¿Seguro que quieres salir del juego?</translation>
     </message>
     <message>
-        <location filename="../app/commandhandlers.cpp" line="+38"/>
-        <location line="+55"/>
+        <location filename="../app/commandhandlers.cpp" line="+44"/>
+        <location line="+72"/>
         <source>Show Valid Moves</source>
         <translation>Mostrar jugadas válidas</translation>
     </message>
     <message>
-        <location line="-54"/>
+        <location line="-71"/>
         <source>Click right mouse button on the piece
 that you wish to show all valid moves.</source>
         <translation>Haz clic con el botón derecho en la ficha
 cuyas jugadas válidas quieras ver.</translation>
     </message>
     <message>
-        <location line="+84"/>
+        <location line="+101"/>
         <source>Hint</source>
         <translation>Pista</translation>
     </message>
@@ -605,12 +646,32 @@ cuyas jugadas válidas quieras ver.</translation>
         <translation>&amp;Acerca de Tavolux</translation>
     </message>
     <message>
+        <location line="+1"/>
+        <source>&amp;Move List</source>
+        <translation>Lista de &amp;jugadas</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Save Game &amp;Record...</source>
+        <translation>Guardar &amp;registro de partida...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Open Game Record...</source>
+        <translation>&amp;Abrir registro de partida...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>S&amp;tatistics...</source>
+        <translation>Es&amp;tadísticas...</translation>
+    </message>
+    <message>
         <location line="+34"/>
         <source>&amp;Game</source>
         <translation>&amp;Partida</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>&amp;Move</source>
         <translation>&amp;Jugada</translation>
     </message>
@@ -623,6 +684,48 @@ cuyas jugadas válidas quieras ver.</translation>
         <location line="+2"/>
         <source>&amp;Help</source>
         <translation>Ay&amp;uda</translation>
+    </message>
+</context>
+<context>
+    <name>tavolux::MoveListWindow</name>
+    <message>
+        <location filename="../app/movelistwindow.cpp" line="+42"/>
+        <source>Move List</source>
+        <translation>Lista de jugadas</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Back to the game</source>
+        <translation>Volver a la partida</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Play from here</source>
+        <extracomment>Starts a game from the position of the game record shown.</extracomment>
+        <translation>Jugar desde aquí</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>Start</source>
+        <extracomment>The first row of the move list: the position before any move.</extracomment>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%1. %2  %3</source>
+        <extracomment>A row of the move list: its number, the mover&apos;s name and the move.</extracomment>
+        <translation>%1. %2  %3</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Game record: the board after move %1.</source>
+        <extracomment>Below the move list while the board shows an earlier position.</extracomment>
+        <translation>Registro: el tablero tras la jugada %1.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Reviewing: the board after move %1.</source>
+        <translation>Repaso: el tablero tras la jugada %1.</translation>
     </message>
 </context>
 <context>
@@ -691,6 +794,73 @@ cuyas jugadas válidas quieras ver.</translation>
         <location line="+3"/>
         <source>Preferred view of home region:</source>
         <translation>Tu punta, preferiblemente:</translation>
+    </message>
+</context>
+<context>
+    <name>tavolux::RecordFiles</name>
+    <message>
+        <location filename="../app/recordfiles.cpp" line="+34"/>
+        <location line="+18"/>
+        <source>Save Game Record</source>
+        <translation>Guardar registro de partida</translation>
+    </message>
+    <message>
+        <location line="-18"/>
+        <source>There is no game to record.</source>
+        <translation>No hay ninguna partida que registrar.</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Only part of the record could be written; the disk may be full.</source>
+        <translation>Solo se pudo escribir parte del registro; puede que el disco esté lleno.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The game record could not be saved as &quot;%1&quot;.
+
+%2</source>
+        <translation>No se pudo guardar el registro de partida como «%1».
+
+%2</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <location line="+8"/>
+        <source>Open Game Record</source>
+        <translation>Abrir registro de partida</translation>
+    </message>
+    <message>
+        <location line="-7"/>
+        <source>The file &quot;%1&quot; could not be opened.
+
+%2</source>
+        <translation>No se pudo abrir el archivo «%1».
+
+%2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Line %1: %2</source>
+        <translation>Línea %1: %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&quot;%1&quot; is not a game record that can be shown.
+
+%2</source>
+        <translation>«%1» no es un registro de partida que se pueda mostrar.
+
+%2</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Play from Here</source>
+        <translation>Jugar desde aquí</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>There is still a game in progress.  Do you want to abandon it?</source>
+        <translation>Todavía hay una partida en curso. ¿Quieres abandonarla?</translation>
     </message>
 </context>
 <context>
@@ -874,6 +1044,187 @@ cuyas jugadas válidas quieras ver.</translation>
         <location line="+1"/>
         <source>Chinese Checkers</source>
         <translation>Damas chinas</translation>
+    </message>
+</context>
+<context>
+    <name>tavolux::StatisticsDialog</name>
+    <message>
+        <location filename="../dialogs/statisticsdialog.cpp" line="+90"/>
+        <source>Person</source>
+        <extracomment>A player played by a person at the mouse, not by the computer.</extracomment>
+        <translation>Humano</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+2"/>
+        <location line="+2"/>
+        <source>Computer (%1)</source>
+        <extracomment>A computer player; %1 is how well it plays (Beginner, Standard, Expert).</extracomment>
+        <translation>Ordenador (%1)</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <location line="+178"/>
+        <source>Statistics</source>
+        <extracomment>The title of the window with each player&apos;s figures over the games played.</extracomment>
+        <translation>Estadísticas</translation>
+    </message>
+    <message>
+        <location line="-171"/>
+        <source>Games with &amp;Persons</source>
+        <extracomment>Tab of the figures from games in which at least one person played.</extracomment>
+        <translation>Partidas con &amp;humanos</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Games among Co&amp;mputers</source>
+        <extracomment>Tab of the figures from games that computer players played among themselves.</extracomment>
+        <translation>Partidas entre &amp;ordenadores</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>C&amp;lear</source>
+        <extracomment>Button that empties every player&apos;s figures, after asking.</extracomment>
+        <translation>&amp;Borrar</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Close</source>
+        <extracomment>Button that closes the Statistics window.</extracomment>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <location line="+32"/>
+        <source>No games have been counted yet.</source>
+        <extracomment>Shown instead of the table while no game has been counted.</extracomment>
+        <translation>Todavía no se ha contado ninguna partida.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Player</source>
+        <extracomment>Column heading: the player&apos;s name.</extracomment>
+        <translation>Jugador</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Kind</source>
+        <extracomment>Column heading: a person, or a computer and how well it plays.</extracomment>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Games</source>
+        <extracomment>Column heading: the number of games played to the end.</extracomment>
+        <translation>Partidas</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>1st</source>
+        <extracomment>Column heading: the number of games the player finished first.</extracomment>
+        <translation>1.º</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>2nd</source>
+        <extracomment>Column heading: the number of games the player finished second.</extracomment>
+        <translation>2.º</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>3rd</source>
+        <extracomment>Column heading: the number of games the player finished third.</extracomment>
+        <translation>3.º</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Abandoned</source>
+        <extracomment>Column heading: the number of games given up before their end.</extracomment>
+        <translation>Abandonadas</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Average moves</source>
+        <extracomment>Column heading: the average number of moves it took to bring all ten pieces home.</extracomment>
+        <translation>Jugadas de media</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Best</source>
+        <extracomment>Column heading: the fewest moves it took to bring all ten pieces home.</extracomment>
+        <translation>Mejor</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Games played to the end</source>
+        <translation>Partidas jugadas hasta el final</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Games finished in first place</source>
+        <translation>Partidas terminadas en primer lugar</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Games finished in second place</source>
+        <translation>Partidas terminadas en segundo lugar</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Games finished in third place</source>
+        <translation>Partidas terminadas en tercer lugar</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Games given up before their end: a new game or a saved one taken instead, or the program closed</source>
+        <translation>Partidas abandonadas antes del final: se empezó otra nueva o una guardada en su lugar, o se cerró el programa</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The average number of moves it took to bring all ten pieces home</source>
+        <translation>El número medio de jugadas que hicieron falta para llevar las diez fichas a la meta</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The fewest moves it took to bring all ten pieces home</source>
+        <translation>El menor número de jugadas con que se llevaron las diez fichas a la meta</translation>
+    </message>
+    <message>
+        <location line="+88"/>
+        <source>Do you want to clear the statistics of every player?  This cannot be undone.</source>
+        <translation>¿Quieres borrar las estadísticas de todos los jugadores? No se puede deshacer.</translation>
+    </message>
+</context>
+<context>
+    <name>tavolux::StatisticsFile</name>
+    <message>
+        <location filename="../app/statisticsfile.cpp" line="+65"/>
+        <source>The folder &quot;%1&quot; could not be made.</source>
+        <translation>No se pudo crear la carpeta «%1».</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Only part of the statistics could be written; the disk may be full.</source>
+        <translation>Solo se pudo guardar parte de las estadísticas; puede que el disco esté lleno.</translation>
+    </message>
+</context>
+<context>
+    <name>tavolux::StatisticsKeeper</name>
+    <message>
+        <location filename="../app/statisticskeeper.cpp" line="+89"/>
+        <source>The statistics file &quot;%1&quot; is damaged and could not be moved aside, so nothing is saved over it. Clear the statistics to start a new file.</source>
+        <translation>El archivo de estadísticas «%1» está dañado y no se pudo apartar, así que no se guarda nada encima. Borra las estadísticas para empezar un archivo nuevo.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The statistics file was damaged. It has been kept as &quot;%1&quot;, and the statistics started afresh.</source>
+        <translation>El archivo de estadísticas estaba dañado. Se ha conservado como «%1» y las estadísticas empiezan de nuevo.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The statistics could not be saved in &quot;%1&quot;.
+%2</source>
+        <translation>No se pudieron guardar las estadísticas en «%1».
+%2</translation>
     </message>
 </context>
 </TS>

@@ -309,6 +309,26 @@ Voulez-vous continuer la partie&#xa0;?</translation>
         <translation>Remettre toutes les fenêtres dans leur état par défaut.</translation>
     </message>
     <message>
+        <location line="+1"/>
+        <source>Show or hide the list of the moves made in this game.</source>
+        <translation>Afficher ou masquer la liste des coups de cette partie.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Save every move of this game as a game record.</source>
+        <translation>Enregistrer tous les coups de cette partie dans un relevé de partie.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Open a game record and step through its moves.</source>
+        <translation>Ouvrir un relevé de partie et le parcourir coup par coup.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show how each player has fared over the games.</source>
+        <translation>Montrer les résultats de chaque joueur au fil des parties.</translation>
+    </message>
+    <message>
         <location line="+2"/>
         <source>Display help documentation on Chinese Checkers playing rules.</source>
         <translation>Afficher les règles des dames chinoises.</translation>
@@ -394,7 +414,17 @@ Version 1.32</translation>
 <context>
     <name>tavolux::DialogFileChooser</name>
     <message>
-        <location filename="../app/gamefiles.cpp" line="+39"/>
+        <location filename="../app/gamefiles.cpp" line="+40"/>
+        <source>Save Game Record</source>
+        <translation>Enregistrer le relevé de partie</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Open Game Record</source>
+        <translation>Ouvrir un relevé de partie</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>Save Game</source>
         <translation>Enregistrer la partie</translation>
     </message>
@@ -404,9 +434,14 @@ Version 1.32</translation>
         <translation>Charger une partie</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source>Tavolux Files (*.tvx)</source>
         <translation>Parties Tavolux (*.tvx)</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Tavolux Game Records (*.tvr)</source>
+        <translation>Relevés de parties Tavolux (*.tvr)</translation>
     </message>
 </context>
 <context>
@@ -487,12 +522,12 @@ Voulez-vous le remplacer&#xa0;?</translation>
 <context>
     <name>tavolux::MainWindow</name>
     <message>
-        <location filename="../app/mainwindow.cpp" line="+37"/>
+        <location filename="../app/mainwindow.cpp" line="+38"/>
         <source>Tavolux</source>
         <translation>Tavolux</translation>
     </message>
     <message>
-        <location line="+74"/>
+        <location line="+75"/>
         <source>Rotate clockwise</source>
         <translation>Tourner dans le sens horaire</translation>
     </message>
@@ -502,7 +537,13 @@ Voulez-vous le remplacer&#xa0;?</translation>
         <translation>Tourner dans le sens antihoraire</translation>
     </message>
     <message>
-        <location line="+151"/>
+        <location line="+51"/>
+        <source>Reviewing an earlier position: Escape returns to the game.</source>
+        <extracomment>In the status line while the board shows an earlier position.</extracomment>
+        <translation>Position antérieure : Échap revient à la partie.</translation>
+    </message>
+    <message>
+        <location line="+138"/>
         <source>Exit Game</source>
         <translation>Quitter le jeu</translation>
     </message>
@@ -512,20 +553,20 @@ Voulez-vous le remplacer&#xa0;?</translation>
         <translation>Voulez-vous vraiment quitter le jeu&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../app/commandhandlers.cpp" line="+38"/>
-        <location line="+55"/>
+        <location filename="../app/commandhandlers.cpp" line="+44"/>
+        <location line="+72"/>
         <source>Show Valid Moves</source>
         <translation>Coups possibles</translation>
     </message>
     <message>
-        <location line="-54"/>
+        <location line="-71"/>
         <source>Click right mouse button on the piece
 that you wish to show all valid moves.</source>
         <translation>Cliquez avec le bouton droit sur le pion
 dont vous voulez voir les coups possibles.</translation>
     </message>
     <message>
-        <location line="+84"/>
+        <location line="+101"/>
         <source>Hint</source>
         <translation>Indice</translation>
     </message>
@@ -605,12 +646,32 @@ dont vous voulez voir les coups possibles.</translation>
         <translation>À &amp;propos de Tavolux</translation>
     </message>
     <message>
+        <location line="+1"/>
+        <source>&amp;Move List</source>
+        <translation>&amp;Liste des coups</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Save Game &amp;Record...</source>
+        <translation>Enregistrer le &amp;relevé...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Open Game Record...</source>
+        <translation>&amp;Ouvrir un relevé...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>S&amp;tatistics...</source>
+        <translation>S&amp;tatistiques...</translation>
+    </message>
+    <message>
         <location line="+34"/>
         <source>&amp;Game</source>
         <translation>&amp;Partie</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>&amp;Move</source>
         <translation>&amp;Coup</translation>
     </message>
@@ -623,6 +684,48 @@ dont vous voulez voir les coups possibles.</translation>
         <location line="+2"/>
         <source>&amp;Help</source>
         <translation>Ai&amp;de</translation>
+    </message>
+</context>
+<context>
+    <name>tavolux::MoveListWindow</name>
+    <message>
+        <location filename="../app/movelistwindow.cpp" line="+42"/>
+        <source>Move List</source>
+        <translation>Liste des coups</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Back to the game</source>
+        <translation>Retour à la partie</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Play from here</source>
+        <extracomment>Starts a game from the position of the game record shown.</extracomment>
+        <translation>Jouer à partir d’ici</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>Start</source>
+        <extracomment>The first row of the move list: the position before any move.</extracomment>
+        <translation>Départ</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%1. %2  %3</source>
+        <extracomment>A row of the move list: its number, the mover&apos;s name and the move.</extracomment>
+        <translation>%1. %2  %3</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Game record: the board after move %1.</source>
+        <extracomment>Below the move list while the board shows an earlier position.</extracomment>
+        <translation>Relevé : le plateau après le coup %1.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Reviewing: the board after move %1.</source>
+        <translation>Retour en arrière : le plateau après le coup %1.</translation>
     </message>
 </context>
 <context>
@@ -691,6 +794,73 @@ dont vous voulez voir les coups possibles.</translation>
         <location line="+3"/>
         <source>Preferred view of home region:</source>
         <translation>Votre camp de préférence&#xa0;:</translation>
+    </message>
+</context>
+<context>
+    <name>tavolux::RecordFiles</name>
+    <message>
+        <location filename="../app/recordfiles.cpp" line="+34"/>
+        <location line="+18"/>
+        <source>Save Game Record</source>
+        <translation>Enregistrer le relevé de partie</translation>
+    </message>
+    <message>
+        <location line="-18"/>
+        <source>There is no game to record.</source>
+        <translation>Il n’y a aucune partie à enregistrer.</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Only part of the record could be written; the disk may be full.</source>
+        <translation>Le relevé n’a pu être écrit qu’en partie ; le disque est peut-être plein.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The game record could not be saved as &quot;%1&quot;.
+
+%2</source>
+        <translation>Le relevé de partie n’a pas pu être enregistré sous « %1 ».
+
+%2</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <location line="+8"/>
+        <source>Open Game Record</source>
+        <translation>Ouvrir un relevé de partie</translation>
+    </message>
+    <message>
+        <location line="-7"/>
+        <source>The file &quot;%1&quot; could not be opened.
+
+%2</source>
+        <translation>Le fichier « %1 » n’a pas pu être ouvert.
+
+%2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Line %1: %2</source>
+        <translation>Ligne %1 : %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&quot;%1&quot; is not a game record that can be shown.
+
+%2</source>
+        <translation>« %1 » n’est pas un relevé de partie lisible.
+
+%2</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Play from Here</source>
+        <translation>Jouer à partir d’ici</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>There is still a game in progress.  Do you want to abandon it?</source>
+        <translation>Une partie est encore en cours. Voulez-vous l&apos;abandonner&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -874,6 +1044,187 @@ dont vous voulez voir les coups possibles.</translation>
         <location line="+1"/>
         <source>Chinese Checkers</source>
         <translation>Dames chinoises</translation>
+    </message>
+</context>
+<context>
+    <name>tavolux::StatisticsDialog</name>
+    <message>
+        <location filename="../dialogs/statisticsdialog.cpp" line="+90"/>
+        <source>Person</source>
+        <extracomment>A player played by a person at the mouse, not by the computer.</extracomment>
+        <translation>Humain</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+2"/>
+        <location line="+2"/>
+        <source>Computer (%1)</source>
+        <extracomment>A computer player; %1 is how well it plays (Beginner, Standard, Expert).</extracomment>
+        <translation>Ordinateur (%1)</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <location line="+178"/>
+        <source>Statistics</source>
+        <extracomment>The title of the window with each player&apos;s figures over the games played.</extracomment>
+        <translation>Statistiques</translation>
+    </message>
+    <message>
+        <location line="-171"/>
+        <source>Games with &amp;Persons</source>
+        <extracomment>Tab of the figures from games in which at least one person played.</extracomment>
+        <translation>Parties avec des &amp;humains</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Games among Co&amp;mputers</source>
+        <extracomment>Tab of the figures from games that computer players played among themselves.</extracomment>
+        <translation>Parties entre &amp;ordinateurs</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>C&amp;lear</source>
+        <extracomment>Button that empties every player&apos;s figures, after asking.</extracomment>
+        <translation>&amp;Effacer</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Close</source>
+        <extracomment>Button that closes the Statistics window.</extracomment>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <location line="+32"/>
+        <source>No games have been counted yet.</source>
+        <extracomment>Shown instead of the table while no game has been counted.</extracomment>
+        <translation>Aucune partie n&apos;a encore été comptée.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Player</source>
+        <extracomment>Column heading: the player&apos;s name.</extracomment>
+        <translation>Joueur</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Kind</source>
+        <extracomment>Column heading: a person, or a computer and how well it plays.</extracomment>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Games</source>
+        <extracomment>Column heading: the number of games played to the end.</extracomment>
+        <translation>Parties</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>1st</source>
+        <extracomment>Column heading: the number of games the player finished first.</extracomment>
+        <translation>1er</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>2nd</source>
+        <extracomment>Column heading: the number of games the player finished second.</extracomment>
+        <translation>2e</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>3rd</source>
+        <extracomment>Column heading: the number of games the player finished third.</extracomment>
+        <translation>3e</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Abandoned</source>
+        <extracomment>Column heading: the number of games given up before their end.</extracomment>
+        <translation>Abandonnées</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Average moves</source>
+        <extracomment>Column heading: the average number of moves it took to bring all ten pieces home.</extracomment>
+        <translation>Coups en moyenne</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Best</source>
+        <extracomment>Column heading: the fewest moves it took to bring all ten pieces home.</extracomment>
+        <translation>Meilleur</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Games played to the end</source>
+        <translation>Parties jouées jusqu&apos;au bout</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Games finished in first place</source>
+        <translation>Parties terminées à la première place</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Games finished in second place</source>
+        <translation>Parties terminées à la deuxième place</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Games finished in third place</source>
+        <translation>Parties terminées à la troisième place</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Games given up before their end: a new game or a saved one taken instead, or the program closed</source>
+        <translation>Parties abandonnées avant la fin&#xa0;: une nouvelle partie ou une partie enregistrée lancée à la place, ou le programme fermé</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The average number of moves it took to bring all ten pieces home</source>
+        <translation>Le nombre moyen de coups qu&apos;il a fallu pour amener les dix pions à destination</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The fewest moves it took to bring all ten pieces home</source>
+        <translation>Le plus petit nombre de coups qu&apos;il a fallu pour amener les dix pions à destination</translation>
+    </message>
+    <message>
+        <location line="+88"/>
+        <source>Do you want to clear the statistics of every player?  This cannot be undone.</source>
+        <translation>Voulez-vous effacer les statistiques de tous les joueurs&#xa0;? Cette action est irréversible.</translation>
+    </message>
+</context>
+<context>
+    <name>tavolux::StatisticsFile</name>
+    <message>
+        <location filename="../app/statisticsfile.cpp" line="+65"/>
+        <source>The folder &quot;%1&quot; could not be made.</source>
+        <translation>Impossible de créer le dossier «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Only part of the statistics could be written; the disk may be full.</source>
+        <translation>Les statistiques n&apos;ont été enregistrées qu&apos;à moitié&#xa0;; le disque est peut-être plein.</translation>
+    </message>
+</context>
+<context>
+    <name>tavolux::StatisticsKeeper</name>
+    <message>
+        <location filename="../app/statisticskeeper.cpp" line="+89"/>
+        <source>The statistics file &quot;%1&quot; is damaged and could not be moved aside, so nothing is saved over it. Clear the statistics to start a new file.</source>
+        <translation>Le fichier de statistiques «&#xa0;%1&#xa0;» est endommagé et n&apos;a pas pu être mis de côté&#xa0;; rien n&apos;est donc enregistré par-dessus. Effacez les statistiques pour commencer un nouveau fichier.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The statistics file was damaged. It has been kept as &quot;%1&quot;, and the statistics started afresh.</source>
+        <translation>Le fichier de statistiques était endommagé. Il a été conservé sous le nom «&#xa0;%1&#xa0;» et les statistiques repartent de zéro.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The statistics could not be saved in &quot;%1&quot;.
+%2</source>
+        <translation>Impossible d&apos;enregistrer les statistiques dans «&#xa0;%1&#xa0;».
+%2</translation>
     </message>
 </context>
 </TS>

@@ -309,6 +309,26 @@ Do you want to continue the game?</source>
         <translation>将所有窗口恢复为默认设置。</translation>
     </message>
     <message>
+        <location line="+1"/>
+        <source>Show or hide the list of the moves made in this game.</source>
+        <translation>显示或隐藏本局的走棋列表。</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Save every move of this game as a game record.</source>
+        <translation>将本局的每一步保存为棋谱。</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Open a game record and step through its moves.</source>
+        <translation>打开棋谱并逐步查看其中的走法。</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show how each player has fared over the games.</source>
+        <translation>显示每位玩家历次对局的战绩。</translation>
+    </message>
+    <message>
         <location line="+2"/>
         <source>Display help documentation on Chinese Checkers playing rules.</source>
         <translation>显示跳棋规则的帮助文档。</translation>
@@ -394,7 +414,17 @@ Version 1.32</source>
 <context>
     <name>tavolux::DialogFileChooser</name>
     <message>
-        <location filename="../app/gamefiles.cpp" line="+39"/>
+        <location filename="../app/gamefiles.cpp" line="+40"/>
+        <source>Save Game Record</source>
+        <translation>保存棋谱</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Open Game Record</source>
+        <translation>打开棋谱</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>Save Game</source>
         <translation>保存游戏</translation>
     </message>
@@ -404,9 +434,14 @@ Version 1.32</source>
         <translation>载入游戏</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+7"/>
         <source>Tavolux Files (*.tvx)</source>
         <translation>Tavolux 存档 (*.tvx)</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Tavolux Game Records (*.tvr)</source>
+        <translation>Tavolux 棋谱 (*.tvr)</translation>
     </message>
 </context>
 <context>
@@ -487,12 +522,12 @@ Do you want to replace it?</source>
 <context>
     <name>tavolux::MainWindow</name>
     <message>
-        <location filename="../app/mainwindow.cpp" line="+37"/>
+        <location filename="../app/mainwindow.cpp" line="+38"/>
         <source>Tavolux</source>
         <translation>Tavolux</translation>
     </message>
     <message>
-        <location line="+74"/>
+        <location line="+75"/>
         <source>Rotate clockwise</source>
         <translation>顺时针旋转</translation>
     </message>
@@ -502,7 +537,13 @@ Do you want to replace it?</source>
         <translation>逆时针旋转</translation>
     </message>
     <message>
-        <location line="+151"/>
+        <location line="+51"/>
+        <source>Reviewing an earlier position: Escape returns to the game.</source>
+        <extracomment>In the status line while the board shows an earlier position.</extracomment>
+        <translation>正在查看之前的局面：按 Esc 返回对局。</translation>
+    </message>
+    <message>
+        <location line="+138"/>
         <source>Exit Game</source>
         <translation>退出游戏</translation>
     </message>
@@ -512,20 +553,20 @@ Do you want to replace it?</source>
         <translation>真的要退出游戏吗？</translation>
     </message>
     <message>
-        <location filename="../app/commandhandlers.cpp" line="+38"/>
-        <location line="+55"/>
+        <location filename="../app/commandhandlers.cpp" line="+44"/>
+        <location line="+72"/>
         <source>Show Valid Moves</source>
         <translation>显示可走位置</translation>
     </message>
     <message>
-        <location line="-54"/>
+        <location line="-71"/>
         <source>Click right mouse button on the piece
 that you wish to show all valid moves.</source>
         <translation>在棋子上单击鼠标右键，
 即可显示它所有可走的位置。</translation>
     </message>
     <message>
-        <location line="+84"/>
+        <location line="+101"/>
         <source>Hint</source>
         <translation>提示</translation>
     </message>
@@ -605,12 +646,32 @@ that you wish to show all valid moves.</source>
         <translation>关于 Tavolux(&amp;A)</translation>
     </message>
     <message>
+        <location line="+1"/>
+        <source>&amp;Move List</source>
+        <translation>走棋列表(&amp;M)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Save Game &amp;Record...</source>
+        <translation>保存棋谱(&amp;R)...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Open Game Record...</source>
+        <translation>打开棋谱(&amp;O)...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>S&amp;tatistics...</source>
+        <translation>统计(&amp;T)...</translation>
+    </message>
+    <message>
         <location line="+34"/>
         <source>&amp;Game</source>
         <translation>游戏(&amp;G)</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>&amp;Move</source>
         <translation>走棋(&amp;M)</translation>
     </message>
@@ -623,6 +684,48 @@ that you wish to show all valid moves.</source>
         <location line="+2"/>
         <source>&amp;Help</source>
         <translation>帮助(&amp;H)</translation>
+    </message>
+</context>
+<context>
+    <name>tavolux::MoveListWindow</name>
+    <message>
+        <location filename="../app/movelistwindow.cpp" line="+42"/>
+        <source>Move List</source>
+        <translation>走棋列表</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Back to the game</source>
+        <translation>返回对局</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Play from here</source>
+        <extracomment>Starts a game from the position of the game record shown.</extracomment>
+        <translation>从这里开始下</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>Start</source>
+        <extracomment>The first row of the move list: the position before any move.</extracomment>
+        <translation>开局</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%1. %2  %3</source>
+        <extracomment>A row of the move list: its number, the mover&apos;s name and the move.</extracomment>
+        <translation>%1. %2  %3</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Game record: the board after move %1.</source>
+        <extracomment>Below the move list while the board shows an earlier position.</extracomment>
+        <translation>棋谱：第 %1 步之后的棋盘。</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Reviewing: the board after move %1.</source>
+        <translation>回顾：第 %1 步之后的棋盘。</translation>
     </message>
 </context>
 <context>
@@ -691,6 +794,73 @@ that you wish to show all valid moves.</source>
         <location line="+3"/>
         <source>Preferred view of home region:</source>
         <translation>本方阵地的首选方位：</translation>
+    </message>
+</context>
+<context>
+    <name>tavolux::RecordFiles</name>
+    <message>
+        <location filename="../app/recordfiles.cpp" line="+34"/>
+        <location line="+18"/>
+        <source>Save Game Record</source>
+        <translation>保存棋谱</translation>
+    </message>
+    <message>
+        <location line="-18"/>
+        <source>There is no game to record.</source>
+        <translation>没有可以记录的对局。</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Only part of the record could be written; the disk may be full.</source>
+        <translation>棋谱只写入了一部分，磁盘可能已满。</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The game record could not be saved as &quot;%1&quot;.
+
+%2</source>
+        <translation>无法将棋谱保存为“%1”。
+
+%2</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <location line="+8"/>
+        <source>Open Game Record</source>
+        <translation>打开棋谱</translation>
+    </message>
+    <message>
+        <location line="-7"/>
+        <source>The file &quot;%1&quot; could not be opened.
+
+%2</source>
+        <translation>无法打开文件“%1”。
+
+%2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Line %1: %2</source>
+        <translation>第 %1 行：%2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&quot;%1&quot; is not a game record that can be shown.
+
+%2</source>
+        <translation>“%1”不是可以显示的棋谱。
+
+%2</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Play from Here</source>
+        <translation>从这里开始下</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>There is still a game in progress.  Do you want to abandon it?</source>
+        <translation>还有一局游戏正在进行。要放弃它吗？</translation>
     </message>
 </context>
 <context>
@@ -874,6 +1044,187 @@ that you wish to show all valid moves.</source>
         <location line="+1"/>
         <source>Chinese Checkers</source>
         <translation>中国跳棋</translation>
+    </message>
+</context>
+<context>
+    <name>tavolux::StatisticsDialog</name>
+    <message>
+        <location filename="../dialogs/statisticsdialog.cpp" line="+90"/>
+        <source>Person</source>
+        <extracomment>A player played by a person at the mouse, not by the computer.</extracomment>
+        <translation>真人</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+2"/>
+        <location line="+2"/>
+        <source>Computer (%1)</source>
+        <extracomment>A computer player; %1 is how well it plays (Beginner, Standard, Expert).</extracomment>
+        <translation>电脑（%1）</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <location line="+178"/>
+        <source>Statistics</source>
+        <extracomment>The title of the window with each player&apos;s figures over the games played.</extracomment>
+        <translation>统计</translation>
+    </message>
+    <message>
+        <location line="-171"/>
+        <source>Games with &amp;Persons</source>
+        <extracomment>Tab of the figures from games in which at least one person played.</extracomment>
+        <translation>有真人参与的游戏(&amp;P)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Games among Co&amp;mputers</source>
+        <extracomment>Tab of the figures from games that computer players played among themselves.</extracomment>
+        <translation>电脑之间的游戏(&amp;M)</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>C&amp;lear</source>
+        <extracomment>Button that empties every player&apos;s figures, after asking.</extracomment>
+        <translation>清除(&amp;L)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Close</source>
+        <extracomment>Button that closes the Statistics window.</extracomment>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <location line="+32"/>
+        <source>No games have been counted yet.</source>
+        <extracomment>Shown instead of the table while no game has been counted.</extracomment>
+        <translation>还没有统计任何游戏。</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Player</source>
+        <extracomment>Column heading: the player&apos;s name.</extracomment>
+        <translation>玩家</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Kind</source>
+        <extracomment>Column heading: a person, or a computer and how well it plays.</extracomment>
+        <translation>类型</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Games</source>
+        <extracomment>Column heading: the number of games played to the end.</extracomment>
+        <translation>局数</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>1st</source>
+        <extracomment>Column heading: the number of games the player finished first.</extracomment>
+        <translation>第一名</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>2nd</source>
+        <extracomment>Column heading: the number of games the player finished second.</extracomment>
+        <translation>第二名</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>3rd</source>
+        <extracomment>Column heading: the number of games the player finished third.</extracomment>
+        <translation>第三名</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Abandoned</source>
+        <extracomment>Column heading: the number of games given up before their end.</extracomment>
+        <translation>放弃</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Average moves</source>
+        <extracomment>Column heading: the average number of moves it took to bring all ten pieces home.</extracomment>
+        <translation>平均步数</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Best</source>
+        <extracomment>Column heading: the fewest moves it took to bring all ten pieces home.</extracomment>
+        <translation>最佳</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Games played to the end</source>
+        <translation>下到结束的局数</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Games finished in first place</source>
+        <translation>获得第一名的局数</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Games finished in second place</source>
+        <translation>获得第二名的局数</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Games finished in third place</source>
+        <translation>获得第三名的局数</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Games given up before their end: a new game or a saved one taken instead, or the program closed</source>
+        <translation>未下完就放弃的局数：改开新游戏或载入已保存的游戏，或关闭了程序</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The average number of moves it took to bring all ten pieces home</source>
+        <translation>把十枚棋子全部走到终点平均所用的步数</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The fewest moves it took to bring all ten pieces home</source>
+        <translation>把十枚棋子全部走到终点最少所用的步数</translation>
+    </message>
+    <message>
+        <location line="+88"/>
+        <source>Do you want to clear the statistics of every player?  This cannot be undone.</source>
+        <translation>要清除所有玩家的统计吗？此操作无法撤销。</translation>
+    </message>
+</context>
+<context>
+    <name>tavolux::StatisticsFile</name>
+    <message>
+        <location filename="../app/statisticsfile.cpp" line="+65"/>
+        <source>The folder &quot;%1&quot; could not be made.</source>
+        <translation>无法创建文件夹“%1”。</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Only part of the statistics could be written; the disk may be full.</source>
+        <translation>统计只写入了一部分，磁盘可能已满。</translation>
+    </message>
+</context>
+<context>
+    <name>tavolux::StatisticsKeeper</name>
+    <message>
+        <location filename="../app/statisticskeeper.cpp" line="+89"/>
+        <source>The statistics file &quot;%1&quot; is damaged and could not be moved aside, so nothing is saved over it. Clear the statistics to start a new file.</source>
+        <translation>统计文件“%1”已损坏且无法移到一旁，因此不会在它上面保存任何内容。清除统计即可新建文件。</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The statistics file was damaged. It has been kept as &quot;%1&quot;, and the statistics started afresh.</source>
+        <translation>统计文件已损坏。它已保留为“%1”，统计已重新开始。</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The statistics could not be saved in &quot;%1&quot;.
+%2</source>
+        <translation>无法把统计保存到“%1”。
+%2</translation>
     </message>
 </context>
 </TS>

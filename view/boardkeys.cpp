@@ -39,7 +39,7 @@ int BoardKeys::ringHole() const
 // or while the mouse drags a piece.
 bool BoardKeys::ignoresKeys() const
 {
-    return !game_.waitingForPerson() || (lift_.lifted() && !carrying_);
+    return !game_.waitingForPerson() || (lift_.lifted() && !carrying_) || (lift_.heldBack && lift_.heldBack());
 }
 
 QPoint BoardKeys::holeCentre(int hole) const

@@ -33,6 +33,8 @@ int PieceLift::pieceOn(int hole) const
 
 void PieceLift::showHandHints(int k)
 {
+    if (heldBack && heldBack())
+        return;
     if (isOwn(k))
         voice_.handOver(HandVoice::Over::OwnPiece);
     else if (k != NoPiece)
@@ -43,7 +45,7 @@ void PieceLift::showHandHints(int k)
 
 bool PieceLift::lift(int k, QPoint at)
 {
-    if (lifted() || !game_.waitingForPerson() || !isOwn(k))
+    if (lifted() || !game_.waitingForPerson() || !isOwn(k) || (heldBack && heldBack()))
         return false;
     selected_ = k;
     GameState& s = game_.state;

@@ -42,6 +42,9 @@ public:
     // Called when a piece has been lifted, by the mouse or the keys, before
     // the board behind it is drawn (the last moves go).
     std::function<void()> pickedUp;
+    // While it answers true no piece is lifted and the hand gives no hints
+    // (the board shows a position other than the game's).
+    std::function<bool()> heldBack;
 
     bool lifted() const { return piece_ != nullptr; }
     // The piece in the hand, or the one last put down.

@@ -182,7 +182,7 @@ TEST(Strengths, AHostileExpertSpoilsWhatAFriendlyOneLeaves)
     const int styles[PlayerCount][2] = {{Neutral, Neutral}, {Neutral, Neutral}, {Neutral, Neutral}};
     const SelfPlayGame game = playComputerGame(active, styles, 17, 400);
     int differed = 0, looked = 0;
-    for (std::size_t i = 0; i < game.positions.size(); i += 4, ++looked) {
+    for (std::size_t i = 0; i < game.positions.size(); i += 2, ++looked) {
         GameState s = game.positions[i];
         const int me = s.playerToMove, other = 1 - me;
         s.slots[me].strength = Expert;

@@ -10,7 +10,7 @@ build=$1
 seconds=$2
 here=$(dirname "$0")
 status=0
-for name in savefile settings; do
+for name in savefile gamerecord settings; do
   work=$build/corpus/$name
   mkdir -p "$work" "$build/artifacts"
   echo "== fuzz_$name for ${seconds}s"

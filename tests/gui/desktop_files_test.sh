@@ -15,7 +15,7 @@ mime=$prefix/share/mime/packages/$id.xml
 
 desktop-file-validate "$desktop"
 grep -qx 'Exec=tavolux %f' "$desktop"
-grep -qx 'MimeType=application/x-tavolux-game;' "$desktop"
+grep -qx 'MimeType=application/x-tavolux-game;application/x-tavolux-record;' "$desktop"
 # In each language of the program, as are the metadata's summary and texts.
 for language in de fr es zh_CN; do
   for key in GenericName Comment Keywords; do
@@ -27,6 +27,7 @@ xmllint --noout "$mime"
 # (It warns that the scratch prefix is not searched by applications.)
 update-mime-database "$prefix/share/mime" 2> /dev/null
 grep -q '^50:application/x-tavolux-game:\*\.tvx$' "$prefix/share/mime/globs2"
+grep -q '^50:application/x-tavolux-record:\*\.tvr$' "$prefix/share/mime/globs2"
 # The signature, 0x01001001 little-endian, as the compiled magic rule.
 grep -aq '^\[50:application/x-tavolux-game\]$' "$prefix/share/mime/magic"
 printf '>0=\000\004\001\020\000\001' > "$2/rule"

@@ -70,10 +70,13 @@ TEST_F(MainWindowTest, MenusHoldEveryItemInOrder)
     for (QAction* action : window->menuBar()->actions())
         titles << action->text();
     EXPECT_EQ(titles, QStringList({"&Game", "&Move", "&View", "&Help"}));
+    // The designed items first, then the game records and statistics.
     EXPECT_EQ(itemTexts(menu(0)), QStringList({"&New Game", "&Load Game", "-", "&Save Game", "&Change Options", "-",
-                                               "E&xit"}));
+                                               "E&xit", "-", "Save Game &Record...", "&Open Game Record...",
+                                               "S&tatistics..."}));
     EXPECT_EQ(itemTexts(menu(1)), QStringList({"&Undo", "&Redo", "-", "&Show Valid Moves", "&Hint"}));
-    EXPECT_EQ(itemTexts(menu(2)), QStringList({"&Referee", "Show &Last Moves", "-", "&Default Settings"}));
+    EXPECT_EQ(itemTexts(menu(2)),
+              QStringList({"&Referee", "Show &Last Moves", "-", "&Default Settings", "-", "&Move List"}));
     EXPECT_EQ(itemTexts(menu(3)), QStringList({"&Playing Rules", "-", "&About Tavolux"}));
     for (int m = 0; m < 4; ++m) {
         for (QAction* action : menu(m)->actions()) {

@@ -158,7 +158,7 @@ TEST(RulesDocuments, EveryCopyHasTheSectionsAndTablesOfTheEnglishRules)
     const QString english = read(":/help/playing-rules.html");
     ASSERT_FALSE(english.isEmpty());
     const QSet<QString> sections = matches(english, "id=\"([^\"]+)\"");
-    ASSERT_EQ(sections.size(), 10);
+    ASSERT_EQ(sections.size(), 11);
     ASSERT_EQ(matches(english, "href=\"#([^\"]+)\""), sections);
     for (const QString& language : Languages) {
         const QString copy = read(":/help/playing-rules_" + language + ".html");

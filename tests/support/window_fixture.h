@@ -58,6 +58,7 @@ protected:
         s.noGameStarted = 0;
         placeStartingPieces(s);
         window->game().history.clear();
+        window->game().moveList.restart(s);
         window->canvas()->repaint();
     }
 

@@ -1,0 +1,111 @@
+#include "app/movelistwindow.h"
+
+#include "model/movelist.h"
+#include "model/notation.h"
+#include "view/colours.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace tavolux {
+
+namespace {
+
+// A disc in the mover's colour, at the start of its rows.
+QIcon moverMark(int player)
+{
+    QPixmap mark(12, 12);
+    mark.fill(Qt::transparent);
+    QPainter painter(&mark);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(colours::Outline);
+    painter.setBrush(colours::player(player));
+    painter.drawEllipse(QRectF(0.5, 0.5, 11, 11));
+    return QIcon(mark);
+}
+
+} // namespace
+
+MoveListWindow::MoveListWindow(QWidget* owner)
+    : QWidget(owner, Qt::Tool),
+      rows_(new QListWidget),
+      state_(new QLabel),
+      back_(new QPushButton),
+      play_(new QPushButton)
+{
+    setObjectName(QStringLiteral("moveList"));
+    setWindowTitle(tr("Move List"));
+    rows_->setObjectName(QStringLiteral("moveRows"));
+    rows_->setUniformItemSizes(true);
+    back_->setObjectName(QStringLiteral("backToGame"));
+    back_->setText(tr("Back to the game"));
+    play_->setObjectName(QStringLiteral("playFromHere"));
+    //: Starts a game from the position of the game record shown.
+    play_->setText(tr("Play from here"));
+    state_->setObjectName(QStringLiteral("reviewState"));
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(6, 6, 6, 6);
+    column->addWidget(rows_, 1);
+    column->addWidget(state_);
+    column->addWidget(play_);
+    column->addWidget(back_);
+    resize(240, 320);
+
+    connect(rows_, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (!filling_ && row >= 0)
+            Q_EMIT reviewRequested(row);
+    });
+    connect(back_, &QPushButton::clicked, this, &MoveListWindow::backToGame);
+    connect(play_, &QPushButton::clicked, this, &MoveListWindow::playFromHere);
+}
+
+void MoveListWindow::showMoves(const GameState& state, const MoveList& list, int reviewed, bool ofRecord)
+{
+    filling_ = true;
+    rows_->clear();
+    //: The first row of the move list: the position before any move.
+    rows_->addItem(tr("Start"));
+    const auto& moves = list.moves();
+    for (std::size_t i = 0; i < moves.size(); ++i) {
+        const RecordedMove& m = moves[i];
+        const QString name = QString::fromStdString(state.slots[m.player].name);
+        const QString move = QString::fromStdString(moveText(m.start, m.path));
+        //: A row of the move list: its number, the mover's name and the move.
+        auto* row = new QListWidgetItem(moverMark(m.player), tr("%1. %2  %3").arg(i + 1).arg(name, move));
+        row->setToolTip(name);
+        rows_->addItem(row);
+    }
+    const int live = ofRecord ? -1 : static_cast<int>(list.current());
+    if (QListWidgetItem* now = rows_->item(live)) {
+        QFont bold = now->font();
+        bold.setBold(true);
+        now->setFont(bold);
+    }
+    const int shown = reviewed >= 0 ? reviewed : live;
+    rows_->setCurrentRow(shown);
+    rows_->scrollToItem(rows_->currentItem());
+    back_->setEnabled(reviewed >= 0);
+    play_->setVisible(ofRecord);
+    //: Below the move list while the board shows an earlier position.
+    state_->setText(ofRecord ? tr("Game record: the board after move %1.").arg(reviewed)
+                    : reviewed >= 0 ? tr("Reviewing: the board after move %1.").arg(reviewed)
+                                    : QString());
+    state_->setVisible(reviewed >= 0);
+    filling_ = false;
+}
+
+void MoveListWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        Q_EMIT backToGame();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+} // namespace tavolux

@@ -1,0 +1,48 @@
+#pragma once
+// The move list: a small window beside the main window, like the referee,
+// listing every move of the game numbered, in the movers' colours, with
+// the players' names and the moves in the board's notation. The move the
+// game stands at is in bold. Choosing a row (a click, the arrow keys, Home
+// or End) asks to review the board as it was after that move; Escape or
+// "Back to the game" asks to return to the live game.
+
+#include <QWidget>
+
+class QLabel;
+class QListWidget;
+class QPushButton;
+
+namespace tavolux {
+
+struct GameState;
+class MoveList;
+
+class MoveListWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit MoveListWindow(QWidget* owner);
+
+    // Lists the moves; `reviewed` is the number of moves shown in review,
+    // or -1 while the board shows the game itself.
+    // A record's moves (`ofRecord`) have no row of the game's own and may be
+    // played on from.
+    void showMoves(const GameState& state, const MoveList& list, int reviewed, bool ofRecord);
+
+Q_SIGNALS:
+    // Show the board after the first `count` moves.
+    void reviewRequested(int count);
+    void backToGame();
+    void playFromHere();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    QListWidget* rows_;
+    QLabel* state_;
+    QPushButton* back_;
+    QPushButton* play_;
+    bool filling_ = false;
+};
+
+} // namespace tavolux

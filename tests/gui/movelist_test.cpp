@@ -1,0 +1,133 @@
+// The move list window and the review it allows, played through the main
+// window: the list follows the game, a chosen row shows the board after
+// that move without changing the game, the board takes no piece and the
+// computers wait meanwhile, and Escape returns to the game.
+
+#include "app/movelistwindow.h"
+#include "tests/support/window_fixture.h"
+
+#include "model/movegen.h"
+
+#include <QFile>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QMenuBar>
+#include <QPushButton>
+
+namespace tavolux::testing {
+namespace {
+
+class MoveListReview : public WindowPlayTest {
+protected:
+    // A person's move of piece k to its first destination.
+    void movePiece(int k)
+    {
+        MoveGenerator gen;
+        gen.findDestinations(window->game().state.playerToMove, k, window->game().state.pieces);
+        ASSERT_NE(gen.destinations[0], ListEnd);
+        drag(piece(k).hole, gen.destinations[0]);
+    }
+
+    QListWidget* rows() const { return window->moveListHost().window()->findChild<QListWidget*>("moveRows"); }
+};
+
+TEST_F(MoveListReview, ReviewShowsAnEarlierBoardAndHoldsTheGame)
+{
+    startGame(1, 0, 0); // a person, then two computers
+    ASSERT_TRUE(window->runCommand(command::MoveList));
+    EXPECT_TRUE(window->moveListHost().visible());
+    movePiece(0);
+    ASSERT_TRUE(waitForPerson());
+    ASSERT_EQ(window->game().moveList.current(), 3u);
+    ASSERT_EQ(rows()->count(), 4) << "the start and three moves";
+    EXPECT_TRUE(rows()->item(3)->font().bold()) << "the game stands after the third move";
+
+    const GameState live = window->game().state;
+    rows()->setCurrentRow(1);
+    ASSERT_TRUE(window->moveListHost().reviewing());
+    const GameState* shown = window->moveListHost().reviewedState();
+    ASSERT_NE(shown, nullptr);
+    EXPECT_EQ(shown->pieces, window->game().moveList.positionAfter(1).pieces);
+    EXPECT_EQ(window->game().state.pieces, live.pieces) << "the game itself is untouched";
+
+    // The board takes no piece while reviewing.
+    const int mine = window->game().state.slots[0].firstPiece + 1;
+    press(holePoint(piece(mine).hole));
+    EXPECT_FALSE(window->boardMouse()->dragging());
+    release(holePoint(piece(mine).hole));
+
+    QTest::keyClick(window.get(), Qt::Key_Escape);
+    EXPECT_FALSE(window->moveListHost().reviewing());
+    EXPECT_EQ(rows()->currentRow(), 3);
+
+    // A command that acts on the game ends a review first.
+    rows()->setCurrentRow(0);
+    ASSERT_TRUE(window->moveListHost().reviewing());
+    ASSERT_TRUE(window->runCommand(command::Undo));
+    EXPECT_FALSE(window->moveListHost().reviewing());
+    EXPECT_EQ(window->game().moveList.current(), 0u);
+    EXPECT_TRUE(rows()->item(0)->font().bold());
+}
+
+TEST_F(MoveListReview, TheComputersWaitWhileAnEarlierBoardIsShown)
+{
+    startGame(0, 0, 1); // two computers, then a person
+    window->game().state.playerToMove = 2;
+    ASSERT_TRUE(window->runCommand(command::MoveList));
+    movePiece(29); // the first computer answers at once, the second's turn is queued
+    ASSERT_EQ(window->game().moveList.current(), 2u);
+    rows()->setCurrentRow(0);
+    ASSERT_TRUE(window->moveListHost().reviewing());
+    QTest::qWait(200);
+    EXPECT_EQ(window->game().moveList.current(), 2u) << "no computer moved meanwhile";
+    window->moveListHost().window()->findChild<QPushButton*>("backToGame")->click();
+    ASSERT_TRUE(waitForPerson());
+    EXPECT_EQ(window->game().moveList.current(), 3u);
+}
+
+// A game saved as a record opens in review, every position of it can be
+// played on from, and a record that is not one changes nothing.
+TEST_F(MoveListReview, ARecordRoundTripsThroughTheWindow)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath("evening.tvr");
+    startGame(1, 0, 0);
+    movePiece(0);
+    ASSERT_TRUE(waitForPerson());
+    const GameState played = window->game().state;
+    window->useRecordFileChooser(std::make_unique<ScriptedChooser>(path));
+    ASSERT_TRUE(window->runCommand(command::SaveRecord));
+    ASSERT_TRUE(QFile::exists(path));
+
+    ASSERT_TRUE(window->runCommand(command::OpenRecord));
+    ASSERT_TRUE(window->moveListHost().reviewing());
+    ASSERT_NE(window->moveListHost().record(), nullptr);
+    EXPECT_EQ(window->moveListHost().reviewedState()->pieces, played.pieces);
+    EXPECT_EQ(rows()->count(), 4);
+
+    // From the position after the first move, with the abandon question.
+    rows()->setCurrentRow(1);
+    answerNextBox(QMessageBox::Yes);
+    window->moveListHost().window()->findChild<QPushButton*>("playFromHere")->click();
+    EXPECT_FALSE(window->moveListHost().reviewing());
+    EXPECT_EQ(window->game().moveList.current(), 1u);
+    EXPECT_EQ(window->game().state.playerToMove, 1);
+    ASSERT_TRUE(waitForPerson());
+    EXPECT_EQ(window->game().moveList.current(), 3u) << "the computers play on";
+
+    const GameState before = window->game().state;
+    QFile junk(path);
+    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+    junk.write("Tavolux-Record: 1\nDate: yesterday\n");
+    junk.close();
+    BoxSeen box;
+    answerNextBox(QMessageBox::Ok, &box);
+    EXPECT_FALSE(window->openRecordFile(path));
+    EXPECT_TRUE(box.text.contains("Line 2")) << box.text.toStdString();
+    EXPECT_FALSE(window->moveListHost().reviewing());
+    EXPECT_EQ(window->game().state.pieces, before.pieces);
+}
+
+} // namespace
+} // namespace tavolux::testing

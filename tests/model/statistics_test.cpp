@@ -1,0 +1,229 @@
+// Each player's figures: what an ended and an abandoned game add, where
+// games among computers go, and the statistics file read back and refused.
+
+#include "model/board.h"
+#include "model/movelist.h"
+#include "model/statistics.h"
+
+#include <gtest/gtest.h>
+
+using namespace tavolux;
+
+namespace {
+
+constexpr PlayerKind Person = PlayerKind::Person;
+constexpr PlayerKind StandardComputer = PlayerKind::StandardComputer;
+constexpr PlayerKind ExpertComputer = PlayerKind::ExpertComputer;
+
+// Anna (a person), Silicon (Standard) and Positron (Expert) at the opening;
+// `active` picks the slots, `order` and `home` end the game.
+GameState game(int active = 7, std::vector<int> order = {}, std::vector<int> home = {})
+{
+    GameState s = initialGameState();
+    const char* names[PlayerCount] = {"Anna", "Silicon", "Positron"};
+    for (int p = 0; p < PlayerCount; ++p) {
+        s.slots[p].name = names[p];
+        s.slots[p].picture = p == 0 ? 2 : 0;
+        s.slots[p].strength = p == 2 ? Expert : Standard;
+        s.slots[p].active = (active >> p) & 1;
+    }
+    placeStartingPieces(s);
+    s.noGameStarted = 0;
+    for (int p : home) {
+        int k = 0;
+        for (int h = 0; h < HoleCount && k < PiecesPerPlayer; ++h)
+            if (holeDistance(h, TargetApex[p]) <= 3)
+                s.pieces[s.slots[p].firstPiece + k++].hole = static_cast<uint16_t>(h);
+    }
+    s.finishCount = static_cast<uint16_t>(order.size());
+    for (std::size_t i = 0; i < order.size(); ++i)
+        s.finishOrder[i] = static_cast<uint16_t>(order[i]);
+    return s;
+}
+
+// games, first, second, third, abandoned, finishes, total moves, best.
+PlayerFigures figures(std::array<int64_t, 8> v)
+{
+    return {v[0], {v[1], v[2], v[3]}, v[4], v[5], v[6], v[7]};
+}
+
+PlayerFigures of(const PlayerTable& table, const std::string& name, PlayerKind kind)
+{
+    const auto found = table.find(PlayerKey{name, kind});
+    return found == table.end() ? PlayerFigures{} : found->second;
+}
+
+} // namespace
+
+TEST(EndedGames, GiveEachPlayerAGameItsPlaceAndTheMovesOfThoseHome)
+{
+    Statistics s;
+    const int moves[] = {61, 55, 70};
+    ASSERT_TRUE(addEndedGame(s, game(7, {1, 0, 2}, {1, 0}), moves)); // Positron last, not home
+    const int faster[] = {48, 66, -1};
+    ASSERT_TRUE(addEndedGame(s, game(7, {0, 2, 1}, {0, 2}), faster)); // Positron's moves not known
+    const int twoPlayers[] = {0, 44, 99};
+    ASSERT_TRUE(addEndedGame(s, game(0b011, {1, 0}, {1}), twoPlayers)); // Anna's moves not known
+
+    EXPECT_EQ(of(s.withPersons, "Anna", Person), figures({3, 1, 2, 0, 0, 2, 109, 48}));
+    EXPECT_EQ(of(s.withPersons, "Silicon", StandardComputer), figures({3, 2, 0, 1, 0, 2, 99, 44}));
+    EXPECT_EQ(of(s.withPersons, "Positron", ExpertComputer), figures({2, 0, 1, 1, 0, 0, 0, 0}));
+    EXPECT_DOUBLE_EQ(of(s.withPersons, "Anna", Person).averageMoves(), 54.5);
+    EXPECT_EQ(s.withPersons.size(), 3u);
+    EXPECT_TRUE(s.amongComputers.empty());
+
+    GameState never = game(7, {0, 1, 2}, {0});
+    never.noGameStarted = 1;
+    const Statistics before = s;
+    EXPECT_FALSE(addEndedGame(s, never, moves));
+    EXPECT_EQ(s, before);
+}
+
+TEST(AbandonedGames, CountForEachActivePlayerOfAGameInProgressOnly)
+{
+    Statistics s;
+    ASSERT_TRUE(addAbandonedGame(s, game(0b101)));
+    EXPECT_EQ(s.withPersons.size(), 2u);
+    EXPECT_EQ(of(s.withPersons, "Anna", Person), figures({0, 0, 0, 0, 1, 0, 0, 0}));
+    EXPECT_EQ(of(s.withPersons, "Positron", ExpertComputer).abandoned, 1);
+
+    GameState over = game();
+    over.gameOver = 1;
+    GameState none = game();
+    none.noGameStarted = 1;
+    const Statistics before = s;
+    EXPECT_FALSE(addAbandonedGame(s, over));
+    EXPECT_FALSE(addAbandonedGame(s, none));
+    EXPECT_EQ(s, before);
+}
+
+TEST(Players, AreANameAndAKindAndGamesAmongComputersAreKeptApart)
+{
+    Statistics s;
+    GameState computers = game(7, {2, 1, 0}, {2});
+    computers.slots[0].picture = 0; // Anna plays as a Standard computer
+    const int moves[] = {0, 0, 45};
+    ASSERT_TRUE(addEndedGame(s, computers, moves));
+    ASSERT_TRUE(addAbandonedGame(s, game(0b110)));
+    EXPECT_TRUE(s.withPersons.empty());
+    EXPECT_EQ(of(s.amongComputers, "Positron", ExpertComputer), figures({1, 1, 0, 0, 1, 1, 45, 45}));
+    EXPECT_EQ(of(s.amongComputers, "Anna", StandardComputer).places[2], 1);
+
+    GameState sameName = game(0b011);
+    sameName.slots[1].name = "Anna";
+    ASSERT_TRUE(addAbandonedGame(s, sameName));
+    EXPECT_EQ(of(s.withPersons, "Anna", Person).abandoned, 1);
+    EXPECT_EQ(of(s.withPersons, "Anna", StandardComputer).abandoned, 1);
+
+    PlayerSlot slot;
+    slot.picture = 0;
+    slot.strength = 7; // no strength plays as Standard
+    EXPECT_EQ(kindOf(slot), StandardComputer);
+
+    // A name too long is cut before a character it would split.
+    GameState longName = game(0b011);
+    longName.slots[0].name = "A";
+    for (int i = 0; i < 30; ++i)
+        longName.slots[0].name += "\xE6\x9D\x8E"; // three bytes
+    Statistics cut;
+    ASSERT_TRUE(addAbandonedGame(cut, longName));
+    EXPECT_EQ(cut.withPersons.begin()->first.name, longName.slots[0].name.substr(0, 61));
+}
+
+TEST(MovesPerPlayer, CountUpToTheCurrentMoveFromTheOpeningOnly)
+{
+    MoveList list;
+    list.restart(game());
+    const int players[] = {0, 1, 2, 0, 1, 0};
+    for (int i = 0; i < 6; ++i)
+        list.add(RecordedMove{players[i], players[i] * 10 + i, 0, {60 + i}, players[i] == 0});
+    EXPECT_EQ(movesPerPlayer(list), (std::array<int, 3>{3, 2, 1}));
+    list.follow(list.positionAfter(4));
+    EXPECT_EQ(movesPerPlayer(list), (std::array<int, 3>{2, 1, 1}));
+
+    list.restart(game(7, {}, {1})); // loaded part-way through
+    EXPECT_EQ(movesPerPlayer(list), (std::array<int, 3>{-1, -1, -1}));
+}
+
+namespace {
+
+const std::string Sample = "Tavolux statistics 1\n"
+                           "persons\tperson\t12\t5\t4\t3\t1\t5\t480\t89\tAnna\n"
+                           "persons\texpert\t12\t4\t5\t2\t1\t0\t0\t0\tSilicon\n"
+                           "computers\tbeginner\t3\t0\t1\t2\t0\t1\t140\t140\tPositron\n"
+                           "end 3\n";
+
+} // namespace
+
+TEST(StatisticsFile, IsReadBackExactly)
+{
+    Statistics s;
+    s.withPersons[{"Anna", Person}] = figures({12, 5, 4, 3, 1, 5, 480, 89});
+    s.withPersons[{"Silicon", ExpertComputer}] = figures({12, 4, 5, 2, 1, 0, 0, 0});
+    s.amongComputers[{"Positron", PlayerKind::BeginnerComputer}] = figures({3, 0, 1, 2, 0, 1, 140, 140});
+    EXPECT_EQ(formatStatistics(s), Sample);
+    EXPECT_EQ(parseStatistics(Sample).statistics, s);
+    EXPECT_FALSE(parseStatistics(formatStatistics(Statistics{})).damaged);
+
+    Statistics names;
+    for (const char* name : {"", "tab\there", "two\nlines\r", "back\\slash\\", "\x01\x7F", "\\x41", "Zo\xC3\xAB",
+                             "\xF0\x9F\x8E\xB2", "bad \xFF\xC3", "\xED\xA0\x80", "\xC0\xAF", "\xE0\x80\xAF", "end 3"})
+        names.withPersons[{name, Person}] = figures({1, 1, 0, 0, 0, 1, 50, 50});
+    const std::string text = formatStatistics(names);
+    EXPECT_EQ(text.find_first_of("\r\x01\xFF\xC0\xE0"), std::string::npos);
+    EXPECT_NE(text.find("\tZo\xC3\xAB\n"), std::string::npos) << "readable UTF-8 stays as it is";
+    const ParsedStatistics parsed = parseStatistics(text);
+    EXPECT_FALSE(parsed.damaged);
+    EXPECT_EQ(parsed.statistics, names);
+}
+
+TEST(StatisticsFile, JunkAndCutCopiesAreRefusedWhole)
+{
+    const std::string head = "Tavolux statistics 1\n";
+    const auto line = [&](const std::string& fields) { return head + "persons\tperson\t" + fields + "\nend 1\n"; };
+    const std::string good = "2\t1\t1\t0\t0\t2\t100\t45\tAnna";
+    ASSERT_FALSE(parseStatistics(line(good)).damaged);
+    ASSERT_FALSE(parseStatistics(line("1\t1\t0\t0\t0\t0\t0\t0\t" + std::string(63, 'A'))).damaged);
+    const std::vector<std::string> junk = {
+        "Tavolux statistics 2\nend 0\n", "Tavolux statistics 1\r\nend 0\r\n", head + "end 0\nmore\n",
+        head + "end 1\n", head + "\nend 1\n", std::string("Tavolux statistics 1\nend 0\n\0", 28),
+        head + "players\tperson\t" + good + "\nend 1\n", head + "persons\tgenius\t" + good + "\nend 1\n",
+        line("2\t1\t1\t0\t0\t2\t100\tAnna"),          // a figure missing
+        line(good + "\tx"), line("02\t1\t1\t0\t0\t2\t100\t45\tAnna"), line("-2\t1\t1\t0\t0\t2\t100\t45\tAnna"),
+        line("99999999999999\t0\t0\t0\t0\t0\t0\t0\tAnna"),
+        line("1\t1\t1\t0\t0\t0\t0\t0\tAnna"),          // more places than games
+        line("1\t1\t0\t0\t0\t2\t90\t45\tAnna"),        // more finishes than games
+        line("2\t1\t1\t0\t0\t2\t100\t51\tAnna"),       // the best above the average
+        line("2\t1\t1\t0\t0\t1\t0\t0\tAnna"),          // a finish without moves
+        line("2\t1\t1\t0\t0\t0\t50\t0\tAnna"),         // moves without a finish
+        line("0\t0\t0\t0\t0\t0\t0\t0\tAnna"),          // no game at all
+        head + "persons\tperson\t" + good + "\npersons\tperson\t" + good + "\nend 2\n",
+        line("1\t1\t0\t0\t0\t0\t0\t0\tAn\\qna"), line("1\t1\t0\t0\t0\t0\t0\t0\tAnna\\"),
+        line("1\t1\t0\t0\t0\t0\t0\t0\tAnna\\x4"), line("1\t1\t0\t0\t0\t0\t0\t0\tAn\x01na"),
+        line("1\t1\t0\t0\t0\t0\t0\t0\tAnn\xE4"),       // Latin-1
+        line("1\t1\t0\t0\t0\t0\t0\t0\t" + std::string(64, 'A')),
+    };
+    for (const std::string& text : junk) {
+        const ParsedStatistics parsed = parseStatistics(text);
+        EXPECT_TRUE(parsed.damaged && parsed.statistics.empty()) << text;
+    }
+    for (std::size_t length = 0; length < Sample.size(); ++length) {
+        const ParsedStatistics parsed = parseStatistics(std::string_view(Sample).substr(0, length));
+        EXPECT_TRUE(parsed.damaged && parsed.statistics.empty()) << length;
+    }
+}
+
+TEST(StatisticsFile, FiguresAtTheirLimitStayReadable)
+{
+    Statistics s;
+    s.withPersons[{"Anna", Person}] = figures({MaxFigure, MaxFigure, 0, 0, MaxFigure, 1, 100, 5});
+    s.withPersons[{"Silicon", StandardComputer}] = figures({5, 0, 5, 0, 0, 5, MaxFigure - 10, 20});
+    const int moves[] = {30, 30, 30};
+    ASSERT_TRUE(addEndedGame(s, game(7, {0, 1, 2}, {0, 1}), moves));
+    ASSERT_TRUE(addAbandonedGame(s, game()));
+    EXPECT_EQ(of(s.withPersons, "Anna", Person), figures({MaxFigure, MaxFigure, 0, 0, MaxFigure, 1, 100, 5}));
+    EXPECT_EQ(of(s.withPersons, "Silicon", StandardComputer), figures({6, 0, 6, 0, 1, 5, MaxFigure - 10, 20}));
+    const ParsedStatistics parsed = parseStatistics(formatStatistics(s));
+    EXPECT_FALSE(parsed.damaged);
+    EXPECT_EQ(parsed.statistics, s);
+}
