@@ -10,7 +10,6 @@ namespace tavolux {
 namespace {
 
 constexpr int HomeDistance = 20;       // the ten pieces on their target tip
-constexpr int RepeatPenalty = 1 << 20; // a position the player brought about before
 constexpr std::size_t RememberedPositions = 512;
 constexpr int TableBits = 18; // room for every child of a beam of BeamWidth
 constexpr int NoPlan = 0x3fffffff;
@@ -261,12 +260,23 @@ ExpertChoice ExpertSearch::choose(const GameState& state)
         return x.plan != y.plan ? x.plan < y.plan : a < b;
     };
     std::sort(order.begin(), order.end(), planOrder);
+    // A position brought about before is never chosen again while another
+    // move is left: the best first moves are weighed, and when all of them
+    // repeat, the best of the rest that does not.
+    const auto repeats = [&](const RootMove& m) {
+        Position after = root_;
+        after[m.piece].hole = static_cast<uint16_t>(m.hole);
+        return std::find(seen_.begin(), seen_.end(), positionKey(after, me_)) != seen_.end();
+    };
     const std::size_t looked = finishing ? 1 : std::min<std::size_t>(order.size(), LookedAt);
-
     int best = -1;
     long bestScore = 0;
-    for (std::size_t i = 0; i < looked; ++i) {
+    bool bestRepeats = true;
+    for (std::size_t i = 0; i < order.size() && (i < looked || bestRepeats); ++i) {
         const RootMove& m = rootMoves_[order[i]];
+        const bool repeated = repeats(m);
+        if (best >= 0 && repeated && !bestRepeats)
+            continue;
         long score = m.plan;
         for (int o = 0; o < PlayerCount; ++o) {
             if (o == me_ || !state.inPlay(o))
@@ -275,13 +285,10 @@ ExpertChoice ExpertSearch::choose(const GameState& state)
                                                    : state.slots[me_].styleTowardHigher;
             score += long(styleWeight(style)) * opponentsBestGain(m, o);
         }
-        Position after = root_;
-        after[m.piece].hole = static_cast<uint16_t>(m.hole);
-        if (std::find(seen_.begin(), seen_.end(), positionKey(after, me_)) != seen_.end())
-            score += RepeatPenalty;
-        if (best < 0 || score < bestScore) {
+        if (best < 0 || (bestRepeats && !repeated) || score < bestScore) {
             best = order[i];
             bestScore = score;
+            bestRepeats = repeated;
         }
     }
 

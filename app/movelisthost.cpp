@@ -51,8 +51,8 @@ void MoveListHost::setVisible(bool shown)
         window_->hide();
         return;
     }
-    list();
     window_->show();
+    list();
     owner_.activateWindow();
 }
 

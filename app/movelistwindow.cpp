@@ -54,6 +54,9 @@ MoveListWindow::MoveListWindow(QWidget* owner)
     column->addWidget(state_);
     column->addWidget(play_);
     column->addWidget(back_);
+    play_->hide();
+    state_->hide();
+    back_->setEnabled(false);
     resize(240, 320);
 
     connect(rows_, &QListWidget::currentRowChanged, this, [this](int row) {

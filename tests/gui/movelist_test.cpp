@@ -37,6 +37,7 @@ TEST_F(MoveListReview, ReviewShowsAnEarlierBoardAndHoldsTheGame)
     startGame(1, 0, 0); // a person, then two computers
     ASSERT_TRUE(window->runCommand(command::MoveList));
     EXPECT_TRUE(window->moveListHost().visible());
+    EXPECT_EQ(rows()->count(), 1) << "the start, listed as soon as the window shows";
     movePiece(0);
     ASSERT_TRUE(waitForPerson());
     ASSERT_EQ(window->game().moveList.current(), 3u);

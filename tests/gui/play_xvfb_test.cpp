@@ -6,12 +6,15 @@
 
 #include "tests/support/xserver_fixture.h"
 
+#include "app/movelistwindow.h"
 #include "dialogs/resultsdialog.h"
 #include "model/board.h"
 #include "referee/refereewindow.h"
 #include "view/boardmouse.h"
 
+#include <QListWidget>
 #include <QMenu>
+#include <QTableWidget>
 
 using namespace tavolux;
 using namespace tavolux::playtest;
@@ -236,6 +239,90 @@ TEST_F(PlayTest, AGameAmongComputersRunsToItsResultsWhileTheWindowStaysUsable)
     EXPECT_GT(loopsBetweenTurns, 0) << "the event loop ran between the turns";
     EXPECT_EQ(s.finishOrder[0], 0);
     EXPECT_EQ(window->referee()->line(0), QStringLiteral("GAME OVER"));
+}
+
+} // namespace
+
+namespace {
+
+// A person near the end of a game against a computer opens the move list,
+// looks back at an earlier move with the real pointer (the board shows it
+// and takes no drag), returns with Escape, finishes, and finds the game in
+// the statistics. Screenshots of the review and of the statistics.
+TEST_F(PlayTest, APersonReviewsAnEarlierMoveFinishesAndSeesTheStatistics)
+{
+    GameState s = window->game().state;
+    s.slots[0].picture = 3;
+    s.slots[0].name = "Human";
+    s.slots[1].picture = 0;
+    s.slots[2].active = 0;
+    s.noGameStarted = 0;
+    placeStartingPieces(s);
+    // Nine pieces home, the tenth two steps below the empty target hole 9.
+    for (int k = 0; k < PiecesPerPlayer - 1; ++k)
+        s.pieces[k].hole = static_cast<uint16_t>(k);
+    s.pieces[9].hole = 30;
+    s.playerToMove = 0;
+    window->game().replaceState(s);
+    ASSERT_TRUE(window->runCommand(command::MoveList));
+    auto* rows = window->moveListHost().window()->findChild<QListWidget*>("moveRows");
+
+    pressAndDragTowards(30, 18);
+    xdotool({"mouseup", "1"});
+    ASSERT_TRUE(eventually([&] { return window->game().waitingForPerson(); }));
+    ASSERT_EQ(window->game().moveList.current(), 2u);
+
+    // Row 1 with the real pointer: the board after the person's move.
+    const QRect row = rows->visualItemRect(rows->item(1));
+    xdotool(QStringList{"mousemove"} + point(rows->viewport()->mapToGlobal(row.center())));
+    xdotool({"click", "1"});
+    ASSERT_TRUE(eventually([&] { return window->moveListHost().reviewing(); }));
+    EXPECT_EQ(window->moveListHost().reviewedState()->pieces, window->game().moveList.positionAfter(1).pieces);
+    QTest::qWait(100);
+    shot("movelist-review");
+    const Position live = window->game().state.pieces;
+    pressAndDragTowards(18, 9);
+    xdotool({"mouseup", "1"});
+    QTest::qWait(100);
+    EXPECT_EQ(window->game().state.pieces, live) << "no drag while an earlier board is shown";
+
+    xdotool({"key", "Escape"});
+    ASSERT_TRUE(eventually([&] { return !window->moveListHost().reviewing(); }));
+
+    bool resultsSeen = false;
+    QTimer answers;
+    QObject::connect(&answers, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* results = qobject_cast<ResultsDialog*>(modal)) {
+            resultsSeen = true;
+            results->accept();
+        } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            box->button(QMessageBox::Ok)->click(); // "... has finished"
+        }
+    });
+    answers.start(20);
+    pressAndDragTowards(18, 9);
+    xdotool({"mouseup", "1"});
+    ASSERT_TRUE(eventually([&] { return resultsSeen; }));
+    answers.stop();
+    EXPECT_TRUE(window->game().state.gameOver);
+
+    QString shown;
+    QTimer::singleShot(300, [&] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        shot("statistics-window");
+        for (auto* table : dialog->findChildren<QTableWidget*>())
+            for (int r = 0; r < table->rowCount(); ++r)
+                for (int c = 0; c < table->columnCount(); ++c)
+                    if (table->item(r, c))
+                        shown += table->item(r, c)->text() + QLatin1Char(c + 1 == table->columnCount() ? '\n' : '|');
+        dialog->close();
+    });
+    window->runCommand(command::Statistics);
+    // One game, first place; its moves are not counted, as it did not start
+    // from the opening.
+    EXPECT_TRUE(shown.contains(QStringLiteral("Human|Person|1|1|0|0|0|"))) << shown.toStdString();
 }
 
 } // namespace
