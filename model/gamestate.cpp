@@ -96,4 +96,16 @@ RotationPlan planRotation(int fromRotation, int toRotation)
     return {6 - m, false};
 }
 
+// Cuts a name to MaxNameLength bytes without splitting a UTF-8 sequence.
+std::string cutName(std::string name)
+{
+    if (name.size() <= MaxNameLength)
+        return name;
+    std::size_t n = MaxNameLength;
+    while (n > 0 && (static_cast<uint8_t>(name[n]) & 0xC0) == 0x80)
+        --n;
+    name.resize(n);
+    return name;
+}
+
 } // namespace tavolux

@@ -26,6 +26,9 @@ constexpr const char* ViewNames[6] = {"Bottom", "Top", "Lower-Left", "Lower-Righ
 // Longest name the program keeps; longer names (from saved files) are cut.
 constexpr std::size_t MaxNameLength = 63;
 
+// A name cut to MaxNameLength bytes without splitting a UTF-8 sequence.
+std::string cutName(std::string name);
+
 struct PlayerSlot {
     std::string name;
     uint16_t picture = 0;      // 0 computer, 1..6 a person

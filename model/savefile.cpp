@@ -135,18 +135,6 @@ void readStrengths(const uint8_t* bytes, std::size_t n, GameState& s)
         s.slots[p].strength = bytes[StrengthHead + p];
 }
 
-// Cuts a name to MaxNameLength bytes without splitting a UTF-8 sequence.
-std::string cutName(std::string name)
-{
-    if (name.size() <= MaxNameLength)
-        return name;
-    std::size_t n = MaxNameLength;
-    while (n > 0 && (static_cast<uint8_t>(name[n]) & 0xC0) == 0x80)
-        --n;
-    name.resize(n);
-    return name;
-}
-
 bool isOwnerMark(uint32_t owner)
 {
     return owner == 0 || owner == OwnerMark[0] || owner == OwnerMark[1] || owner == OwnerMark[2];

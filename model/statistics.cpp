@@ -21,18 +21,6 @@ constexpr std::size_t MaxDigits = 13; // MaxFigure has 13 digits
 // A game's moves beyond this are taken as not known.
 constexpr int MaxMovesPerGame = 1'000'000;
 
-// Cuts a name to MaxNameLength bytes without splitting a UTF-8 sequence.
-std::string cutName(std::string name)
-{
-    if (name.size() <= MaxNameLength)
-        return name;
-    std::size_t n = MaxNameLength;
-    while (n > 0 && (static_cast<uint8_t>(name[n]) & 0xC0) == 0x80)
-        --n;
-    name.resize(n);
-    return name;
-}
-
 PlayerKey keyOf(const PlayerSlot& slot)
 {
     return {cutName(slot.name), kindOf(slot)};

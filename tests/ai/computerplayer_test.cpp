@@ -6,6 +6,7 @@
 #include "model/board.h"
 #include "selfplay_positions.h"
 #include "tests/support/recorded_events.h"
+#include "tests/support/walled_in.h"
 
 #include <gtest/gtest.h>
 
@@ -79,21 +80,8 @@ TEST_F(ComputerTurnTest, ChoosesAndTheCycleShowsAndMakesOneMove)
 TEST_F(ComputerTurnTest, APlayerWithoutMovesIsToldSoAndPasses)
 {
     // Player #2's pieces walled in on their start holes by everyone else's.
-    Position& pieces = game.state.pieces;
-    std::set<int> mine, wall;
-    for (int k = 10; k < 20; ++k)
-        mine.insert(pieces[k].hole);
-    for (int h : mine)
-        for (int d = 0; d < DirectionCount; ++d)
-            for (int reach : {neighbour(h, d), jump(h, d)})
-                if (reach >= 0 && !mine.count(reach))
-                    wall.insert(reach);
-    ASSERT_LE(wall.size(), 20u);
-    int other = 0;
-    for (int h : wall) {
-        pieces[other].hole = static_cast<uint16_t>(h);
-        other = other == 9 ? 20 : other + 1;
-    }
+    ASSERT_LE(wallAround(game.state.pieces, 10).size(), 20u);
+    wallInPlayerTwo(game.state.pieces);
     const Position before = game.state.pieces;
     game.runTurns();
     EXPECT_TRUE(events.logged("noValidMove 1"));

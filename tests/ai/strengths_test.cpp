@@ -10,6 +10,7 @@
 #include "model/movegen.h"
 #include "selfplay_positions.h"
 #include "tests/support/recorded_events.h"
+#include "tests/support/walled_in.h"
 
 #include <gtest/gtest.h>
 
@@ -142,21 +143,8 @@ TEST(Strengths, AWalledInExpertHasNoMoveAndAStoppedOneGivesUp)
     placeStartingPieces(s);
     s.playerToMove = 1;
     s.slots[1].strength = Expert;
-    // Player #2's pieces walled in on their start holes by everyone else's.
-    std::set<int> mine, wall;
-    for (int k = 10; k < 20; ++k)
-        mine.insert(s.pieces[k].hole);
-    for (int h : mine)
-        for (int d = 0; d < DirectionCount; ++d)
-            for (int reach : {neighbour(h, d), jump(h, d)})
-                if (reach >= 0 && !mine.count(reach))
-                    wall.insert(reach);
     GameState walled = s;
-    int other = 0;
-    for (int h : wall) {
-        walled.pieces[other].hole = static_cast<uint16_t>(h);
-        other = other == 9 ? 20 : other + 1;
-    }
+    wallInPlayerTwo(walled.pieces);
     ComputerPlayer computer;
     const ChosenMove none = computer.chooseMove(walled);
     EXPECT_FALSE(none.found);

@@ -11,6 +11,8 @@
 #include "model/savefile.h"
 #include "tests/fuzz/gamerecord_checks.h"
 
+#include "tests/support/walled_in.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -505,19 +507,7 @@ TEST(GameRecordOfAGame, APlayerWithoutAMovePasses)
 {
     // Player #2 walled in on its start holes by everyone else's pieces.
     GameState s = newGame({1, 1, 1});
-    std::set<int> mine, wall;
-    for (int k = 10; k < 20; ++k)
-        mine.insert(s.pieces[k].hole);
-    for (int h : mine)
-        for (int d = 0; d < DirectionCount; ++d)
-            for (int reach : {neighbour(h, d), jump(h, d)})
-                if (reach >= 0 && !mine.count(reach))
-                    wall.insert(reach);
-    int other = 0;
-    for (int h : wall) {
-        s.pieces[other].hole = static_cast<uint16_t>(h);
-        other = other == 9 ? 20 : other + 1;
-    }
+    tavolux::testing::wallInPlayerTwo(s.pieces);
     s.playerToMove = 1;
     MoveList list;
     list.restart(s);
