@@ -66,7 +66,7 @@ void CommandHandlers::useFileChooser(std::unique_ptr<FileChooser> chooser)
 {
     fileChooser_ = std::move(chooser);
     gameFiles_ = std::make_unique<GameFiles>(window_.game(), window_.boxes(), *fileChooser_, &window_);
-    gameFiles_->beforeLoading = [this] { window_.statistics().gameAbandoned(window_.game().state); };
+    gameFiles_->beforeLoading = [this] { window_.statistics().gameAbandoned(window_.game()); };
 }
 
 void CommandHandlers::useRecordFileChooser(std::unique_ptr<FileChooser> chooser)
@@ -74,7 +74,7 @@ void CommandHandlers::useRecordFileChooser(std::unique_ptr<FileChooser> chooser)
     recordChooser_ = std::move(chooser);
     recordFiles_ = std::make_unique<RecordFiles>(window_.game(), window_.boxes(), *recordChooser_,
                                                  window_.moveListHost(), &window_);
-    recordFiles_->beforeReplacing = [this] { window_.statistics().gameAbandoned(window_.game().state); };
+    recordFiles_->beforeReplacing = [this] { window_.statistics().gameAbandoned(window_.game()); };
 }
 
 bool CommandHandlers::openRecordFile(const QString& path)

@@ -305,7 +305,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
         return;
     }
     event->accept();
-    statistics_.gameAbandoned(game_.state);
+    statistics_.gameAbandoned(game_);
     saveWindowSettings(*this);
     Q_EMIT exitConfirmed();
 }

@@ -1,6 +1,7 @@
 #include "app/statisticskeeper.h"
 
 #include "dialogs/statisticsdialog.h"
+#include "model/game.h"
 
 #include <QDir>
 
@@ -61,10 +62,15 @@ void StatisticsKeeper::gameEnded(const GameState& game, const int movesPerPlayer
     change([&](Statistics& s) { return addEndedGame(s, game, movesPerPlayer); });
 }
 
-void StatisticsKeeper::gameAbandoned(const GameState& game)
+void StatisticsKeeper::gameAbandoned(const GameState& game, const int movesPerPlayer[PlayerCount])
 {
-    if (game.gameInProgress())
-        change([&](Statistics& s) { return addAbandonedGame(s, game); });
+    if (game.gameUnderway())
+        change([&](Statistics& s) { return addAbandonedGame(s, game, movesPerPlayer); });
+}
+
+void StatisticsKeeper::gameAbandoned(const Game& game)
+{
+    gameAbandoned(game.state, movesPerPlayer(game.moveList).data());
 }
 
 const Statistics& StatisticsKeeper::statistics()

@@ -19,6 +19,7 @@
 class QWidget;
 
 namespace tavolux {
+class Game;
 
 class StatisticsKeeper {
     Q_DECLARE_TR_FUNCTIONS(tavolux::StatisticsKeeper)
@@ -30,8 +31,11 @@ public:
     // the number of moves player p made (see movesPerPlayer in
     // model/statistics.h), 0 or less when not known.
     void gameEnded(const GameState& game, const int movesPerPlayer[PlayerCount]);
-    // A game given up while in progress; nothing when none was.
-    void gameAbandoned(const GameState& game);
+    // A game given up: nothing unless a move was made in it; those who
+    // have finished keep their places (and their moves, as for gameEnded).
+    void gameAbandoned(const GameState& game, const int movesPerPlayer[PlayerCount] = nullptr);
+    // The game as it stands given up, its moves counted from its move list.
+    void gameAbandoned(const Game& game);
     // The Statistics window, modal over `parent`.
     void showDialog(QWidget* parent);
 

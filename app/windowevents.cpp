@@ -49,7 +49,7 @@ bool WindowEvents::setUpNewGame()
     SetupSheet sheet(window_.game().state, resources_.pictures, resources_.playerIcons, &window_);
     if (sheet.exec() != QDialog::Accepted)
         return false;
-    window_.statistics().gameAbandoned(left);
+    window_.statistics().gameAbandoned(left, movesPerPlayer(window_.game().moveList).data());
     if (window_.referee())
         window_.referee()->updateEyes(true);
     return true;

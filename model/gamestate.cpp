@@ -96,6 +96,15 @@ RotationPlan planRotation(int fromRotation, int toRotation)
     return {6 - m, false};
 }
 
+bool GameState::gameUnderway() const
+{
+    if (!gameInProgress())
+        return false;
+    GameState opening = *this;
+    placeStartingPieces(opening);
+    return opening.pieces != pieces;
+}
+
 // Cuts a name to MaxNameLength bytes without splitting a UTF-8 sequence.
 std::string cutName(std::string name)
 {

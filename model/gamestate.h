@@ -60,6 +60,9 @@ struct GameState {
     int32_t boardRotation = 0;
 
     bool gameInProgress() const { return noGameStarted == 0 && gameOver == 0; }
+    // In progress, and a move has been made: a piece stands off its start
+    // hole. Only such a game is given up when another takes its place.
+    bool gameUnderway() const;
     bool inPlay(int p) const { return slots[p].active != 0 && slots[p].finished == 0; }
 };
 

@@ -1,6 +1,7 @@
 #include "model/statistics.h"
 
 #include "model/movelist.h"
+#include "model/playernames.h"
 
 #include <algorithm>
 #include <charconv>
@@ -23,7 +24,20 @@ constexpr int MaxMovesPerGame = 1'000'000;
 
 PlayerKey keyOf(const PlayerSlot& slot)
 {
-    return {cutName(slot.name), kindOf(slot)};
+    return {shownName(slot.name), kindOf(slot)};
+}
+
+// The player's figures, its row taking the key's spelling of the name.
+PlayerFigures& figuresOf(PlayerTable& table, PlayerKey key)
+{
+    const auto found = table.find(key);
+    if (found == table.end())
+        return table[std::move(key)];
+    if (found->first.name == key.name)
+        return found->second;
+    auto row = table.extract(found);
+    row.key().name = std::move(key.name);
+    return table.insert(std::move(row)).position->second;
 }
 
 PlayerTable& tableFor(Statistics& statistics, const GameState& game)
@@ -196,6 +210,26 @@ std::vector<std::string_view> split(std::string_view line, char separator)
     }
 }
 
+// A sum of figures, held at MaxFigure.
+int64_t capped(int64_t a, int64_t b)
+{
+    return std::min(a + b, MaxFigure);
+}
+
+// Another row of the same player added to `to`.
+void addUp(PlayerFigures& to, const PlayerFigures& f)
+{
+    to.games = capped(to.games, f.games);
+    for (int i = 0; i < 3; ++i)
+        to.places[i] = capped(to.places[i], f.places[i]);
+    to.abandoned = capped(to.abandoned, f.abandoned);
+    if (f.finishes == 0 || to.finishes + f.finishes > to.games || to.totalMoves > MaxFigure - f.totalMoves)
+        return; // moves that no longer fit are left uncounted, as in a game
+    to.bestMoves = to.finishes == 0 ? f.bestMoves : std::min(to.bestMoves, f.bestMoves);
+    to.finishes += f.finishes;
+    to.totalMoves += f.totalMoves;
+}
+
 // One player line into `statistics`; false when it is not one.
 bool readPlayerLine(std::string_view line, Statistics& statistics)
 {
@@ -233,8 +267,11 @@ bool readPlayerLine(std::string_view line, Statistics& statistics)
     std::optional<std::string> name = unescaped(fields[10]);
     if (!name)
         return false;
-    key.name = std::move(*name);
-    return table->emplace(std::move(key), f).second;
+    key.name = shownName(*name);
+    const auto [row, added] = table->emplace(std::move(key), f);
+    if (!added)
+        addUp(row->second, f);
+    return true;
 }
 
 void appendTable(std::string& out, std::string_view word, const PlayerTable& table)
@@ -260,7 +297,34 @@ void countUp(int64_t& figure)
         ++figure;
 }
 
+// A game player p played to its end: the game, p's place in the finishing
+// order and, when p's pieces are all home, the moves given for it, when that
+// number is above 0 (0 or less: not known).
+void countGame(PlayerFigures& f, const GameState& game, int p, int moves)
+{
+    // A player counted to the limit is counted no further, so that the
+    // places never outnumber the games.
+    if (f.games >= MaxFigure)
+        return;
+    ++f.games;
+    const int place = placeOf(game, p);
+    if (place >= 0)
+        ++f.places[place];
+    const bool home = targetDistanceSum(game, p) == 20;
+    if (!home || moves <= 0 || moves > MaxMovesPerGame || f.totalMoves > MaxFigure - moves)
+        return;
+    ++f.finishes;
+    f.totalMoves += moves;
+    f.bestMoves = f.bestMoves == 0 ? moves : std::min<int64_t>(f.bestMoves, moves);
+}
+
 } // namespace
+
+bool PlayerOrder::operator()(const PlayerKey& a, const PlayerKey& b) const
+{
+    const int names = compareFolded(a.name, b.name);
+    return names != 0 ? names < 0 : a.kind < b.kind;
+}
 
 PlayerKind kindOf(const PlayerSlot& slot)
 {
@@ -293,37 +357,26 @@ bool addEndedGame(Statistics& statistics, const GameState& game, const int moves
     if (game.noGameStarted || !anyActive(game))
         return false;
     PlayerTable& table = tableFor(statistics, game);
-    for (int p = 0; p < PlayerCount; ++p) {
-        if (!game.slots[p].active)
-            continue;
-        PlayerFigures& f = table[keyOf(game.slots[p])];
-        // A player counted to the limit is counted no further, so that the
-        // places never outnumber the games.
-        if (f.games >= MaxFigure)
-            continue;
-        ++f.games;
-        const int place = placeOf(game, p);
-        if (place >= 0)
-            ++f.places[place];
-        const int moves = movesPerPlayer[p];
-        const bool home = targetDistanceSum(game, p) == 20;
-        if (!home || moves <= 0 || moves > MaxMovesPerGame || f.totalMoves > MaxFigure - moves)
-            continue;
-        ++f.finishes;
-        f.totalMoves += moves;
-        f.bestMoves = f.bestMoves == 0 ? moves : std::min<int64_t>(f.bestMoves, moves);
-    }
+    for (int p = 0; p < PlayerCount; ++p)
+        if (game.slots[p].active)
+            countGame(figuresOf(table, keyOf(game.slots[p])), game, p, movesPerPlayer[p]);
     return true;
 }
 
-bool addAbandonedGame(Statistics& statistics, const GameState& game)
+bool addAbandonedGame(Statistics& statistics, const GameState& game, const int movesPerPlayer[PlayerCount])
 {
-    if (!game.gameInProgress() || !anyActive(game))
+    if (!game.gameUnderway() || !anyActive(game))
         return false;
     PlayerTable& table = tableFor(statistics, game);
-    for (const PlayerSlot& slot : game.slots)
-        if (slot.active)
-            countUp(table[keyOf(slot)].abandoned);
+    for (int p = 0; p < PlayerCount; ++p) {
+        if (!game.slots[p].active)
+            continue;
+        PlayerFigures& f = figuresOf(table, keyOf(game.slots[p]));
+        if (game.slots[p].finished && placeOf(game, p) >= 0)
+            countGame(f, game, p, movesPerPlayer ? movesPerPlayer[p] : 0);
+        else
+            countUp(f.abandoned);
+    }
     return true;
 }
 

@@ -3,7 +3,9 @@
 // program to the next: games played to the end, the places taken, games
 // given up, and the moves it took to bring all ten pieces home. A player is
 // a name and a kind (a person, or a computer of a strength), so that a
-// person and an Expert computer of the same name are two players.
+// person and an Expert computer of the same name are two players. A name
+// counts as the window shows it, without spaces around it, and a player's
+// row keeps the spelling of its latest game ("ANNA" after "Anna").
 //
 // Games among computers only go to a table of their own, so that a
 // person's figures are never drowned by the computers playing each other.
@@ -24,7 +26,9 @@
 // tab "\t", a line feed "\n", a carriage return "\r", and any other control
 // character or byte that is not part of UTF-8 "\xHH". The last line counts
 // the player lines, so that a cut file is told from a whole one. Anything
-// else, or figures no games could give, makes the whole file damaged.
+// else, or figures no games could give, makes the whole file damaged. Rows
+// of one player (names that differ only in case, or in spaces around them,
+// from older files) are added up into one.
 
 #include "model/gamestate.h"
 
@@ -66,7 +70,13 @@ struct PlayerFigures {
     friend bool operator==(const PlayerFigures&, const PlayerFigures&) = default;
 };
 
-using PlayerTable = std::map<PlayerKey, PlayerFigures>;
+// Players in the order of their names, letter case aside, then of their
+// kinds: names that differ only in case are one player (see playernames.h).
+struct PlayerOrder {
+    bool operator()(const PlayerKey& a, const PlayerKey& b) const;
+};
+
+using PlayerTable = std::map<PlayerKey, PlayerFigures, PlayerOrder>;
 
 struct Statistics {
     PlayerTable withPersons;     // games with at least one person
@@ -90,10 +100,14 @@ bool amongComputersOnly(const GameState& game);
 // not started or has no active players.
 bool addEndedGame(Statistics& statistics, const GameState& game, const int movesPerPlayer[PlayerCount]);
 
-// Counts a game given up while in progress (a new game or a saved one taken
-// instead, or the program closed): one abandoned game for each active
-// player. False, and nothing counted, when no game was in progress.
-bool addAbandonedGame(Statistics& statistics, const GameState& game);
+// Counts a game given up while underway (a new game or a saved one taken
+// instead, or the program closed): one abandoned game for each player still
+// playing, while those who have finished keep what they earned, a game and
+// their place, and their moves as addEndedGame counts them when
+// movesPerPlayer is given. False, and nothing counted, when no move was made
+// in the game (see GameState::gameUnderway).
+bool addAbandonedGame(Statistics& statistics, const GameState& game,
+                      const int movesPerPlayer[PlayerCount] = nullptr);
 
 // The moves each player made in the game the list holds; -1 for every player
 // when the list does not reach back to the game's opening (a game loaded

@@ -41,6 +41,19 @@ GameState game(int active = 7, std::vector<int> order = {}, std::vector<int> hom
     return s;
 }
 
+// The game after its first move: the lowest active player's first piece
+// stands on a free hole.
+GameState played(GameState s)
+{
+    const int p = s.slots[0].active ? 0 : s.slots[1].active ? 1 : 2;
+    for (uint16_t h = 0; h < HoleCount; ++h)
+        if (std::none_of(s.pieces.begin(), s.pieces.end(), [&](const PieceRecord& r) { return r.owner && r.hole == h; })) {
+            s.pieces[s.slots[p].firstPiece].hole = h;
+            break;
+        }
+    return s;
+}
+
 // games, first, second, third, abandoned, finishes, total moves, best.
 PlayerFigures figures(std::array<int64_t, 8> v)
 {
@@ -82,19 +95,69 @@ TEST(EndedGames, GiveEachPlayerAGameItsPlaceAndTheMovesOfThoseHome)
 TEST(AbandonedGames, CountForEachActivePlayerOfAGameInProgressOnly)
 {
     Statistics s;
-    ASSERT_TRUE(addAbandonedGame(s, game(0b101)));
+    ASSERT_TRUE(addAbandonedGame(s, played(game(0b101))));
     EXPECT_EQ(s.withPersons.size(), 2u);
     EXPECT_EQ(of(s.withPersons, "Anna", Person), figures({0, 0, 0, 0, 1, 0, 0, 0}));
     EXPECT_EQ(of(s.withPersons, "Positron", ExpertComputer).abandoned, 1);
 
-    GameState over = game();
+    GameState over = played(game());
     over.gameOver = 1;
-    GameState none = game();
+    GameState none = played(game());
     none.noGameStarted = 1;
     const Statistics before = s;
     EXPECT_FALSE(addAbandonedGame(s, over));
     EXPECT_FALSE(addAbandonedGame(s, none));
     EXPECT_EQ(s, before);
+}
+
+TEST(AbandonedGames, CountOnlyOnceAMoveIsMadeAndFinishersKeepTheirPlaces)
+{
+    Statistics s;
+    EXPECT_FALSE(game().gameUnderway());
+    EXPECT_TRUE(played(game()).gameUnderway());
+    EXPECT_FALSE(addAbandonedGame(s, game())) << "a game nobody played in";
+    EXPECT_TRUE(s.empty());
+
+    // Positron finished first, the others played on and gave up.
+    GameState left = game(7, {2}, {2});
+    left.slots[2].finished = 1;
+    const int moves[] = {40, 41, 38};
+    ASSERT_TRUE(addAbandonedGame(s, left, moves));
+    EXPECT_EQ(of(s.withPersons, "Positron", ExpertComputer), figures({1, 1, 0, 0, 0, 1, 38, 38}));
+    EXPECT_EQ(of(s.withPersons, "Anna", Person), figures({0, 0, 0, 0, 1, 0, 0, 0}));
+    EXPECT_EQ(of(s.withPersons, "Silicon", StandardComputer), figures({0, 0, 0, 0, 1, 0, 0, 0}));
+    ASSERT_TRUE(addAbandonedGame(s, left)); // moves not known
+    EXPECT_EQ(of(s.withPersons, "Positron", ExpertComputer), figures({2, 2, 0, 0, 0, 1, 38, 38}));
+    EXPECT_FALSE(parseStatistics(formatStatistics(s)).damaged);
+}
+
+TEST(Players, AreCountedByTheNameShownLetterCaseAside)
+{
+    Statistics s;
+    GameState spaced = played(game(0b011));
+    spaced.slots[0].name = " human ";
+    ASSERT_TRUE(addAbandonedGame(s, spaced));
+    GameState capital = game(0b011, {0, 1}, {0});
+    capital.slots[0].name = "Human";
+    const int moves[] = {33, 0, 0};
+    ASSERT_TRUE(addEndedGame(s, capital, moves));
+    ASSERT_EQ(s.withPersons.size(), 2u);
+    EXPECT_EQ(s.withPersons.begin()->first.name, "Human") << "the latest spelling";
+    EXPECT_EQ(of(s.withPersons, "hUMAN", Person), figures({1, 1, 0, 0, 1, 1, 33, 33}));
+
+    // Rows of one player in an older file are added up, in the file's first spelling.
+    const std::string older = "Tavolux statistics 1\n"
+                              "persons\tperson\t2\t1\t1\t0\t0\t2\t100\t45\t\xC3\x89va\n"
+                              "persons\tperson\t3\t0\t1\t1\t2\t1\t40\t40\t\xC3\xA9VA \n"
+                              "persons\tperson\t1\t0\t0\t0\t0\t0\t0\t0\t\xC3\x89va\n"
+                              "persons\texpert\t1\t0\t0\t0\t0\t0\t0\t0\t\xC3\x89va\n"
+                              "end 4\n";
+    const ParsedStatistics parsed = parseStatistics(older);
+    ASSERT_FALSE(parsed.damaged);
+    ASSERT_EQ(parsed.statistics.withPersons.size(), 2u);
+    EXPECT_EQ(parsed.statistics.withPersons.begin()->first.name, "\xC3\x89va");
+    EXPECT_EQ(of(parsed.statistics.withPersons, "\xC3\xA9va", Person), figures({6, 1, 2, 1, 2, 3, 140, 40}));
+    EXPECT_EQ(of(parsed.statistics.withPersons, "\xC3\x89VA", ExpertComputer).games, 1);
 }
 
 TEST(Players, AreANameAndAKindAndGamesAmongComputersAreKeptApart)
@@ -104,12 +167,12 @@ TEST(Players, AreANameAndAKindAndGamesAmongComputersAreKeptApart)
     computers.slots[0].picture = 0; // Anna plays as a Standard computer
     const int moves[] = {0, 0, 45};
     ASSERT_TRUE(addEndedGame(s, computers, moves));
-    ASSERT_TRUE(addAbandonedGame(s, game(0b110)));
+    ASSERT_TRUE(addAbandonedGame(s, played(game(0b110))));
     EXPECT_TRUE(s.withPersons.empty());
     EXPECT_EQ(of(s.amongComputers, "Positron", ExpertComputer), figures({1, 1, 0, 0, 1, 1, 45, 45}));
     EXPECT_EQ(of(s.amongComputers, "Anna", StandardComputer).places[2], 1);
 
-    GameState sameName = game(0b011);
+    GameState sameName = played(game(0b011));
     sameName.slots[1].name = "Anna";
     ASSERT_TRUE(addAbandonedGame(s, sameName));
     EXPECT_EQ(of(s.withPersons, "Anna", Person).abandoned, 1);
@@ -121,7 +184,7 @@ TEST(Players, AreANameAndAKindAndGamesAmongComputersAreKeptApart)
     EXPECT_EQ(kindOf(slot), StandardComputer);
 
     // A name too long is cut before a character it would split.
-    GameState longName = game(0b011);
+    GameState longName = played(game(0b011));
     longName.slots[0].name = "A";
     for (int i = 0; i < 30; ++i)
         longName.slots[0].name += "\xE6\x9D\x8E"; // three bytes
@@ -166,7 +229,7 @@ TEST(StatisticsFile, IsReadBackExactly)
     EXPECT_FALSE(parseStatistics(formatStatistics(Statistics{})).damaged);
 
     Statistics names;
-    for (const char* name : {"", "tab\there", "two\nlines\r", "back\\slash\\", "\x01\x7F", "\\x41", "Zo\xC3\xAB",
+    for (const char* name : {"", "tab\there", "two\nlines\r!", "back\\slash\\", "\x01\x7F", "\\x41", "Zo\xC3\xAB",
                              "\xF0\x9F\x8E\xB2", "bad \xFF\xC3", "\xED\xA0\x80", "\xC0\xAF", "\xE0\x80\xAF", "end 3"})
         names.withPersons[{name, Person}] = figures({1, 1, 0, 0, 0, 1, 50, 50});
     const std::string text = formatStatistics(names);
@@ -197,7 +260,6 @@ TEST(StatisticsFile, JunkAndCutCopiesAreRefusedWhole)
         line("2\t1\t1\t0\t0\t1\t0\t0\tAnna"),          // a finish without moves
         line("2\t1\t1\t0\t0\t0\t50\t0\tAnna"),         // moves without a finish
         line("0\t0\t0\t0\t0\t0\t0\t0\tAnna"),          // no game at all
-        head + "persons\tperson\t" + good + "\npersons\tperson\t" + good + "\nend 2\n",
         line("1\t1\t0\t0\t0\t0\t0\t0\tAn\\qna"), line("1\t1\t0\t0\t0\t0\t0\t0\tAnna\\"),
         line("1\t1\t0\t0\t0\t0\t0\t0\tAnna\\x4"), line("1\t1\t0\t0\t0\t0\t0\t0\tAn\x01na"),
         line("1\t1\t0\t0\t0\t0\t0\t0\tAnn\xE4"),       // Latin-1
@@ -220,7 +282,7 @@ TEST(StatisticsFile, FiguresAtTheirLimitStayReadable)
     s.withPersons[{"Silicon", StandardComputer}] = figures({5, 0, 5, 0, 0, 5, MaxFigure - 10, 20});
     const int moves[] = {30, 30, 30};
     ASSERT_TRUE(addEndedGame(s, game(7, {0, 1, 2}, {0, 1}), moves));
-    ASSERT_TRUE(addAbandonedGame(s, game()));
+    ASSERT_TRUE(addAbandonedGame(s, played(game())));
     EXPECT_EQ(of(s.withPersons, "Anna", Person), figures({MaxFigure, MaxFigure, 0, 0, MaxFigure, 1, 100, 5}));
     EXPECT_EQ(of(s.withPersons, "Silicon", StandardComputer), figures({6, 0, 6, 0, 1, 5, MaxFigure - 10, 20}));
     const ParsedStatistics parsed = parseStatistics(formatStatistics(s));
