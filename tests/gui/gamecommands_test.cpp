@@ -4,12 +4,14 @@
 // Options.
 
 #include "app/commands.h"
+#include "dialogs/setupsheet.h"
 #include "dialogs/optionsdialog.h"
 #include "model/savefile.h"
 #include "tests/support/window_fixture.h"
 #include "view/colours.h"
 
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
@@ -280,3 +282,46 @@ TEST_F(GameCommandsTest, ChangeOptionsWritesOnOkAndKeepsTheWallpaperOnCancel)
 }
 
 } // namespace
+
+// Statistics count a game as given up only once a move was made in it, and
+// Exit counts it as New Game does.
+TEST_F(GameCommandsTest, ExitAndNewGameGiveUpOnlyAGameSomebodyMovedIn)
+{
+    const auto newGame = [this] {
+        auto* timer = new QTimer;
+        QObject::connect(timer, &QTimer::timeout, [timer] {
+            auto* sheet = qobject_cast<SetupSheet*>(QApplication::activeModalWidget());
+            if (!sheet)
+                return;
+            timer->stop();
+            timer->deleteLater();
+            sheet->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        });
+        timer->start(10);
+        return window->runCommand(command::NewGame);
+    };
+    const auto exitGame = [this] {
+        tavolux::testing::answerNextBox(QMessageBox::Yes);
+        window->close();
+        EXPECT_FALSE(window->isVisible());
+        window->show();
+    };
+    StatisticsKeeper& kept = window->statistics();
+    kept.clear();
+    ASSERT_TRUE(newGame());
+    tavolux::testing::answerNextBox(QMessageBox::Yes); // the game in progress may be abandoned
+    ASSERT_TRUE(newGame());
+    ASSERT_TRUE(window->game().waitingForPerson());
+    exitGame();
+    EXPECT_TRUE(kept.statistics().empty());
+
+    tavolux::testing::answerNextBox(QMessageBox::Yes);
+    ASSERT_TRUE(newGame());
+    drag(111, 103);
+    ASSERT_TRUE(waitForPerson());
+    exitGame();
+    const Statistics after = StatisticsFile(kept.path()).read().statistics;
+    ASSERT_EQ(after.withPersons.size(), 3u);
+    for (const auto& [player, figures] : after.withPersons)
+        EXPECT_EQ(figures, (PlayerFigures{0, {}, 1})) << player.name;
+}

@@ -30,8 +30,9 @@ using namespace tavolux::testing;
 
 namespace {
 
-// Anna (a person), Silicon (Standard) and Positron (Expert) in play; when
-// `ended`, Anna won, Positron came second and Silicon third, not home.
+// Anna (a person), Silicon (Standard) and Positron (Expert) in play, Anna's
+// first move made; when `ended`, Anna won, Positron came second and Silicon
+// third, not home.
 GameState game(bool ended = false)
 {
     GameState s = initialGameState();
@@ -43,6 +44,7 @@ GameState game(bool ended = false)
     }
     placeStartingPieces(s);
     s.noGameStarted = 0;
+    s.pieces[0].hole = 103; // a step out of Anna's corner
     if (!ended)
         return s;
     for (int p : {0, 2}) {
