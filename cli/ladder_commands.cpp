@@ -3,6 +3,7 @@
 #include "cli/ai_commands.h"
 #include "cli/common.h"
 #include "cli/ladder.h"
+#include "model/notation.h"
 
 #include <algorithm>
 #include <atomic>
@@ -26,11 +27,19 @@ std::string fixed(double value, int places)
     return text;
 }
 
-// The Elo difference that a score stands for, kept finite at 0 and 1.
-double eloOf(double score)
+// The Elo difference that a score stands for, held at +-EloCap (scores
+// 0.001 and 0.999), as ">= 1200" or "<= -1200" there.
+constexpr double EloCapScore = 0.001;
+constexpr int EloCap = 1200;
+
+std::string eloOf(double score)
 {
-    const double s = std::clamp(score, 0.001, 0.999);
-    return -400.0 * std::log10(1.0 / s - 1.0);
+    if (score >= 1.0 - EloCapScore)
+        return ">= " + std::to_string(EloCap);
+    if (score <= EloCapScore)
+        return "<= -" + std::to_string(EloCap);
+    const double elo = std::round(-400.0 * std::log10(1.0 / score - 1.0));
+    return fixed(elo == 0.0 ? 0.0 : elo, 0); // never "-0"
 }
 
 struct MatchOptions {
@@ -100,7 +109,8 @@ int matchCommand(const std::vector<std::string>& args)
                      "  unfinished and scores a half. Uses every processor core. Prints\n"
                      "  games:, wins:, losses:, unfinished:, score: (A's share), interval:\n"
                      "  (its 95% confidence interval), elo: (A's Elo difference to B and\n"
-                     "  its interval), then A's time per move (mean-ms:, worst-ms:).\n";
+                     "  its interval, each held at 1200 either way: >= 1200, <= -1200),\n"
+                     "  then A's time per move (mean-ms:, worst-ms:).\n";
         return ExitOk;
     }
     MatchOptions options;
@@ -157,8 +167,7 @@ int matchCommand(const std::vector<std::string>& args)
     std::cout << "unfinished: " << tally.unfinished << "\n";
     std::cout << "score: " << fixed(score, 3) << "\n";
     std::cout << "interval: " << fixed(low, 3) << " " << fixed(high, 3) << "\n";
-    std::cout << "elo: " << fixed(eloOf(score), 0) << " (" << fixed(eloOf(low), 0) << " to "
-              << fixed(eloOf(high), 0) << ")\n";
+    std::cout << "elo: " << eloOf(score) << " (" << eloOf(low) << " to " << eloOf(high) << ")\n";
     std::cout << "mean-ms: " << fixed(tally.aMoves ? tally.aMs / tally.aMoves : 0, 1) << "\n";
     std::cout << "worst-ms: " << fixed(tally.aWorstMs, 1) << "\n";
     return ExitOk;
@@ -168,9 +177,10 @@ int soloCommand(const std::vector<std::string>& args)
 {
     if (wantsHelp(args)) {
         std::cout << "usage: tavolux-cli solo [--strength beginner|standard|expert] [--seed N]\n"
-                     "  Player #1 alone crosses the board from its start holes. Prints its\n"
-                     "  moves, one per line (piece from to), then moves: N, the moves it\n"
-                     "  took to bring all ten pieces home (or stopped: after 500).\n";
+                     "  Player #1 alone crosses the board from its start holes. Prints\n"
+                     "  strength:, its moves, one per line (move: T piece: K path: the start\n"
+                     "  and every landing in hole names, q1-o1-m5), then moves: N, the moves\n"
+                     "  it took to bring all ten pieces home (or stopped: after 500).\n";
         return ExitOk;
     }
     Strength strength = Expert;
@@ -200,12 +210,14 @@ int soloCommand(const std::vector<std::string>& args)
     s.playerToMove = 0;
     auto computer = std::make_unique<ComputerPlayer>();
     computer->useSeed(seed);
+    std::cout << "strength: " << strengthWord(strength) << "\n";
     int moves = 0;
     while (targetDistanceSum(s, 0) != 20 && moves < 500) {
         const ChosenMove move = computer->chooseMove(s);
         if (!move.found)
             break;
-        std::cout << move.piece << " " << s.pieces[move.piece].hole << " " << move.path.back() << "\n";
+        std::cout << "move: " << moves + 1 << " piece: " << move.piece
+                  << " path: " << moveText(s.pieces[move.piece].hole, move.path) << "\n";
         s.pieces[move.piece].hole = static_cast<uint16_t>(move.path.back());
         ++moves;
     }

@@ -123,8 +123,13 @@ SelfPlayGame::SelfPlayGame(const SelfPlayOptions& options, GameEvents& events)
     if (options.seed)
         player_.useSeed(*options.seed);
     turns_.game = &game_;
-    for (PlayerSlot& slot : setup_.slots)
+    // Every seat is a computer's, under a computer's name: the person's
+    // seat of the start-up players takes the computers' picture name.
+    for (PlayerSlot& slot : setup_.slots) {
+        if (!slot.isComputer())
+            slot.name = PictureNames[0];
         slot.picture = 0;
+    }
 }
 
 void SelfPlayGame::play()
