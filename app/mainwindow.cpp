@@ -188,7 +188,7 @@ void MainWindow::buildCommands()
             return moveList_.visible();
         return id == command::Referee ? referee_.visible() : id == command::ShowLastMoves && showLastMoves_;
     };
-    commands_->computersPlaying = [this] { return game_.turnsPending(); };
+    commands_->computersPlaying = [this] { return game_.computersPlaying(); };
     commands_->beforeRun = [this](int id) {
         // Showing or hiding a window keeps a review; every other command
         // acts on the game itself.
@@ -216,9 +216,9 @@ bool MainWindow::commandAllowed(int id) const
         return game_.history.canRedo();
     case command::SaveGame:
         // A game between two computer turns is saved once they have moved.
-        return !game_.state.gameInProgress() || game_.waitingForPerson() || game_.turnsPending();
+        return !game_.state.gameInProgress() || game_.waitingForPerson() || game_.computersPlaying();
     case command::Hint:
-        return game_.waitingForPerson() || game_.turnsPending();
+        return game_.waitingForPerson() || game_.computersPlaying();
     default:
         return true;
     }

@@ -101,10 +101,12 @@ void WindowEvents::computerTurnEnds(int)
     repaint();
 }
 
+// The menu items show which commands wait for the person meanwhile.
 void WindowEvents::computerThinking(int player)
 {
     window_.showRefereeLines(GameTexts::computerThinking(name(player)));
     setBusy(true);
+    window_.updateAllItemStates();
 }
 
 void WindowEvents::noValidMove(int)
@@ -122,6 +124,7 @@ void WindowEvents::computerMoving(int player, int, int start, const int* path, i
 void WindowEvents::computerTurnAbandoned(int)
 {
     setBusy(false);
+    window_.turnScheduler()->settle();
 }
 
 void WindowEvents::computerMoved(int)
@@ -135,6 +138,7 @@ void WindowEvents::computerMoved(int)
 // or a dialog opened now holds the next pass until it closes.
 void WindowEvents::queueNextPass(unsigned ticket)
 {
+    window_.updateAllItemStates();
     sortQueuedInput(window_.canvas());
     window_.turnScheduler()->queue(ticket);
 }
