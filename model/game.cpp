@@ -2,6 +2,7 @@
 
 #include "model/board.h"
 #include "model/movepath.h"
+#include "model/moverules.h"
 
 #include <algorithm>
 #include <optional>
@@ -163,37 +164,24 @@ void Game::makeMove(int k, const std::vector<int>& path, bool byPerson, bool mov
         moveList.add({p, k, start, path, byPerson});
         events_.moveMade(p, k, start);
     }
-    state.playerToMove = nextPlayer(state, p);
+    passTurn(state, p);
 }
 
 bool Game::checkPlayerFinished()
 {
-    const int p = previousPlayer(state, state.playerToMove);
-    if (state.slots[p].finished)
+    const int p = finishingPlayer(state);
+    if (p < 0)
         return false;
-    if (targetDistanceSum(state, p) != 20)
-        return false;
-
-    state.slots[p].finished = 1;
-    auto append = [this](int player) {
-        if (state.finishCount < PlayerCount)
-            state.finishOrder[state.finishCount++] = static_cast<uint16_t>(player);
-    };
-    append(p);
-    int remaining = 0;
-    for (int s = 0; s < PlayerCount; ++s)
-        remaining += state.inPlay(s) ? 1 : 0;
-
+    const int remaining = finishPlayer(state, p);
     if (remaining == 2) {
         if (events_.playerFinished(p, true)) {
             history.seal();
             return false;
         }
-        append(nextPlayer(state, p));
-        append(previousPlayer(state, p));
+        placeRemaining(state, p);
         return true;
     }
-    append(nextPlayer(state, p));
+    placeRemaining(state, p);
     events_.playerFinished(p, false);
     return true;
 }
