@@ -127,9 +127,11 @@ void WindowEvents::computerTurnAbandoned(int)
     window_.turnScheduler()->settle();
 }
 
+// The computer has stopped thinking: the referee names who is to move.
 void WindowEvents::computerMoved(int)
 {
     setBusy(false);
+    window_.showRefereeLines(GameTexts::turnPassed(nameToMove()));
     if (window_.game().state.soundEnabled)
         QApplication::beep();
 }
@@ -154,10 +156,21 @@ void WindowEvents::personMoveAccepted(int next)
     window_.showRefereeLines(GameTexts::turnPassed(name(next)));
 }
 
+// A game loaded or played from an earlier position: the referee tells how
+// it stands (a new game's first player is named once it is placed).
 void WindowEvents::piecesReplaced()
 {
     window_.trail().clear();
     window_.gameMovesChanged();
+    const GameState& s = window_.game().state;
+    if (s.noGameStarted)
+        return;
+    if (s.gameOver)
+        window_.showRefereeLines(GameTexts::gameOver());
+    else if (s.slots[s.playerToMove].isComputer())
+        window_.showRefereeLines(GameTexts::turnPassed(nameToMove()));
+    else
+        window_.showRefereeLines(GameTexts::personToMove(nameToMove()));
 }
 
 bool WindowEvents::playerFinished(int player, bool othersMayPlayOn)
@@ -165,6 +178,7 @@ bool WindowEvents::playerFinished(int player, bool othersMayPlayOn)
     sounds_.play(GameTexts::finishSound(player));
     const QString text = GameTexts::playerFinished(player, name(player), othersMayPlayOn);
     if (!othersMayPlayOn) {
+        window_.showRefereeLines(GameTexts::gameOver());
         showMessageBox(&window_, QMessageBox::Information, GameTexts::gameCaption(), text, QMessageBox::Ok);
         return false;
     }
@@ -176,9 +190,9 @@ bool WindowEvents::playerFinished(int player, bool othersMayPlayOn)
 void WindowEvents::gameEnded()
 {
     window_.statistics().gameEnded(window_.game().state, movesPerPlayer(window_.game().moveList).data());
+    window_.showRefereeLines(GameTexts::gameOver());
     ResultsDialog results(window_.game().state, resources_.pictures, resources_.playerIcons, &window_);
     results.exec();
-    window_.showRefereeLines(GameTexts::gameOver());
 }
 
 void WindowEvents::repaint()

@@ -128,4 +128,56 @@ TEST_F(ComputerTurnTest, LoadGivenDuringAnyComputersTurnRunsAtOnce)
     }
 }
 
+// Closes every box and dialog the window opens, noting the referee's
+// first two lines while each was up.
+class DialogCloser {
+public:
+    explicit DialogCloser(const std::function<QString(int)>& referee) : referee_(referee)
+    {
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            auto* open = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (open == nullptr)
+                return;
+            seen.append(referee_(0) + QLatin1Char('/') + referee_(1));
+            open->done(QDialog::Accepted);
+        });
+        timer_.start(10);
+    }
+    QStringList seen;
+
+private:
+    std::function<QString(int)> referee_;
+    QTimer timer_;
+};
+
+// A computer's move ends the game: the referee says the game is over while
+// the finishing box and the results are shown, not that the computer is
+// still thinking. A game loaded afterwards, a person to move, is named.
+TEST_F(ComputerTurnTest, TheRefereeTellsHowTheGameStandsWhenAComputersMoveEndsIt)
+{
+    startGame(0, 3, 3);
+    GameState nearlyHome = window->game().state;
+    nearlyHome.slots[2].active = 0;
+    placeStartingPieces(nearlyHome);
+    for (int k = 0; k < 9; ++k)
+        nearlyHome.pieces[k].hole = static_cast<uint16_t>(k); // the tip but hole 9
+    nearlyHome.pieces[9].hole = 17;                           // a step from hole 9
+    const GameState later = [&] {
+        GameState g = window->game().state;
+        g.playerToMove = 1;
+        return g;
+    }();
+    DialogCloser closer([this](int line) { return refereeLine(line); });
+    window->game().replaceState(nearlyHome);
+    ASSERT_TRUE(tavolux::testing::eventually([&] { return window->game().state.gameOver != 0; }));
+    QTest::qWait(50);
+    const QString over = QStringLiteral("GAME OVER/Please select new");
+    EXPECT_EQ(closer.seen, QStringList({over, over})) << "behind the finishing box and the results";
+    EXPECT_EQ(refereeLine(0), QStringLiteral("GAME OVER"));
+
+    window->game().replaceState(later);
+    EXPECT_EQ(refereeLine(0), QString::fromStdString(later.slots[1].name));
+    EXPECT_EQ(refereeLine(1), QStringLiteral("Move mouse to one")) << "the person is told to move";
+}
+
 } // namespace
