@@ -72,7 +72,12 @@ QString StatisticsKeeper::change(Change apply)
             save();
     }
     const bool told = refused_ || !saveError_.isEmpty() || keptAs_ != keptBefore;
-    return told ? note() : QString();
+    if (!told)
+        return {};
+    const QString problem = note();
+    if (problemFound)
+        problemFound(problem);
+    return problem;
 }
 
 QString StatisticsKeeper::gameEnded(const GameState& game, const int movesPerPlayer[PlayerCount])

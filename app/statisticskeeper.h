@@ -18,6 +18,8 @@
 #include <QCoreApplication>
 #include <QString>
 
+#include <functional>
+
 class QWidget;
 
 namespace tavolux {
@@ -39,6 +41,9 @@ public:
     QString gameAbandoned(const GameState& game);
     // The caption of the box that says so.
     static QString problemCaption();
+    // Told the same at once, from whichever change it was (the window shows
+    // a box, before the results of a game that ended).
+    std::function<void(const QString& problem)> problemFound;
     // The Statistics window, modal over `parent`.
     void showDialog(QWidget* parent);
 

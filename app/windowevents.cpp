@@ -171,11 +171,7 @@ bool WindowEvents::playerFinished(int player, bool othersMayPlayOn)
 
 void WindowEvents::gameEnded()
 {
-    // A result that could not be kept is said before the results.
-    const QString problem =
-        window_.statistics().gameEnded(window_.game().state, movesPerPlayer(window_.game().moveList).data());
-    if (!problem.isEmpty())
-        showMessageBox(&window_, QMessageBox::Warning, StatisticsKeeper::problemCaption(), problem, QMessageBox::Ok);
+    window_.statistics().gameEnded(window_.game().state, movesPerPlayer(window_.game().moveList).data());
     ResultsDialog results(window_.game().state, resources_.pictures, resources_.playerIcons, &window_);
     results.exec();
     window_.showRefereeLines(GameTexts::gameOver());
