@@ -64,7 +64,8 @@ QString StatisticsKeeper::change(Change apply)
     // says why it failed.
     if (!lock.tryLock(LockWaitMs) && lock.error() == QLockFile::LockFailedError) {
         statistics();
-        saveError_ = tr("Another copy of Tavolux kept the statistics file busy.");
+        saveError_ = QCoreApplication::translate("tavolux::StatisticsKeeper",
+                                                 "Another copy of Tavolux kept the statistics file busy.");
         apply(statistics_);
     } else {
         refresh();
