@@ -52,7 +52,9 @@ MainWindow::MainWindow(const ProgramResources& resources, SoundPlayer& sounds)
     handlers_->connect();
     showRefereeLines(GameTexts::welcome());
     // Statistics that could not be saved are said at once.
-    statistics_.problemFound = [this](const QString& problem) { boxes_.warn(StatisticsKeeper::problemCaption(), problem); };
+    statistics_.problemFound = [this](const QString& problem) {
+        boxes_.warn(StatisticsKeeper::problemCaption(), problem);
+    };
     buildStatusBar();
     showPrompt(prompt::Ready);
     buildBoardMouse();

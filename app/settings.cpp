@@ -118,7 +118,8 @@ QByteArray mergedIni(const QByteArray& old, const std::vector<std::pair<QByteArr
             inGroup = trimmed == header;
         } else if (inGroup && trimmed.contains('=')) {
             const QByteArray key = trimmed.left(trimmed.indexOf('=')).trimmed();
-            const auto found = std::find_if(values.begin(), values.end(), [&](const auto& v) { return v.first == key; });
+            const auto found =
+                std::find_if(values.begin(), values.end(), [&](const auto& v) { return v.first == key; });
             if (found != values.end()) {
                 const std::size_t i = static_cast<std::size_t>(found - values.begin());
                 if (!written[i])

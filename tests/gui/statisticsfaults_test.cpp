@@ -197,7 +197,8 @@ TEST_F(StatisticsInTheWindow, AResultThatCannotBeSavedIsSaidAsTheGameEnds)
     }
     ASSERT_TRUE(eventually([&] { return seen.contains(QStringLiteral("results")); }));
     ASSERT_EQ(seen.size(), 3) << seen.join(QLatin1Char('|')).toStdString();
-    EXPECT_TRUE(seen[1].startsWith(QStringLiteral("Statistics: The statistics could not be saved in"))) << seen[1].toStdString();
+    EXPECT_TRUE(seen[1].startsWith(QStringLiteral("Statistics: The statistics could not be saved in")))
+        << seen[1].toStdString();
     EXPECT_TRUE(seen[1].contains(QStringLiteral("larger than the program is allowed"))) << seen[1].toStdString();
     EXPECT_EQ(seen[2], QStringLiteral("results"));
     EXPECT_EQ(contents(path), before);

@@ -126,7 +126,8 @@ TEST_F(SafeFiles, AWriteThatFailsLeavesTheOldFileAndNothingElse)
     const std::string old(900, 'x');
     std::ofstream(at("game.tvx")) << old;
     std::ofstream(at("game.tvr")) << old;
-    const FileResult limited = withSizeLimit(100, [&] { return writeFileAtomically(at("game.tvx"), std::string(300, 'y')); });
+    const FileResult limited =
+        withSizeLimit(100, [&] { return writeFileAtomically(at("game.tvx"), std::string(300, 'y')); });
     EXPECT_EQ(limited.fault, FileFault::SizeLimit);
     EXPECT_EQ(faultOfErrno(ENOSPC), FileFault::NoSpace);
     EXPECT_EQ(faultOfErrno(EROFS), FileFault::NotAllowed);
