@@ -51,6 +51,10 @@ MainWindow::MainWindow(const ProgramResources& resources, SoundPlayer& sounds)
     handlers_ = std::make_unique<CommandHandlers>(*this);
     handlers_->connect();
     showRefereeLines(GameTexts::welcome());
+    // Statistics that could not be saved are said at once.
+    statistics_.problemFound = [this](const QString& problem) {
+        boxes_.warn(StatisticsKeeper::problemCaption(), problem);
+    };
     buildStatusBar();
     showPrompt(prompt::Ready);
     buildBoardMouse();
