@@ -58,6 +58,7 @@ MoveListWindow::MoveListWindow(QWidget* owner)
     state_->hide();
     back_->setEnabled(false);
     resize(240, 320);
+    rows_->viewport()->installEventFilter(this);
 
     connect(rows_, &QListWidget::currentRowChanged, this, [this](int row) {
         if (!filling_ && row >= 0)
@@ -91,7 +92,6 @@ void MoveListWindow::showMoves(const GameState& state, const MoveList& list, int
     }
     const int shown = reviewed >= 0 ? reviewed : live;
     rows_->setCurrentRow(shown);
-    rows_->scrollToItem(rows_->currentItem());
     back_->setEnabled(reviewed >= 0);
     play_->setVisible(ofRecord);
     //: Below the move list while the board shows an earlier position.
@@ -99,7 +99,26 @@ void MoveListWindow::showMoves(const GameState& state, const MoveList& list, int
                     : reviewed >= 0 ? tr("Reviewing: the board after move %1.").arg(reviewed)
                                     : QString());
     state_->setVisible(reviewed >= 0);
+    // The line and the button shown beneath take their room from the list
+    // now, so that the chosen row is scrolled to where it will be seen.
+    layout()->activate();
+    rows_->scrollToItem(rows_->currentItem());
     filling_ = false;
+}
+
+// A list made smaller (the window resized) keeps the chosen row in sight,
+// once the list has taken in its new size.
+bool MoveListWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == rows_->viewport() && event->type() == QEvent::Resize)
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (QListWidgetItem* current = rows_->currentItem())
+                    rows_->scrollToItem(current);
+            },
+            Qt::QueuedConnection);
+    return QWidget::eventFilter(watched, event);
 }
 
 void MoveListWindow::keyPressEvent(QKeyEvent* event)

@@ -4,7 +4,8 @@
 // the players' names and the moves in the board's notation. The move the
 // game stands at is in bold. Choosing a row (a click, the arrow keys, Home
 // or End) asks to review the board as it was after that move; Escape or
-// "Back to the game" asks to return to the live game.
+// "Back to the game" asks to return to the live game. The chosen row is
+// always scrolled into view.
 
 #include <QWidget>
 
@@ -36,6 +37,7 @@ Q_SIGNALS:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QListWidget* rows_;
