@@ -63,6 +63,7 @@ MainWindow::MainWindow(const ProgramResources& resources, SoundPlayer& sounds)
     const WindowSize minimum = minimumWindowSize(screen.width(), screen.height(), menuBar()->sizeHint().height());
     setMinimumSize(minimum.width, minimum.height);
     connect(canvas_, &WindowCanvas::resized, this, &MainWindow::relayout);
+    moveList_.keepClearOf(referee_.window());
     applyRememberedSettings(*this);
 }
 
@@ -294,7 +295,7 @@ bool MainWindow::openGameFile(const QString& path)
 void MainWindow::placeReferee()
 {
     referee_.place(*canvas_);
-    moveList_.place(*canvas_);
+    moveList_.place();
 }
 
 void MainWindow::gameMovesChanged()
