@@ -4,6 +4,8 @@
 #include "model/game.h"
 
 #include <QDir>
+#include <QFileInfo>
+#include <QLockFile>
 
 namespace tavolux {
 
@@ -49,28 +51,57 @@ void StatisticsKeeper::save()
     saveError_ = StatisticsFile(path()).write(statistics_, &error) ? QString() : error;
 }
 
+// Another copy holding the lock is waited for this long; a lock left by a
+// copy that died is taken over at once.
+constexpr int LockWaitMs = 10000;
+
 template <class Change>
-void StatisticsKeeper::change(Change apply)
+QString StatisticsKeeper::change(Change apply)
 {
-    refresh();
-    if (apply(statistics_))
-        save();
+    const QString keptBefore = keptAs_;
+    QDir().mkpath(QFileInfo(path()).absolutePath());
+    QLockFile lock(path() + QStringLiteral(".lock"));
+    // A folder the program may not write in takes no lock; the save then
+    // says why it failed.
+    if (!lock.tryLock(LockWaitMs) && lock.error() == QLockFile::LockFailedError) {
+        statistics();
+        saveError_ = QCoreApplication::translate("tavolux::StatisticsKeeper",
+                                                 "Another copy of Tavolux kept the statistics file busy.");
+        apply(statistics_);
+    } else {
+        refresh();
+        if (apply(statistics_))
+            save();
+    }
+    const bool told = refused_ || !saveError_.isEmpty() || keptAs_ != keptBefore;
+    if (!told)
+        return {};
+    const QString problem = note();
+    if (problemFound)
+        problemFound(problem);
+    return problem;
 }
 
-void StatisticsKeeper::gameEnded(const GameState& game, const int movesPerPlayer[PlayerCount])
+QString StatisticsKeeper::gameEnded(const GameState& game, const int movesPerPlayer[PlayerCount])
 {
-    change([&](Statistics& s) { return addEndedGame(s, game, movesPerPlayer); });
+    return change([&](Statistics& s) { return addEndedGame(s, game, movesPerPlayer); });
 }
 
-void StatisticsKeeper::gameAbandoned(const GameState& game, const int movesPerPlayer[PlayerCount])
+QString StatisticsKeeper::gameAbandoned(const GameState& game, const int movesPerPlayer[PlayerCount])
 {
-    if (game.gameUnderway())
-        change([&](Statistics& s) { return addAbandonedGame(s, game, movesPerPlayer); });
+    if (!game.gameUnderway())
+        return {};
+    return change([&](Statistics& s) { return addAbandonedGame(s, game, movesPerPlayer); });
 }
 
-void StatisticsKeeper::gameAbandoned(const Game& game)
+QString StatisticsKeeper::gameAbandoned(const Game& game)
 {
-    gameAbandoned(game.state, movesPerPlayer(game.moveList).data());
+    return gameAbandoned(game.state, movesPerPlayer(game.moveList).data());
+}
+
+QString StatisticsKeeper::problemCaption()
+{
+    return tr("Statistics");
 }
 
 const Statistics& StatisticsKeeper::statistics()

@@ -1,12 +1,12 @@
 #include "model/gamerecord.h"
 
 #include "model/board.h"
+#include "model/fileio.h"
 #include "model/movegen.h"
 #include "model/notation.h"
 
 #include <algorithm>
 #include <charconv>
-#include <fstream>
 #include <map>
 #include <optional>
 
@@ -791,26 +791,16 @@ RecordReading readRecord(std::string_view text) { return Reader(text).read(); }
 
 RecordReading readRecordFile(const std::string& path)
 {
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
-        return RecordError{0, "cannot open the file"};
     // One byte past the limit tells a file that is too large.
-    std::string text(MaxRecordBytes + 1, '\0');
-    file.read(text.data(), static_cast<std::streamsize>(text.size()));
-    if (file.bad())
-        return RecordError{0, "cannot read the file"};
-    text.resize(static_cast<std::size_t>(file.gcount()));
-    return readRecord(text);
+    const FileReading file = readRegularFile(path, MaxRecordBytes + 1);
+    if (!file.result)
+        return RecordError{0, "cannot open the file"};
+    return readRecord(file.bytes);
 }
 
 bool writeRecordFile(const std::string& path, const GameRecord& record)
 {
-    const std::string text = writeRecord(record);
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    if (!file)
-        return false;
-    file.write(text.data(), static_cast<std::streamsize>(text.size()));
-    return static_cast<bool>(file.flush());
+    return static_cast<bool>(writeFileAtomically(path, writeRecord(record)));
 }
 
 std::string recordDate(std::time_t when)

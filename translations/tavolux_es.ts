@@ -462,12 +462,12 @@ Versión 1.32</translation>
     <message>
         <location filename="../app/gamefiles.cpp" line="+18"/>
         <location line="+18"/>
-        <location line="+21"/>
+        <location line="+13"/>
         <source>Save Game</source>
         <translation>Guardar partida</translation>
     </message>
     <message>
-        <location line="-39"/>
+        <location line="-31"/>
         <source>There are no unfinished game to save!</source>
         <translation>¡No hay ninguna partida a medias que guardar!</translation>
     </message>
@@ -479,12 +479,7 @@ Do you want to replace it?</source>
 ¿Quieres reemplazarlo?</translation>
     </message>
     <message>
-        <location line="+17"/>
-        <source>Only part of the game could be written; the disk may be full.</source>
-        <translation>Solo se pudo guardar parte de la partida; puede que el disco esté lleno.</translation>
-    </message>
-    <message>
-        <location line="+4"/>
+        <location line="+13"/>
         <source>The game could not be saved as &quot;%1&quot;.
 
 %2</source>
@@ -494,18 +489,18 @@ Do you want to replace it?</source>
     </message>
     <message>
         <location line="+7"/>
-        <location line="+15"/>
-        <location line="+7"/>
+        <location line="+13"/>
+        <location line="+8"/>
         <source>Load Game</source>
         <translation>Cargar partida</translation>
     </message>
     <message>
-        <location line="-21"/>
+        <location line="-20"/>
         <source>There is still a game in progress.  Do you want to abandon it?</source>
         <translation>Todavía hay una partida en curso. ¿Quieres abandonarla?</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+13"/>
         <source>The file &quot;%1&quot; could not be opened.
 
 %2</source>
@@ -514,7 +509,7 @@ Do you want to replace it?</source>
 %2</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>That is not a Tavolux file!</source>
         <translation>¡Eso no es un archivo de Tavolux!</translation>
     </message>
@@ -527,7 +522,7 @@ Do you want to replace it?</source>
         <translation>Tavolux</translation>
     </message>
     <message>
-        <location line="+75"/>
+        <location line="+77"/>
         <source>Rotate clockwise</source>
         <translation>Girar en sentido horario</translation>
     </message>
@@ -705,7 +700,7 @@ cuyas jugadas válidas quieras ver.</translation>
         <translation>Jugar desde aquí</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+26"/>
         <source>Start</source>
         <extracomment>The first row of the move list: the position before any move.</extracomment>
         <translation>Inicio</translation>
@@ -800,22 +795,17 @@ cuyas jugadas válidas quieras ver.</translation>
     <name>tavolux::RecordFiles</name>
     <message>
         <location filename="../app/recordfiles.cpp" line="+34"/>
-        <location line="+18"/>
+        <location line="+11"/>
         <source>Save Game Record</source>
         <translation>Guardar registro de partida</translation>
     </message>
     <message>
-        <location line="-18"/>
+        <location line="-11"/>
         <source>There is no game to record.</source>
         <translation>No hay ninguna partida que registrar.</translation>
     </message>
     <message>
-        <location line="+15"/>
-        <source>Only part of the record could be written; the disk may be full.</source>
-        <translation>Solo se pudo escribir parte del registro; puede que el disco esté lleno.</translation>
-    </message>
-    <message>
-        <location line="+4"/>
+        <location line="+12"/>
         <source>The game record could not be saved as &quot;%1&quot;.
 
 %2</source>
@@ -824,13 +814,13 @@ cuyas jugadas válidas quieras ver.</translation>
 %2</translation>
     </message>
     <message>
-        <location line="+17"/>
-        <location line="+8"/>
+        <location line="+14"/>
+        <location line="+9"/>
         <source>Open Game Record</source>
         <translation>Abrir registro de partida</translation>
     </message>
     <message>
-        <location line="-7"/>
+        <location line="-8"/>
         <source>The file &quot;%1&quot; could not be opened.
 
 %2</source>
@@ -839,7 +829,7 @@ cuyas jugadas válidas quieras ver.</translation>
 %2</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Line %1: %2</source>
         <translation>Línea %1: %2</translation>
     </message>
@@ -915,6 +905,56 @@ cuyas jugadas válidas quieras ver.</translation>
         <location filename="../dialogs/ruleswindow.cpp" line="+22"/>
         <source>Tavolux Help - Playing Rules</source>
         <translation>Ayuda de Tavolux – Reglas del juego</translation>
+    </message>
+</context>
+<context>
+    <name>tavolux::SafeFiles</name>
+    <message>
+        <location filename="../app/safefiles.cpp" line="+33"/>
+        <source>There is no such file or folder.</source>
+        <translation>No existe ese archivo o carpeta.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The file or its folder is not writable (no permission, or a read-only disk).</source>
+        <translation>No se puede escribir en el archivo o en su carpeta (sin permiso, o el disco es de solo lectura).</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The file may not be read (no permission).</source>
+        <translation>No se permite leer el archivo (sin permiso).</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>It is not a regular file.</source>
+        <translation>No es un archivo normal.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>There is no space left on the disk.</source>
+        <translation>No queda espacio en el disco.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The file would be larger than the program is allowed to write.</source>
+        <translation>El archivo sería más grande de lo que el programa puede escribir.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The system reported: %1</source>
+        <translation>El sistema informó: %1</translation>
+    </message>
+</context>
+<context>
+    <name>tavolux::Settings</name>
+    <message>
+        <location filename="../app/settings.cpp" line="+175"/>
+        <source>The settings could not be saved in &quot;%1&quot;.
+
+%2</source>
+        <translation>No se pudo guardar la configuración en «%1».
+
+%2</translation>
     </message>
 </context>
 <context>
@@ -1197,20 +1237,25 @@ cuyas jugadas válidas quieras ver.</translation>
 <context>
     <name>tavolux::StatisticsFile</name>
     <message>
-        <location filename="../app/statisticsfile.cpp" line="+65"/>
+        <location filename="../app/statisticsfile.cpp" line="+66"/>
         <source>The folder &quot;%1&quot; could not be made.</source>
         <translation>No se pudo crear la carpeta «%1».</translation>
-    </message>
-    <message>
-        <location line="+9"/>
-        <source>Only part of the statistics could be written; the disk may be full.</source>
-        <translation>Solo se pudo guardar parte de las estadísticas; puede que el disco esté lleno.</translation>
     </message>
 </context>
 <context>
     <name>tavolux::StatisticsKeeper</name>
     <message>
-        <location filename="../app/statisticskeeper.cpp" line="+89"/>
+        <location filename="../app/statisticskeeper.cpp" line="+67"/>
+        <source>Another copy of Tavolux kept the statistics file busy.</source>
+        <translation>Otra copia de Tavolux mantenía ocupado el archivo de estadísticas.</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>Statistics</source>
+        <translation>Estadísticas</translation>
+    </message>
+    <message>
+        <location line="+22"/>
         <source>The statistics file &quot;%1&quot; is damaged and could not be moved aside, so nothing is saved over it. Clear the statistics to start a new file.</source>
         <translation>El archivo de estadísticas «%1» está dañado y no se pudo apartar, así que no se guarda nada encima. Borra las estadísticas para empezar un archivo nuevo.</translation>
     </message>
