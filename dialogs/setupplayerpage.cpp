@@ -120,7 +120,7 @@ void SetupPlayerPage::buildControls(const QPixmap* icon)
     connect(previous_, &QPushButton::clicked, this, [this] { stepPicture(-1); });
     connect(next_, &QPushButton::clicked, this, [this] { stepPicture(+1); });
 
-    autoReposition_ = new QCheckBox(tr("Automatic board re-positon"));
+    autoReposition_ = new QCheckBox(tr("Automatic board re-position"));
     autoReposition_->setObjectName(QStringLiteral("autoReposition"));
     autoReposition_->setChecked(slot.autoReposition != 0);
     connect(autoReposition_, &QCheckBox::clicked, this, &SetupPlayerPage::updateControls);

@@ -468,7 +468,7 @@ Version 1.32</translation>
     </message>
     <message>
         <location line="-39"/>
-        <source>There are no unfinished game to save!</source>
+        <source>There is no unfinished game to save!</source>
         <translation>Es gibt keine laufende Partie zum Speichern!</translation>
     </message>
     <message>
@@ -545,12 +545,12 @@ Möchtest du die Datei ersetzen?</translation>
     <message>
         <location line="+138"/>
         <source>Exit Game</source>
-        <translation>Spiel beenden</translation>
+        <translation>Tavolux beenden</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Do you really want to exit the game?</source>
-        <translation>Willst du das Spiel wirklich beenden?</translation>
+        <translation>Willst du Tavolux wirklich beenden?</translation>
     </message>
     <message>
         <location filename="../app/commandhandlers.cpp" line="+44"/>
@@ -787,7 +787,7 @@ deren gültige Züge du sehen willst.</translation>
     </message>
     <message>
         <location line="+11"/>
-        <source>Automatic board re-positon</source>
+        <source>Automatic board re-position</source>
         <translation>Brett automatisch drehen</translation>
     </message>
     <message>
@@ -989,7 +989,7 @@ deren gültige Züge du sehen willst.</translation>
     </message>
     <message>
         <location line="+9"/>
-        <source>Automatic board re-positon</source>
+        <source>Automatic board re-position</source>
         <translation>Brett automatisch drehen</translation>
     </message>
     <message>
@@ -1073,13 +1073,13 @@ deren gültige Züge du sehen willst.</translation>
         <location line="-171"/>
         <source>Games with &amp;Persons</source>
         <extracomment>Tab of the figures from games in which at least one person played.</extracomment>
-        <translation>Spiele mit &amp;Menschen</translation>
+        <translation>Partien mit &amp;Menschen</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Games among Co&amp;mputers</source>
         <extracomment>Tab of the figures from games that computer players played among themselves.</extracomment>
-        <translation>Spiele unter &amp;Computern</translation>
+        <translation>Partien unter &amp;Computern</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -1097,7 +1097,7 @@ deren gültige Züge du sehen willst.</translation>
         <location line="+32"/>
         <source>No games have been counted yet.</source>
         <extracomment>Shown instead of the table while no game has been counted.</extracomment>
-        <translation>Es wurden noch keine Spiele gezählt.</translation>
+        <translation>Es wurden noch keine Partien gezählt.</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -1115,7 +1115,7 @@ deren gültige Züge du sehen willst.</translation>
         <location line="+2"/>
         <source>Games</source>
         <extracomment>Column heading: the number of games played to the end.</extracomment>
-        <translation>Spiele</translation>
+        <translation>Partien</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1156,27 +1156,27 @@ deren gültige Züge du sehen willst.</translation>
     <message>
         <location line="+5"/>
         <source>Games played to the end</source>
-        <translation>Bis zum Ende gespielte Spiele</translation>
+        <translation>Bis zum Ende gespielte Partien</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Games finished in first place</source>
-        <translation>Spiele auf dem ersten Platz</translation>
+        <translation>Partien auf dem ersten Platz</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Games finished in second place</source>
-        <translation>Spiele auf dem zweiten Platz</translation>
+        <translation>Partien auf dem zweiten Platz</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Games finished in third place</source>
-        <translation>Spiele auf dem dritten Platz</translation>
+        <translation>Partien auf dem dritten Platz</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Games given up before their end: a new game or a saved one taken instead, or the program closed</source>
-        <translation>Vor dem Ende abgebrochene Spiele: stattdessen ein neues oder gespeichertes Spiel begonnen oder das Programm beendet</translation>
+        <translation>Vor dem Ende abgebrochene Partien: stattdessen eine neue oder gespeicherte Partie begonnen oder das Programm beendet</translation>
     </message>
     <message>
         <location line="+1"/>

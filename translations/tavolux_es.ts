@@ -63,7 +63,7 @@
         <location line="+6"/>
         <source>GAME OVER</source>
         <extracomment>The game has ended: referee line 1 of 3.</extracomment>
-        <translation>FIN DEL JUEGO</translation>
+        <translation>FIN DE LA PARTIDA</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -128,8 +128,8 @@
 has moved all the pieces to destination!!!
 </source>
         <extracomment>%1 is the player&apos;s number 1 to 3, %2 the player&apos;s name.</extracomment>
-        <translation>El jugador %1, «%2»,
-¡¡¡ha llevado todas sus fichas a la meta!!!
+        <translation>¡¡¡El jugador %1, «%2»,
+ha llevado todas sus fichas a la meta!!!
 </translation>
     </message>
     <message>
@@ -468,7 +468,7 @@ Versión 1.32</translation>
     </message>
     <message>
         <location line="-39"/>
-        <source>There are no unfinished game to save!</source>
+        <source>There is no unfinished game to save!</source>
         <translation>¡No hay ninguna partida a medias que guardar!</translation>
     </message>
     <message>
@@ -648,7 +648,7 @@ cuyas jugadas válidas quieras ver.</translation>
     <message>
         <location line="+1"/>
         <source>&amp;Move List</source>
-        <translation>Lista de &amp;jugadas</translation>
+        <translation>&amp;Lista de jugadas</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -787,7 +787,7 @@ cuyas jugadas válidas quieras ver.</translation>
     </message>
     <message>
         <location line="+11"/>
-        <source>Automatic board re-positon</source>
+        <source>Automatic board re-position</source>
         <translation>Girar el tablero automáticamente</translation>
     </message>
     <message>
@@ -989,7 +989,7 @@ cuyas jugadas válidas quieras ver.</translation>
     </message>
     <message>
         <location line="+9"/>
-        <source>Automatic board re-positon</source>
+        <source>Automatic board re-position</source>
         <translation>Girar el tablero automáticamente</translation>
     </message>
     <message>

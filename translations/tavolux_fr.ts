@@ -63,7 +63,7 @@
         <location line="+6"/>
         <source>GAME OVER</source>
         <extracomment>The game has ended: referee line 1 of 3.</extracomment>
-        <translation>PARTIE FINIE</translation>
+        <translation>PARTIE TERMINÉE</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -468,7 +468,7 @@ Version 1.32</translation>
     </message>
     <message>
         <location line="-39"/>
-        <source>There are no unfinished game to save!</source>
+        <source>There is no unfinished game to save!</source>
         <translation>Il n&apos;y a aucune partie en cours à enregistrer&#xa0;!</translation>
     </message>
     <message>
@@ -481,7 +481,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
     <message>
         <location line="+17"/>
         <source>Only part of the game could be written; the disk may be full.</source>
-        <translation>La partie n&apos;a été enregistrée qu&apos;à moitié&#xa0;; le disque est peut-être plein.</translation>
+        <translation>La partie n&apos;a été enregistrée qu&apos;en partie&#xa0;; le disque est peut-être plein.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -540,7 +540,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
         <location line="+51"/>
         <source>Reviewing an earlier position: Escape returns to the game.</source>
         <extracomment>In the status line while the board shows an earlier position.</extracomment>
-        <translation>Position antérieure : Échap revient à la partie.</translation>
+        <translation>Position antérieure&#xa0;: Échap revient à la partie.</translation>
     </message>
     <message>
         <location line="+138"/>
@@ -593,7 +593,7 @@ dont vous voulez voir les coups possibles.</translation>
     <message>
         <location line="+1"/>
         <source>&amp;Change Options</source>
-        <translation>Modifier les &amp;options</translation>
+        <translation>&amp;Modifier les options</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -720,12 +720,12 @@ dont vous voulez voir les coups possibles.</translation>
         <location line="+16"/>
         <source>Game record: the board after move %1.</source>
         <extracomment>Below the move list while the board shows an earlier position.</extracomment>
-        <translation>Relevé : le plateau après le coup %1.</translation>
+        <translation>Relevé&#xa0;: le plateau après le coup %1.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Reviewing: the board after move %1.</source>
-        <translation>Retour en arrière : le plateau après le coup %1.</translation>
+        <translation>Retour en arrière&#xa0;: le plateau après le coup %1.</translation>
     </message>
 </context>
 <context>
@@ -787,7 +787,7 @@ dont vous voulez voir les coups possibles.</translation>
     </message>
     <message>
         <location line="+11"/>
-        <source>Automatic board re-positon</source>
+        <source>Automatic board re-position</source>
         <translation>Tourner le plateau automatiquement</translation>
     </message>
     <message>
@@ -812,14 +812,14 @@ dont vous voulez voir les coups possibles.</translation>
     <message>
         <location line="+15"/>
         <source>Only part of the record could be written; the disk may be full.</source>
-        <translation>Le relevé n’a pu être écrit qu’en partie ; le disque est peut-être plein.</translation>
+        <translation>Le relevé n’a pu être écrit qu’en partie&#xa0;; le disque est peut-être plein.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The game record could not be saved as &quot;%1&quot;.
 
 %2</source>
-        <translation>Le relevé de partie n’a pas pu être enregistré sous « %1 ».
+        <translation>Le relevé de partie n’a pas pu être enregistré sous «&#xa0;%1&#xa0;».
 
 %2</translation>
     </message>
@@ -834,21 +834,21 @@ dont vous voulez voir les coups possibles.</translation>
         <source>The file &quot;%1&quot; could not be opened.
 
 %2</source>
-        <translation>Le fichier « %1 » n’a pas pu être ouvert.
+        <translation>Le fichier «&#xa0;%1&#xa0;» n’a pas pu être ouvert.
 
 %2</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Line %1: %2</source>
-        <translation>Ligne %1 : %2</translation>
+        <translation>Ligne %1&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&quot;%1&quot; is not a game record that can be shown.
 
 %2</source>
-        <translation>« %1 » n’est pas un relevé de partie lisible.
+        <translation>«&#xa0;%1&#xa0;» n’est pas un relevé de partie lisible.
 
 %2</translation>
     </message>
@@ -896,7 +896,7 @@ dont vous voulez voir les coups possibles.</translation>
     <message>
         <location line="+8"/>
         <source>Player #?:</source>
-        <translation>Joueur ?&#xa0;:</translation>
+        <translation>Joueur&#xa0;?&#xa0;:</translation>
     </message>
     <message>
         <location line="+21"/>
@@ -989,7 +989,7 @@ dont vous voulez voir les coups possibles.</translation>
     </message>
     <message>
         <location line="+9"/>
-        <source>Automatic board re-positon</source>
+        <source>Automatic board re-position</source>
         <translation>Tourner le plateau automatiquement</translation>
     </message>
     <message>
@@ -1121,7 +1121,7 @@ dont vous voulez voir les coups possibles.</translation>
         <location line="+2"/>
         <source>1st</source>
         <extracomment>Column heading: the number of games the player finished first.</extracomment>
-        <translation>1er</translation>
+        <translation>1re</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1204,7 +1204,7 @@ dont vous voulez voir les coups possibles.</translation>
     <message>
         <location line="+9"/>
         <source>Only part of the statistics could be written; the disk may be full.</source>
-        <translation>Les statistiques n&apos;ont été enregistrées qu&apos;à moitié&#xa0;; le disque est peut-être plein.</translation>
+        <translation>Les statistiques n&apos;ont été enregistrées qu&apos;en partie&#xa0;; le disque est peut-être plein.</translation>
     </message>
 </context>
 <context>

@@ -45,7 +45,7 @@
         <location line="+2"/>
         <source>is in progress...</source>
         <extracomment>The board turns before a player&apos;s turn: referee line 3 of 3.</extracomment>
-        <translation>转动中...</translation>
+        <translation>转动中……</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -57,7 +57,7 @@
         <location line="+2"/>
         <source>thinking......</source>
         <extracomment>A computer player searches its move: referee line 3 of 3.</extracomment>
-        <translation>思考中......</translation>
+        <translation>思考中……</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -276,7 +276,7 @@ Do you want to continue the game?</source>
     <message>
         <location line="+1"/>
         <source>Undo last move.</source>
-        <translation>撤销上一步。</translation>
+        <translation>悔一步棋。</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -346,12 +346,12 @@ Do you want to continue the game?</source>
     <message>
         <location line="+1"/>
         <source>Computer AI is thinking...</source>
-        <translation>电脑正在思考...</translation>
+        <translation>电脑正在思考……</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Board re-position is in progress...</source>
-        <translation>棋盘正在转动...</translation>
+        <translation>棋盘正在转动……</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -468,7 +468,7 @@ Version 1.32</source>
     </message>
     <message>
         <location line="-39"/>
-        <source>There are no unfinished game to save!</source>
+        <source>There is no unfinished game to save!</source>
         <translation>没有未完成的游戏可以保存！</translation>
     </message>
     <message>
@@ -787,7 +787,7 @@ that you wish to show all valid moves.</source>
     </message>
     <message>
         <location line="+11"/>
-        <source>Automatic board re-positon</source>
+        <source>Automatic board re-position</source>
         <translation>自动转动棋盘</translation>
     </message>
     <message>
@@ -989,7 +989,7 @@ that you wish to show all valid moves.</source>
     </message>
     <message>
         <location line="+9"/>
-        <source>Automatic board re-positon</source>
+        <source>Automatic board re-position</source>
         <translation>自动转动棋盘</translation>
     </message>
     <message>
