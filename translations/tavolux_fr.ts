@@ -4,7 +4,25 @@
 <context>
     <name>GameTexts</name>
     <message>
-        <location filename="../app/gametexts.cpp" line="+18"/>
+        <location filename="../app/gametexts.cpp" line="+11"/>
+        <source>Human</source>
+        <extracomment>The first player&apos;s name until it is changed: a person.</extracomment>
+        <translation>Humain</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Silicon</source>
+        <extracomment>The second player&apos;s name until it is changed: a computer.</extracomment>
+        <translation>Silicium</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Positron</source>
+        <extracomment>The third player&apos;s name until it is changed: a computer.</extracomment>
+        <translation>Positron</translation>
+    </message>
+    <message>
+        <location line="+15"/>
         <source>WELCOME</source>
         <extracomment>The referee&apos;s first words, line 1 of 3.</extracomment>
         <translation>BIENVENUE</translation>
@@ -108,7 +126,7 @@
         <translation>sauts.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+21"/>
         <source>Tavolux</source>
         <translation>Tavolux</translation>
     </message>
@@ -225,7 +243,7 @@ Voulez-vous continuer la partie&#xa0;?</translation>
         <translation>En haut à droite</translation>
     </message>
     <message>
-        <location filename="../view/windowpainter.cpp" line="+97"/>
+        <location filename="../view/windowpainter.cpp" line="+98"/>
         <location filename="../dialogs/playerchoices.cpp" line="+7"/>
         <source>Beginner</source>
         <extracomment>How well a computer player plays: the weakest of three levels.</extracomment>
@@ -553,7 +571,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
         <translation>Voulez-vous vraiment quitter le jeu&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../app/commandhandlers.cpp" line="+44"/>
+        <location filename="../app/commandhandlers.cpp" line="+45"/>
         <location line="+72"/>
         <source>Show Valid Moves</source>
         <translation>Coups possibles</translation>
@@ -689,7 +707,7 @@ dont vous voulez voir les coups possibles.</translation>
 <context>
     <name>tavolux::MoveListWindow</name>
     <message>
-        <location filename="../app/movelistwindow.cpp" line="+42"/>
+        <location filename="../app/movelistwindow.cpp" line="+43"/>
         <source>Move List</source>
         <translation>Liste des coups</translation>
     </message>
@@ -705,7 +723,7 @@ dont vous voulez voir les coups possibles.</translation>
         <translation>Jouer à partir d’ici</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+26"/>
         <source>Start</source>
         <extracomment>The first row of the move list: the position before any move.</extracomment>
         <translation>Départ</translation>
@@ -797,9 +815,325 @@ dont vous voulez voir les coups possibles.</translation>
     </message>
 </context>
 <context>
+    <name>tavolux::RecordFaultTexts</name>
+    <message>
+        <location filename="../app/recordfaulttexts.cpp" line="+12"/>
+        <source>cannot open the file</source>
+        <translation>impossible d’ouvrir le fichier</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>cannot read the file</source>
+        <translation>impossible de lire le fichier</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the file is larger than 4 MiB, more than any game record</source>
+        <translation>le fichier dépasse 4 Mio, plus qu’aucun relevé de partie</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+114"/>
+        <source>not a Tavolux game record</source>
+        <translation>ce n’est pas un relevé de partie Tavolux</translation>
+    </message>
+    <message>
+        <location line="-112"/>
+        <source>the line is longer than 4096 bytes</source>
+        <translation>la ligne dépasse 4096 octets</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the line is not UTF-8 text</source>
+        <translation>la ligne n’est pas du texte UTF-8</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the record&apos;s version is not a number: &apos;%1&apos;</source>
+        <translation>la version du relevé n’est pas un nombre&#xa0;: «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>record version %1 is not known here (this program reads version %2)</source>
+        <translation>la version %1 des relevés est inconnue ici (ce programme lit la version %2)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>expected a field such as &apos;Start: opening&apos;</source>
+        <translation>un champ tel que «&#xa0;Start: opening&#xa0;» était attendu</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>unknown field &apos;%1&apos;</source>
+        <translation>champ inconnu «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 is given twice (first on line %2)</source>
+        <translation>%1 figure deux fois (d’abord à la ligne %2)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the record ends before its Moves line</source>
+        <translation>le relevé s’arrête avant sa ligne Moves</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the %1 field is missing</source>
+        <translation>le champ %1 manque</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the date is not of the form YYYY-MM-DD HH:MM</source>
+        <translation>la date n’est pas de la forme YYYY-MM-DD HH:MM</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the program is not named</source>
+        <translation>le programme n’est pas nommé</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>a name is 1 to 63 bytes without control characters</source>
+        <translation>un nom compte de 1 à 63 octets, sans caractères de contrôle</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>expected &apos;-&apos;, &apos;NAME | person&apos; or &apos;NAME | computer | STRENGTH | STYLE, STYLE&apos;</source>
+        <translation>«&#xa0;-&#xa0;», «&#xa0;NAME | person&#xa0;» ou «&#xa0;NAME | computer | STRENGTH | STYLE, STYLE&#xa0;» était attendu</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the strength is one of Beginner, Standard, Expert</source>
+        <translation>le niveau est Beginner, Standard ou Expert</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the styles are two of Friendly, Neutral, Hostile, such as &apos;Hostile, Friendly&apos;</source>
+        <translation>les stratégies sont deux parmi Friendly, Neutral, Hostile, par exemple «&#xa0;Hostile, Friendly&#xa0;»</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>fewer than two players take part</source>
+        <translation>moins de deux joueurs participent</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>ToMove names no player taking part</source>
+        <translation>ToMove ne désigne aucun joueur qui participe</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>ToMove names a player who has finished</source>
+        <translation>ToMove désigne un joueur qui a déjà terminé</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Moves takes the number of moves</source>
+        <translation>Moves prend le nombre de coups</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Start is &apos;opening&apos; or &apos;position&apos;</source>
+        <translation>Start vaut «&#xa0;opening&#xa0;» ou «&#xa0;position&#xa0;»</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 belongs to a record starting from a position, for a player taking part</source>
+        <translation>%1 n’a sa place que dans un relevé qui part d’une position, pour un joueur qui participe</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Finished belongs to a record starting from a position</source>
+        <translation>Finished n’a sa place que dans un relevé qui part d’une position</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>a player has ten pieces</source>
+        <translation>un joueur a dix pions</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&apos;%1&apos; is not a hole</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un trou</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>two pieces on %1</source>
+        <translation>deux pions sur %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Finished takes &apos;none&apos; or the players who have finished</source>
+        <translation>Finished prend «&#xa0;none&#xa0;» ou les joueurs qui ont terminé</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Finished takes &apos;none&apos; or players taking part, each once</source>
+        <translation>Finished prend «&#xa0;none&#xa0;» ou des joueurs qui participent, chacun une fois</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>P%1 is home but not among the finished</source>
+        <translation>P%1 est arrivé mais ne figure pas parmi ceux qui ont terminé</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>P%1 has finished but is not home</source>
+        <translation>P%1 a terminé mais n’est pas arrivé</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>fewer than two players are left to play</source>
+        <translation>il reste moins de deux joueurs en jeu</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Result takes &apos;unfinished&apos; or the players taking part in their finishing order</source>
+        <translation>Result prend «&#xa0;unfinished&#xa0;» ou les joueurs qui participent, dans leur ordre d’arrivée</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>more moves than the %1 of the Moves line</source>
+        <translation>plus de coups que les %1 de la ligne Moves</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the record ends after %1 of its %2 moves</source>
+        <translation>le relevé s’arrête après %1 de ses %2 coups</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>expected a move such as &apos;%1. P1 n2-m6&apos;</source>
+        <translation>un coup tel que «&#xa0;%1. P1 n2-m6&#xa0;» était attendu</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>move %1 where move %2 was expected</source>
+        <translation>coup %1 là où le coup %2 était attendu</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the mover is P1, P2 or P3, not &apos;%1&apos;</source>
+        <translation>le joueur qui joue est P1, P2 ou P3, pas «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&apos;%1&apos; is not a move in hole names, such as n2-m6</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un coup en noms de trous, tel que n2-m6</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>a move ends with &apos;(person)&apos; or &apos;(computer)&apos; only when its seat is the other&apos;s</source>
+        <translation>un coup ne se termine par «&#xa0;(person)&#xa0;» ou «&#xa0;(computer)&#xa0;» que si sa place est celle de l’autre</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the game is over with the finishing order %1, not %2</source>
+        <translation>la partie se termine dans l’ordre %1, pas %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the result is %1 but the game is not over</source>
+        <translation>le résultat est %1 mais la partie n’est pas terminée</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>a game stopped after its first finisher ends %1, not %2</source>
+        <translation>une partie arrêtée après le premier arrivé se termine dans l’ordre %1, pas %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the game is over; no move may follow</source>
+        <translation>la partie est terminée&#xa0;; aucun coup ne peut suivre</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>P%1 does not take part</source>
+        <translation>P%1 ne participe pas</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>P%1 has finished and moves no more</source>
+        <translation>P%1 a terminé et ne joue plus</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>P%1 moves out of turn: P%2 is to move</source>
+        <translation>P%1 joue hors de son tour&#xa0;: c’est à P%2 de jouer</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>P%1 has no piece on %2</source>
+        <translation>P%1 n’a pas de pion sur %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the piece on %1 is not piece %2</source>
+        <translation>le pion sur %1 n’est pas le pion %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the move has no landing</source>
+        <translation>le coup n’a pas d’arrivée</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>a landing is not a hole</source>
+        <translation>une arrivée n’est pas un trou</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 is taken</source>
+        <translation>%1 est occupé</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1-%2 is neither a step nor a jump</source>
+        <translation>%1-%2 n’est ni un pas ni un saut</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>no piece to jump over between %1 and %2</source>
+        <translation>aucun pion à sauter entre %1 et %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the chain comes back to %1</source>
+        <translation>la série de sauts revient sur %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 is taken or landed on before</source>
+        <translation>%1 est occupé ou déjà atteint</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>P%1 may not stop on %2, in another player&apos;s zone</source>
+        <translation>P%1 ne peut pas s’arrêter sur %2, dans la zone d’un autre joueur</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 is not among the destinations of the piece on %2</source>
+        <translation>%1 ne fait pas partie des arrivées du pion sur %2</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>unfinished</source>
+        <comment>a game record&apos;s result</comment>
+        <translation>inachevée</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Move %1: %2</source>
+        <extracomment>Why a game record was refused: %1 is the move&apos;s number, %2 what is wrong with it.</extracomment>
+        <translation>Coup %1&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
     <name>tavolux::RecordFiles</name>
     <message>
-        <location filename="../app/recordfiles.cpp" line="+34"/>
+        <location filename="../app/recordfiles.cpp" line="+35"/>
         <location line="+18"/>
         <source>Save Game Record</source>
         <translation>Enregistrer le relevé de partie</translation>
@@ -839,12 +1173,12 @@ dont vous voulez voir les coups possibles.</translation>
 %2</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Line %1: %2</source>
         <translation>Ligne %1&#xa0;: %2</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <source>&quot;%1&quot; is not a game record that can be shown.
 
 %2</source>
@@ -874,7 +1208,7 @@ dont vous voulez voir les coups possibles.</translation>
 <context>
     <name>tavolux::ResultsDialog</name>
     <message>
-        <location filename="../dialogs/resultsdialog.cpp" line="+179"/>
+        <location filename="../dialogs/resultsdialog.cpp" line="+180"/>
         <source>Game Results</source>
         <translation>Résultats de la partie</translation>
     </message>
@@ -953,7 +1287,7 @@ dont vous voulez voir les coups possibles.</translation>
 <context>
     <name>tavolux::SetupPlayerPage</name>
     <message>
-        <location filename="../dialogs/setupplayerpage.cpp" line="+67"/>
+        <location filename="../dialogs/setupplayerpage.cpp" line="+68"/>
         <source>Friendly</source>
         <translation>Amical</translation>
     </message>
@@ -1049,7 +1383,7 @@ dont vous voulez voir les coups possibles.</translation>
 <context>
     <name>tavolux::StatisticsDialog</name>
     <message>
-        <location filename="../dialogs/statisticsdialog.cpp" line="+90"/>
+        <location filename="../dialogs/statisticsdialog.cpp" line="+91"/>
         <source>Person</source>
         <extracomment>A player played by a person at the mouse, not by the computer.</extracomment>
         <translation>Humain</translation>

@@ -58,11 +58,12 @@ class CheckTs(unittest.TestCase):
         self.assertRejected("mnemonics", ("&amp;Game", "&amp;Sp&amp;iel", ""))
 
     def test_french_punctuation_keeps_its_non_breaking_space(self):
-        for wrong in ("Ligne %1 : %2", "Ligne %1: %2", "Relevé ; plein", "Fini !", "Quoi?", "« %1 »",
+        for wrong in ("Ligne %1 : %2", "Relevé ; plein", "Relevé; plein", "Fini !", "Quoi?", "« %1 »",
                       "«\u00a0%1 »", "«%1\u00a0»", "Joueur ?\u00a0:"):
             self.assertTrue(check_ts.french_spacing_faults(wrong), wrong)
         for right in ("Ligne %1\u00a0: %2", "Relevé\u202f; plein", "Fini\u00a0!!!", "«\u00a0%1\u00a0»",
-                      "Voir https://example.org", "12:30", "Prêt."):
+                      "Voir https://example.org", "12:30", "Prêt.",
+                      "«\u00a0Start: opening\u00a0»"):
             self.assertEqual(check_ts.french_spacing_faults(right), [], right)
         french = {"language": "fr_FR", "name": "tavolux_fr.ts"}
         self.assertRejected("French spacing", ("Line %1: %2", "Ligne %1 : %2", ""), **french)
