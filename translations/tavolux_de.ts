@@ -454,7 +454,7 @@ Version 1.32</translation>
     <message>
         <location line="+7"/>
         <source>Tavolux Files (*.tvx)</source>
-        <translation>Tavolux-Spiele (*.tvx)</translation>
+        <translation>Tavolux-Partien (*.tvx)</translation>
     </message>
     <message>
         <location line="+0"/>

@@ -69,7 +69,7 @@
         <location line="+6"/>
         <source>Computer AI is</source>
         <extracomment>A computer player searches its move: referee line 2 of 3.</extracomment>
-        <translation>L&apos;ordinateur</translation>
+        <translation>L’ordinateur</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -111,13 +111,13 @@
         <location line="+6"/>
         <source>Now, drag it to a spot</source>
         <extracomment>A piece is in the hand: referee line 2 of 4.</extracomment>
-        <translation>Glissez-le d&apos;un pas</translation>
+        <translation>Glissez-le d’un pas</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>using one move or one</source>
         <extracomment>A piece is in the hand: referee line 3 of 4.</extracomment>
-        <translation>ou d&apos;un ou plusieurs</translation>
+        <translation>ou d’un ou plusieurs</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -138,7 +138,7 @@
     <message>
         <location line="+5"/>
         <source>There is still a game in progress.  Do you want to abandon it?</source>
-        <translation>Une partie est encore en cours. Voulez-vous l&apos;abandonner&#xa0;?</translation>
+        <translation>Une partie est encore en cours. Voulez-vous l’abandonner&#xa0;?</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -304,17 +304,17 @@ Voulez-vous continuer la partie&#xa0;?</translation>
     <message>
         <location line="+1"/>
         <source>Show all valid moves of a playing piece.</source>
-        <translation>Afficher tous les coups possibles d&apos;un pion.</translation>
+        <translation>Afficher tous les coups possibles d’un pion.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Suggest a move for the player to move.</source>
-        <translation>Suggérer un coup au joueur dont c&apos;est le tour.</translation>
+        <translation>Suggérer un coup au joueur dont c’est le tour.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Toggle referee window on/off.</source>
-        <translation>Afficher ou masquer l&apos;arbitre.</translation>
+        <translation>Afficher ou masquer l’arbitre.</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -364,7 +364,7 @@ Voulez-vous continuer la partie&#xa0;?</translation>
     <message>
         <location line="+1"/>
         <source>Computer AI is thinking...</source>
-        <translation>L&apos;ordinateur réfléchit...</translation>
+        <translation>L’ordinateur réfléchit...</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -389,7 +389,7 @@ Voulez-vous continuer la partie&#xa0;?</translation>
     <message>
         <location line="+2"/>
         <source>A piece may pass through another player&apos;s point, but not stop there.</source>
-        <translation>Un pion peut traverser la pointe d&apos;un autre joueur, mais pas s&apos;y arrêter.</translation>
+        <translation>Un pion peut traverser la pointe d’un autre joueur, mais pas s’y arrêter.</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -487,7 +487,7 @@ Version 1.32</translation>
     <message>
         <location line="-39"/>
         <source>There is no unfinished game to save!</source>
-        <translation>Il n&apos;y a aucune partie en cours à enregistrer&#xa0;!</translation>
+        <translation>Il n’y a aucune partie en cours à enregistrer&#xa0;!</translation>
     </message>
     <message>
         <location line="+19"/>
@@ -499,14 +499,14 @@ Voulez-vous le remplacer&#xa0;?</translation>
     <message>
         <location line="+17"/>
         <source>Only part of the game could be written; the disk may be full.</source>
-        <translation>La partie n&apos;a été enregistrée qu&apos;en partie&#xa0;; le disque est peut-être plein.</translation>
+        <translation>La partie n’a été enregistrée qu’en partie&#xa0;; le disque est peut-être plein.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The game could not be saved as &quot;%1&quot;.
 
 %2</source>
-        <translation>Impossible d&apos;enregistrer la partie sous «&#xa0;%1&#xa0;».
+        <translation>Impossible d’enregistrer la partie sous «&#xa0;%1&#xa0;».
 
 %2</translation>
     </message>
@@ -520,21 +520,21 @@ Voulez-vous le remplacer&#xa0;?</translation>
     <message>
         <location line="-21"/>
         <source>There is still a game in progress.  Do you want to abandon it?</source>
-        <translation>Une partie est encore en cours. Voulez-vous l&apos;abandonner&#xa0;?</translation>
+        <translation>Une partie est encore en cours. Voulez-vous l’abandonner&#xa0;?</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>The file &quot;%1&quot; could not be opened.
 
 %2</source>
-        <translation>Impossible d&apos;ouvrir le fichier «&#xa0;%1&#xa0;».
+        <translation>Impossible d’ouvrir le fichier «&#xa0;%1&#xa0;».
 
 %2</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>That is not a Tavolux file!</source>
-        <translation>Ce n&apos;est pas un fichier Tavolux&#xa0;!</translation>
+        <translation>Ce n’est pas un fichier Tavolux&#xa0;!</translation>
     </message>
 </context>
 <context>
@@ -591,7 +591,7 @@ dont vous voulez voir les coups possibles.</translation>
     <message>
         <location line="+0"/>
         <source>%1 has no valid move.</source>
-        <translation>%1 n&apos;a aucun coup possible.</translation>
+        <translation>%1 n’a aucun coup possible.</translation>
     </message>
     <message>
         <location filename="../app/commandtable.cpp" line="+25"/>
@@ -771,7 +771,7 @@ dont vous voulez voir les coups possibles.</translation>
     <message>
         <location line="+13"/>
         <source>[Background Wallpaper]</source>
-        <translation>[Fond d&apos;écran]</translation>
+        <translation>[Fond d’écran]</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -786,7 +786,7 @@ dont vous voulez voir les coups possibles.</translation>
     <message>
         <location line="+38"/>
         <source>Animation Speed</source>
-        <translation>Vitesse d&apos;animation</translation>
+        <translation>Vitesse d’animation</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1194,7 +1194,7 @@ dont vous voulez voir les coups possibles.</translation>
     <message>
         <location line="+0"/>
         <source>There is still a game in progress.  Do you want to abandon it?</source>
-        <translation>Une partie est encore en cours. Voulez-vous l&apos;abandonner&#xa0;?</translation>
+        <translation>Une partie est encore en cours. Voulez-vous l’abandonner&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -1202,7 +1202,7 @@ dont vous voulez voir les coups possibles.</translation>
     <message>
         <location filename="../referee/refereewindow.cpp" line="+47"/>
         <source>   The Referee</source>
-        <translation>   L&apos;arbitre</translation>
+        <translation>   L’arbitre</translation>
     </message>
 </context>
 <context>
@@ -1266,7 +1266,7 @@ dont vous voulez voir les coups possibles.</translation>
     <message>
         <location line="+11"/>
         <source>Animation Speed</source>
-        <translation>Vitesse d&apos;animation</translation>
+        <translation>Vitesse d’animation</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1346,7 +1346,7 @@ dont vous voulez voir les coups possibles.</translation>
     <message>
         <location line="+51"/>
         <source>Computer AI Algorithm</source>
-        <translation>Stratégie de l&apos;ordinateur</translation>
+        <translation>Stratégie de l’ordinateur</translation>
     </message>
 </context>
 <context>
@@ -1431,7 +1431,7 @@ dont vous voulez voir les coups possibles.</translation>
         <location line="+32"/>
         <source>No games have been counted yet.</source>
         <extracomment>Shown instead of the table while no game has been counted.</extracomment>
-        <translation>Aucune partie n&apos;a encore été comptée.</translation>
+        <translation>Aucune partie n’a encore été comptée.</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -1490,7 +1490,7 @@ dont vous voulez voir les coups possibles.</translation>
     <message>
         <location line="+5"/>
         <source>Games played to the end</source>
-        <translation>Parties jouées jusqu&apos;au bout</translation>
+        <translation>Parties jouées jusqu’au bout</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1515,12 +1515,12 @@ dont vous voulez voir les coups possibles.</translation>
     <message>
         <location line="+1"/>
         <source>The average number of moves it took to bring all ten pieces home</source>
-        <translation>Le nombre moyen de coups qu&apos;il a fallu pour amener les dix pions à destination</translation>
+        <translation>Le nombre moyen de coups qu’il a fallu pour amener les dix pions à destination</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The fewest moves it took to bring all ten pieces home</source>
-        <translation>Le plus petit nombre de coups qu&apos;il a fallu pour amener les dix pions à destination</translation>
+        <translation>Le plus petit nombre de coups qu’il a fallu pour amener les dix pions à destination</translation>
     </message>
     <message>
         <location line="+88"/>
@@ -1538,7 +1538,7 @@ dont vous voulez voir les coups possibles.</translation>
     <message>
         <location line="+9"/>
         <source>Only part of the statistics could be written; the disk may be full.</source>
-        <translation>Les statistiques n&apos;ont été enregistrées qu&apos;en partie&#xa0;; le disque est peut-être plein.</translation>
+        <translation>Les statistiques n’ont été enregistrées qu’en partie&#xa0;; le disque est peut-être plein.</translation>
     </message>
 </context>
 <context>
@@ -1546,7 +1546,7 @@ dont vous voulez voir les coups possibles.</translation>
     <message>
         <location filename="../app/statisticskeeper.cpp" line="+89"/>
         <source>The statistics file &quot;%1&quot; is damaged and could not be moved aside, so nothing is saved over it. Clear the statistics to start a new file.</source>
-        <translation>Le fichier de statistiques «&#xa0;%1&#xa0;» est endommagé et n&apos;a pas pu être mis de côté&#xa0;; rien n&apos;est donc enregistré par-dessus. Effacez les statistiques pour commencer un nouveau fichier.</translation>
+        <translation>Le fichier de statistiques «&#xa0;%1&#xa0;» est endommagé et n’a pas pu être mis de côté&#xa0;; rien n’est donc enregistré par-dessus. Effacez les statistiques pour commencer un nouveau fichier.</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -1557,7 +1557,7 @@ dont vous voulez voir les coups possibles.</translation>
         <location line="+5"/>
         <source>The statistics could not be saved in &quot;%1&quot;.
 %2</source>
-        <translation>Impossible d&apos;enregistrer les statistiques dans «&#xa0;%1&#xa0;».
+        <translation>Impossible d’enregistrer les statistiques dans «&#xa0;%1&#xa0;».
 %2</translation>
     </message>
 </context>

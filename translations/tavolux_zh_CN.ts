@@ -299,7 +299,7 @@ Do you want to continue the game?</source>
     <message>
         <location line="+1"/>
         <source>Redo the previously undone move.</source>
-        <translation>重做刚才撤销的一步。</translation>
+        <translation>重做刚才悔掉的一步棋。</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1407,13 +1407,13 @@ that you wish to show all valid moves.</source>
         <location line="-171"/>
         <source>Games with &amp;Persons</source>
         <extracomment>Tab of the figures from games in which at least one person played.</extracomment>
-        <translation>有真人参与的游戏(&amp;P)</translation>
+        <translation>有真人参与的对局(&amp;P)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Games among Co&amp;mputers</source>
         <extracomment>Tab of the figures from games that computer players played among themselves.</extracomment>
-        <translation>电脑之间的游戏(&amp;M)</translation>
+        <translation>电脑之间的对局(&amp;M)</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -1431,7 +1431,7 @@ that you wish to show all valid moves.</source>
         <location line="+32"/>
         <source>No games have been counted yet.</source>
         <extracomment>Shown instead of the table while no game has been counted.</extracomment>
-        <translation>还没有统计任何游戏。</translation>
+        <translation>还没有统计任何对局。</translation>
     </message>
     <message>
         <location line="+9"/>

@@ -273,3 +273,18 @@ TEST_F(RulesInLanguage, EveryMenuCommandAndWindowTheRulesNameIsThePrograms)
             EXPECT_TRUE(titles.contains(window)) << name << ": no window '" << window.toStdString() << "'";
     }
 }
+
+// French puts a non-breaking space before : ; ! ? and inside « », and
+// writes its apostrophes curly, in the rules as in the program's texts.
+TEST(RulesDocuments, TheFrenchRulesKeepFrenchTypography)
+{
+    QString text = read(":/help/playing-rules_fr.html");
+    ASSERT_FALSE(text.isEmpty());
+    text.remove(QRegularExpression(QStringLiteral("<[^>]*>")));
+    text.remove(QRegularExpression(QStringLiteral("\\{[^}]*\\}"))); // the style sheet
+    QStringList wrong;
+    static const QRegularExpression fault(QStringLiteral("\\s[:;!?»]|«\\s|'"));
+    for (const auto& match : fault.globalMatch(text))
+        wrong << text.mid(std::max<qsizetype>(0, match.capturedStart() - 20), 40).simplified();
+    EXPECT_EQ(wrong.join(QLatin1Char('\n')).toStdString(), "");
+}
