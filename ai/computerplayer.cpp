@@ -22,7 +22,7 @@ void ComputerPlayer::useSeed(uint32_t seed)
     seedFromClock_ = false;
 }
 
-ChosenMove ComputerPlayer::chooseMove(const GameState& s)
+ChosenMove ComputerPlayer::chooseMove(const GameState& s, const std::atomic<bool>* stop)
 {
     const int me = s.playerToMove;
     const int strength = s.slots[me].strength;
@@ -42,7 +42,7 @@ ChosenMove ComputerPlayer::chooseMove(const GameState& s)
         planned = b.stuck;
     }
     if (planned) {
-        const ExpertChoice e = expert_.choose(s);
+        const ExpertChoice e = expert_.choose(s, stop);
         chosen.abandoned = e.stopped;
         chosen.found = e.found;
         chosen.piece = e.piece;

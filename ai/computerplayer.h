@@ -18,7 +18,10 @@ namespace tavolux {
 class ComputerPlayer : public MoveChooser {
 public:
     // The move of state.playerToMove.
-    ChosenMove chooseMove(const GameState& state) override;
+    ChosenMove chooseMove(const GameState& state) override { return chooseMove(state, nullptr); }
+    // The same, given up (and marked abandoned) once *stop is true, which
+    // another thread may set meanwhile; nullptr: the choice always finishes.
+    ChosenMove chooseMove(const GameState& state, const std::atomic<bool>* stop);
 
     // By default the tie-break is seeded from the clock at every turn. A
     // fixed seed, given once, makes a series of turns repeatable; switched
@@ -28,10 +31,6 @@ public:
 
     // The Standard search's figures for the last turn it played.
     const SearchResult& lastSearch() const { return last_; }
-
-    // A choice running on another thread gives up while *stop is true and
-    // comes back abandoned. nullptr (the default): choices always finish.
-    void setStopFlag(const std::atomic<bool>* stop) { expert_.setStopFlag(stop); }
 
 private:
     ChosenMove chooseStandard(const GameState& s);

@@ -225,8 +225,9 @@ int ExpertSearch::opponentsBestGain(const RootMove& m, int opponent)
     return best;
 }
 
-ExpertChoice ExpertSearch::choose(const GameState& state)
+ExpertChoice ExpertSearch::choose(const GameState& state, const std::atomic<bool>* stop)
 {
+    stop_ = stop;
     ExpertChoice choice;
     me_ = state.playerToMove;
     firstPiece_ = state.slots[me_].firstPiece;

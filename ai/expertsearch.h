@@ -15,8 +15,8 @@
 // player has already brought about in this game are avoided, so games among
 // Experts never go round in circles.
 //
-// The search can be stopped from another thread through a flag it is given;
-// it then returns at once, marked stopped, without a move.
+// A choice can be stopped from another thread through the flag it is given
+// with it; it then returns at once, marked stopped, without a move.
 
 #include "ai/searchboard.h"
 #include "model/gamestate.h"
@@ -40,12 +40,9 @@ class ExpertSearch {
 public:
     ExpertSearch();
 
-    // The move of state.playerToMove.
-    ExpertChoice choose(const GameState& state);
-
-    // While *stop is true a search gives up; nullptr: never.
-    void setStopFlag(const std::atomic<bool>* stop) { stop_ = stop; }
-    bool stopped() const { return stop_ != nullptr && stop_->load(std::memory_order_relaxed); }
+    // The move of state.playerToMove. Once *stop is true this choice gives
+    // up; nullptr: it always finishes.
+    ExpertChoice choose(const GameState& state, const std::atomic<bool>* stop = nullptr);
 
     // Forgets the positions of earlier games.
     void forgetPositions() { seen_.clear(); }
@@ -78,6 +75,7 @@ private:
     int plan();
     int opponentsBestGain(const RootMove& m, int opponent);
     uint64_t positionKey(const Position& pieces, int mover) const;
+    bool stopped() const { return stop_ != nullptr && stop_->load(std::memory_order_relaxed); }
 
     int me_ = 0;
     int firstPiece_ = 0;
@@ -101,7 +99,7 @@ private:
     uint64_t sideKey_[PlayerCount] = {};
     uint64_t nodes_ = 0;
     std::deque<uint64_t> seen_;
-    const std::atomic<bool>* stop_ = nullptr;
+    const std::atomic<bool>* stop_ = nullptr; // of the choice being made
 };
 
 } // namespace tavolux

@@ -7,28 +7,26 @@
 
 namespace tavolux {
 
+// One choice: its own stop signal, cleared when it starts, and its result.
 struct BackgroundChooser::Outcome {
     ChosenMove move;
+    std::atomic<bool> stop{false};
     std::atomic<bool> done{false};
     bool givenUp = false;
 };
 
-BackgroundChooser::BackgroundChooser(ComputerPlayer& computer) : computer_(computer)
-{
-    computer_.setStopFlag(&stop_);
-}
+BackgroundChooser::BackgroundChooser(ComputerPlayer& computer) : computer_(computer) {}
 
 BackgroundChooser::~BackgroundChooser()
 {
     stop();
-    computer_.setStopFlag(nullptr);
 }
 
 void BackgroundChooser::stop()
 {
     if (!worker_.joinable())
         return;
-    stop_.store(true);
+    current_->stop.store(true);
     worker_.join();
     current_->givenUp = true;
     current_.reset();
@@ -44,10 +42,9 @@ ChosenMove BackgroundChooser::chooseMove(const GameState& state)
 
     auto outcome = std::make_shared<Outcome>();
     QEventLoop loop;
-    stop_.store(false);
     current_ = outcome;
     worker_ = std::thread([this, outcome, position = state, &loop] {
-        outcome->move = computer_.chooseMove(position);
+        outcome->move = computer_.chooseMove(position, &outcome->stop);
         outcome->done.store(true);
         QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
     });

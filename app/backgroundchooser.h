@@ -7,9 +7,10 @@
 // once, on the window's thread, as they always have.
 //
 // A choice is given up, and comes back abandoned, when the program quits
-// meanwhile or when another choice starts inside it (a New Game whose first
-// player is a computer); the turn cycle also drops a choice that outlived a
-// new, loaded or taken-back game.
+// meanwhile, when the game is replaced (New Game, Load) or when another
+// choice starts inside it; the turn cycle also drops a choice that outlived
+// a new or loaded game. Each choice has its own stop signal, so a choice
+// given up never stops the next one.
 
 #include "ai/computerplayer.h"
 #include "model/movechooser.h"
@@ -37,12 +38,12 @@ public:
     bool thinking() const { return worker_.joinable(); }
     // Gives up the choice being made, if any, and waits for the worker.
     void stop();
+    void giveUp() override { stop(); }
 
 private:
     struct Outcome;
     ComputerPlayer& computer_;
     QWidget* board_ = nullptr;
-    std::atomic<bool> stop_{false};
     std::thread worker_;
     std::shared_ptr<Outcome> current_; // of the choice the worker makes
 };

@@ -73,9 +73,11 @@ void CommandTable::buildMenus(QMenuBar* bar)
     using namespace command;
     bar_ = bar;
     bar->setObjectName(QStringLiteral("menuBar"));
+    // Exit ends the first menu, as in every desktop program; the game records
+    // and the statistics come before its separator.
     addMenu(bar, QT_TRANSLATE_NOOP("tavolux::MainWindow", "&Game"),
-            {NewGame, LoadGame, Separator, SaveGame, ChangeOptions, Separator, Exit, Separator, SaveRecord,
-             OpenRecord, Statistics});
+            {NewGame, LoadGame, Separator, SaveGame, ChangeOptions, Separator, SaveRecord, OpenRecord, Statistics,
+             Separator, Exit});
     addMenu(bar, QT_TRANSLATE_NOOP("tavolux::MainWindow", "&Move"), {Undo, Redo, Separator, ShowValidMoves, Hint});
     addMenu(bar, QT_TRANSLATE_NOOP("tavolux::MainWindow", "&View"),
             {Referee, ShowLastMoves, Separator, DefaultSettings, Separator, MoveList});

@@ -1,8 +1,18 @@
 #pragma once
 // The window's commands: one action per menu item (text, mnemonic, shortcut,
 // status-line prompt), the handler that carries it out, the rules that
-// enable and check its item, and running it. Commands that act on the
-// position a person is to move from wait while computers play their turns.
+// enable and check its item, and running it.
+//
+// While computers play (a computer's turn is under way, thinking with the
+// event loop running or not, or the next pass is queued), every command
+// either runs at once or waits for the person, and the game goes on:
+// - Undo, Redo, Save Game and Hint act on the position a person is to move
+//   from: they wait, in the order given, and run once the cycle rests.
+// - New Game, Load Game and Play from Here replace the game: they run at
+//   once, the computer gives up its choice and the game left is dropped
+//   with the commands waiting for it.
+// - Everything else (options, windows, records, statistics, Exit) runs at
+//   once and leaves the turn alone.
 
 #include "app/commands.h"
 
@@ -37,8 +47,8 @@ public:
     // The command has a handler and its rule allows it now.
     bool enabled(int id) const;
     // Runs the command when it is enabled; false when it is not. While
-    // `computersPlaying` holds, Undo, Redo, Save Game and Hint wait and run
-    // from runWaiting() instead.
+    // `computersPlaying` holds, the commands that wait are kept for
+    // runWaiting() instead.
     bool run(int id);
     void runWaiting();
     void updateItemStates(QMenu* menu);

@@ -1,6 +1,7 @@
 #include "app/gamefiles.h"
 
 #include "app/messageboxes.h"
+#include "app/safefiles.h"
 #include "model/game.h"
 #include "model/savefile.h"
 
@@ -8,7 +9,6 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace tavolux {
@@ -85,23 +85,15 @@ bool GameFiles::confirmReplace(const QString& chosen, const QString& path)
                         tr("%1 already exists.\nDo you want to replace it?").arg(QFileInfo(path).fileName()));
 }
 
-// Written beside the target and renamed over it only when every byte is on
-// disk, so a failed save leaves an existing file as it was and nothing else.
-// Unbuffered: QSaveFile does not notice a write that fails while its buffer
-// is flushed at commit, and would put a torn file in place of the old one.
+// Replaced whole or not at all: a failed save leaves an existing file as it
+// was and nothing else.
 bool GameFiles::writeFile(const QString& path)
 {
     const std::vector<uint8_t> bytes = encodeGame(game_.state);
-    QSaveFile file(path);
-    const auto size = static_cast<qint64>(bytes.size());
-    const bool written = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)
-                         && file.write(reinterpret_cast<const char*>(bytes.data()), size) == size && file.commit();
-    if (written)
+    const QString reason = SafeFiles::write(
+        path, QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size())));
+    if (reason.isEmpty())
         return true;
-    const QString reason = file.error() == QFileDevice::NoError
-                               ? tr("Only part of the game could be written; the disk may be full.")
-                               : file.errorString();
-    file.cancelWriting();
     boxes_.reportError(tr("Save Game"),
                     tr("The game could not be saved as \"%1\".\n\n%2").arg(shown(path), reason));
     return false;
@@ -120,15 +112,14 @@ void GameFiles::loadGame()
 
 bool GameFiles::openFile(const QString& path)
 {
-    QFile file(path);
-    QByteArray bytes;
-    if (file.open(QIODevice::ReadOnly))
-        bytes = file.read(static_cast<qint64>(SaveBufferSize) + 1);
-    if (!file.isOpen() || file.error() != QFileDevice::NoError) {
+    // Never waits: a FIFO or a device is refused at once.
+    const SafeFiles::Reading file = SafeFiles::read(path, static_cast<qint64>(SaveBufferSize) + 1);
+    if (!file.error.isEmpty()) {
         boxes_.reportError(tr("Load Game"),
-                        tr("The file \"%1\" could not be opened.\n\n%2").arg(shown(path), file.errorString()));
+                        tr("The file \"%1\" could not be opened.\n\n%2").arg(shown(path), file.error));
         return false;
     }
+    const QByteArray& bytes = file.bytes;
     GameState loaded = game_.state;
     const auto* data = reinterpret_cast<const uint8_t*>(bytes.constData());
     if (decodeGame(data, static_cast<std::size_t>(bytes.size()), loaded) != LoadStatus::Loaded) {

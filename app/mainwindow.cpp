@@ -51,6 +51,10 @@ MainWindow::MainWindow(const ProgramResources& resources, SoundPlayer& sounds)
     handlers_ = std::make_unique<CommandHandlers>(*this);
     handlers_->connect();
     showRefereeLines(GameTexts::welcome());
+    // Statistics that could not be saved are said at once.
+    statistics_.problemFound = [this](const QString& problem) {
+        boxes_.warn(StatisticsKeeper::problemCaption(), problem);
+    };
     buildStatusBar();
     showPrompt(prompt::Ready);
     buildBoardMouse();
@@ -59,6 +63,7 @@ MainWindow::MainWindow(const ProgramResources& resources, SoundPlayer& sounds)
     const WindowSize minimum = minimumWindowSize(screen.width(), screen.height(), menuBar()->sizeHint().height());
     setMinimumSize(minimum.width, minimum.height);
     connect(canvas_, &WindowCanvas::resized, this, &MainWindow::relayout);
+    moveList_.keepClearOf(referee_.window());
     applyRememberedSettings(*this);
 }
 
@@ -188,7 +193,7 @@ void MainWindow::buildCommands()
             return moveList_.visible();
         return id == command::Referee ? referee_.visible() : id == command::ShowLastMoves && showLastMoves_;
     };
-    commands_->computersPlaying = [this] { return game_.turnsPending(); };
+    commands_->computersPlaying = [this] { return game_.computersPlaying(); };
     commands_->beforeRun = [this](int id) {
         // Showing or hiding a window keeps a review; every other command
         // acts on the game itself.
@@ -216,9 +221,9 @@ bool MainWindow::commandAllowed(int id) const
         return game_.history.canRedo();
     case command::SaveGame:
         // A game between two computer turns is saved once they have moved.
-        return !game_.state.gameInProgress() || game_.waitingForPerson() || game_.turnsPending();
+        return !game_.state.gameInProgress() || game_.waitingForPerson() || game_.computersPlaying();
     case command::Hint:
-        return game_.waitingForPerson() || game_.turnsPending();
+        return game_.waitingForPerson() || game_.computersPlaying();
     default:
         return true;
     }
@@ -290,7 +295,7 @@ bool MainWindow::openGameFile(const QString& path)
 void MainWindow::placeReferee()
 {
     referee_.place(*canvas_);
-    moveList_.place(*canvas_);
+    moveList_.place();
 }
 
 void MainWindow::gameMovesChanged()

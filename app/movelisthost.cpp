@@ -1,6 +1,7 @@
 #include "app/movelisthost.h"
 
 #include "app/movelistwindow.h"
+#include "app/windowplacement.h"
 #include "model/game.h"
 
 #include <QScreen>
@@ -14,6 +15,13 @@ MoveListHost::MoveListHost(QWidget& owner, const Game& game)
 {
     QObject::connect(window_, &MoveListWindow::reviewRequested, window_, [this](int count) { review(count); });
     QObject::connect(window_, &MoveListWindow::backToGame, window_, [this] { endReview(); });
+    // Placed again once the window manager has framed it (or framed it
+    // anew); a move of the person's own leaves it where it was put.
+    QObject::connect(window_, &MoveListWindow::frameMayHaveChanged, window_, [this] {
+        if (window_->isVisible() && window_->frameGeometry().size() != placedSize_)
+            place();
+    });
+    QObject::connect(window_, &MoveListWindow::neighbourShownOrHidden, window_, [this] { place(); });
     QObject::connect(window_, &MoveListWindow::playFromHere, window_, [this] {
         if (playFromHere)
             playFromHere();
@@ -25,21 +33,27 @@ MoveListWindow* MoveListHost::window() const
     return window_;
 }
 
-void MoveListHost::place(const QWidget& client)
+void MoveListHost::place()
 {
     if (!window_)
         return;
-    const QRect outer = owner_.frameGeometry();
-    const QRect work = owner_.screen()->availableGeometry();
-    const QPoint at = client.mapToGlobal(QPoint(int(0.89 * outer.width()), int(0.55 * outer.height())));
     const QSize size = window_->frameGeometry().size();
-    window_->move(std::clamp(at.x(), work.left(), std::max(work.left(), work.right() - size.width())),
-                  std::clamp(at.y(), work.top(), std::max(work.top(), work.bottom() - size.height())));
+    const QRect other = neighbour_ && neighbour_->isVisible() ? neighbour_->frameGeometry() : QRect();
+    placedSize_ = size;
+    const QPoint at = besideWindowPosition(owner_.screen()->availableGeometry(), owner_.frameGeometry(), other, size);
+    window_->move(at); // a top-level window's position is that of its frame
+}
+
+void MoveListHost::keepClearOf(QWidget* neighbour)
+{
+    neighbour_ = neighbour;
+    if (window_)
+        window_->watchNeighbour(neighbour);
 }
 
 bool MoveListHost::visible() const
 {
-    return window_ && window_->isVisible();
+    return window_ && window_->shownOrWaiting();
 }
 
 void MoveListHost::setVisible(bool shown)
@@ -48,12 +62,14 @@ void MoveListHost::setVisible(bool shown)
         return;
     if (!shown) {
         endReview();
-        window_->hide();
+        window_->hideWindow();
         return;
     }
-    window_->show();
+    place();
+    window_->showWithOwner();
     list();
-    owner_.activateWindow();
+    if (window_->isVisible())
+        owner_.activateWindow();
 }
 
 void MoveListHost::gameChanged()
@@ -70,7 +86,7 @@ void MoveListHost::gameChanged()
 
 void MoveListHost::list()
 {
-    if (!window_ || !(window_->isVisible() || reviewed_))
+    if (!window_ || !(window_->shownOrWaiting() || reviewed_))
         return;
     if (record_)
         window_->showMoves(replayTo(*record_, 0), recordMoves_, reviewedCount_, true);

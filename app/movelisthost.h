@@ -11,6 +11,7 @@
 #include "model/movelist.h"
 
 #include <QPointer>
+#include <QRect>
 
 #include <functional>
 #include <optional>
@@ -28,9 +29,11 @@ public:
     MoveListHost(QWidget& owner, const Game& game);
 
     MoveListWindow* window() const;
-    // Places it beside the owner, below the referee's place; `client` is the
-    // owner's client area.
-    void place(const QWidget& client);
+    // Places it beside the owner on the owner's screen, clear of the window
+    // `keepClearOf` tells (the referee), or over as little as can be.
+    void place();
+    // The window it keeps clear of; placed anew when that one shows or hides.
+    void keepClearOf(QWidget* neighbour);
     bool visible() const;
     void setVisible(bool shown);
     // Lists the game's moves anew; a review ends (the game changed).
@@ -60,6 +63,8 @@ private:
     QWidget& owner_;
     const Game& game_;
     QPointer<MoveListWindow> window_;
+    QSize placedSize_; // the frame's size the window was placed with
+    QPointer<QWidget> neighbour_;
     std::optional<GameState> reviewed_;
     int reviewedCount_ = -1;
     std::optional<GameRecord> record_;

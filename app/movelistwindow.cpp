@@ -12,6 +12,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace tavolux {
 
@@ -59,6 +60,9 @@ MoveListWindow::MoveListWindow(QWidget* owner)
     state_->hide();
     back_->setEnabled(false);
     resize(240, 320);
+    rows_->viewport()->installEventFilter(this);
+    if (owner != nullptr)
+        owner->installEventFilter(this);
 
     connect(rows_, &QListWidget::currentRowChanged, this, [this](int row) {
         if (!filling_ && row >= 0)
@@ -92,7 +96,6 @@ void MoveListWindow::showMoves(const GameState& state, const MoveList& list, int
     }
     const int shown = reviewed >= 0 ? reviewed : live;
     rows_->setCurrentRow(shown);
-    rows_->scrollToItem(rows_->currentItem());
     back_->setEnabled(reviewed >= 0);
     play_->setVisible(ofRecord);
     //: Below the move list while the board shows an earlier position.
@@ -100,7 +103,87 @@ void MoveListWindow::showMoves(const GameState& state, const MoveList& list, int
                     : reviewed >= 0 ? tr("Reviewing: the board after move %1.").arg(reviewed)
                                     : QString());
     state_->setVisible(reviewed >= 0);
+    // The line and the button shown beneath take their room from the list
+    // now, so that the chosen row is scrolled to where it will be seen.
+    layout()->activate();
+    rows_->scrollToItem(rows_->currentItem());
     filling_ = false;
+}
+
+void MoveListWindow::showWithOwner()
+{
+    QWidget* owner = parentWidget();
+    if (owner == nullptr || (owner->windowHandle() != nullptr && owner->windowHandle()->isExposed())) {
+        waitingForOwner_ = false;
+        show();
+        raise();
+        return;
+    }
+    waitingForOwner_ = true;
+    owner->winId(); // the owner's window exists from now on, to be watched
+    owner->windowHandle()->installEventFilter(this);
+}
+
+void MoveListWindow::watchNeighbour(QWidget* neighbour)
+{
+    neighbour_ = neighbour;
+    if (neighbour != nullptr)
+        neighbour->installEventFilter(this);
+}
+
+void MoveListWindow::hideWindow()
+{
+    waitingForOwner_ = false;
+    hide();
+}
+
+// A list made smaller (the window resized) keeps the chosen row in sight,
+// once the list has taken in its new size. The window follows its owner:
+// it appears once the owner is on the screen (if asked to), and stays above
+// it when the owner is raised or activated, as an owned window does even
+// where no window manager keeps the order.
+bool MoveListWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    QWidget* owner = parentWidget();
+    if (watched == rows_->viewport() && event->type() == QEvent::Resize) {
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (QListWidgetItem* current = rows_->currentItem())
+                    rows_->scrollToItem(current);
+            },
+            Qt::QueuedConnection);
+    } else if (owner != nullptr && watched == owner->windowHandle()) {
+        if (event->type() == QEvent::Expose && owner->windowHandle()->isExposed()) {
+            owner->windowHandle()->removeEventFilter(this);
+            if (waitingForOwner_)
+                showWithOwner();
+        }
+    } else if (watched == neighbour_ && (event->type() == QEvent::Show || event->type() == QEvent::Hide)) {
+        Q_EMIT neighbourShownOrHidden();
+    } else if (watched == owner && isVisible()
+               && (event->type() == QEvent::ZOrderChange || event->type() == QEvent::WindowActivate)) {
+        raise();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void MoveListWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    Q_EMIT frameMayHaveChanged();
+}
+
+void MoveListWindow::moveEvent(QMoveEvent* event)
+{
+    QWidget::moveEvent(event);
+    Q_EMIT frameMayHaveChanged();
+}
+
+void MoveListWindow::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    Q_EMIT frameMayHaveChanged();
 }
 
 void MoveListWindow::keyPressEvent(QKeyEvent* event)

@@ -4,7 +4,8 @@
 // the players' names and the moves in the board's notation. The move the
 // game stands at is in bold. Choosing a row (a click, the arrow keys, Home
 // or End) asks to review the board as it was after that move; Escape or
-// "Back to the game" asks to return to the live game.
+// "Back to the game" asks to return to the live game. The chosen row is
+// always scrolled into view.
 
 #include <QWidget>
 
@@ -28,14 +29,32 @@ public:
     // played on from.
     void showMoves(const GameState& state, const MoveList& list, int reviewed, bool ofRecord);
 
+    // Shows the window above its owner: at once when the owner is on the
+    // screen, else as soon as it is (a window manager asked to map an owned
+    // window before its owner does not know them as a pair and may stack
+    // the owner over it). Hiding cancels a show that waits.
+    void showWithOwner();
+    void hideWindow();
+    bool shownOrWaiting() const { return isVisible() || waitingForOwner_; }
+    // A window this one keeps clear of (the referee): its showing and
+    // hiding are told by neighbourShownOrHidden.
+    void watchNeighbour(QWidget* neighbour);
+
 Q_SIGNALS:
     // Show the board after the first `count` moves.
     void reviewRequested(int count);
     void backToGame();
     void playFromHere();
+    // The window was shown, moved or resized: its frame may have changed.
+    void frameMayHaveChanged();
+    void neighbourShownOrHidden();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     QListWidget* rows_;
@@ -43,6 +62,8 @@ private:
     QPushButton* back_;
     QPushButton* play_;
     bool filling_ = false;
+    bool waitingForOwner_ = false;
+    QWidget* neighbour_ = nullptr;
 };
 
 } // namespace tavolux

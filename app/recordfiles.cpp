@@ -4,13 +4,13 @@
 #include "app/messageboxes.h"
 #include "app/movelisthost.h"
 #include "app/recordfaulttexts.h"
+#include "app/safefiles.h"
 #include "model/game.h"
 #include "model/gamerecord.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace tavolux {
 
@@ -41,17 +41,10 @@ void RecordFiles::saveRecord()
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".tvr");
     const std::string text = writeRecord(recordOf(game_.state, game_.moveList));
-    QSaveFile file(path);
-    const auto size = static_cast<qint64>(text.size());
-    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && file.write(text.data(), size) == size
-        && file.commit())
-        return;
-    const QString reason = file.error() == QFileDevice::NoError
-                               ? tr("Only part of the record could be written; the disk may be full.")
-                               : file.errorString();
-    file.cancelWriting();
-    boxes_.reportError(tr("Save Game Record"),
-                       tr("The game record could not be saved as \"%1\".\n\n%2").arg(shown(path), reason));
+    const QString reason = SafeFiles::write(path, QByteArray::fromStdString(text));
+    if (!reason.isEmpty())
+        boxes_.reportError(tr("Save Game Record"),
+                           tr("The game record could not be saved as \"%1\".\n\n%2").arg(shown(path), reason));
 }
 
 void RecordFiles::openRecord()
@@ -63,15 +56,13 @@ void RecordFiles::openRecord()
 
 bool RecordFiles::openFile(const QString& path)
 {
-    QFile file(path);
-    QByteArray bytes;
-    if (file.open(QIODevice::ReadOnly))
-        bytes = file.read(static_cast<qint64>(MaxRecordBytes) + 1);
-    if (!file.isOpen() || file.error() != QFileDevice::NoError) {
+    const SafeFiles::Reading file = SafeFiles::read(path, static_cast<qint64>(MaxRecordBytes) + 1);
+    if (!file.error.isEmpty()) {
         boxes_.reportError(tr("Open Game Record"),
-                           tr("The file \"%1\" could not be opened.\n\n%2").arg(shown(path), file.errorString()));
+                           tr("The file \"%1\" could not be opened.\n\n%2").arg(shown(path), file.error));
         return false;
     }
+    const QByteArray& bytes = file.bytes;
     const RecordReading reading = readRecord(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
     if (const auto* error = std::get_if<RecordError>(&reading)) {
         const QString why = RecordFaultTexts::text(*error);

@@ -1,9 +1,17 @@
 #include "app/settings.h"
 
+#include "app/safefiles.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QSettings>
 #include <QWidget>
 
+#include <algorithm>
 #include <climits>
+#include <utility>
+#include <vector>
 
 namespace tavolux {
 
@@ -29,15 +37,13 @@ int readInt(const QSettings& store, const char* key, int fallback)
     return profileInt(store.value(QLatin1String(key)).toStringList().join(QLatin1Char(',')));
 }
 
-void writeInt(QSettings& store, const char* key, int value)
-{
-    store.setValue(QLatin1String(key), QString::number(value));
-}
-
 int part(int size, double fraction)
 {
     return static_cast<int>(size * fraction);
 }
+
+// A settings file longer than this is not merged into (it is not ours).
+constexpr qint64 MaxSettingsBytes = 1024 * 1024;
 
 } // namespace
 
@@ -90,21 +96,85 @@ RememberedSettings readSettings(QSettings& store)
     return s;
 }
 
-void writeSettings(QSettings& store, const RememberedSettings& s)
+namespace {
+
+// The file with the keys of the group set to `values`: every other line
+// stays as it was, the group and the keys missing are added.
+QByteArray mergedIni(const QByteArray& old, const std::vector<std::pair<QByteArray, int>>& values)
 {
-    store.beginGroup(QLatin1String(Group));
-    writeInt(store, KeyLeft, s.windowLeft);
-    writeInt(store, KeyTop, s.windowTop);
-    writeInt(store, KeyRight, s.windowRight);
-    writeInt(store, KeyBottom, s.windowBottom);
-    writeInt(store, KeyMaximized, s.windowMaximized ? 1 : 0);
-    writeInt(store, KeyReferee, s.refereeVisible ? 1 : 0);
-    writeInt(store, KeyWallpaper, s.wallpaperIndex);
-    writeInt(store, KeyAnimation, s.animationSpeed);
-    writeInt(store, KeyLastMoves, s.showLastMoves ? 1 : 0);
-    writeInt(store, KeyMoveList, s.moveListVisible ? 1 : 0);
-    store.endGroup();
-    store.sync();
+    const QByteArray header = QByteArray("[") + Group + "]";
+    QList<QByteArray> lines = old.split('\n');
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    QList<QByteArray> out;
+    std::vector<bool> written(values.size(), false);
+    bool inGroup = false;
+    qsizetype groupEnd = -1;
+    for (const QByteArray& line : lines) {
+        const QByteArray trimmed = line.trimmed();
+        if (trimmed.startsWith('[')) {
+            if (inGroup)
+                groupEnd = out.size();
+            inGroup = trimmed == header;
+        } else if (inGroup && trimmed.contains('=')) {
+            const QByteArray key = trimmed.left(trimmed.indexOf('=')).trimmed();
+            const auto found =
+                std::find_if(values.begin(), values.end(), [&](const auto& v) { return v.first == key; });
+            if (found != values.end()) {
+                const std::size_t i = static_cast<std::size_t>(found - values.begin());
+                if (!written[i])
+                    out << key + "=" + QByteArray::number(found->second);
+                written[i] = true;
+                continue;
+            }
+        }
+        out << line;
+        if (inGroup)
+            groupEnd = out.size();
+    }
+    if (groupEnd < 0) {
+        if (!out.isEmpty() && !out.last().trimmed().isEmpty())
+            out << QByteArray();
+        out << header;
+        groupEnd = out.size();
+    }
+    for (std::size_t i = 0; i < values.size(); ++i)
+        if (!written[i])
+            out.insert(groupEnd++, values[i].first + "=" + QByteArray::number(values[i].second));
+    return out.join('\n') + '\n';
+}
+
+} // namespace
+
+QString writeSettings(QSettings& store, const RememberedSettings& s)
+{
+    const std::vector<std::pair<QByteArray, int>> values = {
+        {KeyLeft, s.windowLeft},
+        {KeyTop, s.windowTop},
+        {KeyRight, s.windowRight},
+        {KeyBottom, s.windowBottom},
+        {KeyMaximized, s.windowMaximized ? 1 : 0},
+        {KeyReferee, s.refereeVisible ? 1 : 0},
+        {KeyWallpaper, s.wallpaperIndex},
+        {KeyAnimation, s.animationSpeed},
+        {KeyLastMoves, s.showLastMoves ? 1 : 0},
+        {KeyMoveList, s.moveListVisible ? 1 : 0},
+    };
+    // Written here rather than by the store, which can leave a cut file in
+    // place of a good one when the disk fills.
+    const QString path = store.fileName();
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    const SafeFiles::Reading old = SafeFiles::read(path, MaxSettingsBytes + 1);
+    // A file that cannot be read, or is too long to be ours, is left alone.
+    if (old.bytes.size() > MaxSettingsBytes)
+        return {};
+    const bool unreadable = !old.error.isEmpty() && QFileInfo::exists(path);
+    const QString reason = unreadable ? old.error : SafeFiles::write(path, mergedIni(old.bytes, values));
+    store.sync(); // reads the new file
+    if (reason.isEmpty())
+        return {};
+    return QCoreApplication::translate("tavolux::Settings", "The settings could not be saved in \"%1\".\n\n%2")
+        .arg(QDir::toNativeSeparators(path), reason);
 }
 
 bool isUsableWindowRect(const RememberedSettings& s, const QRect& workArea)

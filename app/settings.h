@@ -8,6 +8,7 @@
 
 #include <QRect>
 #include <QSize>
+#include <QString>
 
 #include <memory>
 
@@ -38,7 +39,9 @@ std::unique_ptr<QSettings> openSettingsStore();
 // Reads the nine keys with their defaults. A wallpaper outside 0..2 reads
 // as 0; an animation speed above 1 reads as 1 and one below 0 as 0.
 RememberedSettings readSettings(QSettings& store);
-void writeSettings(QSettings& store, const RememberedSettings& settings);
+// Writes the keys and saves the file at once; empty when saved, otherwise
+// why not (the old file is then as it was).
+QString writeSettings(QSettings& store, const RememberedSettings& settings);
 
 // The whole number a stored text starts with, as the profile store reads
 // it: leading blanks and a sign allowed, anything after the digits ignored,

@@ -1,10 +1,11 @@
 #include "app/statisticsfile.h"
 
+#include "app/safefiles.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace tavolux {
@@ -65,16 +66,10 @@ bool StatisticsFile::write(const Statistics& statistics, QString* error) const
             *error = tr("The folder \"%1\" could not be made.").arg(QDir::toNativeSeparators(folder));
         return false;
     }
-    QSaveFile file(path_);
-    const auto size = static_cast<qint64>(text.size());
-    if (file.open(QIODevice::WriteOnly) && file.write(text.data(), size) == size && file.commit())
-        return true;
+    const QString reason = SafeFiles::write(path_, QByteArray::fromStdString(text));
     if (error)
-        *error = file.error() == QFileDevice::NoError
-                     ? tr("Only part of the statistics could be written; the disk may be full.")
-                     : file.errorString();
-    file.cancelWriting();
-    return false;
+        *error = reason;
+    return reason.isEmpty();
 }
 
 } // namespace tavolux

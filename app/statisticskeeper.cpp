@@ -3,6 +3,8 @@
 #include "dialogs/statisticsdialog.h"
 
 #include <QDir>
+#include <QFileInfo>
+#include <QLockFile>
 
 namespace tavolux {
 
@@ -48,23 +50,52 @@ void StatisticsKeeper::save()
     saveError_ = StatisticsFile(path()).write(statistics_, &error) ? QString() : error;
 }
 
+// Another copy holding the lock is waited for this long; a lock left by a
+// copy that died is taken over at once.
+constexpr int LockWaitMs = 10000;
+
 template <class Change>
-void StatisticsKeeper::change(Change apply)
+QString StatisticsKeeper::change(Change apply)
 {
-    refresh();
-    if (apply(statistics_))
-        save();
+    const QString keptBefore = keptAs_;
+    QDir().mkpath(QFileInfo(path()).absolutePath());
+    QLockFile lock(path() + QStringLiteral(".lock"));
+    // A folder the program may not write in takes no lock; the save then
+    // says why it failed.
+    if (!lock.tryLock(LockWaitMs) && lock.error() == QLockFile::LockFailedError) {
+        statistics();
+        saveError_ = QCoreApplication::translate("tavolux::StatisticsKeeper",
+                                                 "Another copy of Tavolux kept the statistics file busy.");
+        apply(statistics_);
+    } else {
+        refresh();
+        if (apply(statistics_))
+            save();
+    }
+    const bool told = refused_ || !saveError_.isEmpty() || keptAs_ != keptBefore;
+    if (!told)
+        return {};
+    const QString problem = note();
+    if (problemFound)
+        problemFound(problem);
+    return problem;
 }
 
-void StatisticsKeeper::gameEnded(const GameState& game, const int movesPerPlayer[PlayerCount])
+QString StatisticsKeeper::gameEnded(const GameState& game, const int movesPerPlayer[PlayerCount])
 {
-    change([&](Statistics& s) { return addEndedGame(s, game, movesPerPlayer); });
+    return change([&](Statistics& s) { return addEndedGame(s, game, movesPerPlayer); });
 }
 
-void StatisticsKeeper::gameAbandoned(const GameState& game)
+QString StatisticsKeeper::gameAbandoned(const GameState& game)
 {
-    if (game.gameInProgress())
-        change([&](Statistics& s) { return addAbandonedGame(s, game); });
+    if (!game.gameInProgress())
+        return {};
+    return change([&](Statistics& s) { return addAbandonedGame(s, game); });
+}
+
+QString StatisticsKeeper::problemCaption()
+{
+    return tr("Statistics");
 }
 
 const Statistics& StatisticsKeeper::statistics()

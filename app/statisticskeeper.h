@@ -2,8 +2,10 @@
 // The players' statistics as the main window keeps them: a game that ended
 // or was given up is counted and saved at once, and the Statistics window
 // shows them. The file is read when first needed and again before each
-// change, so that two copies of the program running side by side add to
-// each other's figures instead of writing over them.
+// change, and the reading, the change and the writing are one step under
+// the lock file "statistics.txt.lock", so that two copies of the program
+// running side by side add to each other's figures instead of writing over
+// them.
 //
 // A damaged file is moved aside (see StatisticsFile) and the figures go on
 // from what this run holds; the Statistics window says where it went. When
@@ -15,6 +17,8 @@
 
 #include <QCoreApplication>
 #include <QString>
+
+#include <functional>
 
 class QWidget;
 
@@ -28,10 +32,18 @@ public:
 
     // A game that ended: finishOrder holds every active player. moves[p] is
     // the number of moves player p made (see movesPerPlayer in
-    // model/statistics.h), 0 or less when not known.
-    void gameEnded(const GameState& game, const int movesPerPlayer[PlayerCount]);
-    // A game given up while in progress; nothing when none was.
-    void gameAbandoned(const GameState& game);
+    // model/statistics.h), 0 or less when not known. Returns what the
+    // player is to be told at once: why the result was not saved, or that
+    // a damaged file was moved aside; empty when all went well.
+    QString gameEnded(const GameState& game, const int movesPerPlayer[PlayerCount]);
+    // A game given up while in progress; nothing when none was. Returns
+    // as gameEnded does.
+    QString gameAbandoned(const GameState& game);
+    // The caption of the box that says so.
+    static QString problemCaption();
+    // Told the same at once, from whichever change it was (the window shows
+    // a box, before the results of a game that ended).
+    std::function<void(const QString& problem)> problemFound;
     // The Statistics window, modal over `parent`.
     void showDialog(QWidget* parent);
 
@@ -45,7 +57,7 @@ public:
 
 private:
     template <class Change>
-    void change(Change apply);
+    QString change(Change apply);
     void refresh();
     void save();
 

@@ -23,8 +23,22 @@ bool TurnScheduler::userIsBusy() const
            || (busyElsewhere_ && busyElsewhere_());
 }
 
+void TurnScheduler::settle()
+{
+    QTimer::singleShot(0, this, [this] {
+        if (!game_.computersPlaying() && rested)
+            rested();
+    });
+}
+
 void TurnScheduler::tryResume(unsigned ticket, bool retry)
 {
+    // A pass queued inside a computer's turn (by a New Game given while it
+    // thought) waits until that turn has unwound.
+    if (game_.computerTurnUnderWay()) {
+        QTimer::singleShot(RetryInterval, this, [this, ticket, retry] { tryResume(ticket, retry); });
+        return;
+    }
     if (userIsBusy()) {
         if (!retry && held)
             held();
@@ -32,7 +46,7 @@ void TurnScheduler::tryResume(unsigned ticket, bool retry)
         return;
     }
     game_.resumeTurns(ticket);
-    if (!game_.turnsPending() && rested)
+    if (!game_.computersPlaying() && rested)
         rested();
 }
 

@@ -21,6 +21,9 @@ public:
 
     // Queues Game::resumeTurns(ticket) for the event loop.
     void queue(unsigned ticket);
+    // A computer's turn ended without a move (its game was replaced): once
+    // the event loop is back and no computer plays, the cycle rests.
+    void settle();
 
     // Called when a pass has to wait for a menu, a dialog or a drag.
     std::function<void()> held;

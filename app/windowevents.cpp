@@ -101,10 +101,12 @@ void WindowEvents::computerTurnEnds(int)
     repaint();
 }
 
+// The menu items show which commands wait for the person meanwhile.
 void WindowEvents::computerThinking(int player)
 {
     window_.showRefereeLines(GameTexts::computerThinking(name(player)));
     setBusy(true);
+    window_.updateAllItemStates();
 }
 
 void WindowEvents::noValidMove(int)
@@ -122,11 +124,14 @@ void WindowEvents::computerMoving(int player, int, int start, const int* path, i
 void WindowEvents::computerTurnAbandoned(int)
 {
     setBusy(false);
+    window_.turnScheduler()->settle();
 }
 
+// The computer has stopped thinking: the referee names who is to move.
 void WindowEvents::computerMoved(int)
 {
     setBusy(false);
+    window_.showRefereeLines(GameTexts::turnPassed(nameToMove()));
     if (window_.game().state.soundEnabled)
         QApplication::beep();
 }
@@ -135,6 +140,7 @@ void WindowEvents::computerMoved(int)
 // or a dialog opened now holds the next pass until it closes.
 void WindowEvents::queueNextPass(unsigned ticket)
 {
+    window_.updateAllItemStates();
     sortQueuedInput(window_.canvas());
     window_.turnScheduler()->queue(ticket);
 }
@@ -150,10 +156,21 @@ void WindowEvents::personMoveAccepted(int next)
     window_.showRefereeLines(GameTexts::turnPassed(name(next)));
 }
 
+// A game loaded or played from an earlier position: the referee tells how
+// it stands (a new game's first player is named once it is placed).
 void WindowEvents::piecesReplaced()
 {
     window_.trail().clear();
     window_.gameMovesChanged();
+    const GameState& s = window_.game().state;
+    if (s.noGameStarted)
+        return;
+    if (s.gameOver)
+        window_.showRefereeLines(GameTexts::gameOver());
+    else if (s.slots[s.playerToMove].isComputer())
+        window_.showRefereeLines(GameTexts::turnPassed(nameToMove()));
+    else
+        window_.showRefereeLines(GameTexts::personToMove(nameToMove()));
 }
 
 bool WindowEvents::playerFinished(int player, bool othersMayPlayOn)
@@ -161,6 +178,7 @@ bool WindowEvents::playerFinished(int player, bool othersMayPlayOn)
     sounds_.play(GameTexts::finishSound(player));
     const QString text = GameTexts::playerFinished(player, name(player), othersMayPlayOn);
     if (!othersMayPlayOn) {
+        window_.showRefereeLines(GameTexts::gameOver());
         showMessageBox(&window_, QMessageBox::Information, GameTexts::gameCaption(), text, QMessageBox::Ok);
         return false;
     }
@@ -172,9 +190,9 @@ bool WindowEvents::playerFinished(int player, bool othersMayPlayOn)
 void WindowEvents::gameEnded()
 {
     window_.statistics().gameEnded(window_.game().state, movesPerPlayer(window_.game().moveList).data());
+    window_.showRefereeLines(GameTexts::gameOver());
     ResultsDialog results(window_.game().state, resources_.pictures, resources_.playerIcons, &window_);
     results.exec();
-    window_.showRefereeLines(GameTexts::gameOver());
 }
 
 void WindowEvents::repaint()

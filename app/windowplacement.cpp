@@ -4,6 +4,10 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <algorithm>
+#include <initializer_list>
+#include <vector>
+
 namespace tavolux {
 
 namespace {
@@ -129,6 +133,60 @@ void showNormalAt(QWidget& window, const QRect& outer)
     const QSize unsettled = frameExtra(window);
     window.showNormal();
     place(window, outer, unsettled, unsettled);
+}
+
+namespace {
+
+long long overlapArea(const QRect& a, const QRect& b)
+{
+    const QRect both = a.intersected(b);
+    return both.isEmpty() ? 0 : static_cast<long long>(both.width()) * both.height();
+}
+
+// How far `r` lies from `main`, across and along (0 when they touch).
+int gapBetween(const QRect& r, const QRect& main)
+{
+    const int dx = std::max({0, main.left() - r.right() - 1, r.left() - main.right() - 1});
+    const int dy = std::max({0, main.top() - r.bottom() - 1, r.top() - main.bottom() - 1});
+    return dx + dy;
+}
+
+} // namespace
+
+QPoint besideWindowPosition(const QRect& work, const QRect& main, const QRect& other, QSize size)
+{
+    const int w = size.width(), h = size.height();
+    const bool hasOther = !other.isEmpty();
+    // The lines a side of the window may lie on: along the main window's
+    // sides, along the other window's and along the work area's edges. The
+    // first are tried first, right and top-aligned before the rest.
+    std::vector<int> xs = {main.right() + 1, main.left() - w};
+    std::vector<int> ys = {main.top()};
+    if (hasOther) {
+        xs.insert(xs.end(), {other.right() + 1, other.left() - w});
+        ys.insert(ys.end(), {other.bottom() + 1, other.top() - h});
+    }
+    xs.insert(xs.end(), {main.left(), main.right() + 1 - w, work.left(), work.right() + 1 - w});
+    ys.insert(ys.end(), {main.bottom() + 1 - h, main.bottom() + 1, main.top() - h, work.top(), work.bottom() + 1 - h});
+
+    QPoint best;
+    long long bestOverlap = -1;
+    int bestGap = 0;
+    for (int x : xs) {
+        for (int y : ys) {
+            const QPoint at(std::clamp(x, work.left(), std::max(work.left(), work.right() + 1 - w)),
+                            std::clamp(y, work.top(), std::max(work.top(), work.bottom() + 1 - h)));
+            const QRect r(at, size);
+            const long long overlap = overlapArea(r, main) + (hasOther ? overlapArea(r, other) : 0);
+            const int gap = gapBetween(r, main);
+            if (bestOverlap < 0 || overlap < bestOverlap || (overlap == bestOverlap && gap < bestGap)) {
+                best = at;
+                bestOverlap = overlap;
+                bestGap = gap;
+            }
+        }
+    }
+    return best;
 }
 
 } // namespace tavolux

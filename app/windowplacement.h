@@ -5,6 +5,7 @@
 // after it was maximised), so the placement is corrected when it does.
 
 #include <QRect>
+#include <QSize>
 
 class QWidget;
 
@@ -18,5 +19,14 @@ void setOuterGeometry(QWidget& window, const QRect& outer);
 // The same for a window that may be maximised or minimised: it is shown
 // normally first.
 void showNormalAt(QWidget& window, const QRect& outer);
+
+// Where a window of `size` (frame included) goes beside the main window
+// `main`, inside the screen's work area `work`: the top left corner of its
+// frame. Tried first beside the main window, right of it, then left,
+// below and above, slid along that side to clear `other` (another window
+// to keep clear of, such as the referee; empty when there is none). Of the
+// places that overlap neither, the one nearest the main window wins; where
+// there is no such place, the one that covers the least of the two.
+QPoint besideWindowPosition(const QRect& work, const QRect& main, const QRect& other, QSize size);
 
 } // namespace tavolux

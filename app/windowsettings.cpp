@@ -2,6 +2,7 @@
 
 #include "app/mainwindow.h"
 
+#include "app/messagebox.h"
 #include "app/settings.h"
 #include "view/windowcanvas.h"
 #include "app/windowplacement.h"
@@ -41,7 +42,9 @@ void saveWindowSettings(MainWindow& window)
     s.animationSpeed = window.game().state.animationSpeed;
     s.showLastMoves = window.lastMovesShown();
     s.moveListVisible = window.moveListHost().visible();
-    writeSettings(*openSettingsStore(), s);
+    const QString error = writeSettings(*openSettingsStore(), s);
+    if (!error.isEmpty())
+        showMessageBox(&window, QMessageBox::Warning, window.windowTitle(), error, QMessageBox::Ok);
 }
 
 // A maximised or minimised window is restored first; the window manager

@@ -1,5 +1,6 @@
 #include "cli/common.h"
 
+#include "model/fileio.h"
 #include "model/savefile.h"
 #include "model/types.h"
 
@@ -49,20 +50,42 @@ std::optional<std::vector<long>> parseTriple(const std::string& text, long min, 
     return values;
 }
 
+std::optional<std::string> readInput(const std::string& path, std::size_t limit)
+{
+    FileReading file = readRegularFile(path, limit);
+    if (!file.result) {
+        std::cerr << "tavolux-cli: cannot read " << path << ": " << faultText(file.result) << "\n";
+        return std::nullopt;
+    }
+    return std::move(file.bytes);
+}
+
+bool writeOutput(const std::string& path, std::string_view bytes)
+{
+    const FileResult written = writeFileAtomically(path, bytes);
+    if (!written)
+        std::cerr << "tavolux-cli: cannot write " << path << ": " << faultText(written) << "\n";
+    return static_cast<bool>(written);
+}
+
+std::string gameBytes(const GameState& s)
+{
+    const std::vector<uint8_t> bytes = encodeGame(s);
+    return std::string(bytes.begin(), bytes.end());
+}
+
 std::optional<GameState> loadPosition(const std::string& path)
 {
-    GameState s = initialGameState();
-    switch (loadGameFile(path, s)) {
-    case LoadStatus::Loaded:
-        return s;
-    case LoadStatus::CannotOpen:
-        std::cerr << "tavolux-cli: cannot open " << path << "\n";
+    // One byte more than a saved game holds, as the game reads it.
+    const auto bytes = readInput(path, SaveBufferSize + 1);
+    if (!bytes)
         return std::nullopt;
-    case LoadStatus::NotTavolux:
+    GameState s = initialGameState();
+    if (decodeGame(reinterpret_cast<const uint8_t*>(bytes->data()), bytes->size(), s) != LoadStatus::Loaded) {
         std::cerr << "tavolux-cli: " << path << ": " << NotTavoluxMessage << "\n";
         return std::nullopt;
     }
-    return std::nullopt;
+    return s;
 }
 
 std::string holeList(const uint16_t* list)

@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tavolux::cli {
@@ -29,6 +30,18 @@ std::optional<std::vector<long>> parseTriple(const std::string& text, long min, 
 // Loads a saved game as the game does (fresh record first). On failure prints
 // the reason on stderr and returns nothing.
 std::optional<GameState> loadPosition(const std::string& path);
+
+// The first `limit` bytes of the regular file at `path`; on failure prints
+// "tavolux-cli: cannot read PATH: reason" and returns nothing. Never waits
+// on a FIFO or a device.
+std::optional<std::string> readInput(const std::string& path, std::size_t limit);
+
+// Writes OUT whole or not at all (the old file stays on any failure); on
+// failure prints "tavolux-cli: cannot write PATH: reason" and returns false.
+bool writeOutput(const std::string& path, std::string_view bytes);
+
+// The bytes of a saved game, as the game writes them.
+std::string gameBytes(const GameState& s);
 
 // "h h h" for a list of holes ended by 121.
 std::string holeList(const uint16_t* list);

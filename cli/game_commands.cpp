@@ -100,10 +100,8 @@ int resaveCommand(const std::vector<std::string>& args)
     const auto state = loadPosition(args[0]);
     if (!state)
         return ExitBadFile;
-    if (!saveGameFile(args[1], *state)) {
-        std::cerr << "tavolux-cli: cannot write " << args[1] << "\n";
+    if (!writeOutput(args[1], gameBytes(*state)))
         return ExitBadFile;
-    }
     return ExitOk;
 }
 
@@ -139,10 +137,8 @@ int newCommand(const std::vector<std::string>& args)
         s.slots[p].active = static_cast<int32_t>(active[p]);
     s.noGameStarted = 0;
     placeStartingPieces(s);
-    if (!saveGameFile(out, s)) {
-        std::cerr << "tavolux-cli: cannot write " << out << "\n";
+    if (!writeOutput(out, gameBytes(s)))
         return ExitBadFile;
-    }
     return ExitOk;
 }
 

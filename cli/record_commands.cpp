@@ -43,10 +43,8 @@ int recordCommand(const std::vector<std::string>& args)
     for (int p = 0; p < PlayerCount; ++p)
         now.slots[p].picture = run->setup().slots[p].picture;
     const GameRecord record = recordOf(now, run->game().moveList);
-    if (!writeRecordFile(args[0], record)) {
-        std::cerr << "tavolux-cli: cannot write " << args[0] << "\n";
+    if (!writeOutput(args[0], writeRecord(record)))
         return ExitBadFile;
-    }
     std::cout << "moves: " << record.moves.size() << "\n";
     std::cout << "result: " << resultText(record) << "\n";
     return ExitOk;
@@ -76,7 +74,10 @@ int replayCommand(const std::vector<std::string>& args)
     if (file.empty())
         return usageError("replay needs FILE (see --help)");
 
-    const RecordReading reading = readRecordFile(file);
+    const auto text = readInput(file, MaxRecordBytes + 1);
+    if (!text)
+        return ExitBadFile;
+    const RecordReading reading = readRecord(*text);
     if (const auto* error = std::get_if<RecordError>(&reading)) {
         std::cerr << "tavolux-cli: " << file;
         if (error->line > 0)
@@ -94,10 +95,8 @@ int replayCommand(const std::vector<std::string>& args)
         std::cout << "piece" << i << ".owner: " << last.pieces[i].owner << "\n";
     }
     std::cout << "result: " << resultText(record) << "\n";
-    if (!saveTo.empty() && !saveGameFile(saveTo, last)) {
-        std::cerr << "tavolux-cli: cannot write " << saveTo << "\n";
+    if (!saveTo.empty() && !writeOutput(saveTo, gameBytes(last)))
         return ExitBadFile;
-    }
     return ExitOk;
 }
 

@@ -2,12 +2,28 @@
 
 #include "model/board.h"
 #include "model/movepath.h"
+#include "model/moverules.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace tavolux {
 
 Game::Game(GameEvents& events, MoveChooser* computer) : events_(events), computer_(computer) {}
+
+namespace {
+// Counts a computer's turn as under way for as long as it lives.
+class TurnUnderWay {
+public:
+    explicit TurnUnderWay(int& turns) : turns_(turns) { ++turns_; }
+    ~TurnUnderWay() { --turns_; }
+    TurnUnderWay(const TurnUnderWay&) = delete;
+    TurnUnderWay& operator=(const TurnUnderWay&) = delete;
+
+private:
+    int& turns_;
+};
+} // namespace
 
 bool Game::startNewGame()
 {
@@ -15,6 +31,8 @@ bool Game::startNewGame()
         return false;
     if (!events_.setUpNewGame())
         return false;
+    if (computer_ != nullptr)
+        computer_->giveUp();
     queuedPass_ = 0;
     ++generation_;
     state.noGameStarted = 0;
@@ -29,6 +47,7 @@ bool Game::startNewGame()
     events_.gameStarted(p);
     history.clear();
     if (state.slots[p].isComputer() && computer_ != nullptr) {
+        const TurnUnderWay underWay(turnsUnderWay_);
         events_.repaint();
         if (!playComputerTurn(p))
             return true;
@@ -40,7 +59,7 @@ bool Game::startNewGame()
 
 bool Game::waitingForPerson() const
 {
-    return state.gameInProgress() && queuedPass_ == 0 && !state.slots[state.playerToMove].isComputer();
+    return state.gameInProgress() && !computersPlaying() && !state.slots[state.playerToMove].isComputer();
 }
 
 void Game::queueNextPass()
@@ -81,12 +100,17 @@ void Game::runTurns()
         return;
     }
     const int p = state.playerToMove;
+    const bool computer = state.slots[p].isComputer() && computer_ != nullptr;
+    // From the board's turn to the computer's move, nobody moves by hand.
+    std::optional<TurnUnderWay> underWay;
+    if (computer)
+        underWay.emplace(turnsUnderWay_);
     events_.turnStarting(p);
     if (state.slots[p].autoReposition) {
         events_.boardRepositioning(p);
         repositionBoard(p);
     }
-    if (!state.slots[p].isComputer() || computer_ == nullptr) {
+    if (!computer) {
         events_.personToMove(p);
         return;
     }
@@ -116,6 +140,12 @@ bool Game::playComputerTurn(int p)
     const PieceRecord kept = piece;
     piece.owner = 0;
     events_.computerMoving(p, move.piece, kept.hole, move.path.data(), static_cast<int>(move.path.size()));
+    // The move was shown with the event loop running: a game loaded or
+    // started meanwhile is not this move's.
+    if (generation != generation_) {
+        events_.computerTurnAbandoned(p);
+        return false;
+    }
     piece = kept;
     makeMove(move.piece, move.path.empty() ? std::vector<int>{kept.hole} : move.path, false, move.found);
     events_.computerMoved(p);
@@ -134,37 +164,24 @@ void Game::makeMove(int k, const std::vector<int>& path, bool byPerson, bool mov
         moveList.add({p, k, start, path, byPerson});
         events_.moveMade(p, k, start);
     }
-    state.playerToMove = nextPlayer(state, p);
+    passTurn(state, p);
 }
 
 bool Game::checkPlayerFinished()
 {
-    const int p = previousPlayer(state, state.playerToMove);
-    if (state.slots[p].finished)
+    const int p = finishingPlayer(state);
+    if (p < 0)
         return false;
-    if (targetDistanceSum(state, p) != 20)
-        return false;
-
-    state.slots[p].finished = 1;
-    auto append = [this](int player) {
-        if (state.finishCount < PlayerCount)
-            state.finishOrder[state.finishCount++] = static_cast<uint16_t>(player);
-    };
-    append(p);
-    int remaining = 0;
-    for (int s = 0; s < PlayerCount; ++s)
-        remaining += state.inPlay(s) ? 1 : 0;
-
+    const int remaining = finishPlayer(state, p);
     if (remaining == 2) {
         if (events_.playerFinished(p, true)) {
             history.seal();
             return false;
         }
-        append(nextPlayer(state, p));
-        append(previousPlayer(state, p));
+        placeRemaining(state, p);
         return true;
     }
-    append(nextPlayer(state, p));
+    placeRemaining(state, p);
     events_.playerFinished(p, false);
     return true;
 }
@@ -200,6 +217,8 @@ bool Game::redo()
 
 void Game::replaceState(const GameState& loaded)
 {
+    if (computer_ != nullptr)
+        computer_->giveUp();
     queuedPass_ = 0;
     ++generation_;
     state = loaded;

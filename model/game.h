@@ -41,6 +41,11 @@ public:
     void runQueuedTurns();
     // A pass is queued: computers are playing their turns.
     bool turnsPending() const { return queuedPass_ != 0; }
+    // A computer's turn is under way (it may think with the event loop
+    // running) or the next pass is queued. Nobody moves by hand meanwhile,
+    // and commands on the person's position wait until it is over.
+    bool computersPlaying() const { return queuedPass_ != 0 || computerTurnUnderWay(); }
+    bool computerTurnUnderWay() const { return turnsUnderWay_ > 0; }
     // The cycle has returned to let the person to move drag a piece.
     bool waitingForPerson() const;
     // Checks whether the player who moved last has finished; true when the
@@ -70,6 +75,7 @@ private:
     GameEvents& events_;
     MoveChooser* computer_;
     unsigned queuedPass_ = 0; // 0: none
+    int turnsUnderWay_ = 0;   // computer turns begun and not ended (a New Game may start one inside another)
     unsigned lastTicket_ = 0;
     // Counts the changes of the record that a computer's choice, made while
     // the event loop ran, must not outlive: new game, load, undo, redo.

@@ -1,12 +1,12 @@
 #include "model/gamerecord.h"
 
 #include "model/board.h"
+#include "model/fileio.h"
 #include "model/movegen.h"
 #include "model/notation.h"
 
 #include <algorithm>
 #include <charconv>
-#include <fstream>
 #include <map>
 #include <optional>
 
@@ -846,26 +846,18 @@ RecordReading readRecord(std::string_view text) { return Reader(text).read(); }
 
 RecordReading readRecordFile(const std::string& path)
 {
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
-        return RecordError{0, RecordFault::CannotOpen, {}, 0};
     // One byte past the limit tells a file that is too large.
-    std::string text(MaxRecordBytes + 1, '\0');
-    file.read(text.data(), static_cast<std::streamsize>(text.size()));
-    if (file.bad())
+    const FileReading file = readRegularFile(path, MaxRecordBytes + 1);
+    if (file.result.fault == FileFault::Other)
         return RecordError{0, RecordFault::CannotRead, {}, 0};
-    text.resize(static_cast<std::size_t>(file.gcount()));
-    return readRecord(text);
+    if (!file.result)
+        return RecordError{0, RecordFault::CannotOpen, {}, 0};
+    return readRecord(file.bytes);
 }
 
 bool writeRecordFile(const std::string& path, const GameRecord& record)
 {
-    const std::string text = writeRecord(record);
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    if (!file)
-        return false;
-    file.write(text.data(), static_cast<std::streamsize>(text.size()));
-    return static_cast<bool>(file.flush());
+    return static_cast<bool>(writeFileAtomically(path, writeRecord(record)));
 }
 
 std::string recordDate(std::time_t when)

@@ -26,6 +26,9 @@ public:
     virtual ~MoveChooser() = default;
     // The move of the computer player state.playerToMove.
     virtual ChosenMove chooseMove(const GameState& state) = 0;
+    // The game is being replaced (New Game, Load): a choice being made,
+    // with the event loop running, comes back abandoned as soon as it can.
+    virtual void giveUp() {}
 };
 
 } // namespace tavolux

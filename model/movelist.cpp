@@ -1,6 +1,17 @@
 #include "model/movelist.h"
 
+#include "model/moverules.h"
+
 namespace tavolux {
+
+namespace {
+// Move m made on s, by its player (who moved after any players passed).
+GameState replayed(GameState s, const RecordedMove& m)
+{
+    s.playerToMove = static_cast<uint16_t>(m.player);
+    return applyMove(s, m.piece, m.path.empty() ? std::vector<int>{m.start} : m.path, true);
+}
+} // namespace
 
 void MoveList::restart(const GameState& start)
 {
@@ -16,14 +27,13 @@ void MoveList::add(RecordedMove move)
     current_ = moves_.size();
 }
 
+// The list keeps only the moves made, so the players left after a finish
+// are taken to have played on.
 GameState MoveList::positionAfter(std::size_t count) const
 {
     GameState s = start_;
-    for (std::size_t i = 0; i < count && i < moves_.size(); ++i) {
-        const RecordedMove& m = moves_[i];
-        s.pieces[m.piece].hole = static_cast<uint16_t>(m.destination());
-        s.playerToMove = nextPlayer(s, m.player);
-    }
+    for (std::size_t i = 0; i < count && i < moves_.size(); ++i)
+        s = replayed(s, moves_[i]);
     return s;
 }
 
@@ -43,7 +53,7 @@ void MoveList::follow(const GameState& now)
     GameState s = start_;
     line[0] = s.pieces;
     for (std::size_t i = 0; i < moves_.size(); ++i) {
-        s.pieces[moves_[i].piece].hole = static_cast<uint16_t>(moves_[i].destination());
+        s = replayed(s, moves_[i]);
         line[i + 1] = s.pieces;
     }
     for (std::size_t d = 0; d <= moves_.size(); ++d) {

@@ -36,8 +36,8 @@ public:
     const std::vector<RecordedMove>& moves() const { return moves_; }
     std::size_t current() const { return current_; } // moves made so far
     const GameState& start() const { return start_; }
-    // The record as it stood after the first `count` moves (pieces and the
-    // player to move; finishing is not replayed).
+    // The record as it stood after the first `count` moves: the pieces, the
+    // player to move and the players finished on the way.
     GameState positionAfter(std::size_t count) const;
     // How many moves player p made among the first `count`.
     int movesBy(int p, std::size_t count) const;

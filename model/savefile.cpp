@@ -1,9 +1,9 @@
 #include "model/savefile.h"
 
 #include "model/board.h"
+#include "model/fileio.h"
 
 #include <algorithm>
-#include <fstream>
 
 namespace tavolux {
 
@@ -355,26 +355,18 @@ std::string forceTvxExtension(const std::string& path)
 bool saveGameFile(const std::string& path, const GameState& s)
 {
     const std::vector<uint8_t> bytes = encodeGame(s);
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    if (!file)
-        return false;
-    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    return static_cast<bool>(file.flush());
+    return static_cast<bool>(
+        writeFileAtomically(path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size())));
 }
 
 LoadStatus loadGameFile(const std::string& path, GameState& out)
 {
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
-        return LoadStatus::CannotOpen;
     // One byte more than is read, so that the decoder sees whether the file
     // goes on past the buffer.
-    uint8_t buffer[SaveBufferSize + 1];
-    file.read(reinterpret_cast<char*>(buffer), sizeof buffer);
-    const std::size_t n = static_cast<std::size_t>(file.gcount());
-    if (file.bad())
+    const FileReading file = readRegularFile(path, SaveBufferSize + 1);
+    if (!file.result)
         return LoadStatus::CannotOpen;
-    return decodeGame(buffer, n, out);
+    return decodeGame(reinterpret_cast<const uint8_t*>(file.bytes.data()), file.bytes.size(), out);
 }
 
 } // namespace tavolux

@@ -480,12 +480,12 @@ Version 1.32</translation>
     <message>
         <location filename="../app/gamefiles.cpp" line="+18"/>
         <location line="+18"/>
-        <location line="+21"/>
+        <location line="+13"/>
         <source>Save Game</source>
         <translation>Spiel speichern</translation>
     </message>
     <message>
-        <location line="-39"/>
+        <location line="-31"/>
         <source>There is no unfinished game to save!</source>
         <translation>Es gibt keine laufende Partie zum Speichern!</translation>
     </message>
@@ -497,12 +497,7 @@ Do you want to replace it?</source>
 Möchtest du die Datei ersetzen?</translation>
     </message>
     <message>
-        <location line="+17"/>
-        <source>Only part of the game could be written; the disk may be full.</source>
-        <translation>Die Partie wurde nur zum Teil gespeichert; vielleicht ist der Datenträger voll.</translation>
-    </message>
-    <message>
-        <location line="+4"/>
+        <location line="+13"/>
         <source>The game could not be saved as &quot;%1&quot;.
 
 %2</source>
@@ -512,18 +507,18 @@ Möchtest du die Datei ersetzen?</translation>
     </message>
     <message>
         <location line="+7"/>
-        <location line="+15"/>
-        <location line="+7"/>
+        <location line="+13"/>
+        <location line="+8"/>
         <source>Load Game</source>
         <translation>Spiel laden</translation>
     </message>
     <message>
-        <location line="-21"/>
+        <location line="-20"/>
         <source>There is still a game in progress.  Do you want to abandon it?</source>
         <translation>Es läuft noch eine Partie. Willst du sie abbrechen?</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+13"/>
         <source>The file &quot;%1&quot; could not be opened.
 
 %2</source>
@@ -532,7 +527,7 @@ Möchtest du die Datei ersetzen?</translation>
 %2</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>That is not a Tavolux file!</source>
         <translation>Das ist keine Tavolux-Datei!</translation>
     </message>
@@ -545,7 +540,7 @@ Möchtest du die Datei ersetzen?</translation>
         <translation>Tavolux</translation>
     </message>
     <message>
-        <location line="+75"/>
+        <location line="+80"/>
         <source>Rotate clockwise</source>
         <translation>Im Uhrzeigersinn drehen</translation>
     </message>
@@ -684,7 +679,7 @@ deren gültige Züge du sehen willst.</translation>
         <translation>Statisti&amp;k...</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+36"/>
         <source>&amp;Game</source>
         <translation>&amp;Spiel</translation>
     </message>
@@ -707,7 +702,7 @@ deren gültige Züge du sehen willst.</translation>
 <context>
     <name>tavolux::MoveListWindow</name>
     <message>
-        <location filename="../app/movelistwindow.cpp" line="+43"/>
+        <location filename="../app/movelistwindow.cpp" line="+44"/>
         <source>Move List</source>
         <translation>Zugliste</translation>
     </message>
@@ -723,7 +718,7 @@ deren gültige Züge du sehen willst.</translation>
         <translation>Von hier weiterspielen</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+29"/>
         <source>Start</source>
         <extracomment>The first row of the move list: the position before any move.</extracomment>
         <translation>Anfang</translation>
@@ -735,7 +730,7 @@ deren gültige Züge du sehen willst.</translation>
         <translation>%1. %2  %3</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+15"/>
         <source>Game record: the board after move %1.</source>
         <extracomment>Below the move list while the board shows an earlier position.</extracomment>
         <translation>Spielprotokoll: das Brett nach Zug %1.</translation>
@@ -1134,22 +1129,17 @@ deren gültige Züge du sehen willst.</translation>
     <name>tavolux::RecordFiles</name>
     <message>
         <location filename="../app/recordfiles.cpp" line="+35"/>
-        <location line="+18"/>
+        <location line="+11"/>
         <source>Save Game Record</source>
         <translation>Spielprotokoll speichern</translation>
     </message>
     <message>
-        <location line="-18"/>
+        <location line="-11"/>
         <source>There is no game to record.</source>
         <translation>Es gibt keine Partie, die sich speichern ließe.</translation>
     </message>
     <message>
-        <location line="+15"/>
-        <source>Only part of the record could be written; the disk may be full.</source>
-        <translation>Das Protokoll konnte nur zum Teil geschrieben werden; vielleicht ist der Datenträger voll.</translation>
-    </message>
-    <message>
-        <location line="+4"/>
+        <location line="+12"/>
         <source>The game record could not be saved as &quot;%1&quot;.
 
 %2</source>
@@ -1158,13 +1148,13 @@ deren gültige Züge du sehen willst.</translation>
 %2</translation>
     </message>
     <message>
-        <location line="+17"/>
-        <location line="+8"/>
+        <location line="+14"/>
+        <location line="+9"/>
         <source>Open Game Record</source>
         <translation>Spielprotokoll öffnen</translation>
     </message>
     <message>
-        <location line="-7"/>
+        <location line="-8"/>
         <source>The file &quot;%1&quot; could not be opened.
 
 %2</source>
@@ -1173,7 +1163,7 @@ deren gültige Züge du sehen willst.</translation>
 %2</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>Line %1: %2</source>
         <translation>Zeile %1: %2</translation>
     </message>
@@ -1249,6 +1239,56 @@ deren gültige Züge du sehen willst.</translation>
         <location filename="../dialogs/ruleswindow.cpp" line="+22"/>
         <source>Tavolux Help - Playing Rules</source>
         <translation>Tavolux-Hilfe – Spielregeln</translation>
+    </message>
+</context>
+<context>
+    <name>tavolux::SafeFiles</name>
+    <message>
+        <location filename="../app/safefiles.cpp" line="+33"/>
+        <source>There is no such file or folder.</source>
+        <translation>Diese Datei oder dieser Ordner existiert nicht.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The file or its folder is not writable (no permission, or a read-only disk).</source>
+        <translation>Die Datei oder ihr Ordner ist nicht beschreibbar (keine Berechtigung oder ein schreibgeschützter Datenträger).</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The file may not be read (no permission).</source>
+        <translation>Die Datei darf nicht gelesen werden (keine Berechtigung).</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>It is not a regular file.</source>
+        <translation>Es ist keine gewöhnliche Datei.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>There is no space left on the disk.</source>
+        <translation>Auf dem Datenträger ist kein Platz mehr frei.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The file would be larger than the program is allowed to write.</source>
+        <translation>Die Datei wäre größer, als das Programm schreiben darf.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The system reported: %1</source>
+        <translation>Das System meldete: %1</translation>
+    </message>
+</context>
+<context>
+    <name>tavolux::Settings</name>
+    <message>
+        <location filename="../app/settings.cpp" line="+176"/>
+        <source>The settings could not be saved in &quot;%1&quot;.
+
+%2</source>
+        <translation>Die Einstellungen konnten nicht in „%1“ gespeichert werden.
+
+%2</translation>
     </message>
 </context>
 <context>
@@ -1531,20 +1571,25 @@ deren gültige Züge du sehen willst.</translation>
 <context>
     <name>tavolux::StatisticsFile</name>
     <message>
-        <location filename="../app/statisticsfile.cpp" line="+65"/>
+        <location filename="../app/statisticsfile.cpp" line="+66"/>
         <source>The folder &quot;%1&quot; could not be made.</source>
         <translation>Der Ordner „%1“ ließ sich nicht anlegen.</translation>
-    </message>
-    <message>
-        <location line="+9"/>
-        <source>Only part of the statistics could be written; the disk may be full.</source>
-        <translation>Die Statistik wurde nur zum Teil gespeichert; vielleicht ist der Datenträger voll.</translation>
     </message>
 </context>
 <context>
     <name>tavolux::StatisticsKeeper</name>
     <message>
-        <location filename="../app/statisticskeeper.cpp" line="+89"/>
+        <location filename="../app/statisticskeeper.cpp" line="+67"/>
+        <source>Another copy of Tavolux kept the statistics file busy.</source>
+        <translation>Eine andere laufende Kopie von Tavolux hielt die Statistikdatei belegt.</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>Statistics</source>
+        <translation>Statistik</translation>
+    </message>
+    <message>
+        <location line="+22"/>
         <source>The statistics file &quot;%1&quot; is damaged and could not be moved aside, so nothing is saved over it. Clear the statistics to start a new file.</source>
         <translation>Die Statistikdatei „%1“ ist beschädigt und ließ sich nicht beiseitelegen, deshalb wird nichts darüber gespeichert. Lösche die Statistik, um eine neue Datei anzulegen.</translation>
     </message>

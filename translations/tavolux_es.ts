@@ -480,12 +480,12 @@ Versión 1.32</translation>
     <message>
         <location filename="../app/gamefiles.cpp" line="+18"/>
         <location line="+18"/>
-        <location line="+21"/>
+        <location line="+13"/>
         <source>Save Game</source>
         <translation>Guardar partida</translation>
     </message>
     <message>
-        <location line="-39"/>
+        <location line="-31"/>
         <source>There is no unfinished game to save!</source>
         <translation>¡No hay ninguna partida a medias que guardar!</translation>
     </message>
@@ -497,12 +497,7 @@ Do you want to replace it?</source>
 ¿Quieres reemplazarlo?</translation>
     </message>
     <message>
-        <location line="+17"/>
-        <source>Only part of the game could be written; the disk may be full.</source>
-        <translation>Solo se pudo guardar parte de la partida; puede que el disco esté lleno.</translation>
-    </message>
-    <message>
-        <location line="+4"/>
+        <location line="+13"/>
         <source>The game could not be saved as &quot;%1&quot;.
 
 %2</source>
@@ -512,18 +507,18 @@ Do you want to replace it?</source>
     </message>
     <message>
         <location line="+7"/>
-        <location line="+15"/>
-        <location line="+7"/>
+        <location line="+13"/>
+        <location line="+8"/>
         <source>Load Game</source>
         <translation>Cargar partida</translation>
     </message>
     <message>
-        <location line="-21"/>
+        <location line="-20"/>
         <source>There is still a game in progress.  Do you want to abandon it?</source>
         <translation>Todavía hay una partida en curso. ¿Quieres abandonarla?</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+13"/>
         <source>The file &quot;%1&quot; could not be opened.
 
 %2</source>
@@ -532,7 +527,7 @@ Do you want to replace it?</source>
 %2</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>That is not a Tavolux file!</source>
         <translation>¡Eso no es un archivo de Tavolux!</translation>
     </message>
@@ -545,7 +540,7 @@ Do you want to replace it?</source>
         <translation>Tavolux</translation>
     </message>
     <message>
-        <location line="+75"/>
+        <location line="+80"/>
         <source>Rotate clockwise</source>
         <translation>Girar en sentido horario</translation>
     </message>
@@ -684,7 +679,7 @@ cuyas jugadas válidas quieras ver.</translation>
         <translation>Es&amp;tadísticas...</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+36"/>
         <source>&amp;Game</source>
         <translation>&amp;Partida</translation>
     </message>
@@ -707,7 +702,7 @@ cuyas jugadas válidas quieras ver.</translation>
 <context>
     <name>tavolux::MoveListWindow</name>
     <message>
-        <location filename="../app/movelistwindow.cpp" line="+43"/>
+        <location filename="../app/movelistwindow.cpp" line="+44"/>
         <source>Move List</source>
         <translation>Lista de jugadas</translation>
     </message>
@@ -723,7 +718,7 @@ cuyas jugadas válidas quieras ver.</translation>
         <translation>Jugar desde aquí</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+29"/>
         <source>Start</source>
         <extracomment>The first row of the move list: the position before any move.</extracomment>
         <translation>Inicio</translation>
@@ -735,7 +730,7 @@ cuyas jugadas válidas quieras ver.</translation>
         <translation>%1. %2  %3</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+15"/>
         <source>Game record: the board after move %1.</source>
         <extracomment>Below the move list while the board shows an earlier position.</extracomment>
         <translation>Registro: el tablero tras la jugada %1.</translation>
@@ -1134,22 +1129,17 @@ cuyas jugadas válidas quieras ver.</translation>
     <name>tavolux::RecordFiles</name>
     <message>
         <location filename="../app/recordfiles.cpp" line="+35"/>
-        <location line="+18"/>
+        <location line="+11"/>
         <source>Save Game Record</source>
         <translation>Guardar registro de partida</translation>
     </message>
     <message>
-        <location line="-18"/>
+        <location line="-11"/>
         <source>There is no game to record.</source>
         <translation>No hay ninguna partida que registrar.</translation>
     </message>
     <message>
-        <location line="+15"/>
-        <source>Only part of the record could be written; the disk may be full.</source>
-        <translation>Solo se pudo escribir parte del registro; puede que el disco esté lleno.</translation>
-    </message>
-    <message>
-        <location line="+4"/>
+        <location line="+12"/>
         <source>The game record could not be saved as &quot;%1&quot;.
 
 %2</source>
@@ -1158,13 +1148,13 @@ cuyas jugadas válidas quieras ver.</translation>
 %2</translation>
     </message>
     <message>
-        <location line="+17"/>
-        <location line="+8"/>
+        <location line="+14"/>
+        <location line="+9"/>
         <source>Open Game Record</source>
         <translation>Abrir registro de partida</translation>
     </message>
     <message>
-        <location line="-7"/>
+        <location line="-8"/>
         <source>The file &quot;%1&quot; could not be opened.
 
 %2</source>
@@ -1173,7 +1163,7 @@ cuyas jugadas válidas quieras ver.</translation>
 %2</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>Line %1: %2</source>
         <translation>Línea %1: %2</translation>
     </message>
@@ -1249,6 +1239,56 @@ cuyas jugadas válidas quieras ver.</translation>
         <location filename="../dialogs/ruleswindow.cpp" line="+22"/>
         <source>Tavolux Help - Playing Rules</source>
         <translation>Ayuda de Tavolux – Reglas del juego</translation>
+    </message>
+</context>
+<context>
+    <name>tavolux::SafeFiles</name>
+    <message>
+        <location filename="../app/safefiles.cpp" line="+33"/>
+        <source>There is no such file or folder.</source>
+        <translation>No existe ese archivo o carpeta.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The file or its folder is not writable (no permission, or a read-only disk).</source>
+        <translation>No se puede escribir en el archivo o en su carpeta (sin permiso, o el disco es de solo lectura).</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The file may not be read (no permission).</source>
+        <translation>No se permite leer el archivo (sin permiso).</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>It is not a regular file.</source>
+        <translation>No es un archivo normal.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>There is no space left on the disk.</source>
+        <translation>No queda espacio en el disco.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The file would be larger than the program is allowed to write.</source>
+        <translation>El archivo sería más grande de lo que el programa puede escribir.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The system reported: %1</source>
+        <translation>El sistema informó: %1</translation>
+    </message>
+</context>
+<context>
+    <name>tavolux::Settings</name>
+    <message>
+        <location filename="../app/settings.cpp" line="+176"/>
+        <source>The settings could not be saved in &quot;%1&quot;.
+
+%2</source>
+        <translation>No se pudo guardar la configuración en «%1».
+
+%2</translation>
     </message>
 </context>
 <context>
@@ -1531,20 +1571,25 @@ cuyas jugadas válidas quieras ver.</translation>
 <context>
     <name>tavolux::StatisticsFile</name>
     <message>
-        <location filename="../app/statisticsfile.cpp" line="+65"/>
+        <location filename="../app/statisticsfile.cpp" line="+66"/>
         <source>The folder &quot;%1&quot; could not be made.</source>
         <translation>No se pudo crear la carpeta «%1».</translation>
-    </message>
-    <message>
-        <location line="+9"/>
-        <source>Only part of the statistics could be written; the disk may be full.</source>
-        <translation>Solo se pudo guardar parte de las estadísticas; puede que el disco esté lleno.</translation>
     </message>
 </context>
 <context>
     <name>tavolux::StatisticsKeeper</name>
     <message>
-        <location filename="../app/statisticskeeper.cpp" line="+89"/>
+        <location filename="../app/statisticskeeper.cpp" line="+67"/>
+        <source>Another copy of Tavolux kept the statistics file busy.</source>
+        <translation>Otra copia de Tavolux mantenía ocupado el archivo de estadísticas.</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>Statistics</source>
+        <translation>Estadísticas</translation>
+    </message>
+    <message>
+        <location line="+22"/>
         <source>The statistics file &quot;%1&quot; is damaged and could not be moved aside, so nothing is saved over it. Clear the statistics to start a new file.</source>
         <translation>El archivo de estadísticas «%1» está dañado y no se pudo apartar, así que no se guarda nada encima. Borra las estadísticas para empezar un archivo nuevo.</translation>
     </message>

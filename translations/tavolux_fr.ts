@@ -480,12 +480,12 @@ Version 1.32</translation>
     <message>
         <location filename="../app/gamefiles.cpp" line="+18"/>
         <location line="+18"/>
-        <location line="+21"/>
+        <location line="+13"/>
         <source>Save Game</source>
         <translation>Enregistrer la partie</translation>
     </message>
     <message>
-        <location line="-39"/>
+        <location line="-31"/>
         <source>There is no unfinished game to save!</source>
         <translation>Il n’y a aucune partie en cours à enregistrer&#xa0;!</translation>
     </message>
@@ -497,12 +497,7 @@ Do you want to replace it?</source>
 Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
-        <location line="+17"/>
-        <source>Only part of the game could be written; the disk may be full.</source>
-        <translation>La partie n’a été enregistrée qu’en partie&#xa0;; le disque est peut-être plein.</translation>
-    </message>
-    <message>
-        <location line="+4"/>
+        <location line="+13"/>
         <source>The game could not be saved as &quot;%1&quot;.
 
 %2</source>
@@ -512,18 +507,18 @@ Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <location line="+7"/>
-        <location line="+15"/>
-        <location line="+7"/>
+        <location line="+13"/>
+        <location line="+8"/>
         <source>Load Game</source>
         <translation>Charger une partie</translation>
     </message>
     <message>
-        <location line="-21"/>
+        <location line="-20"/>
         <source>There is still a game in progress.  Do you want to abandon it?</source>
         <translation>Une partie est encore en cours. Voulez-vous l’abandonner&#xa0;?</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+13"/>
         <source>The file &quot;%1&quot; could not be opened.
 
 %2</source>
@@ -532,7 +527,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
 %2</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>That is not a Tavolux file!</source>
         <translation>Ce n’est pas un fichier Tavolux&#xa0;!</translation>
     </message>
@@ -545,7 +540,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
         <translation>Tavolux</translation>
     </message>
     <message>
-        <location line="+75"/>
+        <location line="+80"/>
         <source>Rotate clockwise</source>
         <translation>Tourner dans le sens horaire</translation>
     </message>
@@ -684,7 +679,7 @@ dont vous voulez voir les coups possibles.</translation>
         <translation>S&amp;tatistiques...</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+36"/>
         <source>&amp;Game</source>
         <translation>&amp;Partie</translation>
     </message>
@@ -707,7 +702,7 @@ dont vous voulez voir les coups possibles.</translation>
 <context>
     <name>tavolux::MoveListWindow</name>
     <message>
-        <location filename="../app/movelistwindow.cpp" line="+43"/>
+        <location filename="../app/movelistwindow.cpp" line="+44"/>
         <source>Move List</source>
         <translation>Liste des coups</translation>
     </message>
@@ -723,7 +718,7 @@ dont vous voulez voir les coups possibles.</translation>
         <translation>Jouer à partir d’ici</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+29"/>
         <source>Start</source>
         <extracomment>The first row of the move list: the position before any move.</extracomment>
         <translation>Départ</translation>
@@ -735,7 +730,7 @@ dont vous voulez voir les coups possibles.</translation>
         <translation>%1. %2  %3</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+15"/>
         <source>Game record: the board after move %1.</source>
         <extracomment>Below the move list while the board shows an earlier position.</extracomment>
         <translation>Relevé&#xa0;: le plateau après le coup %1.</translation>
@@ -1134,22 +1129,17 @@ dont vous voulez voir les coups possibles.</translation>
     <name>tavolux::RecordFiles</name>
     <message>
         <location filename="../app/recordfiles.cpp" line="+35"/>
-        <location line="+18"/>
+        <location line="+11"/>
         <source>Save Game Record</source>
         <translation>Enregistrer le relevé de partie</translation>
     </message>
     <message>
-        <location line="-18"/>
+        <location line="-11"/>
         <source>There is no game to record.</source>
         <translation>Il n’y a aucune partie à enregistrer.</translation>
     </message>
     <message>
-        <location line="+15"/>
-        <source>Only part of the record could be written; the disk may be full.</source>
-        <translation>Le relevé n’a pu être écrit qu’en partie&#xa0;; le disque est peut-être plein.</translation>
-    </message>
-    <message>
-        <location line="+4"/>
+        <location line="+12"/>
         <source>The game record could not be saved as &quot;%1&quot;.
 
 %2</source>
@@ -1158,13 +1148,13 @@ dont vous voulez voir les coups possibles.</translation>
 %2</translation>
     </message>
     <message>
-        <location line="+17"/>
-        <location line="+8"/>
+        <location line="+14"/>
+        <location line="+9"/>
         <source>Open Game Record</source>
         <translation>Ouvrir un relevé de partie</translation>
     </message>
     <message>
-        <location line="-7"/>
+        <location line="-8"/>
         <source>The file &quot;%1&quot; could not be opened.
 
 %2</source>
@@ -1173,7 +1163,7 @@ dont vous voulez voir les coups possibles.</translation>
 %2</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>Line %1: %2</source>
         <translation>Ligne %1&#xa0;: %2</translation>
     </message>
@@ -1249,6 +1239,56 @@ dont vous voulez voir les coups possibles.</translation>
         <location filename="../dialogs/ruleswindow.cpp" line="+22"/>
         <source>Tavolux Help - Playing Rules</source>
         <translation>Aide de Tavolux – Règles du jeu</translation>
+    </message>
+</context>
+<context>
+    <name>tavolux::SafeFiles</name>
+    <message>
+        <location filename="../app/safefiles.cpp" line="+33"/>
+        <source>There is no such file or folder.</source>
+        <translation>Ce fichier ou ce dossier n’existe pas.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The file or its folder is not writable (no permission, or a read-only disk).</source>
+        <translation>Le fichier ou son dossier n’est pas accessible en écriture (pas d’autorisation, ou disque en lecture seule).</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The file may not be read (no permission).</source>
+        <translation>Le fichier ne peut pas être lu (pas d’autorisation).</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>It is not a regular file.</source>
+        <translation>Ce n’est pas un fichier ordinaire.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>There is no space left on the disk.</source>
+        <translation>Il ne reste plus de place sur le disque.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The file would be larger than the program is allowed to write.</source>
+        <translation>Le fichier serait plus grand que ce que le programme a le droit d’écrire.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The system reported: %1</source>
+        <translation>Le système a signalé&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>tavolux::Settings</name>
+    <message>
+        <location filename="../app/settings.cpp" line="+176"/>
+        <source>The settings could not be saved in &quot;%1&quot;.
+
+%2</source>
+        <translation>Impossible d’enregistrer les paramètres dans «&#xa0;%1&#xa0;».
+
+%2</translation>
     </message>
 </context>
 <context>
@@ -1531,20 +1571,25 @@ dont vous voulez voir les coups possibles.</translation>
 <context>
     <name>tavolux::StatisticsFile</name>
     <message>
-        <location filename="../app/statisticsfile.cpp" line="+65"/>
+        <location filename="../app/statisticsfile.cpp" line="+66"/>
         <source>The folder &quot;%1&quot; could not be made.</source>
         <translation>Impossible de créer le dossier «&#xa0;%1&#xa0;».</translation>
-    </message>
-    <message>
-        <location line="+9"/>
-        <source>Only part of the statistics could be written; the disk may be full.</source>
-        <translation>Les statistiques n’ont été enregistrées qu’en partie&#xa0;; le disque est peut-être plein.</translation>
     </message>
 </context>
 <context>
     <name>tavolux::StatisticsKeeper</name>
     <message>
-        <location filename="../app/statisticskeeper.cpp" line="+89"/>
+        <location filename="../app/statisticskeeper.cpp" line="+67"/>
+        <source>Another copy of Tavolux kept the statistics file busy.</source>
+        <translation>Une autre copie de Tavolux occupait le fichier de statistiques.</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>Statistics</source>
+        <translation>Statistiques</translation>
+    </message>
+    <message>
+        <location line="+22"/>
         <source>The statistics file &quot;%1&quot; is damaged and could not be moved aside, so nothing is saved over it. Clear the statistics to start a new file.</source>
         <translation>Le fichier de statistiques «&#xa0;%1&#xa0;» est endommagé et n’a pas pu être mis de côté&#xa0;; rien n’est donc enregistré par-dessus. Effacez les statistiques pour commencer un nouveau fichier.</translation>
     </message>

@@ -480,12 +480,12 @@ Version 1.32</source>
     <message>
         <location filename="../app/gamefiles.cpp" line="+18"/>
         <location line="+18"/>
-        <location line="+21"/>
+        <location line="+13"/>
         <source>Save Game</source>
         <translation>保存游戏</translation>
     </message>
     <message>
-        <location line="-39"/>
+        <location line="-31"/>
         <source>There is no unfinished game to save!</source>
         <translation>没有未完成的游戏可以保存！</translation>
     </message>
@@ -497,12 +497,7 @@ Do you want to replace it?</source>
 要替换它吗？</translation>
     </message>
     <message>
-        <location line="+17"/>
-        <source>Only part of the game could be written; the disk may be full.</source>
-        <translation>游戏只写入了一部分，磁盘可能已满。</translation>
-    </message>
-    <message>
-        <location line="+4"/>
+        <location line="+13"/>
         <source>The game could not be saved as &quot;%1&quot;.
 
 %2</source>
@@ -512,18 +507,18 @@ Do you want to replace it?</source>
     </message>
     <message>
         <location line="+7"/>
-        <location line="+15"/>
-        <location line="+7"/>
+        <location line="+13"/>
+        <location line="+8"/>
         <source>Load Game</source>
         <translation>载入游戏</translation>
     </message>
     <message>
-        <location line="-21"/>
+        <location line="-20"/>
         <source>There is still a game in progress.  Do you want to abandon it?</source>
         <translation>还有一局游戏正在进行。要放弃它吗？</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+13"/>
         <source>The file &quot;%1&quot; could not be opened.
 
 %2</source>
@@ -532,7 +527,7 @@ Do you want to replace it?</source>
 %2</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>That is not a Tavolux file!</source>
         <translation>这不是 Tavolux 文件！</translation>
     </message>
@@ -545,7 +540,7 @@ Do you want to replace it?</source>
         <translation>Tavolux</translation>
     </message>
     <message>
-        <location line="+75"/>
+        <location line="+80"/>
         <source>Rotate clockwise</source>
         <translation>顺时针旋转</translation>
     </message>
@@ -684,7 +679,7 @@ that you wish to show all valid moves.</source>
         <translation>统计(&amp;T)...</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+36"/>
         <source>&amp;Game</source>
         <translation>游戏(&amp;G)</translation>
     </message>
@@ -707,7 +702,7 @@ that you wish to show all valid moves.</source>
 <context>
     <name>tavolux::MoveListWindow</name>
     <message>
-        <location filename="../app/movelistwindow.cpp" line="+43"/>
+        <location filename="../app/movelistwindow.cpp" line="+44"/>
         <source>Move List</source>
         <translation>走棋列表</translation>
     </message>
@@ -723,7 +718,7 @@ that you wish to show all valid moves.</source>
         <translation>从这里开始下</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+29"/>
         <source>Start</source>
         <extracomment>The first row of the move list: the position before any move.</extracomment>
         <translation>开局</translation>
@@ -735,7 +730,7 @@ that you wish to show all valid moves.</source>
         <translation>%1. %2  %3</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+15"/>
         <source>Game record: the board after move %1.</source>
         <extracomment>Below the move list while the board shows an earlier position.</extracomment>
         <translation>棋谱：第 %1 步之后的棋盘。</translation>
@@ -1134,22 +1129,17 @@ that you wish to show all valid moves.</source>
     <name>tavolux::RecordFiles</name>
     <message>
         <location filename="../app/recordfiles.cpp" line="+35"/>
-        <location line="+18"/>
+        <location line="+11"/>
         <source>Save Game Record</source>
         <translation>保存棋谱</translation>
     </message>
     <message>
-        <location line="-18"/>
+        <location line="-11"/>
         <source>There is no game to record.</source>
         <translation>没有可以记录的对局。</translation>
     </message>
     <message>
-        <location line="+15"/>
-        <source>Only part of the record could be written; the disk may be full.</source>
-        <translation>棋谱只写入了一部分，磁盘可能已满。</translation>
-    </message>
-    <message>
-        <location line="+4"/>
+        <location line="+12"/>
         <source>The game record could not be saved as &quot;%1&quot;.
 
 %2</source>
@@ -1158,13 +1148,13 @@ that you wish to show all valid moves.</source>
 %2</translation>
     </message>
     <message>
-        <location line="+17"/>
-        <location line="+8"/>
+        <location line="+14"/>
+        <location line="+9"/>
         <source>Open Game Record</source>
         <translation>打开棋谱</translation>
     </message>
     <message>
-        <location line="-7"/>
+        <location line="-8"/>
         <source>The file &quot;%1&quot; could not be opened.
 
 %2</source>
@@ -1173,7 +1163,7 @@ that you wish to show all valid moves.</source>
 %2</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>Line %1: %2</source>
         <translation>第 %1 行：%2</translation>
     </message>
@@ -1249,6 +1239,56 @@ that you wish to show all valid moves.</source>
         <location filename="../dialogs/ruleswindow.cpp" line="+22"/>
         <source>Tavolux Help - Playing Rules</source>
         <translation>Tavolux 帮助 - 游戏规则</translation>
+    </message>
+</context>
+<context>
+    <name>tavolux::SafeFiles</name>
+    <message>
+        <location filename="../app/safefiles.cpp" line="+33"/>
+        <source>There is no such file or folder.</source>
+        <translation>没有这个文件或文件夹。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The file or its folder is not writable (no permission, or a read-only disk).</source>
+        <translation>文件或其所在文件夹不可写（没有权限，或磁盘为只读）。</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The file may not be read (no permission).</source>
+        <translation>不允许读取该文件（没有权限）。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>It is not a regular file.</source>
+        <translation>它不是普通文件。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>There is no space left on the disk.</source>
+        <translation>磁盘已没有剩余空间。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The file would be larger than the program is allowed to write.</source>
+        <translation>文件将超过程序允许写入的大小。</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>The system reported: %1</source>
+        <translation>系统报告：%1</translation>
+    </message>
+</context>
+<context>
+    <name>tavolux::Settings</name>
+    <message>
+        <location filename="../app/settings.cpp" line="+176"/>
+        <source>The settings could not be saved in &quot;%1&quot;.
+
+%2</source>
+        <translation>无法将设置保存到“%1”。
+
+%2</translation>
     </message>
 </context>
 <context>
@@ -1531,20 +1571,25 @@ that you wish to show all valid moves.</source>
 <context>
     <name>tavolux::StatisticsFile</name>
     <message>
-        <location filename="../app/statisticsfile.cpp" line="+65"/>
+        <location filename="../app/statisticsfile.cpp" line="+66"/>
         <source>The folder &quot;%1&quot; could not be made.</source>
         <translation>无法创建文件夹“%1”。</translation>
-    </message>
-    <message>
-        <location line="+9"/>
-        <source>Only part of the statistics could be written; the disk may be full.</source>
-        <translation>统计只写入了一部分，磁盘可能已满。</translation>
     </message>
 </context>
 <context>
     <name>tavolux::StatisticsKeeper</name>
     <message>
-        <location filename="../app/statisticskeeper.cpp" line="+89"/>
+        <location filename="../app/statisticskeeper.cpp" line="+67"/>
+        <source>Another copy of Tavolux kept the statistics file busy.</source>
+        <translation>另一个正在运行的 Tavolux 占用了统计文件。</translation>
+    </message>
+    <message>
+        <location line="+31"/>
+        <source>Statistics</source>
+        <translation>统计</translation>
+    </message>
+    <message>
+        <location line="+22"/>
         <source>The statistics file &quot;%1&quot; is damaged and could not be moved aside, so nothing is saved over it. Clear the statistics to start a new file.</source>
         <translation>统计文件“%1”已损坏且无法移到一旁，因此不会在它上面保存任何内容。清除统计即可新建文件。</translation>
     </message>

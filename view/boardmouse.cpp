@@ -25,7 +25,7 @@ BoardMouse::~BoardMouse() = default;
 // computers play their turns nobody is to move by hand.
 bool BoardMouse::boardIgnoresMouse() const
 {
-    return game_.state.gameOver != 0 || game_.turnsPending();
+    return game_.state.gameOver != 0 || game_.computersPlaying();
 }
 
 int BoardMouse::hover(QPoint at)

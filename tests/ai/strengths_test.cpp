@@ -151,13 +151,11 @@ TEST(Strengths, AWalledInExpertHasNoMoveAndAStoppedOneGivesUp)
     EXPECT_FALSE(none.abandoned);
     EXPECT_EQ(none.path, std::vector<int>{walled.pieces[10].hole});
 
-    std::atomic<bool> stop{true};
-    computer.setStopFlag(&stop);
-    const ChosenMove stopped = computer.chooseMove(s);
+    const std::atomic<bool> stop{true};
+    const ChosenMove stopped = computer.chooseMove(s, &stop);
     EXPECT_TRUE(stopped.abandoned);
     EXPECT_FALSE(stopped.found);
-    stop = false;
-    EXPECT_TRUE(computer.chooseMove(s).found);
+    EXPECT_TRUE(computer.chooseMove(s).found) << "the next choice has a stop signal of its own";
 }
 
 // The most one move of player p gains on its way home.

@@ -4,6 +4,7 @@
 // choice starts inside it. The other strengths still choose at once.
 
 #include "app/backgroundchooser.h"
+#include "tests/support/stuck_beginner.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -88,6 +89,20 @@ TEST_F(BackgroundChooserTest, AChoiceStartedInsideEndsTheOuterOne)
     EXPECT_FALSE(inner.abandoned);
     EXPECT_GE(inner.piece, 10);
     EXPECT_FALSE(chooser.thinking());
+}
+
+// Each choice starts with its own cleared stop signal: a Beginner that is
+// stuck, and so asks the Expert's plan, still moves after an Expert's
+// choice was given up (by a New Game or a load).
+TEST_F(BackgroundChooserTest, AGivenUpExpertLeavesTheNextStuckBeginnerItsMove)
+{
+    const std::optional<GameState> stuck = tavolux::testing::stuckBeginner();
+    ASSERT_TRUE(stuck.has_value());
+    QTimer::singleShot(0, &board, [this] { chooser.giveUp(); });
+    EXPECT_TRUE(chooser.chooseMove(openingWith(Expert)).abandoned);
+    const ChosenMove move = chooser.chooseMove(*stuck);
+    EXPECT_FALSE(move.abandoned);
+    EXPECT_TRUE(move.found);
 }
 
 TEST_F(BackgroundChooserTest, QuittingTheProgramAbandonsTheChoice)

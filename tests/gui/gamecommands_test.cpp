@@ -5,11 +5,18 @@
 
 #include "app/commands.h"
 #include "dialogs/optionsdialog.h"
+#include "dialogs/resultsdialog.h"
+#include "dialogs/setupsheet.h"
 #include "model/savefile.h"
+#include "model/board.h"
 #include "tests/support/window_fixture.h"
 #include "view/colours.h"
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QTabWidget>
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
@@ -280,3 +287,55 @@ TEST_F(GameCommandsTest, ChangeOptionsWritesOnOkAndKeepsTheWallpaperOnCancel)
 }
 
 } // namespace
+
+// After a finished game New Game offers the players of the game on the
+// board: a computer's strength and styles come back as they were, like its
+// name and picture, and OK keeps them.
+TEST_F(GameCommandsTest, NewGameAfterAFinishedGameOffersItsStrengthsAndStyles)
+{
+    GameState& s = window->game().state;
+    s.slots[1].name = "Deep";
+    s.slots[1].strength = Expert;
+    s.slots[1].styleTowardLower = Friendly;
+    s.slots[2].strength = Beginner;
+    startGame(3, 0, 0);
+    int k = 0; // player 1's pieces all home, player 2 to move: the game ends
+    for (int h = 0; h < HoleCount && k < PiecesPerPlayer; ++h)
+        if (holeDistance(h, TargetApex[0]) <= 3)
+            s.pieces[k++].hole = static_cast<uint16_t>(h);
+    s.playerToMove = 1;
+    QTimer answers;
+    QObject::connect(&answers, &QTimer::timeout, [] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* box = qobject_cast<QMessageBox*>(modal))
+            box->button(box->buttons().size() == 1           ? QMessageBox::Ok
+                        : box->windowTitle() == "New Game" ? QMessageBox::Yes // abandon it
+                                                           : QMessageBox::No) // play on? no
+                ->click();
+        else if (auto* results = qobject_cast<ResultsDialog*>(modal))
+            results->accept();
+    });
+    answers.start(10);
+    window->game().runTurns();
+    ASSERT_TRUE(tavolux::testing::eventually([&] { return s.gameOver != 0; }));
+
+    QStringList shown;
+    QObject::connect(&answers, &QTimer::timeout, [&shown] {
+        auto* sheet = qobject_cast<SetupSheet*>(QApplication::activeModalWidget());
+        if (sheet == nullptr)
+            return;
+        auto* tabs = sheet->findChild<QTabWidget*>("setupTabs");
+        for (int page = 2; page <= 3; ++page) {
+            tabs->setCurrentIndex(page);
+            for (const char* list : {"strength", "styleLower"})
+                shown << tabs->widget(page)->findChild<QComboBox*>(list)->currentText();
+        }
+        shown << tabs->widget(2)->findChild<QLineEdit*>("nameEdit")->text();
+        sheet->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    });
+    for (int round = 0; round < 2; ++round) {
+        shown.clear();
+        ASSERT_TRUE(window->runCommand(command::NewGame));
+        EXPECT_EQ(shown, QStringList({"Expert", "Friendly", "Beginner", "Hostile", "Deep"})) << "round " << round;
+    }
+}

@@ -16,6 +16,8 @@
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <csignal>
 #include <deque>
@@ -189,6 +191,7 @@ TEST_F(GameFilesTest, FailedSavesAreReportedAndLeaveEverythingAsItWas)
     const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
     expectSaveFails("full.tvx");
+    EXPECT_NE(lastLog().find("larger than the program is allowed to write"), std::string::npos) << lastLog();
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, oldHandler);
 
@@ -301,3 +304,32 @@ TEST_F(GameFilesTest, LoadedTurnGoesToAPlayerInPlay)
 }
 
 } // namespace
+
+namespace {
+
+class SpecialFiles : public tavolux::testing::WindowPlayTest {};
+
+} // namespace
+
+// "tavolux FIFO.tvx" (or .tvr) and Load Game of a FIFO: refused at once
+// with the reason, the game as it was. A read that waited for a writer
+// would end the run by the alarm.
+TEST_F(SpecialFiles, AFifoIsRefusedAtOnceAndNothingWaits)
+{
+    QTemporaryDir dir;
+    startGame(1, 0, 0);
+    const GameState before = window->game().state;
+    for (const char* name : {"fifo.tvx", "fifo.tvr"}) {
+        const QString fifo = dir.filePath(QLatin1String(name));
+        ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        tavolux::testing::BoxSeen box;
+        tavolux::testing::answerNextBox(QMessageBox::Ok, &box);
+        ::alarm(20);
+        EXPECT_FALSE(window->openGameFile(fifo));
+        ::alarm(0);
+        EXPECT_EQ(box.count, 1) << name;
+        EXPECT_TRUE(box.text.contains(QStringLiteral("could not be opened"))) << box.text.toStdString();
+        EXPECT_TRUE(box.text.contains(QStringLiteral("It is not a regular file."))) << box.text.toStdString();
+    }
+    EXPECT_EQ(bytesOf(window->game().state), bytesOf(before));
+}

@@ -70,10 +70,12 @@ TEST_F(MainWindowTest, MenusHoldEveryItemInOrder)
     for (QAction* action : window->menuBar()->actions())
         titles << action->text();
     EXPECT_EQ(titles, QStringList({"&Game", "&Move", "&View", "&Help"}));
-    // The designed items first, then the game records and statistics.
+    // The designed items keep their order; the game records and statistics
+    // come before Exit's separator, and Exit ends the menu.
     EXPECT_EQ(itemTexts(menu(0)), QStringList({"&New Game", "&Load Game", "-", "&Save Game", "&Change Options", "-",
-                                               "E&xit", "-", "Save Game &Record...", "&Open Game Record...",
-                                               "S&tatistics..."}));
+                                               "Save Game &Record...", "&Open Game Record...", "S&tatistics...", "-",
+                                               "E&xit"}));
+    EXPECT_EQ(menu(0)->actions().constLast(), window->commandAction(command::Exit));
     EXPECT_EQ(itemTexts(menu(1)), QStringList({"&Undo", "&Redo", "-", "&Show Valid Moves", "&Hint"}));
     EXPECT_EQ(itemTexts(menu(2)),
               QStringList({"&Referee", "Show &Last Moves", "-", "&Default Settings", "-", "&Move List"}));
@@ -156,7 +158,7 @@ TEST_F(MainWindowTest, StatusLineFollowsTheMenuHighlight)
     EXPECT_EQ(statusText(), "Open a previously saved game.");
     Q_EMIT window->menuBar()->hovered(window->menuBar()->actions().at(1)); // a popup title
     EXPECT_EQ(statusText(), "Open a previously saved game.");
-    Q_EMIT game->hovered(items.at(6));
+    Q_EMIT game->hovered(items.constLast());
     EXPECT_EQ(statusText(), "Exit Tavolux.");
     Q_EMIT game->aboutToHide();
     EXPECT_EQ(statusText(), "Ready.");

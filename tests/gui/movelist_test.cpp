@@ -7,6 +7,7 @@
 #include "tests/support/window_fixture.h"
 
 #include "model/movegen.h"
+#include "model/movepath.h"
 
 #include <QFile>
 #include <QListWidget>
@@ -30,6 +31,35 @@ protected:
     }
 
     QListWidget* rows() const { return window->moveListHost().window()->findChild<QListWidget*>("moveRows"); }
+
+    // The game's move list gets `count` more moves, each the first move the
+    // player to move has, as if the players had made them.
+    void addMoves(int count)
+    {
+        GameState& s = window->game().state;
+        for (int i = 0; i < count; ++i) {
+            const int p = s.playerToMove;
+            MoveGenerator gen;
+            for (int k = s.slots[p].firstPiece; k < s.slots[p].firstPiece + PiecesPerPlayer; ++k) {
+                gen.findDestinations(p, k, s.pieces);
+                if (gen.destinations[0] == ListEnd)
+                    continue;
+                const int start = s.pieces[k].hole;
+                const std::vector<int> path = findMovePath(s.pieces, start, gen.destinations[0]);
+                s.pieces[k].hole = static_cast<uint16_t>(path.back());
+                window->game().moveList.add({p, k, start, path, false});
+                break;
+            }
+            s.playerToMove = nextPlayer(s, p);
+        }
+    }
+
+    // The chosen row lies wholly inside the part of the list one sees.
+    bool currentRowSeen() const
+    {
+        const QRect row = rows()->visualItemRect(rows()->currentItem());
+        return !row.isEmpty() && rows()->viewport()->rect().contains(row);
+    }
 };
 
 TEST_F(MoveListReview, ReviewShowsAnEarlierBoardAndHoldsTheGame)
@@ -128,6 +158,38 @@ TEST_F(MoveListReview, ARecordRoundTripsThroughTheWindow)
     EXPECT_TRUE(box.text.contains("Line 2")) << box.text.toStdString();
     EXPECT_FALSE(window->moveListHost().reviewing());
     EXPECT_EQ(window->game().state.pieces, before.pieces);
+}
+
+// A long game and a long record open at their last row, and that row is
+// seen: the list scrolls to the row chosen whatever else the window shows
+// beneath it, and while it follows the game.
+TEST_F(MoveListReview, TheChosenRowIsAlwaysInView)
+{
+    startGame(0, 0, 0);
+    addMoves(60);
+    ASSERT_TRUE(window->runCommand(command::MoveList));
+    ASSERT_EQ(rows()->currentRow(), 60);
+    EXPECT_TRUE(currentRowSeen());
+    addMoves(3);
+    window->moveListHost().gameChanged();
+    EXPECT_EQ(rows()->currentRow(), 63);
+    EXPECT_TRUE(currentRowSeen());
+    rows()->setCurrentRow(20);
+    EXPECT_TRUE(currentRowSeen());
+
+    // A record opened while the list is hidden shows its last move.
+    const GameRecord record = recordOf(window->game().state, window->game().moveList);
+    for (const bool shown : {false, true}) {
+        window->moveListHost().endReview();
+        window->moveListHost().setVisible(shown);
+        window->moveListHost().showRecord(record);
+        ASSERT_EQ(rows()->currentRow(), 63);
+        EXPECT_TRUE(currentRowSeen()) << "opened with the list " << (shown ? "shown" : "hidden");
+    }
+    QWidget* list = window->moveListHost().window();
+    list->resize(list->width(), list->height() - 80);
+    QTest::qWait(50);
+    EXPECT_TRUE(currentRowSeen()) << "in a smaller window";
 }
 
 } // namespace

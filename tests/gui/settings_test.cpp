@@ -4,6 +4,7 @@
 
 #include "app/settings.h"
 
+#include <QDir>
 #include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -11,6 +12,9 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <csignal>
+
+#include <sys/resource.h>
 
 using namespace tavolux;
 
@@ -173,3 +177,44 @@ TEST(DefaultLayoutTest, EightyPercentOfTheScreenInsideTheWorkArea)
 }
 
 } // namespace
+
+// A settings file that cannot be written (here a size limit stops it half
+// way, as a full disk would) stays as it was, and the failure is reported.
+TEST_F(SettingsFileTest, AFailedWriteKeepsTheOldFileAndSaysWhy)
+{
+    QByteArray old = "[Tavolux]\nWallPaperID=2\n[Notes]\n";
+    for (int i = 0; i < 60; ++i)
+        old += "note" + QByteArray::number(i) + "=kept as it was\n";
+    writeFile(old);
+    RememberedSettings s;
+    s.windowLeft = 5;
+    QString error;
+    {
+        rlimit saved{};
+        getrlimit(RLIMIT_FSIZE, &saved);
+        rlimit small = saved;
+        small.rlim_cur = 200;
+        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        setrlimit(RLIMIT_FSIZE, &small);
+        QSettings store(path(), QSettings::IniFormat);
+        error = writeSettings(store, s);
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, oldHandler);
+    }
+    EXPECT_TRUE(error.contains(QStringLiteral("could not be saved"))) << error.toStdString();
+    QFile file(path());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), old);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("Tavolux.ini")});
+
+    // With room again the keys are replaced and the other groups kept.
+    QSettings store(path(), QSettings::IniFormat);
+    EXPECT_TRUE(writeSettings(store, s).isEmpty());
+    file.close();
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray now = file.readAll();
+    EXPECT_EQ(now.count("WallPaperID="), 1);
+    EXPECT_TRUE(now.contains("[Tavolux]\nWallPaperID=0\nWindowLeft=5\n")) << now.toStdString();
+    EXPECT_TRUE(now.endsWith("[Notes]\nnote0=kept as it was\n" + old.mid(old.indexOf("note1=")))) << now.toStdString();
+    EXPECT_EQ(read().windowLeft, 5);
+}

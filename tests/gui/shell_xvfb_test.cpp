@@ -4,6 +4,7 @@
 // throws away the clicks made meanwhile.
 
 #include "app/commands.h"
+#include "app/movelistwindow.h"
 #include "app/mainwindow.h"
 #include "app/programresources.h"
 #include "app/soundplayer.h"
@@ -161,6 +162,64 @@ TEST_F(ShellTest, SettingsWrittenAtExitAreReadAtTheNextStart)
     EXPECT_FALSE(again.referee()->isVisible());
     EXPECT_EQ(again.frameGeometry().topLeft(), QPoint(60, 70));
     EXPECT_EQ(again.frameGeometry().width(), stored.value(QStringLiteral("Tavolux/WindowRight")).toInt() - 60);
+}
+
+// The windows from the bottom of the stack to the top, as the window
+// manager tells them; empty without one.
+QStringList stackingOrder()
+{
+    QProcess xprop;
+    xprop.start(QStringLiteral("xprop"), {"-root", "_NET_CLIENT_LIST_STACKING"});
+    xprop.waitForFinished();
+    const QString out = QString::fromLatin1(xprop.readAllStandardOutput());
+    const int ids = out.indexOf(QLatin1Char('#'));
+    if (ids < 0)
+        return {};
+    QStringList order;
+    for (const QString& id : out.mid(ids + 1).split(QLatin1Char(','), Qt::SkipEmptyParts))
+        order << QString::number(id.trimmed().toULongLong(nullptr, 16));
+    return order;
+}
+
+// The move list, remembered as shown, opens beside the main window, above
+// it and clear of the referee, also after the main window was moved and
+// made smaller.
+TEST_F(ShellTest, TheMoveListOpensBesideAndAboveTheMainWindow)
+{
+    auto moveList = [this] { return window->moveListHost().window(); };
+    auto clear = [&] {
+        const QRect list = moveList()->frameGeometry();
+        return moveList()->isVisible() && !list.intersects(window->frameGeometry())
+               && !list.intersects(window->referee()->frameGeometry())
+               && window->screen()->availableGeometry().contains(list);
+    };
+    {
+        MainWindow& main = open();
+        main.runCommand(command::MoveList);
+        EXPECT_TRUE(eventually(clear)) << "first shown";
+        main.move(60, 70);
+        main.resize(1000, 700);
+        EXPECT_TRUE(eventually(clear)) << "after the main window moved and was made smaller";
+        closeThroughTheExitQuestion();
+    }
+    for (int run = 0; run < 2; ++run) {
+        MainWindow& main = open();
+        EXPECT_TRUE(eventually(clear)) << "remembered as shown, run " << run << ": "
+                                       << ::testing::PrintToString(moveList()->frameGeometry()) << " beside "
+                                       << ::testing::PrintToString(main.frameGeometry()) << ", shown "
+                                       << moveList()->isVisible();
+        const QStringList order = stackingOrder();
+        if (!order.isEmpty()) {
+            const QString list = QString::number(moveList()->winId()), owner = QString::number(main.winId());
+            EXPECT_TRUE(eventually([&] {
+                const QStringList now = stackingOrder();
+                return now.contains(list) && now.indexOf(list) > now.indexOf(owner);
+            })) << "above the main window";
+        }
+        if (run == 0)
+            main.runCommand(command::DefaultSettings);
+        closeThroughTheExitQuestion();
+    }
 }
 
 QRect defaultOuterRect(const MainWindow& main)

@@ -1,0 +1,66 @@
+#include "model/moverules.h"
+
+namespace tavolux {
+
+namespace {
+// The sum of the step distances of ten pieces filling the target zone.
+constexpr int HomeDistanceSum = 20;
+} // namespace
+
+bool isHome(const GameState& s, int p)
+{
+    return targetDistanceSum(s, p) == HomeDistanceSum;
+}
+
+void passTurn(GameState& s, int p)
+{
+    s.playerToMove = nextPlayer(s, p);
+}
+
+int finishingPlayer(const GameState& s)
+{
+    const int p = previousPlayer(s, s.playerToMove);
+    return !s.slots[p].finished && isHome(s, p) ? p : -1;
+}
+
+int finishPlayer(GameState& s, int p)
+{
+    s.slots[p].finished = 1;
+    if (s.finishCount < PlayerCount)
+        s.finishOrder[s.finishCount++] = static_cast<uint16_t>(p);
+    int remaining = 0;
+    for (int q = 0; q < PlayerCount; ++q)
+        remaining += s.inPlay(q) ? 1 : 0;
+    return remaining;
+}
+
+void placeRemaining(GameState& s, int p)
+{
+    for (int q = nextPlayer(s, p); s.inPlay(q) && s.finishCount < PlayerCount; q = nextPlayer(s, q)) {
+        bool placed = false;
+        for (int i = 0; i < s.finishCount; ++i)
+            placed = placed || s.finishOrder[i] == q;
+        if (placed)
+            break;
+        s.finishOrder[s.finishCount++] = static_cast<uint16_t>(q);
+    }
+}
+
+GameState applyMove(const GameState& before, int piece, const std::vector<int>& path, bool othersPlayOn)
+{
+    GameState s = before;
+    const int p = s.playerToMove;
+    if (!path.empty())
+        s.pieces[piece].hole = static_cast<uint16_t>(path.back());
+    passTurn(s, p);
+    if (s.slots[p].finished || !isHome(s, p))
+        return s;
+    const int remaining = finishPlayer(s, p);
+    if (remaining < 2 || !othersPlayOn) {
+        placeRemaining(s, p);
+        s.gameOver = 1;
+    }
+    return s;
+}
+
+} // namespace tavolux

@@ -1,0 +1,38 @@
+#pragma once
+// What a move does to a game, beside where a piece may go: the turn passes
+// to the next player in play, and a player whose pieces are all home
+// finishes and is placed; when fewer than two players are left, or the two
+// left stop, the others are placed in turn order and the game is over. The
+// turn cycle, the move list and whoever replays a game use these rules.
+
+#include "model/gamestate.h"
+
+#include <vector>
+
+namespace tavolux {
+
+// All of player p's pieces are in its target zone.
+bool isHome(const GameState& s, int p);
+
+// The player to move after p.
+void passTurn(GameState& s, int p);
+
+// The player who made the last move (the one before the player to move)
+// when that move brought it home and it has not been placed yet; -1 else.
+int finishingPlayer(const GameState& s);
+
+// Marks p finished and appends it to the finishing order; returns how many
+// players are still in play.
+int finishPlayer(GameState& s, int p);
+
+// The game ends after p's finish: those still in play are placed after it,
+// in turn order.
+void placeRemaining(GameState& s, int p);
+
+// The game after the player to move moved `piece` along `path` (its
+// landings, the last its destination): the turn passed and, when the move
+// brought the mover home, its finish. `othersPlayOn` answers whether the two
+// players left after a finish play on; without them the game is over.
+GameState applyMove(const GameState& before, int piece, const std::vector<int>& path, bool othersPlayOn);
+
+} // namespace tavolux

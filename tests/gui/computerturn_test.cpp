@@ -1,0 +1,183 @@
+// Commands given while a computer of each strength plays its turn: those
+// on the person's position wait for the person, those that replace the game
+// run at once, and the game always goes on.
+
+#include "app/commands.h"
+#include "model/movegen.h"
+#include "model/savefile.h"
+#include "tests/support/window_fixture.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTimer>
+
+using namespace tavolux;
+
+namespace {
+
+using tavolux::testing::answerNextBox;
+
+class ComputerTurnTest : public tavolux::testing::WindowPlayTest {
+protected:
+    void SetUp() override
+    {
+        WindowPlayTest::SetUp();
+        ASSERT_TRUE(folder.isValid());
+        path = folder.filePath("game.tvx");
+        window->useFileChooser(std::make_unique<tavolux::testing::ScriptedChooser>(path));
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+
+    // A person against two computers of `strength`.
+    void startAgainst(int strength)
+    {
+        startGame(3, 0, 0);
+        window->game().state.slots[1].strength = window->game().state.slots[2].strength = static_cast<uint16_t>(strength);
+    }
+
+    // `act` runs as soon as the event loop turns, which during the drop below
+    // is while the first computer plays its reply (an Expert thinking, the
+    // others gliding); it notes whether that was so.
+    void duringTheReply(std::function<void()> act)
+    {
+        QTimer::singleShot(0, window.get(), [this, act = std::move(act)] {
+            inTurn = window->game().computerTurnUnderWay();
+            act();
+        });
+    }
+
+    // Drags the first piece of player #1 that can move; true when it moved.
+    bool moveAnyPiece()
+    {
+        MoveGenerator gen;
+        for (int k = 0; k < PiecesPerPlayer; ++k) {
+            gen.findDestinations(0, k, window->game().state.pieces);
+            if (gen.destinations[0] != ListEnd) {
+                const int to = gen.destinations[0];
+                drag(piece(k).hole, to);
+                return piece(k).hole == to;
+            }
+        }
+        return false;
+    }
+
+    QTemporaryDir folder;
+    QString path;
+    bool inTurn = false;
+};
+
+const int Strengths[] = {Beginner, Standard, Expert};
+
+// Ctrl+S and Ctrl+Z typed while the computers reply are both carried out
+// once the person is to move again: the game with the replies is saved,
+// then the move and the replies are taken back.
+TEST_F(ComputerTurnTest, UndoAndSaveGivenDuringAnyComputersTurnWaitForThePerson)
+{
+    for (int strength : Strengths) {
+        SCOPED_TRACE(strength);
+        QFile::remove(path);
+        startAgainst(strength);
+        const auto start = window->game().state.pieces;
+        duringTheReply([this] {
+            QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier);
+            QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier);
+            EXPECT_TRUE(window->game().computersPlaying());
+        });
+        drag(111, 103);
+        ASSERT_TRUE(waitForPerson(20000)) << "the game goes on";
+        EXPECT_TRUE(inTurn) << "the keys came while a computer played";
+        QTest::qWait(50);
+        GameState saved = initialGameState();
+        ASSERT_EQ(loadGameFile(path.toStdString(), saved), LoadStatus::Loaded) << "Save waited for the person";
+        EXPECT_EQ(saved.playerToMove, 0);
+        EXPECT_FALSE(std::equal(start.begin() + 10, start.end(), saved.pieces.begin() + 10)) << "with the replies";
+        EXPECT_EQ(window->game().state.pieces, start) << "then Undo took back the move and the replies";
+        EXPECT_EQ(window->game().state.playerToMove, 0);
+        EXPECT_FALSE(window->game().computersPlaying());
+        EXPECT_TRUE(moveAnyPiece()) << "the person moves again";
+        ASSERT_TRUE(waitForPerson(20000));
+    }
+}
+
+// Load Game given while a computer plays replaces the game at once; the
+// computer gives its choice up and the loaded game goes on.
+TEST_F(ComputerTurnTest, LoadGivenDuringAnyComputersTurnRunsAtOnce)
+{
+    startAgainst(Standard);
+    drag(111, 103);
+    ASSERT_TRUE(waitForPerson());
+    ASSERT_TRUE(window->runCommand(command::SaveGame));
+    GameState saved = initialGameState();
+    ASSERT_EQ(loadGameFile(path.toStdString(), saved), LoadStatus::Loaded);
+    for (int strength : Strengths) {
+        SCOPED_TRACE(strength);
+        startAgainst(strength);
+        bool ran = false;
+        duringTheReply([this, &ran] {
+            answerNextBox(QMessageBox::Yes);
+            ran = window->runCommand(command::LoadGame);
+        });
+        drag(111, 103);
+        EXPECT_TRUE(inTurn);
+        EXPECT_TRUE(ran);
+        ASSERT_TRUE(waitForPerson(20000)) << "the loaded game goes on";
+        EXPECT_EQ(window->game().state.pieces, saved.pieces);
+        EXPECT_TRUE(moveAnyPiece()) << "the person moves in the loaded game";
+        ASSERT_TRUE(waitForPerson(20000));
+    }
+}
+
+// Closes every box and dialog the window opens, noting the referee's
+// first two lines while each was up.
+class DialogCloser {
+public:
+    explicit DialogCloser(const std::function<QString(int)>& referee) : referee_(referee)
+    {
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            auto* open = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (open == nullptr)
+                return;
+            seen.append(referee_(0) + QLatin1Char('/') + referee_(1));
+            open->done(QDialog::Accepted);
+        });
+        timer_.start(10);
+    }
+    QStringList seen;
+
+private:
+    std::function<QString(int)> referee_;
+    QTimer timer_;
+};
+
+// A computer's move ends the game: the referee says the game is over while
+// the finishing box and the results are shown, not that the computer is
+// still thinking. A game loaded afterwards, a person to move, is named.
+TEST_F(ComputerTurnTest, TheRefereeTellsHowTheGameStandsWhenAComputersMoveEndsIt)
+{
+    startGame(0, 3, 3);
+    GameState nearlyHome = window->game().state;
+    nearlyHome.slots[2].active = 0;
+    placeStartingPieces(nearlyHome);
+    for (int k = 0; k < 9; ++k)
+        nearlyHome.pieces[k].hole = static_cast<uint16_t>(k); // the tip but hole 9
+    nearlyHome.pieces[9].hole = 17;                           // a step from hole 9
+    const GameState later = [&] {
+        GameState g = window->game().state;
+        g.playerToMove = 1;
+        return g;
+    }();
+    DialogCloser closer([this](int line) { return refereeLine(line); });
+    window->game().replaceState(nearlyHome);
+    ASSERT_TRUE(tavolux::testing::eventually([&] { return window->game().state.gameOver != 0; }));
+    QTest::qWait(50);
+    const QString over = QStringLiteral("GAME OVER/Please select new");
+    EXPECT_EQ(closer.seen, QStringList({over, over})) << "behind the finishing box and the results";
+    EXPECT_EQ(refereeLine(0), QStringLiteral("GAME OVER"));
+
+    window->game().replaceState(later);
+    EXPECT_EQ(refereeLine(0), QString::fromStdString(later.slots[1].name));
+    EXPECT_EQ(refereeLine(1), QStringLiteral("Move mouse to one")) << "the person is told to move";
+}
+
+} // namespace
