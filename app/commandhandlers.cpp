@@ -3,6 +3,7 @@
 #include "ai/hint.h"
 #include "app/commands.h"
 #include "app/gamefiles.h"
+#include "app/gametexts.h"
 #include "app/inputdrain.h"
 #include "app/mainwindow.h"
 #include "app/recordfiles.h"
@@ -142,7 +143,7 @@ void CommandHandlers::showHint()
     const std::optional<SuggestedMove> hint = suggestMove(s);
     window_.events().setBusy(false);
     if (!hint) {
-        const QString name = QString::fromStdString(s.slots[s.playerToMove].name);
+        const QString name = GameTexts::shownName(s.slots[s.playerToMove].name);
         window_.boxes().inform(tr("Hint"), tr("%1 has no valid move.").arg(name));
         return;
     }

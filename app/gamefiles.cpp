@@ -63,7 +63,7 @@ GameFiles::GameFiles(Game& game, MessageBoxes& boxes, FileChooser& chooser, QWid
 void GameFiles::saveGame()
 {
     if (!game_.state.gameInProgress()) {
-        boxes_.warn(tr("Save Game"), tr("There are no unfinished game to save!"));
+        boxes_.warn(tr("Save Game"), tr("There is no unfinished game to save!"));
         return;
     }
     const QString chosen = chooser_.saveFileName(dialogParent_);

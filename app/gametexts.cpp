@@ -3,6 +3,18 @@
 namespace tavolux {
 
 namespace {
+
+// The players' names until they are given their own, seat by seat, as the
+// game keeps them.
+const char* const DefaultNames[] = {
+    //: The first player's name until it is changed: a person.
+    QT_TRANSLATE_NOOP("GameTexts", "Human"),
+    //: The second player's name until it is changed: a computer.
+    QT_TRANSLATE_NOOP("GameTexts", "Silicon"),
+    //: The third player's name until it is changed: a computer.
+    QT_TRANSLATE_NOOP("GameTexts", "Positron"),
+};
+
 RefereeLines lines(const QString& a, const QString& b = {}, const QString& c = {}, const QString& d = {})
 {
     return RefereeLines{{a, b, c, d}};
@@ -81,6 +93,22 @@ RefereeLines GameTexts::pieceLifted(const QString& name)
                  tr("using one move or one"),
                  //: A piece is in the hand: referee line 4 of 4.
                  tr("or more jumps."));
+}
+
+QString GameTexts::shownName(const std::string& name)
+{
+    for (const char* english : DefaultNames)
+        if (name == english)
+            return tr(english);
+    return QString::fromStdString(name);
+}
+
+std::string GameTexts::keptName(const QString& shown)
+{
+    for (const char* english : DefaultNames)
+        if (shown == tr(english))
+            return english;
+    return shown.toStdString();
 }
 
 QString GameTexts::gameCaption()

@@ -6,6 +6,8 @@
 #include <QCoreApplication>
 #include <QString>
 
+#include <string>
+
 namespace tavolux {
 
 // The referee's four lines, top to bottom.
@@ -26,6 +28,15 @@ public:
     static RefereeLines ownPiece(const QString& name);
     static RefereeLines otherPiece(const QString& name);
     static RefereeLines pieceLifted(const QString& name);
+
+    // A player's name as the window shows it: the names the players have
+    // until they are given their own ("Human", "Silicon", "Positron")
+    // translated, any other as it is. Games, records and statistics keep
+    // them in English.
+    static QString shownName(const std::string& name);
+    // The name to keep for one shown: a translated default name back in
+    // English.
+    static std::string keptName(const QString& shown);
 
     static QString gameCaption();
     static QString newGameCaption();

@@ -175,7 +175,7 @@ void MainWindow::buildBoardMouse()
     // names the player to move, as the panel and the status line do.
     turnScheduler_->held = [this] {
         const PlayerSlot& slot = game_.state.slots[game_.state.playerToMove];
-        showRefereeLines(GameTexts::turnPassed(QString::fromStdString(slot.name)));
+        showRefereeLines(GameTexts::turnPassed(GameTexts::shownName(slot.name)));
     };
     turnScheduler_->rested = [this] { commands_->runWaiting(); };
     boardMouse_->pieceMenuRequested = [this](int, QPoint at) { handlers_->showPieceMenu(at); };

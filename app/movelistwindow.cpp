@@ -1,5 +1,6 @@
 #include "app/movelistwindow.h"
 
+#include "app/gametexts.h"
 #include "model/movelist.h"
 #include "model/notation.h"
 #include "view/colours.h"
@@ -80,7 +81,7 @@ void MoveListWindow::showMoves(const GameState& state, const MoveList& list, int
     const auto& moves = list.moves();
     for (std::size_t i = 0; i < moves.size(); ++i) {
         const RecordedMove& m = moves[i];
-        const QString name = QString::fromStdString(state.slots[m.player].name);
+        const QString name = GameTexts::shownName(state.slots[m.player].name);
         const QString move = QString::fromStdString(moveText(m.start, m.path));
         //: A row of the move list: its number, the mover's name and the move.
         auto* row = new QListWidgetItem(moverMark(m.player), tr("%1. %2  %3").arg(i + 1).arg(name, move));

@@ -3,6 +3,7 @@
 #include "app/gamefiles.h"
 #include "app/messageboxes.h"
 #include "app/movelisthost.h"
+#include "app/recordfaulttexts.h"
 #include "app/safefiles.h"
 #include "model/game.h"
 #include "model/gamerecord.h"
@@ -64,8 +65,8 @@ bool RecordFiles::openFile(const QString& path)
     const QByteArray& bytes = file.bytes;
     const RecordReading reading = readRecord(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
     if (const auto* error = std::get_if<RecordError>(&reading)) {
-        const QString where = error->line > 0 ? tr("Line %1: %2").arg(error->line).arg(QString::fromStdString(error->message))
-                                              : QString::fromStdString(error->message);
+        const QString why = RecordFaultTexts::text(*error);
+        const QString where = error->line > 0 ? tr("Line %1: %2").arg(error->line).arg(why) : why;
         boxes_.reportError(tr("Open Game Record"),
                            tr("\"%1\" is not a game record that can be shown.\n\n%2").arg(shown(path), where));
         return false;

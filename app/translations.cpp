@@ -60,6 +60,21 @@ QString& installedName()
     return name;
 }
 
+// The locale numbers and dates follow: that of the first of the user's
+// languages the program speaks (keeping its country, "fr-CA" or "en-GB"),
+// else the plain language spoken.
+QLocale spokenLocale(const QStringList& uiLanguages, const QString& translation)
+{
+    const QLocale spoken = translation.isEmpty() ? QLocale(QLocale::English, QLocale::UnitedStates)
+                                                 : QLocale(translation);
+    for (const QString& language : uiLanguages) {
+        const QLocale locale(language);
+        if (locale.language() == spoken.language() && locale.script() == spoken.script())
+            return locale;
+    }
+    return spoken;
+}
+
 void uninstall(std::unique_ptr<QTranslator>& translator)
 {
     if (translator) {
@@ -100,6 +115,7 @@ QString installTranslations(const QStringList& uiLanguages, const QStringList& f
     uninstall(gameTranslator());
     uninstall(qtTranslator());
     installedName().clear();
+    QLocale::setDefault(spokenLocale(uiLanguages, {}));
     const QString name = chooseTranslation(uiLanguages, folders);
     if (name.isEmpty())
         return {};
@@ -123,6 +139,7 @@ QString installTranslations(const QStringList& uiLanguages, const QStringList& f
         qtTranslator() = std::move(qt);
     }
     installedName() = name;
+    QLocale::setDefault(spokenLocale(uiLanguages, name));
     return name;
 }
 

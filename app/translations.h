@@ -21,7 +21,8 @@ QString chooseTranslation(const QStringList& uiLanguages, const QStringList& fol
 
 // Installs in the application the game's translation and Qt's own for the
 // system's languages, replacing those of an earlier call; returns the
-// translation chosen, empty for English (then nothing is installed).
+// translation chosen, empty for English (then nothing is installed). The
+// default locale, which numbers follow, becomes that of the language chosen.
 QString installTranslations();
 
 // The same for the given languages, looking in the given folders.

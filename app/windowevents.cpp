@@ -27,7 +27,7 @@ WindowEvents::WindowEvents(MainWindow& window, const ProgramResources& resources
 
 QString WindowEvents::name(int player) const
 {
-    return QString::fromStdString(window_.game().state.slots[player].name);
+    return GameTexts::shownName(window_.game().state.slots[player].name);
 }
 
 QString WindowEvents::nameToMove() const

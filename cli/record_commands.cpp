@@ -4,6 +4,7 @@
 #include "cli/record_commands.h"
 
 #include "cli/common.h"
+#include "cli/recordfaults.h"
 #include "cli/selfplay.h"
 #include "model/gamerecord.h"
 #include "model/savefile.h"
@@ -81,7 +82,7 @@ int replayCommand(const std::vector<std::string>& args)
         std::cerr << "tavolux-cli: " << file;
         if (error->line > 0)
             std::cerr << ":" << error->line;
-        std::cerr << ": " << error->message << "\n";
+        std::cerr << ": " << recordFaultText(*error) << "\n";
         return ExitBadFile;
     }
     const GameRecord& record = std::get<GameRecord>(reading);

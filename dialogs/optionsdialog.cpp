@@ -173,7 +173,7 @@ QGroupBox* OptionsDialog::buildPlayerGroup(int player, const QPixmap* icon)
         iconLabel->setPixmap(*icon);
 
     PlayerControls& c = players_[player];
-    c.reposition = new QCheckBox(tr("Automatic board re-positon"), group);
+    c.reposition = new QCheckBox(tr("Automatic board re-position"), group);
     c.reposition->setObjectName(numbered("repositionCheck", player));
     c.reposition->setChecked(slot.autoReposition != 0);
     c.viewLabel = new QLabel(tr("Preferred view of home region:"), group);

@@ -1,5 +1,6 @@
 #include "dialogs/resultsdialog.h"
 
+#include "app/gametexts.h"
 #include "dialogs/dialogframe.h"
 #include "dialogs/dialogunits.h"
 #include "dialogs/picturebox.h"
@@ -218,7 +219,7 @@ ResultsDialog::ResultsDialog(const GameState& state, const QPixmap* pictures, co
         if (playerIcons != nullptr)
             c.icon->setPixmap(playerIcons[p]);
         c.number->setText(tr("Player #%1:").arg(p + 1));
-        const QString name = QString::fromStdString(slot.name);
+        const QString name = GameTexts::shownName(slot.name);
         const QString shown = c.name->fontMetrics().elidedText(name, Qt::ElideRight, c.name->width());
         c.name->setText(shown);
         if (shown != name)

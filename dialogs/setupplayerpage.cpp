@@ -1,5 +1,6 @@
 #include "dialogs/setupplayerpage.h"
 
+#include "app/gametexts.h"
 #include "dialogs/dialogunits.h"
 #include "dialogs/picturebox.h"
 #include "dialogs/playerchoices.h"
@@ -98,7 +99,7 @@ void SetupPlayerPage::buildControls(const QPixmap* icon)
     name_ = new QLineEdit;
     name_->setObjectName(QStringLiteral("nameEdit"));
     name_->setMaxLength(MaxPlayerNameLength);
-    name_->setText(fitName(QString::fromStdString(slot.name)));
+    name_->setText(fitName(GameTexts::shownName(slot.name)));
     name_->setFixedWidth(nameBoxWidth(name_));
     nameLabel_->setBuddy(name_);
 
@@ -120,7 +121,7 @@ void SetupPlayerPage::buildControls(const QPixmap* icon)
     connect(previous_, &QPushButton::clicked, this, [this] { stepPicture(-1); });
     connect(next_, &QPushButton::clicked, this, [this] { stepPicture(+1); });
 
-    autoReposition_ = new QCheckBox(tr("Automatic board re-positon"));
+    autoReposition_ = new QCheckBox(tr("Automatic board re-position"));
     autoReposition_->setObjectName(QStringLiteral("autoReposition"));
     autoReposition_->setChecked(slot.autoReposition != 0);
     connect(autoReposition_, &QCheckBox::clicked, this, &SetupPlayerPage::updateControls);
@@ -270,7 +271,7 @@ void SetupPlayerPage::writeBack()
 {
     PlayerSlot& slot = state_.slots[player_];
     slot.autoReposition = autoReposition_->isChecked() ? 1 : 0;
-    slot.name = fitName(name_->text()).toStdString();
+    slot.name = GameTexts::keptName(fitName(name_->text()));
     slot.preferredView = view_->currentIndex();
     slot.styleTowardLower = styleLower_->currentIndex();
     slot.styleTowardHigher = styleHigher_->currentIndex();

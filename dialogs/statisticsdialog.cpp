@@ -1,5 +1,6 @@
 #include "dialogs/statisticsdialog.h"
 
+#include "app/gametexts.h"
 #include "dialogs/dialogframe.h"
 #include "dialogs/dialogunits.h"
 #include "dialogs/playerchoices.h"
@@ -238,7 +239,7 @@ void StatisticsDialog::fill(QTableWidget* table, QStackedWidget* stack, const Pl
     table->setRowCount(static_cast<int>(players.size()));
     int row = 0;
     for (const auto& [key, f] : players) {
-        const QString name = QString::fromStdString(key.name);
+        const QString name = GameTexts::shownName(key.name);
         // Equal figures list the players by name, then by kind.
         const QString tie = name + QChar(0) + QString::number(static_cast<int>(key.kind));
         auto set = [&](int column, const QString& text, const QVariant& sortKey, Qt::Alignment align) {

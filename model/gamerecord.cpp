@@ -22,6 +22,14 @@ constexpr const char* StyleNames[3] = {"Friendly", "Neutral", "Hostile"};
 constexpr std::string_view Blanks = " \t\r";
 
 std::string playerText(int p) { return "P" + std::to_string(p + 1); }
+// A player as a refusal names it: the number from 1.
+std::string playerArg(int p) { return std::to_string(p + 1); }
+
+// Why a move is not legal.
+struct MoveRefusal {
+    RecordFault fault;
+    std::vector<std::string> args;
+};
 
 std::string_view trim(std::string_view s)
 {
@@ -220,40 +228,40 @@ public:
         return {p, nextPlayer(s_, p), previousPlayer(s_, p)};
     }
 
-    // Makes the move and returns an empty text, or returns why it is not
-    // legal and leaves the game as it was.
-    std::string play(const RecordedMove& m)
+    // Makes the move and returns nothing, or returns why it is not legal
+    // and leaves the game as it was.
+    std::optional<MoveRefusal> play(const RecordedMove& m)
     {
+        using enum RecordFault;
         if (s_.gameOver)
-            return "the game is over; no move may follow";
+            return MoveRefusal{MoveAfterTheEnd, {}};
         const int p = m.player;
         if (p < 0 || p >= PlayerCount || !s_.slots[p].active)
-            return playerText(p) + " does not take part";
+            return MoveRefusal{MoverNotInPlay, {playerArg(p)}};
         if (s_.slots[p].finished)
-            return playerText(p) + " has finished and moves no more";
+            return MoveRefusal{MoverFinished, {playerArg(p)}};
         // Those before the mover in turn order must have had no move.
         for (int q = s_.playerToMove; q != p; q = nextPlayer(s_, q))
             if (hasMove(q))
-                return playerText(p) + " moves out of turn: " + playerText(q) + " is to move";
+                return MoveRefusal{OutOfTurn, {playerArg(p), playerArg(q)}};
         const int k = pieceOn(p, m.start);
         if (k < 0)
-            return playerText(p) + " has no piece on " + holeName(m.start);
+            return MoveRefusal{NoPieceOnStart, {playerArg(p), holeName(m.start)}};
         if (m.piece != k)
-            return "the piece on " + holeName(m.start) + " is not piece " + std::to_string(m.piece);
-        const std::string wrong = checkPath(m.start, m.path);
-        if (!wrong.empty())
+            return MoveRefusal{NotThatPiece, {holeName(m.start), std::to_string(m.piece)}};
+        if (auto wrong = checkPath(m.start, m.path))
             return wrong;
         if (!mayStopOn(p, m.path.back()))
-            return playerText(p) + " may not stop on " + holeName(m.path.back()) + ", in another player's zone";
+            return MoveRefusal{OtherPlayersZone, {playerArg(p), holeName(m.path.back())}};
         gen_.findDestinations(p, k, s_.pieces);
         if (!gen_.isDestination(m.path.back()))
-            return holeName(m.path.back()) + " is not among the destinations of the piece on " + holeName(m.start);
+            return MoveRefusal{NotADestination, {holeName(m.path.back()), holeName(m.start)}};
 
         s_.pieces[k].hole = static_cast<uint16_t>(m.path.back());
         s_.playerToMove = nextPlayer(s_, p);
         maybeStoppedBy_ = -1;
         finishIfHome(p);
-        return {};
+        return std::nullopt;
     }
 
 private:
@@ -279,36 +287,40 @@ private:
 
     // A step onto an empty neighbour, or jumps each over one piece onto an
     // empty hole never landed on before.
-    std::string checkPath(int start, const std::vector<int>& path) const
+    std::optional<MoveRefusal> checkPath(int start, const std::vector<int>& path) const
     {
+        using enum RecordFault;
         if (path.empty())
-            return "the move has no landing";
+            return MoveRefusal{NoLanding, {}};
         bool taken[HoleCount] = {};
         for (const PieceRecord& r : s_.pieces)
             if (r.owner != 0)
                 taken[r.hole] = true;
         for (int hole : path)
             if (hole < 0 || hole >= HoleCount)
-                return "a landing is not a hole";
-        if (path.size() == 1 && holeDistance(start, path[0]) == 1)
-            return taken[path[0]] ? holeName(path[0]) + " is taken" : std::string();
+                return MoveRefusal{LandingNotAHole, {}};
+        if (path.size() == 1 && holeDistance(start, path[0]) == 1) {
+            if (taken[path[0]])
+                return MoveRefusal{StepOntoTaken, {holeName(path[0])}};
+            return std::nullopt;
+        }
         int from = start;
         for (int to : path) {
             int d = 0;
             while (d < DirectionCount && jump(from, d) != to)
                 ++d;
             if (d == DirectionCount)
-                return holeName(from) + "-" + holeName(to) + " is neither a step nor a jump";
+                return MoveRefusal{NeitherStepNorJump, {holeName(from), holeName(to)}};
             if (!taken[neighbour(from, d)])
-                return "no piece to jump over between " + holeName(from) + " and " + holeName(to);
+                return MoveRefusal{NothingToJumpOver, {holeName(from), holeName(to)}};
             if (to == start)
-                return "the chain comes back to " + holeName(start);
+                return MoveRefusal{ChainComesBack, {holeName(start)}};
             if (taken[to])
-                return holeName(to) + " is taken or landed on before";
+                return MoveRefusal{LandingTaken, {holeName(to)}};
             taken[to] = true;
             from = to;
         }
-        return {};
+        return std::nullopt;
     }
 
     // The turn cycle's check after a move: the mover may have finished.
@@ -348,6 +360,9 @@ std::string orderText(const std::vector<int>& order)
     return text;
 }
 
+// An order as a refusal names it: empty for an unfinished game.
+std::string orderArg(const std::vector<int>& order) { return order.empty() ? std::string() : orderText(order); }
+
 std::vector<int> finishOrderOf(const GameState& s)
 {
     return {s.finishOrder, s.finishOrder + std::min<int>(s.finishCount, PlayerCount)};
@@ -376,7 +391,7 @@ public:
     {
         try {
             if (text_.size() > MaxRecordBytes)
-                fail(0, "the file is larger than 4 MiB, more than any game record");
+                fail(0, RecordFault::TooLarge);
             if (text_.substr(0, 3) == "\xEF\xBB\xBF")
                 text_.remove_prefix(3);
             readVersion();
@@ -391,7 +406,10 @@ public:
     }
 
 private:
-    [[noreturn]] void fail(std::size_t line, std::string message) { throw Refusal{{line, std::move(message)}}; }
+    [[noreturn]] void fail(std::size_t line, RecordFault fault, std::vector<std::string> args = {})
+    {
+        throw Refusal{{line, fault, std::move(args), 0}};
+    }
 
     // The next line without its line break and trailing blanks; false at
     // the end of the text.
@@ -404,7 +422,7 @@ private:
         text_.remove_prefix(std::min(end + 1, text_.size()));
         ++lineNumber_;
         if (line.size() > MaxRecordLineBytes)
-            fail(lineNumber_, versionSeen_ ? "the line is longer than 4096 bytes" : "not a Tavolux game record");
+            fail(lineNumber_, versionSeen_ ? RecordFault::LineTooLong : RecordFault::NotARecord);
         line = trim(line);
         return true;
     }
@@ -415,8 +433,8 @@ private:
         while (nextLine(line)) {
             if (!isUtf8(line) || hasControl(line, true)) {
                 if (!versionSeen_)
-                    fail(lineNumber_, "not a Tavolux game record");
-                fail(lineNumber_, "the line is not UTF-8 text");
+                    fail(lineNumber_, RecordFault::NotARecord);
+                fail(lineNumber_, RecordFault::NotUtf8);
             }
             if (!line.empty() && line[0] != '#')
                 return true;
@@ -429,17 +447,16 @@ private:
         std::string_view line;
         const std::string_view key = "Tavolux-Record:";
         if (!nextContent(line))
-            fail(1, "not a Tavolux game record");
+            fail(1, RecordFault::NotARecord);
         if (line.substr(0, key.size()) != key)
-            fail(lineNumber_, "not a Tavolux game record");
+            fail(lineNumber_, RecordFault::NotARecord);
         versionSeen_ = true;
         const std::string_view value = trim(line.substr(key.size()));
         const auto version = number(value, 0, 1000000);
         if (!version)
-            fail(lineNumber_, "the record's version is not a number: '" + std::string(value) + "'");
+            fail(lineNumber_, RecordFault::VersionNotANumber, {std::string(value)});
         if (*version != RecordVersion)
-            fail(lineNumber_, "record version " + std::to_string(*version) + " is not known here (this program reads version "
-                                  + std::to_string(RecordVersion) + ")");
+            fail(lineNumber_, RecordFault::UnknownVersion, {std::to_string(*version), std::to_string(RecordVersion)});
     }
 
     void readHeader()
@@ -448,17 +465,17 @@ private:
         while (nextContent(line)) {
             const std::size_t colon = line.find(':');
             if (colon == std::string_view::npos)
-                fail(lineNumber_, "expected a field such as 'Start: opening'");
+                fail(lineNumber_, RecordFault::NotAField);
             const std::string key(trim(line.substr(0, colon)));
             if (std::find(std::begin(FieldNames), std::end(FieldNames), key) == std::end(FieldNames))
-                fail(lineNumber_, "unknown field '" + key + "'");
+                fail(lineNumber_, RecordFault::UnknownField, {key});
             if (fields_.count(key) != 0)
-                fail(lineNumber_, key + " is given twice (first on line " + std::to_string(fields_[key].line) + ")");
+                fail(lineNumber_, RecordFault::FieldTwice, {key, std::to_string(fields_[key].line)});
             fields_[key] = {trim(line.substr(colon + 1)), lineNumber_};
             if (key == "Moves")
                 return;
         }
-        fail(lineNumber_, "the record ends before its Moves line");
+        fail(lineNumber_, RecordFault::NoMovesLine);
     }
 
     // The field's value; a missing field is reported on the Moves line.
@@ -466,7 +483,7 @@ private:
     {
         auto it = fields_.find(key);
         if (it == fields_.end())
-            fail(fields_["Moves"].line, "the " + key + " field is missing");
+            fail(fields_["Moves"].line, RecordFault::FieldMissing, {key});
         return it->second;
     }
 
@@ -474,11 +491,11 @@ private:
     {
         const Field& date = field("Date");
         if (!isDate(date.value))
-            fail(date.line, "the date is not of the form YYYY-MM-DD HH:MM");
+            fail(date.line, RecordFault::BadDate);
         record_.date = date.value;
         const Field& program = field("Program");
         if (program.value.empty())
-            fail(program.line, "the program is not named");
+            fail(program.line, RecordFault::NoProgram);
         record_.program = program.value;
         int taking = 0;
         for (int p = 0; p < PlayerCount; ++p) {
@@ -486,20 +503,20 @@ private:
             taking += record_.slots[p].active ? 1 : 0;
         }
         if (taking < 2)
-            fail(field("Player3").line, "fewer than two players take part");
+            fail(field("Player3").line, RecordFault::TooFewPlayers);
         readStart();
         const Field& toMove = field("ToMove");
         const auto p = playerNumber(toMove.value);
         if (!p || !record_.slots[*p].active)
-            fail(toMove.line, "ToMove names no player taking part");
+            fail(toMove.line, RecordFault::ToMoveNotInPlay);
         if (std::find(record_.finishedBefore.begin(), record_.finishedBefore.end(), *p) != record_.finishedBefore.end())
-            fail(toMove.line, "ToMove names a player who has finished");
+            fail(toMove.line, RecordFault::ToMoveFinished);
         record_.toMove = *p;
         readResult(field("Result"));
         const Field& moves = field("Moves");
         const auto count = number(moves.value, 0, long(MaxRecordBytes));
         if (!count)
-            fail(moves.line, "Moves takes the number of moves");
+            fail(moves.line, RecordFault::BadMoveCount);
         declaredMoves_ = static_cast<std::size_t>(*count);
     }
 
@@ -518,22 +535,22 @@ private:
         const std::vector<std::string_view> parts = split(f.value, '|');
         const std::string_view name = parts[0];
         if (name.empty() || name.size() > MaxNameLength || hasControl(name, false))
-            fail(f.line, "a name is 1 to 63 bytes without control characters");
+            fail(f.line, RecordFault::BadName);
         slot.active = true;
         slot.name = name;
         const std::string_view kind = parts.size() > 1 ? parts[1] : std::string_view();
         if (sameWord(kind, "person") && parts.size() == 2)
             return;
         if (!sameWord(kind, "computer") || parts.size() != 4)
-            fail(f.line, "expected '-', 'NAME | person' or 'NAME | computer | STRENGTH | STYLE, STYLE'");
+            fail(f.line, RecordFault::BadPlayer);
         slot.computer = true;
         slot.strength = wordIndex(parts[2], StrengthNames);
         if (slot.strength < 0)
-            fail(f.line, "the strength is one of Beginner, Standard, Expert");
+            fail(f.line, RecordFault::BadStrength);
         const std::vector<std::string_view> styles = split(parts[3], ',');
         if (styles.size() != 2 || (slot.styleTowardLower = wordIndex(styles[0], StyleNames)) < 0
             || (slot.styleTowardHigher = wordIndex(styles[1], StyleNames)) < 0)
-            fail(f.line, "the styles are two of Friendly, Neutral, Hostile, such as 'Hostile, Friendly'");
+            fail(f.line, RecordFault::BadStyles);
     }
 
     void readStart()
@@ -541,14 +558,14 @@ private:
         const Field& start = field("Start");
         const bool opening = sameWord(start.value, "opening");
         if (!opening && !sameWord(start.value, "position"))
-            fail(start.line, "Start is 'opening' or 'position'");
+            fail(start.line, RecordFault::BadStart);
         for (int p = 0; p < PlayerCount; ++p) {
             const std::string key = "Pieces" + std::to_string(p + 1);
             if (fields_.count(key) != 0 && (opening || !record_.slots[p].active))
-                fail(fields_[key].line, key + " belongs to a record starting from a position, for a player taking part");
+                fail(fields_[key].line, RecordFault::PiecesNotAllowed, {key});
         }
         if (fields_.count("Finished") != 0 && opening)
-            fail(fields_["Finished"].line, "Finished belongs to a record starting from a position");
+            fail(fields_["Finished"].line, RecordFault::FinishedNotAllowed);
         if (opening) {
             record_.start = openingPieces(record_);
             return;
@@ -562,13 +579,13 @@ private:
             const Field& f = field("Pieces" + std::to_string(p + 1));
             const std::vector<std::string_view> names = words(f.value);
             if (names.size() != PiecesPerPlayer)
-                fail(f.line, "a player has ten pieces");
+                fail(f.line, RecordFault::NotTenPieces);
             for (int i = 0; i < PiecesPerPlayer; ++i) {
                 const auto hole = parseHole(names[i]);
                 if (!hole)
-                    fail(f.line, "'" + std::string(names[i]) + "' is not a hole");
+                    fail(f.line, RecordFault::NotAHole, {std::string(names[i])});
                 if (taken[*hole])
-                    fail(f.line, "two pieces on " + holeName(*hole));
+                    fail(f.line, RecordFault::TwoPiecesOnHole, {holeName(*hole)});
                 taken[*hole] = true;
                 record_.start[first[p] + i] = {static_cast<uint16_t>(*hole), OwnerMark[p]};
             }
@@ -576,14 +593,14 @@ private:
 
         const Field& finished = field("Finished");
         if (words(finished.value).empty())
-            fail(finished.line, "Finished takes 'none' or the players who have finished");
+            fail(finished.line, RecordFault::BadFinished);
         if (!sameWord(finished.value, "none")) {
             for (std::string_view word : words(finished.value)) {
                 const auto p = playerNumber(word);
                 if (!p || !record_.slots[*p].active
                     || std::find(record_.finishedBefore.begin(), record_.finishedBefore.end(), *p)
                            != record_.finishedBefore.end())
-                    fail(finished.line, "Finished takes 'none' or players taking part, each once");
+                    fail(finished.line, RecordFault::BadFinishedPlayers);
                 record_.finishedBefore.push_back(*p);
             }
         }
@@ -598,10 +615,10 @@ private:
             const bool home = targetDistanceSum(s, p) == 20;
             if (home != (s.slots[p].finished != 0))
                 fail(home ? fields_["Pieces" + std::to_string(p + 1)].line : finished.line,
-                     playerText(p) + (home ? " is home but not among the finished" : " has finished but is not home"));
+                     home ? RecordFault::HomeNotFinished : RecordFault::FinishedNotHome, {playerArg(p)});
         }
         if (inPlay < 2)
-            fail(finished.line, "fewer than two players are left to play");
+            fail(finished.line, RecordFault::TooFewLeft);
     }
 
     void readResult(const Field& f)
@@ -612,14 +629,14 @@ private:
         for (std::string_view word : words(f.value)) {
             const auto p = playerNumber(word);
             if (!p || !record_.slots[*p].active || std::find(order.begin(), order.end(), *p) != order.end())
-                fail(f.line, "Result takes 'unfinished' or the players taking part in their finishing order");
+                fail(f.line, RecordFault::BadResult);
             order.push_back(*p);
         }
         int taking = 0;
         for (const RecordSlot& slot : record_.slots)
             taking += slot.active ? 1 : 0;
         if (int(order.size()) != taking)
-            fail(f.line, "Result takes 'unfinished' or the players taking part in their finishing order");
+            fail(f.line, RecordFault::BadResult);
         record_.result = order;
     }
 
@@ -630,37 +647,35 @@ private:
         while (nextContent(line)) {
             const std::size_t n = record_.moves.size() + 1;
             if (n > declaredMoves_)
-                fail(lineNumber_, "more moves than the " + std::to_string(declaredMoves_) + " of the Moves line");
+                fail(lineNumber_, RecordFault::TooManyMoves, {std::to_string(declaredMoves_)});
             const RecordedMove move = parseMove(line.substr(0, line.find('#')), n);
-            const std::string wrong = replay_->play(move);
-            if (!wrong.empty())
-                fail(lineNumber_, "move " + std::to_string(n) + ": " + wrong);
+            if (auto wrong = replay_->play(move))
+                throw Refusal{{lineNumber_, wrong->fault, std::move(wrong->args), n}};
             record_.moves.push_back(move);
         }
         if (record_.moves.size() < declaredMoves_)
-            fail(lineNumber_, "the record ends after " + std::to_string(record_.moves.size()) + " of its "
-                                  + std::to_string(declaredMoves_) + " moves");
+            fail(lineNumber_, RecordFault::TooFewMoves,
+                 {std::to_string(record_.moves.size()), std::to_string(declaredMoves_)});
     }
 
     RecordedMove parseMove(std::string_view line, std::size_t n)
     {
         const std::vector<std::string_view> parts = words(line);
-        const std::string example = "expected a move such as '" + std::to_string(n) + ". P1 n2-m6'";
         if (parts.size() < 3 || parts.size() > 4 || parts[0].empty() || parts[0].back() != '.')
-            fail(lineNumber_, example);
+            fail(lineNumber_, RecordFault::BadMoveLine, {std::to_string(n)});
         const auto given = number(parts[0].substr(0, parts[0].size() - 1), 1, long(MaxRecordBytes));
         if (!given)
-            fail(lineNumber_, example);
+            fail(lineNumber_, RecordFault::BadMoveLine, {std::to_string(n)});
         if (std::size_t(*given) != n)
-            fail(lineNumber_, "move " + std::to_string(*given) + " where move " + std::to_string(n) + " was expected");
+            fail(lineNumber_, RecordFault::WrongMoveNumber, {std::to_string(*given), std::to_string(n)});
         const std::optional<int> p = parts[1].size() == 2 && (parts[1][0] == 'P' || parts[1][0] == 'p')
                                          ? playerNumber(parts[1].substr(1))
                                          : std::nullopt;
         if (!p)
-            fail(lineNumber_, "the mover is P1, P2 or P3, not '" + std::string(parts[1]) + "'");
+            fail(lineNumber_, RecordFault::BadMover, {std::string(parts[1])});
         const auto text = parseMoveText(parts[2]);
         if (!text)
-            fail(lineNumber_, "'" + std::string(parts[2]) + "' is not a move in hole names, such as n2-m6");
+            fail(lineNumber_, RecordFault::BadMoveText, {std::string(parts[2])});
         RecordedMove move;
         move.player = *p;
         move.start = text->start;
@@ -668,7 +683,7 @@ private:
         move.byPerson = !record_.slots[*p].computer;
         if (parts.size() == 4) {
             if (parts[3] != (move.byPerson ? "(computer)" : "(person)"))
-                fail(lineNumber_, "a move ends with '(person)' or '(computer)' only when its seat is the other's");
+                fail(lineNumber_, RecordFault::BadSeatMark);
             move.byPerson = !move.byPerson;
         }
         // The piece is the mover's on the start hole; the replay checks it.
@@ -685,15 +700,13 @@ private:
         if (s.gameOver) {
             const std::vector<int> order = finishOrderOf(s);
             if (record_.result != order)
-                fail(line, "the game is over with the finishing order " + orderText(order) + ", not "
-                               + orderText(record_.result));
+                fail(line, RecordFault::WrongFinishingOrder, {orderArg(order), orderArg(record_.result)});
         } else if (!record_.result.empty()) {
             if (replay_->maybeStoppedBy() < 0)
-                fail(line, "the result is " + orderText(record_.result) + " but the game is not over");
+                fail(line, RecordFault::NotOver, {orderArg(record_.result)});
             const std::vector<int> order = replay_->stoppedOrder();
             if (record_.result != order)
-                fail(line, "a game stopped after its first finisher ends " + orderText(order) + ", not "
-                               + orderText(record_.result));
+                fail(line, RecordFault::WrongStoppedOrder, {orderArg(order), orderArg(record_.result)});
         }
     }
 
@@ -787,14 +800,58 @@ std::string writeRecord(const GameRecord& r)
 
 std::string resultText(const GameRecord& record) { return orderText(record.result); }
 
+int recordFaultArgumentCount(RecordFault fault)
+{
+    using enum RecordFault;
+    switch (fault) {
+    case VersionNotANumber:
+    case UnknownField:
+    case FieldMissing:
+    case PiecesNotAllowed:
+    case NotAHole:
+    case TwoPiecesOnHole:
+    case HomeNotFinished:
+    case FinishedNotHome:
+    case TooManyMoves:
+    case BadMoveLine:
+    case BadMover:
+    case BadMoveText:
+    case NotOver:
+    case MoverNotInPlay:
+    case MoverFinished:
+    case StepOntoTaken:
+    case ChainComesBack:
+    case LandingTaken:
+        return 1;
+    case UnknownVersion:
+    case FieldTwice:
+    case TooFewMoves:
+    case WrongMoveNumber:
+    case WrongFinishingOrder:
+    case WrongStoppedOrder:
+    case OutOfTurn:
+    case NoPieceOnStart:
+    case NotThatPiece:
+    case NeitherStepNorJump:
+    case NothingToJumpOver:
+    case OtherPlayersZone:
+    case NotADestination:
+        return 2;
+    default:
+        return 0;
+    }
+}
+
 RecordReading readRecord(std::string_view text) { return Reader(text).read(); }
 
 RecordReading readRecordFile(const std::string& path)
 {
     // One byte past the limit tells a file that is too large.
     const FileReading file = readRegularFile(path, MaxRecordBytes + 1);
+    if (file.result.fault == FileFault::Other)
+        return RecordError{0, RecordFault::CannotRead, {}, 0};
     if (!file.result)
-        return RecordError{0, "cannot open the file"};
+        return RecordError{0, RecordFault::CannotOpen, {}, 0};
     return readRecord(file.bytes);
 }
 
@@ -847,7 +904,7 @@ GameState replayTo(const GameRecord& record, std::size_t count)
     Replay replay(record);
     std::size_t made = 0;
     for (; made < count && made < record.moves.size(); ++made)
-        if (!replay.play(record.moves[made]).empty())
+        if (replay.play(record.moves[made]))
             break;
     GameState s = replay.state();
     // The others did not play on after the last move's finisher.

@@ -100,11 +100,85 @@ struct GameRecord {
     friend bool operator==(const GameRecord&, const GameRecord&) = default;
 };
 
-// Why a record was refused: the line (from 1; 0 for the file as a whole)
-// and what is wrong there.
+// Why a record is refused. The arguments each fault comes with are named in
+// brackets, in their order; a player is a number from 1, a hole a hole's
+// name, an order the players from 1 ("2 1"), or empty for "unfinished".
+enum class RecordFault {
+    CannotOpen,        // the file cannot be opened
+    CannotRead,        // the file cannot be read
+    TooLarge,          // larger than MaxRecordBytes
+    NotARecord,        // the first line does not name the format
+    LineTooLong,       // longer than MaxRecordLineBytes
+    NotUtf8,           // a line is not UTF-8 text
+    VersionNotANumber, // [the version given]
+    UnknownVersion,    // [the version given, the version read here]
+    NotAField,         // a header line without "Name:"
+    UnknownField,      // [the field's name]
+    FieldTwice,        // [the field's name, the line it was first given on]
+    NoMovesLine,       // the text ends before the Moves field
+    FieldMissing,      // [the field's name]
+    BadDate,
+    NoProgram,
+    BadName,
+    BadPlayer,
+    BadStrength,
+    BadStyles,
+    TooFewPlayers,
+    ToMoveNotInPlay,
+    ToMoveFinished,
+    BadMoveCount,
+    BadStart,
+    PiecesNotAllowed,  // [the field's name]
+    FinishedNotAllowed,
+    NotTenPieces,
+    NotAHole,          // [the word]
+    TwoPiecesOnHole,   // [hole]
+    BadFinished,
+    BadFinishedPlayers,
+    HomeNotFinished,   // [player]
+    FinishedNotHome,   // [player]
+    TooFewLeft,
+    BadResult,
+    TooManyMoves,      // [the Moves field's count]
+    TooFewMoves,       // [the moves given, the Moves field's count]
+    BadMoveLine,       // [the move number expected]
+    WrongMoveNumber,   // [the number given, the number expected]
+    BadMover,          // [the word]
+    BadMoveText,       // [the word]
+    BadSeatMark,
+    WrongFinishingOrder, // [the order the moves give, the Result field's order]
+    NotOver,             // [the Result field's order]
+    WrongStoppedOrder,   // [the order the moves give, the Result field's order]
+    // A move against the rules; RecordError::move tells which.
+    MoveAfterTheEnd,
+    MoverNotInPlay,      // [player]
+    MoverFinished,       // [player]
+    OutOfTurn,           // [player, the player to move]
+    NoPieceOnStart,      // [player, hole]
+    NotThatPiece,        // [hole, the piece number given]
+    NoLanding,
+    LandingNotAHole,
+    StepOntoTaken,       // [hole]
+    NeitherStepNorJump,  // [hole, hole]
+    NothingToJumpOver,   // [hole, hole]
+    ChainComesBack,      // [hole]
+    LandingTaken,        // [hole]
+    OtherPlayersZone,    // [player, hole]
+    NotADestination,     // [hole, the start hole]
+};
+constexpr int RecordFaultCount = int(RecordFault::NotADestination) + 1;
+
+// How many arguments a fault comes with.
+int recordFaultArgumentCount(RecordFault fault);
+
+// Why a record was refused: the line (from 1; 0 for the file as a whole),
+// the move (from 1; 0 when the fault is not a move's), what is wrong and
+// its arguments. The core says what happened; the program words it.
 struct RecordError {
     std::size_t line = 0;
-    std::string message;
+    RecordFault fault = RecordFault::NotARecord;
+    std::vector<std::string> args;
+    std::size_t move = 0;
 };
 
 using RecordReading = std::variant<GameRecord, RecordError>;

@@ -27,7 +27,7 @@ namespace tavolux {
 constexpr uint32_t SaveSignature = 0x01001001;
 constexpr std::size_t SaveBufferSize = 1023;
 constexpr const char* NotTavoluxMessage = "That is not a Tavolux file!";
-constexpr const char* NothingToSaveMessage = "There are no unfinished game to save!";
+constexpr const char* NothingToSaveMessage = "There is no unfinished game to save!";
 
 // The bytes of a saved game; fields that would not fit in the 1023-byte
 // buffer are skipped.

@@ -48,10 +48,7 @@ RefereeWindow::RefereeWindow(QWidget* owner)
     setAttribute(Qt::WA_ShowWithoutActivating);
     setFocusPolicy(Qt::NoFocus);
 
-    const QSize screen = screenOf(owner)->size();
-    const RefereeOutline outline = refereeOutline(screen.width(), screen.height());
-    setFixedSize(outline.width, outline.height);
-    buildShape(outline);
+    fitScreen(screenOf(owner)->size());
 
     timer_.setInterval(TimerInterval);
     connect(&timer_, &QTimer::timeout, this, &RefereeWindow::onTick);
@@ -107,6 +104,14 @@ bool RefereeWindow::eventFilter(QObject* watched, QEvent* event)
         break;
     }
     return false;
+}
+
+void RefereeWindow::fitScreen(QSize screen)
+{
+    const RefereeOutline outline = refereeOutline(screen.width(), screen.height());
+    setFixedSize(outline.width, outline.height);
+    buildShape(outline);
+    update();
 }
 
 void RefereeWindow::buildShape(const RefereeOutline& outline)

@@ -12,6 +12,7 @@
 #include <QFont>
 #include <QPoint>
 #include <QRegion>
+#include <QSize>
 #include <QTimer>
 #include <QWidget>
 
@@ -29,6 +30,12 @@ public:
     // drawing it; see fitRefereeLine for texts longer than a line.
     void setLine(int line, const QString& text);
     QString line(int line) const;
+    // Line 0..3 as it is drawn: in the face fitted to the head, cut with an
+    // ellipsis where even the smallest face does not fit.
+    QString shownLine(int line) const;
+    // Sizes the head for a screen of the given size, as the window does for
+    // its owner's screen when it is made.
+    void fitScreen(QSize screen);
     // Draws the text lines at once (the program may be busy for a while
     // after, thinking) if one of them changed since they were last drawn.
     // Returns whether it drew.
@@ -72,6 +79,7 @@ private:
     QRect textRect() const;
     QFont nominalTextFont() const;
     QFont fittedLineFont(int line, const QFont& nominal) const;
+    QString elidedLine(int line, const QFont& font) const;
     int lineTop(int line) const;
     int lineRoom(int line, const QFontMetrics& metrics) const;
     int shapeWidthAt(int y) const;

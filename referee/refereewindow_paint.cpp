@@ -71,12 +71,23 @@ void RefereeWindow::paintText(QPainter& p) const
     const QFont nominal = nominalTextFont();
     for (int i = 0; i < RefereeLineCount; ++i) {
         const QFont font = fittedLineFont(i, nominal);
-        const QFontMetrics metrics(font);
         const QRect lineRect(client_.left(), lineTop(i), client_.width(), face_.linePitch);
         p.setFont(font);
-        p.drawText(lineRect, Qt::AlignCenter | Qt::TextSingleLine,
-                   metrics.elidedText(text_.line(i), Qt::ElideRight, lineRoom(i, metrics)));
+        p.drawText(lineRect, Qt::AlignCenter | Qt::TextSingleLine, elidedLine(i, font));
     }
+}
+
+QString RefereeWindow::shownLine(int line) const
+{
+    if (line < 0 || line >= RefereeLineCount)
+        return {};
+    return elidedLine(line, fittedLineFont(line, nominalTextFont()));
+}
+
+QString RefereeWindow::elidedLine(int line, const QFont& font) const
+{
+    const QFontMetrics metrics(font);
+    return metrics.elidedText(text_.line(line), Qt::ElideRight, lineRoom(line, metrics));
 }
 
 int RefereeWindow::lineTop(int line) const
@@ -105,13 +116,14 @@ QFont RefereeWindow::nominalTextFont() const
 
 // The nominal face, made smaller (down to a size still easy to read) when
 // the line would not fit across the head; what still does not fit is cut
-// with an ellipsis when drawn.
+// with an ellipsis when drawn. A line fits when drawing does not cut it:
+// the cut measures the text to a fraction of a pixel, so a width rounded to
+// whole pixels would let a text a fraction too wide pass.
 QFont RefereeWindow::fittedLineFont(int line, const QFont& nominal) const
 {
     QFont font = nominal;
     int size = font.pixelSize();
-    while (size > MinimumTextSize
-           && QFontMetrics(font).horizontalAdvance(text_.line(line)) > lineRoom(line, QFontMetrics(font)))
+    while (size > MinimumTextSize && elidedLine(line, font) != text_.line(line))
         font.setPixelSize(--size);
     return font;
 }

@@ -4,7 +4,25 @@
 <context>
     <name>GameTexts</name>
     <message>
-        <location filename="../app/gametexts.cpp" line="+18"/>
+        <location filename="../app/gametexts.cpp" line="+11"/>
+        <source>Human</source>
+        <extracomment>The first player&apos;s name until it is changed: a person.</extracomment>
+        <translation>Mensch</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Silicon</source>
+        <extracomment>The second player&apos;s name until it is changed: a computer.</extracomment>
+        <translation>Silizium</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Positron</source>
+        <extracomment>The third player&apos;s name until it is changed: a computer.</extracomment>
+        <translation>Positron</translation>
+    </message>
+    <message>
+        <location line="+15"/>
         <source>WELCOME</source>
         <extracomment>The referee&apos;s first words, line 1 of 3.</extracomment>
         <translation>WILLKOMMEN</translation>
@@ -108,7 +126,7 @@
         <translation>Sprüngen weiter.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+21"/>
         <source>Tavolux</source>
         <translation>Tavolux</translation>
     </message>
@@ -225,7 +243,7 @@ Wollt ihr weiterspielen?</translation>
         <translation>Oben rechts</translation>
     </message>
     <message>
-        <location filename="../view/windowpainter.cpp" line="+97"/>
+        <location filename="../view/windowpainter.cpp" line="+98"/>
         <location filename="../dialogs/playerchoices.cpp" line="+7"/>
         <source>Beginner</source>
         <extracomment>How well a computer player plays: the weakest of three levels.</extracomment>
@@ -436,7 +454,7 @@ Version 1.32</translation>
     <message>
         <location line="+7"/>
         <source>Tavolux Files (*.tvx)</source>
-        <translation>Tavolux-Spiele (*.tvx)</translation>
+        <translation>Tavolux-Partien (*.tvx)</translation>
     </message>
     <message>
         <location line="+0"/>
@@ -468,7 +486,7 @@ Version 1.32</translation>
     </message>
     <message>
         <location line="-31"/>
-        <source>There are no unfinished game to save!</source>
+        <source>There is no unfinished game to save!</source>
         <translation>Es gibt keine laufende Partie zum Speichern!</translation>
     </message>
     <message>
@@ -522,7 +540,7 @@ Möchtest du die Datei ersetzen?</translation>
         <translation>Tavolux</translation>
     </message>
     <message>
-        <location line="+77"/>
+        <location line="+80"/>
         <source>Rotate clockwise</source>
         <translation>Im Uhrzeigersinn drehen</translation>
     </message>
@@ -540,15 +558,15 @@ Möchtest du die Datei ersetzen?</translation>
     <message>
         <location line="+138"/>
         <source>Exit Game</source>
-        <translation>Spiel beenden</translation>
+        <translation>Tavolux beenden</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Do you really want to exit the game?</source>
-        <translation>Willst du das Spiel wirklich beenden?</translation>
+        <translation>Willst du Tavolux wirklich beenden?</translation>
     </message>
     <message>
-        <location filename="../app/commandhandlers.cpp" line="+44"/>
+        <location filename="../app/commandhandlers.cpp" line="+45"/>
         <location line="+72"/>
         <source>Show Valid Moves</source>
         <translation>Gültige Züge zeigen</translation>
@@ -661,7 +679,7 @@ deren gültige Züge du sehen willst.</translation>
         <translation>Statisti&amp;k...</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+36"/>
         <source>&amp;Game</source>
         <translation>&amp;Spiel</translation>
     </message>
@@ -684,7 +702,7 @@ deren gültige Züge du sehen willst.</translation>
 <context>
     <name>tavolux::MoveListWindow</name>
     <message>
-        <location filename="../app/movelistwindow.cpp" line="+42"/>
+        <location filename="../app/movelistwindow.cpp" line="+44"/>
         <source>Move List</source>
         <translation>Zugliste</translation>
     </message>
@@ -700,7 +718,7 @@ deren gültige Züge du sehen willst.</translation>
         <translation>Von hier weiterspielen</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+29"/>
         <source>Start</source>
         <extracomment>The first row of the move list: the position before any move.</extracomment>
         <translation>Anfang</translation>
@@ -712,7 +730,7 @@ deren gültige Züge du sehen willst.</translation>
         <translation>%1. %2  %3</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+15"/>
         <source>Game record: the board after move %1.</source>
         <extracomment>Below the move list while the board shows an earlier position.</extracomment>
         <translation>Spielprotokoll: das Brett nach Zug %1.</translation>
@@ -782,7 +800,7 @@ deren gültige Züge du sehen willst.</translation>
     </message>
     <message>
         <location line="+11"/>
-        <source>Automatic board re-positon</source>
+        <source>Automatic board re-position</source>
         <translation>Brett automatisch drehen</translation>
     </message>
     <message>
@@ -792,9 +810,325 @@ deren gültige Züge du sehen willst.</translation>
     </message>
 </context>
 <context>
+    <name>tavolux::RecordFaultTexts</name>
+    <message>
+        <location filename="../app/recordfaulttexts.cpp" line="+12"/>
+        <source>cannot open the file</source>
+        <translation>die Datei lässt sich nicht öffnen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>cannot read the file</source>
+        <translation>die Datei lässt sich nicht lesen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the file is larger than 4 MiB, more than any game record</source>
+        <translation>die Datei ist größer als 4 MiB, größer als jedes Spielprotokoll</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+114"/>
+        <source>not a Tavolux game record</source>
+        <translation>kein Tavolux-Spielprotokoll</translation>
+    </message>
+    <message>
+        <location line="-112"/>
+        <source>the line is longer than 4096 bytes</source>
+        <translation>die Zeile ist länger als 4096 Bytes</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the line is not UTF-8 text</source>
+        <translation>die Zeile ist kein UTF-8-Text</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the record&apos;s version is not a number: &apos;%1&apos;</source>
+        <translation>die Version des Protokolls ist keine Zahl: „%1“</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>record version %1 is not known here (this program reads version %2)</source>
+        <translation>Protokollversion %1 ist hier unbekannt (dieses Programm liest Version %2)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>expected a field such as &apos;Start: opening&apos;</source>
+        <translation>erwartet wird ein Feld wie „Start: opening“</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>unknown field &apos;%1&apos;</source>
+        <translation>unbekanntes Feld „%1“</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 is given twice (first on line %2)</source>
+        <translation>%1 steht zweimal da (zuerst in Zeile %2)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the record ends before its Moves line</source>
+        <translation>das Protokoll endet vor seiner Moves-Zeile</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the %1 field is missing</source>
+        <translation>das Feld %1 fehlt</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the date is not of the form YYYY-MM-DD HH:MM</source>
+        <translation>das Datum hat nicht die Form YYYY-MM-DD HH:MM</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the program is not named</source>
+        <translation>das Programm ist nicht genannt</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>a name is 1 to 63 bytes without control characters</source>
+        <translation>ein Name hat 1 bis 63 Bytes ohne Steuerzeichen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>expected &apos;-&apos;, &apos;NAME | person&apos; or &apos;NAME | computer | STRENGTH | STYLE, STYLE&apos;</source>
+        <translation>erwartet wird „-“, „NAME | person“ oder „NAME | computer | STRENGTH | STYLE, STYLE“</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the strength is one of Beginner, Standard, Expert</source>
+        <translation>die Spielstärke ist Beginner, Standard oder Expert</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the styles are two of Friendly, Neutral, Hostile, such as &apos;Hostile, Friendly&apos;</source>
+        <translation>die Spielweisen sind zwei von Friendly, Neutral, Hostile, etwa „Hostile, Friendly“</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>fewer than two players take part</source>
+        <translation>weniger als zwei Spieler spielen mit</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>ToMove names no player taking part</source>
+        <translation>ToMove nennt keinen mitspielenden Spieler</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>ToMove names a player who has finished</source>
+        <translation>ToMove nennt einen Spieler, der schon fertig ist</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Moves takes the number of moves</source>
+        <translation>Moves nimmt die Zahl der Züge</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Start is &apos;opening&apos; or &apos;position&apos;</source>
+        <translation>Start ist „opening“ oder „position“</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 belongs to a record starting from a position, for a player taking part</source>
+        <translation>%1 gehört zu einem Protokoll, das mit einer Stellung beginnt, und zu einem mitspielenden Spieler</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Finished belongs to a record starting from a position</source>
+        <translation>Finished gehört zu einem Protokoll, das mit einer Stellung beginnt</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>a player has ten pieces</source>
+        <translation>ein Spieler hat zehn Figuren</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&apos;%1&apos; is not a hole</source>
+        <translation>„%1“ ist kein Loch</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>two pieces on %1</source>
+        <translation>zwei Figuren auf %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Finished takes &apos;none&apos; or the players who have finished</source>
+        <translation>Finished nimmt „none“ oder die Spieler, die fertig sind</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Finished takes &apos;none&apos; or players taking part, each once</source>
+        <translation>Finished nimmt „none“ oder mitspielende Spieler, jeden einmal</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>P%1 is home but not among the finished</source>
+        <translation>P%1 ist im Ziel, aber nicht unter den Fertigen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>P%1 has finished but is not home</source>
+        <translation>P%1 ist fertig, aber nicht im Ziel</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>fewer than two players are left to play</source>
+        <translation>weniger als zwei Spieler spielen noch</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Result takes &apos;unfinished&apos; or the players taking part in their finishing order</source>
+        <translation>Result nimmt „unfinished“ oder die mitspielenden Spieler in der Reihenfolge, in der sie fertig wurden</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>more moves than the %1 of the Moves line</source>
+        <translation>mehr Züge als die %1 der Moves-Zeile</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the record ends after %1 of its %2 moves</source>
+        <translation>das Protokoll endet nach %1 seiner %2 Züge</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>expected a move such as &apos;%1. P1 n2-m6&apos;</source>
+        <translation>erwartet wird ein Zug wie „%1. P1 n2-m6“</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>move %1 where move %2 was expected</source>
+        <translation>Zug %1, wo Zug %2 erwartet wurde</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the mover is P1, P2 or P3, not &apos;%1&apos;</source>
+        <translation>am Zug ist P1, P2 oder P3, nicht „%1“</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&apos;%1&apos; is not a move in hole names, such as n2-m6</source>
+        <translation>„%1“ ist kein Zug in Lochnamen wie n2-m6</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>a move ends with &apos;(person)&apos; or &apos;(computer)&apos; only when its seat is the other&apos;s</source>
+        <translation>ein Zug endet nur dann mit „(person)“ oder „(computer)“, wenn sein Platz dem anderen gehört</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the game is over with the finishing order %1, not %2</source>
+        <translation>die Partie endet mit der Reihenfolge %1, nicht %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the result is %1 but the game is not over</source>
+        <translation>das Ergebnis ist %1, aber die Partie ist nicht zu Ende</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>a game stopped after its first finisher ends %1, not %2</source>
+        <translation>eine nach dem ersten Fertigen beendete Partie endet %1, nicht %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the game is over; no move may follow</source>
+        <translation>die Partie ist zu Ende; es darf kein Zug folgen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>P%1 does not take part</source>
+        <translation>P%1 spielt nicht mit</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>P%1 has finished and moves no more</source>
+        <translation>P%1 ist fertig und zieht nicht mehr</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>P%1 moves out of turn: P%2 is to move</source>
+        <translation>P%1 zieht außer der Reihe: P%2 ist am Zug</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>P%1 has no piece on %2</source>
+        <translation>P%1 hat keine Figur auf %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the piece on %1 is not piece %2</source>
+        <translation>die Figur auf %1 ist nicht Figur %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the move has no landing</source>
+        <translation>der Zug hat kein Ziel</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>a landing is not a hole</source>
+        <translation>ein Ziel ist kein Loch</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 is taken</source>
+        <translation>%1 ist besetzt</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1-%2 is neither a step nor a jump</source>
+        <translation>%1-%2 ist weder ein Schritt noch ein Sprung</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>no piece to jump over between %1 and %2</source>
+        <translation>zwischen %1 und %2 steht keine Figur zum Überspringen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the chain comes back to %1</source>
+        <translation>die Sprungkette kehrt nach %1 zurück</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 is taken or landed on before</source>
+        <translation>%1 ist besetzt oder wurde schon angesprungen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>P%1 may not stop on %2, in another player&apos;s zone</source>
+        <translation>P%1 darf nicht auf %2 stehen bleiben, in der Zone eines anderen Spielers</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 is not among the destinations of the piece on %2</source>
+        <translation>%1 ist keines der Ziele der Figur auf %2</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>unfinished</source>
+        <comment>a game record&apos;s result</comment>
+        <translation>nicht beendet</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Move %1: %2</source>
+        <extracomment>Why a game record was refused: %1 is the move&apos;s number, %2 what is wrong with it.</extracomment>
+        <translation>Zug %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>tavolux::RecordFiles</name>
     <message>
-        <location filename="../app/recordfiles.cpp" line="+34"/>
+        <location filename="../app/recordfiles.cpp" line="+35"/>
         <location line="+11"/>
         <source>Save Game Record</source>
         <translation>Spielprotokoll speichern</translation>
@@ -829,12 +1163,12 @@ deren gültige Züge du sehen willst.</translation>
 %2</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>Line %1: %2</source>
         <translation>Zeile %1: %2</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <source>&quot;%1&quot; is not a game record that can be shown.
 
 %2</source>
@@ -864,7 +1198,7 @@ deren gültige Züge du sehen willst.</translation>
 <context>
     <name>tavolux::ResultsDialog</name>
     <message>
-        <location filename="../dialogs/resultsdialog.cpp" line="+179"/>
+        <location filename="../dialogs/resultsdialog.cpp" line="+180"/>
         <source>Game Results</source>
         <translation>Spielergebnis</translation>
     </message>
@@ -948,7 +1282,7 @@ deren gültige Züge du sehen willst.</translation>
 <context>
     <name>tavolux::Settings</name>
     <message>
-        <location filename="../app/settings.cpp" line="+175"/>
+        <location filename="../app/settings.cpp" line="+176"/>
         <source>The settings could not be saved in &quot;%1&quot;.
 
 %2</source>
@@ -993,7 +1327,7 @@ deren gültige Züge du sehen willst.</translation>
 <context>
     <name>tavolux::SetupPlayerPage</name>
     <message>
-        <location filename="../dialogs/setupplayerpage.cpp" line="+67"/>
+        <location filename="../dialogs/setupplayerpage.cpp" line="+68"/>
         <source>Friendly</source>
         <translation>Freundlich</translation>
     </message>
@@ -1029,7 +1363,7 @@ deren gültige Züge du sehen willst.</translation>
     </message>
     <message>
         <location line="+9"/>
-        <source>Automatic board re-positon</source>
+        <source>Automatic board re-position</source>
         <translation>Brett automatisch drehen</translation>
     </message>
     <message>
@@ -1089,7 +1423,7 @@ deren gültige Züge du sehen willst.</translation>
 <context>
     <name>tavolux::StatisticsDialog</name>
     <message>
-        <location filename="../dialogs/statisticsdialog.cpp" line="+90"/>
+        <location filename="../dialogs/statisticsdialog.cpp" line="+91"/>
         <source>Person</source>
         <extracomment>A player played by a person at the mouse, not by the computer.</extracomment>
         <translation>Mensch</translation>
@@ -1113,13 +1447,13 @@ deren gültige Züge du sehen willst.</translation>
         <location line="-171"/>
         <source>Games with &amp;Persons</source>
         <extracomment>Tab of the figures from games in which at least one person played.</extracomment>
-        <translation>Spiele mit &amp;Menschen</translation>
+        <translation>Partien mit &amp;Menschen</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Games among Co&amp;mputers</source>
         <extracomment>Tab of the figures from games that computer players played among themselves.</extracomment>
-        <translation>Spiele unter &amp;Computern</translation>
+        <translation>Partien unter &amp;Computern</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -1137,7 +1471,7 @@ deren gültige Züge du sehen willst.</translation>
         <location line="+32"/>
         <source>No games have been counted yet.</source>
         <extracomment>Shown instead of the table while no game has been counted.</extracomment>
-        <translation>Es wurden noch keine Spiele gezählt.</translation>
+        <translation>Es wurden noch keine Partien gezählt.</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -1155,7 +1489,7 @@ deren gültige Züge du sehen willst.</translation>
         <location line="+2"/>
         <source>Games</source>
         <extracomment>Column heading: the number of games played to the end.</extracomment>
-        <translation>Spiele</translation>
+        <translation>Partien</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1196,27 +1530,27 @@ deren gültige Züge du sehen willst.</translation>
     <message>
         <location line="+5"/>
         <source>Games played to the end</source>
-        <translation>Bis zum Ende gespielte Spiele</translation>
+        <translation>Bis zum Ende gespielte Partien</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Games finished in first place</source>
-        <translation>Spiele auf dem ersten Platz</translation>
+        <translation>Partien auf dem ersten Platz</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Games finished in second place</source>
-        <translation>Spiele auf dem zweiten Platz</translation>
+        <translation>Partien auf dem zweiten Platz</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Games finished in third place</source>
-        <translation>Spiele auf dem dritten Platz</translation>
+        <translation>Partien auf dem dritten Platz</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Games given up before their end: a new game or a saved one taken instead, or the program closed</source>
-        <translation>Vor dem Ende abgebrochene Spiele: stattdessen ein neues oder gespeichertes Spiel begonnen oder das Programm beendet</translation>
+        <translation>Vor dem Ende abgebrochene Partien: stattdessen eine neue oder gespeicherte Partie begonnen oder das Programm beendet</translation>
     </message>
     <message>
         <location line="+1"/>

@@ -4,7 +4,25 @@
 <context>
     <name>GameTexts</name>
     <message>
-        <location filename="../app/gametexts.cpp" line="+18"/>
+        <location filename="../app/gametexts.cpp" line="+11"/>
+        <source>Human</source>
+        <extracomment>The first player&apos;s name until it is changed: a person.</extracomment>
+        <translation>Humano</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Silicon</source>
+        <extracomment>The second player&apos;s name until it is changed: a computer.</extracomment>
+        <translation>Silicio</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Positron</source>
+        <extracomment>The third player&apos;s name until it is changed: a computer.</extracomment>
+        <translation>Positrón</translation>
+    </message>
+    <message>
+        <location line="+15"/>
         <source>WELCOME</source>
         <extracomment>The referee&apos;s first words, line 1 of 3.</extracomment>
         <translation>BIENVENIDO</translation>
@@ -63,7 +81,7 @@
         <location line="+6"/>
         <source>GAME OVER</source>
         <extracomment>The game has ended: referee line 1 of 3.</extracomment>
-        <translation>FIN DEL JUEGO</translation>
+        <translation>FIN DE LA PARTIDA</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -108,7 +126,7 @@
         <translation>o más saltos.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+21"/>
         <source>Tavolux</source>
         <translation>Tavolux</translation>
     </message>
@@ -128,8 +146,8 @@
 has moved all the pieces to destination!!!
 </source>
         <extracomment>%1 is the player&apos;s number 1 to 3, %2 the player&apos;s name.</extracomment>
-        <translation>El jugador %1, «%2»,
-¡¡¡ha llevado todas sus fichas a la meta!!!
+        <translation>¡¡¡El jugador %1, «%2»,
+ha llevado todas sus fichas a la meta!!!
 </translation>
     </message>
     <message>
@@ -225,7 +243,7 @@ Pero todavía quedan 2 jugadores.
         <translation>Arriba a la derecha</translation>
     </message>
     <message>
-        <location filename="../view/windowpainter.cpp" line="+97"/>
+        <location filename="../view/windowpainter.cpp" line="+98"/>
         <location filename="../dialogs/playerchoices.cpp" line="+7"/>
         <source>Beginner</source>
         <extracomment>How well a computer player plays: the weakest of three levels.</extracomment>
@@ -468,7 +486,7 @@ Versión 1.32</translation>
     </message>
     <message>
         <location line="-31"/>
-        <source>There are no unfinished game to save!</source>
+        <source>There is no unfinished game to save!</source>
         <translation>¡No hay ninguna partida a medias que guardar!</translation>
     </message>
     <message>
@@ -522,7 +540,7 @@ Do you want to replace it?</source>
         <translation>Tavolux</translation>
     </message>
     <message>
-        <location line="+77"/>
+        <location line="+80"/>
         <source>Rotate clockwise</source>
         <translation>Girar en sentido horario</translation>
     </message>
@@ -548,7 +566,7 @@ Do you want to replace it?</source>
         <translation>¿Seguro que quieres salir del juego?</translation>
     </message>
     <message>
-        <location filename="../app/commandhandlers.cpp" line="+44"/>
+        <location filename="../app/commandhandlers.cpp" line="+45"/>
         <location line="+72"/>
         <source>Show Valid Moves</source>
         <translation>Mostrar jugadas válidas</translation>
@@ -643,7 +661,7 @@ cuyas jugadas válidas quieras ver.</translation>
     <message>
         <location line="+1"/>
         <source>&amp;Move List</source>
-        <translation>Lista de &amp;jugadas</translation>
+        <translation>&amp;Lista de jugadas</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -661,7 +679,7 @@ cuyas jugadas válidas quieras ver.</translation>
         <translation>Es&amp;tadísticas...</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+36"/>
         <source>&amp;Game</source>
         <translation>&amp;Partida</translation>
     </message>
@@ -684,7 +702,7 @@ cuyas jugadas válidas quieras ver.</translation>
 <context>
     <name>tavolux::MoveListWindow</name>
     <message>
-        <location filename="../app/movelistwindow.cpp" line="+42"/>
+        <location filename="../app/movelistwindow.cpp" line="+44"/>
         <source>Move List</source>
         <translation>Lista de jugadas</translation>
     </message>
@@ -700,7 +718,7 @@ cuyas jugadas válidas quieras ver.</translation>
         <translation>Jugar desde aquí</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+29"/>
         <source>Start</source>
         <extracomment>The first row of the move list: the position before any move.</extracomment>
         <translation>Inicio</translation>
@@ -712,7 +730,7 @@ cuyas jugadas válidas quieras ver.</translation>
         <translation>%1. %2  %3</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+15"/>
         <source>Game record: the board after move %1.</source>
         <extracomment>Below the move list while the board shows an earlier position.</extracomment>
         <translation>Registro: el tablero tras la jugada %1.</translation>
@@ -782,7 +800,7 @@ cuyas jugadas válidas quieras ver.</translation>
     </message>
     <message>
         <location line="+11"/>
-        <source>Automatic board re-positon</source>
+        <source>Automatic board re-position</source>
         <translation>Girar el tablero automáticamente</translation>
     </message>
     <message>
@@ -792,9 +810,325 @@ cuyas jugadas válidas quieras ver.</translation>
     </message>
 </context>
 <context>
+    <name>tavolux::RecordFaultTexts</name>
+    <message>
+        <location filename="../app/recordfaulttexts.cpp" line="+12"/>
+        <source>cannot open the file</source>
+        <translation>no se puede abrir el archivo</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>cannot read the file</source>
+        <translation>no se puede leer el archivo</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the file is larger than 4 MiB, more than any game record</source>
+        <translation>el archivo ocupa más de 4 MiB, más que cualquier registro de partida</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+114"/>
+        <source>not a Tavolux game record</source>
+        <translation>no es un registro de partida de Tavolux</translation>
+    </message>
+    <message>
+        <location line="-112"/>
+        <source>the line is longer than 4096 bytes</source>
+        <translation>la línea ocupa más de 4096 bytes</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the line is not UTF-8 text</source>
+        <translation>la línea no es texto UTF-8</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the record&apos;s version is not a number: &apos;%1&apos;</source>
+        <translation>la versión del registro no es un número: «%1»</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>record version %1 is not known here (this program reads version %2)</source>
+        <translation>la versión %1 de registro no se conoce aquí (este programa lee la versión %2)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>expected a field such as &apos;Start: opening&apos;</source>
+        <translation>se esperaba un campo como «Start: opening»</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>unknown field &apos;%1&apos;</source>
+        <translation>campo desconocido «%1»</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 is given twice (first on line %2)</source>
+        <translation>%1 aparece dos veces (la primera en la línea %2)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the record ends before its Moves line</source>
+        <translation>el registro termina antes de su línea Moves</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the %1 field is missing</source>
+        <translation>falta el campo %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the date is not of the form YYYY-MM-DD HH:MM</source>
+        <translation>la fecha no tiene la forma YYYY-MM-DD HH:MM</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the program is not named</source>
+        <translation>no se nombra el programa</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>a name is 1 to 63 bytes without control characters</source>
+        <translation>un nombre tiene de 1 a 63 bytes sin caracteres de control</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>expected &apos;-&apos;, &apos;NAME | person&apos; or &apos;NAME | computer | STRENGTH | STYLE, STYLE&apos;</source>
+        <translation>se esperaba «-», «NAME | person» o «NAME | computer | STRENGTH | STYLE, STYLE»</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the strength is one of Beginner, Standard, Expert</source>
+        <translation>la fuerza es Beginner, Standard o Expert</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the styles are two of Friendly, Neutral, Hostile, such as &apos;Hostile, Friendly&apos;</source>
+        <translation>las estrategias son dos de Friendly, Neutral, Hostile, por ejemplo «Hostile, Friendly»</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>fewer than two players take part</source>
+        <translation>juegan menos de dos jugadores</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>ToMove names no player taking part</source>
+        <translation>ToMove no nombra a ningún jugador que participe</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>ToMove names a player who has finished</source>
+        <translation>ToMove nombra a un jugador que ya ha terminado</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Moves takes the number of moves</source>
+        <translation>Moves lleva el número de jugadas</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Start is &apos;opening&apos; or &apos;position&apos;</source>
+        <translation>Start es «opening» o «position»</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 belongs to a record starting from a position, for a player taking part</source>
+        <translation>%1 solo corresponde a un registro que parte de una posición, para un jugador que participe</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Finished belongs to a record starting from a position</source>
+        <translation>Finished solo corresponde a un registro que parte de una posición</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>a player has ten pieces</source>
+        <translation>un jugador tiene diez fichas</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&apos;%1&apos; is not a hole</source>
+        <translation>«%1» no es un hueco</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>two pieces on %1</source>
+        <translation>dos fichas en %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Finished takes &apos;none&apos; or the players who have finished</source>
+        <translation>Finished lleva «none» o los jugadores que han terminado</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Finished takes &apos;none&apos; or players taking part, each once</source>
+        <translation>Finished lleva «none» o jugadores que participen, cada uno una vez</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>P%1 is home but not among the finished</source>
+        <translation>P%1 ha llegado a la meta pero no está entre los que han terminado</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>P%1 has finished but is not home</source>
+        <translation>P%1 ha terminado pero no está en la meta</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>fewer than two players are left to play</source>
+        <translation>quedan menos de dos jugadores por jugar</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Result takes &apos;unfinished&apos; or the players taking part in their finishing order</source>
+        <translation>Result lleva «unfinished» o los jugadores que participan en el orden en que terminaron</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>more moves than the %1 of the Moves line</source>
+        <translation>más jugadas que las %1 de la línea Moves</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the record ends after %1 of its %2 moves</source>
+        <translation>el registro termina tras %1 de sus %2 jugadas</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>expected a move such as &apos;%1. P1 n2-m6&apos;</source>
+        <translation>se esperaba una jugada como «%1. P1 n2-m6»</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>move %1 where move %2 was expected</source>
+        <translation>jugada %1 donde se esperaba la jugada %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the mover is P1, P2 or P3, not &apos;%1&apos;</source>
+        <translation>quien juega es P1, P2 o P3, no «%1»</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&apos;%1&apos; is not a move in hole names, such as n2-m6</source>
+        <translation>«%1» no es una jugada con nombres de huecos, como n2-m6</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>a move ends with &apos;(person)&apos; or &apos;(computer)&apos; only when its seat is the other&apos;s</source>
+        <translation>una jugada solo termina en «(person)» o «(computer)» cuando su puesto es del otro</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the game is over with the finishing order %1, not %2</source>
+        <translation>la partida termina con el orden %1, no %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the result is %1 but the game is not over</source>
+        <translation>el resultado es %1 pero la partida no ha terminado</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>a game stopped after its first finisher ends %1, not %2</source>
+        <translation>una partida detenida tras el primero en terminar acaba %1, no %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the game is over; no move may follow</source>
+        <translation>la partida ha terminado; no puede seguir ninguna jugada</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>P%1 does not take part</source>
+        <translation>P%1 no participa</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>P%1 has finished and moves no more</source>
+        <translation>P%1 ha terminado y ya no juega</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>P%1 moves out of turn: P%2 is to move</source>
+        <translation>P%1 juega fuera de turno: le toca a P%2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>P%1 has no piece on %2</source>
+        <translation>P%1 no tiene ninguna ficha en %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the piece on %1 is not piece %2</source>
+        <translation>la ficha de %1 no es la ficha %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the move has no landing</source>
+        <translation>la jugada no tiene destino</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>a landing is not a hole</source>
+        <translation>un destino no es un hueco</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 is taken</source>
+        <translation>%1 está ocupado</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1-%2 is neither a step nor a jump</source>
+        <translation>%1-%2 no es ni un paso ni un salto</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>no piece to jump over between %1 and %2</source>
+        <translation>no hay ninguna ficha que saltar entre %1 y %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the chain comes back to %1</source>
+        <translation>la cadena de saltos vuelve a %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 is taken or landed on before</source>
+        <translation>%1 está ocupado o ya se ha pasado por él</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>P%1 may not stop on %2, in another player&apos;s zone</source>
+        <translation>P%1 no puede detenerse en %2, en la zona de otro jugador</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 is not among the destinations of the piece on %2</source>
+        <translation>%1 no está entre los destinos de la ficha de %2</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>unfinished</source>
+        <comment>a game record&apos;s result</comment>
+        <translation>sin terminar</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Move %1: %2</source>
+        <extracomment>Why a game record was refused: %1 is the move&apos;s number, %2 what is wrong with it.</extracomment>
+        <translation>Jugada %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>tavolux::RecordFiles</name>
     <message>
-        <location filename="../app/recordfiles.cpp" line="+34"/>
+        <location filename="../app/recordfiles.cpp" line="+35"/>
         <location line="+11"/>
         <source>Save Game Record</source>
         <translation>Guardar registro de partida</translation>
@@ -829,12 +1163,12 @@ cuyas jugadas válidas quieras ver.</translation>
 %2</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>Line %1: %2</source>
         <translation>Línea %1: %2</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <source>&quot;%1&quot; is not a game record that can be shown.
 
 %2</source>
@@ -864,7 +1198,7 @@ cuyas jugadas válidas quieras ver.</translation>
 <context>
     <name>tavolux::ResultsDialog</name>
     <message>
-        <location filename="../dialogs/resultsdialog.cpp" line="+179"/>
+        <location filename="../dialogs/resultsdialog.cpp" line="+180"/>
         <source>Game Results</source>
         <translation>Resultados de la partida</translation>
     </message>
@@ -948,7 +1282,7 @@ cuyas jugadas válidas quieras ver.</translation>
 <context>
     <name>tavolux::Settings</name>
     <message>
-        <location filename="../app/settings.cpp" line="+175"/>
+        <location filename="../app/settings.cpp" line="+176"/>
         <source>The settings could not be saved in &quot;%1&quot;.
 
 %2</source>
@@ -993,7 +1327,7 @@ cuyas jugadas válidas quieras ver.</translation>
 <context>
     <name>tavolux::SetupPlayerPage</name>
     <message>
-        <location filename="../dialogs/setupplayerpage.cpp" line="+67"/>
+        <location filename="../dialogs/setupplayerpage.cpp" line="+68"/>
         <source>Friendly</source>
         <translation>Amistoso</translation>
     </message>
@@ -1029,7 +1363,7 @@ cuyas jugadas válidas quieras ver.</translation>
     </message>
     <message>
         <location line="+9"/>
-        <source>Automatic board re-positon</source>
+        <source>Automatic board re-position</source>
         <translation>Girar el tablero automáticamente</translation>
     </message>
     <message>
@@ -1089,7 +1423,7 @@ cuyas jugadas válidas quieras ver.</translation>
 <context>
     <name>tavolux::StatisticsDialog</name>
     <message>
-        <location filename="../dialogs/statisticsdialog.cpp" line="+90"/>
+        <location filename="../dialogs/statisticsdialog.cpp" line="+91"/>
         <source>Person</source>
         <extracomment>A player played by a person at the mouse, not by the computer.</extracomment>
         <translation>Humano</translation>

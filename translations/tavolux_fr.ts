@@ -4,7 +4,25 @@
 <context>
     <name>GameTexts</name>
     <message>
-        <location filename="../app/gametexts.cpp" line="+18"/>
+        <location filename="../app/gametexts.cpp" line="+11"/>
+        <source>Human</source>
+        <extracomment>The first player&apos;s name until it is changed: a person.</extracomment>
+        <translation>Humain</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Silicon</source>
+        <extracomment>The second player&apos;s name until it is changed: a computer.</extracomment>
+        <translation>Silicium</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Positron</source>
+        <extracomment>The third player&apos;s name until it is changed: a computer.</extracomment>
+        <translation>Positron</translation>
+    </message>
+    <message>
+        <location line="+15"/>
         <source>WELCOME</source>
         <extracomment>The referee&apos;s first words, line 1 of 3.</extracomment>
         <translation>BIENVENUE</translation>
@@ -51,7 +69,7 @@
         <location line="+6"/>
         <source>Computer AI is</source>
         <extracomment>A computer player searches its move: referee line 2 of 3.</extracomment>
-        <translation>L&apos;ordinateur</translation>
+        <translation>L’ordinateur</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -63,7 +81,7 @@
         <location line="+6"/>
         <source>GAME OVER</source>
         <extracomment>The game has ended: referee line 1 of 3.</extracomment>
-        <translation>PARTIE FINIE</translation>
+        <translation>PARTIE TERMINÉE</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -93,13 +111,13 @@
         <location line="+6"/>
         <source>Now, drag it to a spot</source>
         <extracomment>A piece is in the hand: referee line 2 of 4.</extracomment>
-        <translation>Glissez-le d&apos;un pas</translation>
+        <translation>Glissez-le d’un pas</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>using one move or one</source>
         <extracomment>A piece is in the hand: referee line 3 of 4.</extracomment>
-        <translation>ou d&apos;un ou plusieurs</translation>
+        <translation>ou d’un ou plusieurs</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -108,7 +126,7 @@
         <translation>sauts.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+21"/>
         <source>Tavolux</source>
         <translation>Tavolux</translation>
     </message>
@@ -120,7 +138,7 @@
     <message>
         <location line="+5"/>
         <source>There is still a game in progress.  Do you want to abandon it?</source>
-        <translation>Une partie est encore en cours. Voulez-vous l&apos;abandonner&#xa0;?</translation>
+        <translation>Une partie est encore en cours. Voulez-vous l’abandonner&#xa0;?</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -225,7 +243,7 @@ Voulez-vous continuer la partie&#xa0;?</translation>
         <translation>En haut à droite</translation>
     </message>
     <message>
-        <location filename="../view/windowpainter.cpp" line="+97"/>
+        <location filename="../view/windowpainter.cpp" line="+98"/>
         <location filename="../dialogs/playerchoices.cpp" line="+7"/>
         <source>Beginner</source>
         <extracomment>How well a computer player plays: the weakest of three levels.</extracomment>
@@ -286,17 +304,17 @@ Voulez-vous continuer la partie&#xa0;?</translation>
     <message>
         <location line="+1"/>
         <source>Show all valid moves of a playing piece.</source>
-        <translation>Afficher tous les coups possibles d&apos;un pion.</translation>
+        <translation>Afficher tous les coups possibles d’un pion.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Suggest a move for the player to move.</source>
-        <translation>Suggérer un coup au joueur dont c&apos;est le tour.</translation>
+        <translation>Suggérer un coup au joueur dont c’est le tour.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Toggle referee window on/off.</source>
-        <translation>Afficher ou masquer l&apos;arbitre.</translation>
+        <translation>Afficher ou masquer l’arbitre.</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -346,7 +364,7 @@ Voulez-vous continuer la partie&#xa0;?</translation>
     <message>
         <location line="+1"/>
         <source>Computer AI is thinking...</source>
-        <translation>L&apos;ordinateur réfléchit...</translation>
+        <translation>L’ordinateur réfléchit...</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -371,7 +389,7 @@ Voulez-vous continuer la partie&#xa0;?</translation>
     <message>
         <location line="+2"/>
         <source>A piece may pass through another player&apos;s point, but not stop there.</source>
-        <translation>Un pion peut traverser la pointe d&apos;un autre joueur, mais pas s&apos;y arrêter.</translation>
+        <translation>Un pion peut traverser la pointe d’un autre joueur, mais pas s’y arrêter.</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -468,8 +486,8 @@ Version 1.32</translation>
     </message>
     <message>
         <location line="-31"/>
-        <source>There are no unfinished game to save!</source>
-        <translation>Il n&apos;y a aucune partie en cours à enregistrer&#xa0;!</translation>
+        <source>There is no unfinished game to save!</source>
+        <translation>Il n’y a aucune partie en cours à enregistrer&#xa0;!</translation>
     </message>
     <message>
         <location line="+19"/>
@@ -483,7 +501,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
         <source>The game could not be saved as &quot;%1&quot;.
 
 %2</source>
-        <translation>Impossible d&apos;enregistrer la partie sous «&#xa0;%1&#xa0;».
+        <translation>Impossible d’enregistrer la partie sous «&#xa0;%1&#xa0;».
 
 %2</translation>
     </message>
@@ -497,21 +515,21 @@ Voulez-vous le remplacer&#xa0;?</translation>
     <message>
         <location line="-20"/>
         <source>There is still a game in progress.  Do you want to abandon it?</source>
-        <translation>Une partie est encore en cours. Voulez-vous l&apos;abandonner&#xa0;?</translation>
+        <translation>Une partie est encore en cours. Voulez-vous l’abandonner&#xa0;?</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>The file &quot;%1&quot; could not be opened.
 
 %2</source>
-        <translation>Impossible d&apos;ouvrir le fichier «&#xa0;%1&#xa0;».
+        <translation>Impossible d’ouvrir le fichier «&#xa0;%1&#xa0;».
 
 %2</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>That is not a Tavolux file!</source>
-        <translation>Ce n&apos;est pas un fichier Tavolux&#xa0;!</translation>
+        <translation>Ce n’est pas un fichier Tavolux&#xa0;!</translation>
     </message>
 </context>
 <context>
@@ -522,7 +540,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
         <translation>Tavolux</translation>
     </message>
     <message>
-        <location line="+77"/>
+        <location line="+80"/>
         <source>Rotate clockwise</source>
         <translation>Tourner dans le sens horaire</translation>
     </message>
@@ -535,7 +553,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
         <location line="+51"/>
         <source>Reviewing an earlier position: Escape returns to the game.</source>
         <extracomment>In the status line while the board shows an earlier position.</extracomment>
-        <translation>Position antérieure : Échap revient à la partie.</translation>
+        <translation>Position antérieure&#xa0;: Échap revient à la partie.</translation>
     </message>
     <message>
         <location line="+138"/>
@@ -548,7 +566,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
         <translation>Voulez-vous vraiment quitter le jeu&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../app/commandhandlers.cpp" line="+44"/>
+        <location filename="../app/commandhandlers.cpp" line="+45"/>
         <location line="+72"/>
         <source>Show Valid Moves</source>
         <translation>Coups possibles</translation>
@@ -568,7 +586,7 @@ dont vous voulez voir les coups possibles.</translation>
     <message>
         <location line="+0"/>
         <source>%1 has no valid move.</source>
-        <translation>%1 n&apos;a aucun coup possible.</translation>
+        <translation>%1 n’a aucun coup possible.</translation>
     </message>
     <message>
         <location filename="../app/commandtable.cpp" line="+25"/>
@@ -588,7 +606,7 @@ dont vous voulez voir les coups possibles.</translation>
     <message>
         <location line="+1"/>
         <source>&amp;Change Options</source>
-        <translation>Modifier les &amp;options</translation>
+        <translation>&amp;Modifier les options</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -661,7 +679,7 @@ dont vous voulez voir les coups possibles.</translation>
         <translation>S&amp;tatistiques...</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+36"/>
         <source>&amp;Game</source>
         <translation>&amp;Partie</translation>
     </message>
@@ -684,7 +702,7 @@ dont vous voulez voir les coups possibles.</translation>
 <context>
     <name>tavolux::MoveListWindow</name>
     <message>
-        <location filename="../app/movelistwindow.cpp" line="+42"/>
+        <location filename="../app/movelistwindow.cpp" line="+44"/>
         <source>Move List</source>
         <translation>Liste des coups</translation>
     </message>
@@ -700,7 +718,7 @@ dont vous voulez voir les coups possibles.</translation>
         <translation>Jouer à partir d’ici</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+29"/>
         <source>Start</source>
         <extracomment>The first row of the move list: the position before any move.</extracomment>
         <translation>Départ</translation>
@@ -712,15 +730,15 @@ dont vous voulez voir les coups possibles.</translation>
         <translation>%1. %2  %3</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+15"/>
         <source>Game record: the board after move %1.</source>
         <extracomment>Below the move list while the board shows an earlier position.</extracomment>
-        <translation>Relevé : le plateau après le coup %1.</translation>
+        <translation>Relevé&#xa0;: le plateau après le coup %1.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Reviewing: the board after move %1.</source>
-        <translation>Retour en arrière : le plateau après le coup %1.</translation>
+        <translation>Retour en arrière&#xa0;: le plateau après le coup %1.</translation>
     </message>
 </context>
 <context>
@@ -748,7 +766,7 @@ dont vous voulez voir les coups possibles.</translation>
     <message>
         <location line="+13"/>
         <source>[Background Wallpaper]</source>
-        <translation>[Fond d&apos;écran]</translation>
+        <translation>[Fond d’écran]</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -763,7 +781,7 @@ dont vous voulez voir les coups possibles.</translation>
     <message>
         <location line="+38"/>
         <source>Animation Speed</source>
-        <translation>Vitesse d&apos;animation</translation>
+        <translation>Vitesse d’animation</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -782,7 +800,7 @@ dont vous voulez voir les coups possibles.</translation>
     </message>
     <message>
         <location line="+11"/>
-        <source>Automatic board re-positon</source>
+        <source>Automatic board re-position</source>
         <translation>Tourner le plateau automatiquement</translation>
     </message>
     <message>
@@ -792,9 +810,325 @@ dont vous voulez voir les coups possibles.</translation>
     </message>
 </context>
 <context>
+    <name>tavolux::RecordFaultTexts</name>
+    <message>
+        <location filename="../app/recordfaulttexts.cpp" line="+12"/>
+        <source>cannot open the file</source>
+        <translation>impossible d’ouvrir le fichier</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>cannot read the file</source>
+        <translation>impossible de lire le fichier</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the file is larger than 4 MiB, more than any game record</source>
+        <translation>le fichier dépasse 4 Mio, plus qu’aucun relevé de partie</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+114"/>
+        <source>not a Tavolux game record</source>
+        <translation>ce n’est pas un relevé de partie Tavolux</translation>
+    </message>
+    <message>
+        <location line="-112"/>
+        <source>the line is longer than 4096 bytes</source>
+        <translation>la ligne dépasse 4096 octets</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the line is not UTF-8 text</source>
+        <translation>la ligne n’est pas du texte UTF-8</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the record&apos;s version is not a number: &apos;%1&apos;</source>
+        <translation>la version du relevé n’est pas un nombre&#xa0;: «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>record version %1 is not known here (this program reads version %2)</source>
+        <translation>la version %1 des relevés est inconnue ici (ce programme lit la version %2)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>expected a field such as &apos;Start: opening&apos;</source>
+        <translation>un champ tel que «&#xa0;Start: opening&#xa0;» était attendu</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>unknown field &apos;%1&apos;</source>
+        <translation>champ inconnu «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 is given twice (first on line %2)</source>
+        <translation>%1 figure deux fois (d’abord à la ligne %2)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the record ends before its Moves line</source>
+        <translation>le relevé s’arrête avant sa ligne Moves</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the %1 field is missing</source>
+        <translation>le champ %1 manque</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the date is not of the form YYYY-MM-DD HH:MM</source>
+        <translation>la date n’est pas de la forme YYYY-MM-DD HH:MM</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the program is not named</source>
+        <translation>le programme n’est pas nommé</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>a name is 1 to 63 bytes without control characters</source>
+        <translation>un nom compte de 1 à 63 octets, sans caractères de contrôle</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>expected &apos;-&apos;, &apos;NAME | person&apos; or &apos;NAME | computer | STRENGTH | STYLE, STYLE&apos;</source>
+        <translation>«&#xa0;-&#xa0;», «&#xa0;NAME | person&#xa0;» ou «&#xa0;NAME | computer | STRENGTH | STYLE, STYLE&#xa0;» était attendu</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the strength is one of Beginner, Standard, Expert</source>
+        <translation>le niveau est Beginner, Standard ou Expert</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the styles are two of Friendly, Neutral, Hostile, such as &apos;Hostile, Friendly&apos;</source>
+        <translation>les stratégies sont deux parmi Friendly, Neutral, Hostile, par exemple «&#xa0;Hostile, Friendly&#xa0;»</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>fewer than two players take part</source>
+        <translation>moins de deux joueurs participent</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>ToMove names no player taking part</source>
+        <translation>ToMove ne désigne aucun joueur qui participe</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>ToMove names a player who has finished</source>
+        <translation>ToMove désigne un joueur qui a déjà terminé</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Moves takes the number of moves</source>
+        <translation>Moves prend le nombre de coups</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Start is &apos;opening&apos; or &apos;position&apos;</source>
+        <translation>Start vaut «&#xa0;opening&#xa0;» ou «&#xa0;position&#xa0;»</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 belongs to a record starting from a position, for a player taking part</source>
+        <translation>%1 n’a sa place que dans un relevé qui part d’une position, pour un joueur qui participe</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Finished belongs to a record starting from a position</source>
+        <translation>Finished n’a sa place que dans un relevé qui part d’une position</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>a player has ten pieces</source>
+        <translation>un joueur a dix pions</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&apos;%1&apos; is not a hole</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un trou</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>two pieces on %1</source>
+        <translation>deux pions sur %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Finished takes &apos;none&apos; or the players who have finished</source>
+        <translation>Finished prend «&#xa0;none&#xa0;» ou les joueurs qui ont terminé</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Finished takes &apos;none&apos; or players taking part, each once</source>
+        <translation>Finished prend «&#xa0;none&#xa0;» ou des joueurs qui participent, chacun une fois</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>P%1 is home but not among the finished</source>
+        <translation>P%1 est arrivé mais ne figure pas parmi ceux qui ont terminé</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>P%1 has finished but is not home</source>
+        <translation>P%1 a terminé mais n’est pas arrivé</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>fewer than two players are left to play</source>
+        <translation>il reste moins de deux joueurs en jeu</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Result takes &apos;unfinished&apos; or the players taking part in their finishing order</source>
+        <translation>Result prend «&#xa0;unfinished&#xa0;» ou les joueurs qui participent, dans leur ordre d’arrivée</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>more moves than the %1 of the Moves line</source>
+        <translation>plus de coups que les %1 de la ligne Moves</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the record ends after %1 of its %2 moves</source>
+        <translation>le relevé s’arrête après %1 de ses %2 coups</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>expected a move such as &apos;%1. P1 n2-m6&apos;</source>
+        <translation>un coup tel que «&#xa0;%1. P1 n2-m6&#xa0;» était attendu</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>move %1 where move %2 was expected</source>
+        <translation>coup %1 là où le coup %2 était attendu</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the mover is P1, P2 or P3, not &apos;%1&apos;</source>
+        <translation>le joueur qui joue est P1, P2 ou P3, pas «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&apos;%1&apos; is not a move in hole names, such as n2-m6</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un coup en noms de trous, tel que n2-m6</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>a move ends with &apos;(person)&apos; or &apos;(computer)&apos; only when its seat is the other&apos;s</source>
+        <translation>un coup ne se termine par «&#xa0;(person)&#xa0;» ou «&#xa0;(computer)&#xa0;» que si sa place est celle de l’autre</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the game is over with the finishing order %1, not %2</source>
+        <translation>la partie se termine dans l’ordre %1, pas %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the result is %1 but the game is not over</source>
+        <translation>le résultat est %1 mais la partie n’est pas terminée</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>a game stopped after its first finisher ends %1, not %2</source>
+        <translation>une partie arrêtée après le premier arrivé se termine dans l’ordre %1, pas %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the game is over; no move may follow</source>
+        <translation>la partie est terminée&#xa0;; aucun coup ne peut suivre</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>P%1 does not take part</source>
+        <translation>P%1 ne participe pas</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>P%1 has finished and moves no more</source>
+        <translation>P%1 a terminé et ne joue plus</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>P%1 moves out of turn: P%2 is to move</source>
+        <translation>P%1 joue hors de son tour&#xa0;: c’est à P%2 de jouer</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>P%1 has no piece on %2</source>
+        <translation>P%1 n’a pas de pion sur %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the piece on %1 is not piece %2</source>
+        <translation>le pion sur %1 n’est pas le pion %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the move has no landing</source>
+        <translation>le coup n’a pas d’arrivée</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>a landing is not a hole</source>
+        <translation>une arrivée n’est pas un trou</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 is taken</source>
+        <translation>%1 est occupé</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1-%2 is neither a step nor a jump</source>
+        <translation>%1-%2 n’est ni un pas ni un saut</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>no piece to jump over between %1 and %2</source>
+        <translation>aucun pion à sauter entre %1 et %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the chain comes back to %1</source>
+        <translation>la série de sauts revient sur %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 is taken or landed on before</source>
+        <translation>%1 est occupé ou déjà atteint</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>P%1 may not stop on %2, in another player&apos;s zone</source>
+        <translation>P%1 ne peut pas s’arrêter sur %2, dans la zone d’un autre joueur</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 is not among the destinations of the piece on %2</source>
+        <translation>%1 ne fait pas partie des arrivées du pion sur %2</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>unfinished</source>
+        <comment>a game record&apos;s result</comment>
+        <translation>inachevée</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Move %1: %2</source>
+        <extracomment>Why a game record was refused: %1 is the move&apos;s number, %2 what is wrong with it.</extracomment>
+        <translation>Coup %1&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
     <name>tavolux::RecordFiles</name>
     <message>
-        <location filename="../app/recordfiles.cpp" line="+34"/>
+        <location filename="../app/recordfiles.cpp" line="+35"/>
         <location line="+11"/>
         <source>Save Game Record</source>
         <translation>Enregistrer le relevé de partie</translation>
@@ -809,7 +1143,7 @@ dont vous voulez voir les coups possibles.</translation>
         <source>The game record could not be saved as &quot;%1&quot;.
 
 %2</source>
-        <translation>Le relevé de partie n’a pas pu être enregistré sous « %1 ».
+        <translation>Le relevé de partie n’a pas pu être enregistré sous «&#xa0;%1&#xa0;».
 
 %2</translation>
     </message>
@@ -824,21 +1158,21 @@ dont vous voulez voir les coups possibles.</translation>
         <source>The file &quot;%1&quot; could not be opened.
 
 %2</source>
-        <translation>Le fichier « %1 » n’a pas pu être ouvert.
+        <translation>Le fichier «&#xa0;%1&#xa0;» n’a pas pu être ouvert.
 
 %2</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>Line %1: %2</source>
-        <translation>Ligne %1 : %2</translation>
+        <translation>Ligne %1&#xa0;: %2</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <source>&quot;%1&quot; is not a game record that can be shown.
 
 %2</source>
-        <translation>« %1 » n’est pas un relevé de partie lisible.
+        <translation>«&#xa0;%1&#xa0;» n’est pas un relevé de partie lisible.
 
 %2</translation>
     </message>
@@ -850,7 +1184,7 @@ dont vous voulez voir les coups possibles.</translation>
     <message>
         <location line="+0"/>
         <source>There is still a game in progress.  Do you want to abandon it?</source>
-        <translation>Une partie est encore en cours. Voulez-vous l&apos;abandonner&#xa0;?</translation>
+        <translation>Une partie est encore en cours. Voulez-vous l’abandonner&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -858,13 +1192,13 @@ dont vous voulez voir les coups possibles.</translation>
     <message>
         <location filename="../referee/refereewindow.cpp" line="+47"/>
         <source>   The Referee</source>
-        <translation>   L&apos;arbitre</translation>
+        <translation>   L’arbitre</translation>
     </message>
 </context>
 <context>
     <name>tavolux::ResultsDialog</name>
     <message>
-        <location filename="../dialogs/resultsdialog.cpp" line="+179"/>
+        <location filename="../dialogs/resultsdialog.cpp" line="+180"/>
         <source>Game Results</source>
         <translation>Résultats de la partie</translation>
     </message>
@@ -886,7 +1220,7 @@ dont vous voulez voir les coups possibles.</translation>
     <message>
         <location line="+8"/>
         <source>Player #?:</source>
-        <translation>Joueur ?&#xa0;:</translation>
+        <translation>Joueur&#xa0;?&#xa0;:</translation>
     </message>
     <message>
         <location line="+21"/>
@@ -912,22 +1246,22 @@ dont vous voulez voir les coups possibles.</translation>
     <message>
         <location filename="../app/safefiles.cpp" line="+33"/>
         <source>There is no such file or folder.</source>
-        <translation>Ce fichier ou ce dossier n&apos;existe pas.</translation>
+        <translation>Ce fichier ou ce dossier n’existe pas.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The file or its folder is not writable (no permission, or a read-only disk).</source>
-        <translation>Le fichier ou son dossier n&apos;est pas accessible en écriture (pas d&apos;autorisation, ou disque en lecture seule).</translation>
+        <translation>Le fichier ou son dossier n’est pas accessible en écriture (pas d’autorisation, ou disque en lecture seule).</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The file may not be read (no permission).</source>
-        <translation>Le fichier ne peut pas être lu (pas d&apos;autorisation).</translation>
+        <translation>Le fichier ne peut pas être lu (pas d’autorisation).</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>It is not a regular file.</source>
-        <translation>Ce n&apos;est pas un fichier ordinaire.</translation>
+        <translation>Ce n’est pas un fichier ordinaire.</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -937,7 +1271,7 @@ dont vous voulez voir les coups possibles.</translation>
     <message>
         <location line="+2"/>
         <source>The file would be larger than the program is allowed to write.</source>
-        <translation>Le fichier serait plus grand que ce que le programme a le droit d&apos;écrire.</translation>
+        <translation>Le fichier serait plus grand que ce que le programme a le droit d’écrire.</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -948,11 +1282,11 @@ dont vous voulez voir les coups possibles.</translation>
 <context>
     <name>tavolux::Settings</name>
     <message>
-        <location filename="../app/settings.cpp" line="+175"/>
+        <location filename="../app/settings.cpp" line="+176"/>
         <source>The settings could not be saved in &quot;%1&quot;.
 
 %2</source>
-        <translation>Impossible d&apos;enregistrer les paramètres dans «&#xa0;%1&#xa0;».
+        <translation>Impossible d’enregistrer les paramètres dans «&#xa0;%1&#xa0;».
 
 %2</translation>
     </message>
@@ -972,7 +1306,7 @@ dont vous voulez voir les coups possibles.</translation>
     <message>
         <location line="+11"/>
         <source>Animation Speed</source>
-        <translation>Vitesse d&apos;animation</translation>
+        <translation>Vitesse d’animation</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -993,7 +1327,7 @@ dont vous voulez voir les coups possibles.</translation>
 <context>
     <name>tavolux::SetupPlayerPage</name>
     <message>
-        <location filename="../dialogs/setupplayerpage.cpp" line="+67"/>
+        <location filename="../dialogs/setupplayerpage.cpp" line="+68"/>
         <source>Friendly</source>
         <translation>Amical</translation>
     </message>
@@ -1029,7 +1363,7 @@ dont vous voulez voir les coups possibles.</translation>
     </message>
     <message>
         <location line="+9"/>
-        <source>Automatic board re-positon</source>
+        <source>Automatic board re-position</source>
         <translation>Tourner le plateau automatiquement</translation>
     </message>
     <message>
@@ -1052,7 +1386,7 @@ dont vous voulez voir les coups possibles.</translation>
     <message>
         <location line="+51"/>
         <source>Computer AI Algorithm</source>
-        <translation>Stratégie de l&apos;ordinateur</translation>
+        <translation>Stratégie de l’ordinateur</translation>
     </message>
 </context>
 <context>
@@ -1089,7 +1423,7 @@ dont vous voulez voir les coups possibles.</translation>
 <context>
     <name>tavolux::StatisticsDialog</name>
     <message>
-        <location filename="../dialogs/statisticsdialog.cpp" line="+90"/>
+        <location filename="../dialogs/statisticsdialog.cpp" line="+91"/>
         <source>Person</source>
         <extracomment>A player played by a person at the mouse, not by the computer.</extracomment>
         <translation>Humain</translation>
@@ -1137,7 +1471,7 @@ dont vous voulez voir les coups possibles.</translation>
         <location line="+32"/>
         <source>No games have been counted yet.</source>
         <extracomment>Shown instead of the table while no game has been counted.</extracomment>
-        <translation>Aucune partie n&apos;a encore été comptée.</translation>
+        <translation>Aucune partie n’a encore été comptée.</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -1161,7 +1495,7 @@ dont vous voulez voir les coups possibles.</translation>
         <location line="+2"/>
         <source>1st</source>
         <extracomment>Column heading: the number of games the player finished first.</extracomment>
-        <translation>1er</translation>
+        <translation>1re</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1196,7 +1530,7 @@ dont vous voulez voir les coups possibles.</translation>
     <message>
         <location line="+5"/>
         <source>Games played to the end</source>
-        <translation>Parties jouées jusqu&apos;au bout</translation>
+        <translation>Parties jouées jusqu’au bout</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1221,12 +1555,12 @@ dont vous voulez voir les coups possibles.</translation>
     <message>
         <location line="+1"/>
         <source>The average number of moves it took to bring all ten pieces home</source>
-        <translation>Le nombre moyen de coups qu&apos;il a fallu pour amener les dix pions à destination</translation>
+        <translation>Le nombre moyen de coups qu’il a fallu pour amener les dix pions à destination</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The fewest moves it took to bring all ten pieces home</source>
-        <translation>Le plus petit nombre de coups qu&apos;il a fallu pour amener les dix pions à destination</translation>
+        <translation>Le plus petit nombre de coups qu’il a fallu pour amener les dix pions à destination</translation>
     </message>
     <message>
         <location line="+88"/>
@@ -1257,7 +1591,7 @@ dont vous voulez voir les coups possibles.</translation>
     <message>
         <location line="+22"/>
         <source>The statistics file &quot;%1&quot; is damaged and could not be moved aside, so nothing is saved over it. Clear the statistics to start a new file.</source>
-        <translation>Le fichier de statistiques «&#xa0;%1&#xa0;» est endommagé et n&apos;a pas pu être mis de côté&#xa0;; rien n&apos;est donc enregistré par-dessus. Effacez les statistiques pour commencer un nouveau fichier.</translation>
+        <translation>Le fichier de statistiques «&#xa0;%1&#xa0;» est endommagé et n’a pas pu être mis de côté&#xa0;; rien n’est donc enregistré par-dessus. Effacez les statistiques pour commencer un nouveau fichier.</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -1268,7 +1602,7 @@ dont vous voulez voir les coups possibles.</translation>
         <location line="+5"/>
         <source>The statistics could not be saved in &quot;%1&quot;.
 %2</source>
-        <translation>Impossible d&apos;enregistrer les statistiques dans «&#xa0;%1&#xa0;».
+        <translation>Impossible d’enregistrer les statistiques dans «&#xa0;%1&#xa0;».
 %2</translation>
     </message>
 </context>

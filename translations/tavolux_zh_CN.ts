@@ -4,7 +4,25 @@
 <context>
     <name>GameTexts</name>
     <message>
-        <location filename="../app/gametexts.cpp" line="+18"/>
+        <location filename="../app/gametexts.cpp" line="+11"/>
+        <source>Human</source>
+        <extracomment>The first player&apos;s name until it is changed: a person.</extracomment>
+        <translation>人类</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Silicon</source>
+        <extracomment>The second player&apos;s name until it is changed: a computer.</extracomment>
+        <translation>硅基</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Positron</source>
+        <extracomment>The third player&apos;s name until it is changed: a computer.</extracomment>
+        <translation>正电子</translation>
+    </message>
+    <message>
+        <location line="+15"/>
         <source>WELCOME</source>
         <extracomment>The referee&apos;s first words, line 1 of 3.</extracomment>
         <translation>欢迎</translation>
@@ -45,7 +63,7 @@
         <location line="+2"/>
         <source>is in progress...</source>
         <extracomment>The board turns before a player&apos;s turn: referee line 3 of 3.</extracomment>
-        <translation>转动中...</translation>
+        <translation>转动中……</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -57,7 +75,7 @@
         <location line="+2"/>
         <source>thinking......</source>
         <extracomment>A computer player searches its move: referee line 3 of 3.</extracomment>
-        <translation>思考中......</translation>
+        <translation>思考中……</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -108,7 +126,7 @@
         <translation>也可以连跳。</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+21"/>
         <source>Tavolux</source>
         <translation>Tavolux</translation>
     </message>
@@ -225,7 +243,7 @@ Do you want to continue the game?</source>
         <translation>右上</translation>
     </message>
     <message>
-        <location filename="../view/windowpainter.cpp" line="+97"/>
+        <location filename="../view/windowpainter.cpp" line="+98"/>
         <location filename="../dialogs/playerchoices.cpp" line="+7"/>
         <source>Beginner</source>
         <extracomment>How well a computer player plays: the weakest of three levels.</extracomment>
@@ -276,12 +294,12 @@ Do you want to continue the game?</source>
     <message>
         <location line="+1"/>
         <source>Undo last move.</source>
-        <translation>撤销上一步。</translation>
+        <translation>悔一步棋。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Redo the previously undone move.</source>
-        <translation>重做刚才撤销的一步。</translation>
+        <translation>重做刚才悔掉的一步棋。</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -346,12 +364,12 @@ Do you want to continue the game?</source>
     <message>
         <location line="+1"/>
         <source>Computer AI is thinking...</source>
-        <translation>电脑正在思考...</translation>
+        <translation>电脑正在思考……</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Board re-position is in progress...</source>
-        <translation>棋盘正在转动...</translation>
+        <translation>棋盘正在转动……</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -468,7 +486,7 @@ Version 1.32</source>
     </message>
     <message>
         <location line="-31"/>
-        <source>There are no unfinished game to save!</source>
+        <source>There is no unfinished game to save!</source>
         <translation>没有未完成的游戏可以保存！</translation>
     </message>
     <message>
@@ -522,7 +540,7 @@ Do you want to replace it?</source>
         <translation>Tavolux</translation>
     </message>
     <message>
-        <location line="+77"/>
+        <location line="+80"/>
         <source>Rotate clockwise</source>
         <translation>顺时针旋转</translation>
     </message>
@@ -548,7 +566,7 @@ Do you want to replace it?</source>
         <translation>真的要退出游戏吗？</translation>
     </message>
     <message>
-        <location filename="../app/commandhandlers.cpp" line="+44"/>
+        <location filename="../app/commandhandlers.cpp" line="+45"/>
         <location line="+72"/>
         <source>Show Valid Moves</source>
         <translation>显示可走位置</translation>
@@ -661,7 +679,7 @@ that you wish to show all valid moves.</source>
         <translation>统计(&amp;T)...</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+36"/>
         <source>&amp;Game</source>
         <translation>游戏(&amp;G)</translation>
     </message>
@@ -684,7 +702,7 @@ that you wish to show all valid moves.</source>
 <context>
     <name>tavolux::MoveListWindow</name>
     <message>
-        <location filename="../app/movelistwindow.cpp" line="+42"/>
+        <location filename="../app/movelistwindow.cpp" line="+44"/>
         <source>Move List</source>
         <translation>走棋列表</translation>
     </message>
@@ -700,7 +718,7 @@ that you wish to show all valid moves.</source>
         <translation>从这里开始下</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+29"/>
         <source>Start</source>
         <extracomment>The first row of the move list: the position before any move.</extracomment>
         <translation>开局</translation>
@@ -712,7 +730,7 @@ that you wish to show all valid moves.</source>
         <translation>%1. %2  %3</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+15"/>
         <source>Game record: the board after move %1.</source>
         <extracomment>Below the move list while the board shows an earlier position.</extracomment>
         <translation>棋谱：第 %1 步之后的棋盘。</translation>
@@ -782,7 +800,7 @@ that you wish to show all valid moves.</source>
     </message>
     <message>
         <location line="+11"/>
-        <source>Automatic board re-positon</source>
+        <source>Automatic board re-position</source>
         <translation>自动转动棋盘</translation>
     </message>
     <message>
@@ -792,9 +810,325 @@ that you wish to show all valid moves.</source>
     </message>
 </context>
 <context>
+    <name>tavolux::RecordFaultTexts</name>
+    <message>
+        <location filename="../app/recordfaulttexts.cpp" line="+12"/>
+        <source>cannot open the file</source>
+        <translation>无法打开该文件</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>cannot read the file</source>
+        <translation>无法读取该文件</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the file is larger than 4 MiB, more than any game record</source>
+        <translation>文件大于 4 MiB，超过任何棋谱的大小</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+114"/>
+        <source>not a Tavolux game record</source>
+        <translation>不是 Tavolux 棋谱</translation>
+    </message>
+    <message>
+        <location line="-112"/>
+        <source>the line is longer than 4096 bytes</source>
+        <translation>该行超过 4096 字节</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the line is not UTF-8 text</source>
+        <translation>该行不是 UTF-8 文本</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the record&apos;s version is not a number: &apos;%1&apos;</source>
+        <translation>棋谱的版本不是数字：“%1”</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>record version %1 is not known here (this program reads version %2)</source>
+        <translation>无法识别棋谱版本 %1（本程序读取版本 %2）</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>expected a field such as &apos;Start: opening&apos;</source>
+        <translation>此处应为字段，例如“Start: opening”</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>unknown field &apos;%1&apos;</source>
+        <translation>未知字段“%1”</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 is given twice (first on line %2)</source>
+        <translation>%1 出现了两次（第一次在第 %2 行）</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the record ends before its Moves line</source>
+        <translation>棋谱在 Moves 行之前就结束了</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the %1 field is missing</source>
+        <translation>缺少字段 %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the date is not of the form YYYY-MM-DD HH:MM</source>
+        <translation>日期不是 YYYY-MM-DD HH:MM 格式</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the program is not named</source>
+        <translation>没有写明程序</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>a name is 1 to 63 bytes without control characters</source>
+        <translation>名字应为 1 到 63 字节，且不含控制字符</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>expected &apos;-&apos;, &apos;NAME | person&apos; or &apos;NAME | computer | STRENGTH | STYLE, STYLE&apos;</source>
+        <translation>此处应为“-”、“NAME | person”或“NAME | computer | STRENGTH | STYLE, STYLE”</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the strength is one of Beginner, Standard, Expert</source>
+        <translation>棋力应为 Beginner、Standard 或 Expert 之一</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the styles are two of Friendly, Neutral, Hostile, such as &apos;Hostile, Friendly&apos;</source>
+        <translation>策略应为 Friendly、Neutral、Hostile 中的两个，例如“Hostile, Friendly”</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>fewer than two players take part</source>
+        <translation>参加的玩家少于两位</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>ToMove names no player taking part</source>
+        <translation>ToMove 没有指明参加的玩家</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>ToMove names a player who has finished</source>
+        <translation>ToMove 指明的玩家已经走完</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Moves takes the number of moves</source>
+        <translation>Moves 应为走法的步数</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Start is &apos;opening&apos; or &apos;position&apos;</source>
+        <translation>Start 应为“opening”或“position”</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 belongs to a record starting from a position, for a player taking part</source>
+        <translation>%1 只用于从某个局面开始的棋谱，且只针对参加的玩家</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Finished belongs to a record starting from a position</source>
+        <translation>Finished 只用于从某个局面开始的棋谱</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>a player has ten pieces</source>
+        <translation>每位玩家有十枚棋子</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&apos;%1&apos; is not a hole</source>
+        <translation>“%1”不是棋盘上的位置</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>two pieces on %1</source>
+        <translation>%1 上有两枚棋子</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Finished takes &apos;none&apos; or the players who have finished</source>
+        <translation>Finished 应为“none”或已经走完的玩家</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Finished takes &apos;none&apos; or players taking part, each once</source>
+        <translation>Finished 应为“none”或参加的玩家，每位只写一次</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>P%1 is home but not among the finished</source>
+        <translation>P%1 已到达终点，却不在已走完的玩家之中</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>P%1 has finished but is not home</source>
+        <translation>P%1 已走完，却没有到达终点</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>fewer than two players are left to play</source>
+        <translation>还在下的玩家少于两位</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Result takes &apos;unfinished&apos; or the players taking part in their finishing order</source>
+        <translation>Result 应为“unfinished”或参加的玩家按走完先后的顺序</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>more moves than the %1 of the Moves line</source>
+        <translation>走法比 Moves 行写的 %1 步多</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the record ends after %1 of its %2 moves</source>
+        <translation>棋谱在 %2 步中的第 %1 步之后就结束了</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>expected a move such as &apos;%1. P1 n2-m6&apos;</source>
+        <translation>此处应为走法，例如“%1. P1 n2-m6”</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>move %1 where move %2 was expected</source>
+        <translation>应为第 %2 步，却是第 %1 步</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the mover is P1, P2 or P3, not &apos;%1&apos;</source>
+        <translation>走棋的应为 P1、P2 或 P3，而不是“%1”</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&apos;%1&apos; is not a move in hole names, such as n2-m6</source>
+        <translation>“%1”不是用位置名称写的走法，例如 n2-m6</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>a move ends with &apos;(person)&apos; or &apos;(computer)&apos; only when its seat is the other&apos;s</source>
+        <translation>只有当座位属于另一方时，走法才以“(person)”或“(computer)”结尾</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the game is over with the finishing order %1, not %2</source>
+        <translation>对局结束时的名次是 %1，而不是 %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the result is %1 but the game is not over</source>
+        <translation>结果写的是 %1，但对局并未结束</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>a game stopped after its first finisher ends %1, not %2</source>
+        <translation>在第一位玩家走完后停止的对局，名次是 %1，而不是 %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the game is over; no move may follow</source>
+        <translation>对局已经结束，不能再走棋</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>P%1 does not take part</source>
+        <translation>P%1 没有参加</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>P%1 has finished and moves no more</source>
+        <translation>P%1 已经走完，不再走棋</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>P%1 moves out of turn: P%2 is to move</source>
+        <translation>P%1 没有轮到却走了棋：该 P%2 走</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>P%1 has no piece on %2</source>
+        <translation>P%1 在 %2 上没有棋子</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the piece on %1 is not piece %2</source>
+        <translation>%1 上的棋子不是第 %2 枚棋子</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the move has no landing</source>
+        <translation>该走法没有落点</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>a landing is not a hole</source>
+        <translation>有落点不是棋盘上的位置</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 is taken</source>
+        <translation>%1 已被占用</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1-%2 is neither a step nor a jump</source>
+        <translation>%1-%2 既不是挪一步也不是跳</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>no piece to jump over between %1 and %2</source>
+        <translation>%1 和 %2 之间没有可跳过的棋子</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the chain comes back to %1</source>
+        <translation>连跳回到了 %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 is taken or landed on before</source>
+        <translation>%1 已被占用或之前已经落过</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>P%1 may not stop on %2, in another player&apos;s zone</source>
+        <translation>P%1 不能停在 %2，那里是其他玩家的区域</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 is not among the destinations of the piece on %2</source>
+        <translation>%1 不在 %2 上棋子可走到的位置之中</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>unfinished</source>
+        <comment>a game record&apos;s result</comment>
+        <translation>未结束</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Move %1: %2</source>
+        <extracomment>Why a game record was refused: %1 is the move&apos;s number, %2 what is wrong with it.</extracomment>
+        <translation>第 %1 步：%2</translation>
+    </message>
+</context>
+<context>
     <name>tavolux::RecordFiles</name>
     <message>
-        <location filename="../app/recordfiles.cpp" line="+34"/>
+        <location filename="../app/recordfiles.cpp" line="+35"/>
         <location line="+11"/>
         <source>Save Game Record</source>
         <translation>保存棋谱</translation>
@@ -829,12 +1163,12 @@ that you wish to show all valid moves.</source>
 %2</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>Line %1: %2</source>
         <translation>第 %1 行：%2</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+2"/>
         <source>&quot;%1&quot; is not a game record that can be shown.
 
 %2</source>
@@ -864,7 +1198,7 @@ that you wish to show all valid moves.</source>
 <context>
     <name>tavolux::ResultsDialog</name>
     <message>
-        <location filename="../dialogs/resultsdialog.cpp" line="+179"/>
+        <location filename="../dialogs/resultsdialog.cpp" line="+180"/>
         <source>Game Results</source>
         <translation>游戏结果</translation>
     </message>
@@ -948,7 +1282,7 @@ that you wish to show all valid moves.</source>
 <context>
     <name>tavolux::Settings</name>
     <message>
-        <location filename="../app/settings.cpp" line="+175"/>
+        <location filename="../app/settings.cpp" line="+176"/>
         <source>The settings could not be saved in &quot;%1&quot;.
 
 %2</source>
@@ -993,7 +1327,7 @@ that you wish to show all valid moves.</source>
 <context>
     <name>tavolux::SetupPlayerPage</name>
     <message>
-        <location filename="../dialogs/setupplayerpage.cpp" line="+67"/>
+        <location filename="../dialogs/setupplayerpage.cpp" line="+68"/>
         <source>Friendly</source>
         <translation>友好</translation>
     </message>
@@ -1029,7 +1363,7 @@ that you wish to show all valid moves.</source>
     </message>
     <message>
         <location line="+9"/>
-        <source>Automatic board re-positon</source>
+        <source>Automatic board re-position</source>
         <translation>自动转动棋盘</translation>
     </message>
     <message>
@@ -1089,7 +1423,7 @@ that you wish to show all valid moves.</source>
 <context>
     <name>tavolux::StatisticsDialog</name>
     <message>
-        <location filename="../dialogs/statisticsdialog.cpp" line="+90"/>
+        <location filename="../dialogs/statisticsdialog.cpp" line="+91"/>
         <source>Person</source>
         <extracomment>A player played by a person at the mouse, not by the computer.</extracomment>
         <translation>真人</translation>
@@ -1113,13 +1447,13 @@ that you wish to show all valid moves.</source>
         <location line="-171"/>
         <source>Games with &amp;Persons</source>
         <extracomment>Tab of the figures from games in which at least one person played.</extracomment>
-        <translation>有真人参与的游戏(&amp;P)</translation>
+        <translation>有真人参与的对局(&amp;P)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Games among Co&amp;mputers</source>
         <extracomment>Tab of the figures from games that computer players played among themselves.</extracomment>
-        <translation>电脑之间的游戏(&amp;M)</translation>
+        <translation>电脑之间的对局(&amp;M)</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -1137,7 +1471,7 @@ that you wish to show all valid moves.</source>
         <location line="+32"/>
         <source>No games have been counted yet.</source>
         <extracomment>Shown instead of the table while no game has been counted.</extracomment>
-        <translation>还没有统计任何游戏。</translation>
+        <translation>还没有统计任何对局。</translation>
     </message>
     <message>
         <location line="+9"/>

@@ -1,5 +1,6 @@
 #include "view/windowpainter.h"
 
+#include "app/gametexts.h"
 #include "view/boardpainter.h"
 #include "view/colours.h"
 
@@ -158,7 +159,7 @@ void drawPlayerNames(QPainter& painter, const WindowScene& scene)
     for (int i = 0; i < PlayerCount; ++i) {
         if (!s.slots[i].active)
             continue;
-        const QString name = QString::fromStdString(s.slots[i].name);
+        const QString name = GameTexts::shownName(s.slots[i].name);
         const QRect cell(m.panelLeft + m.pictureWidth, m.panelTop + i * m.rowPitch,
                          metrics.horizontalAdvance(name), metrics.height());
         painter.fillRect(cell, i == s.playerToMove ? colours::player(i) : colours::WaitingName);

@@ -5,6 +5,7 @@
 
 #include "ai/computerplayer.h"
 #include "model/game.h"
+#include "cli/recordfaults.h"
 #include "model/gamerecord.h"
 
 #include <gtest/gtest.h>
@@ -48,7 +49,7 @@ GameRecord checkedRecordOf(const Seating& seating)
     const std::string text = writeRecord(record);
     const RecordReading reading = readRecord(text);
     if (const auto* error = std::get_if<RecordError>(&reading)) {
-        ADD_FAILURE() << "line " << error->line << ": " << error->message << "\n" << text;
+        ADD_FAILURE() << "line " << error->line << ": " << recordFaultText(*error) << "\n" << text;
         return record;
     }
     const GameRecord& back = std::get<GameRecord>(reading);

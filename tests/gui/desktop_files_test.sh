@@ -24,6 +24,10 @@ for language in de fr es zh_CN; do
 done
 
 xmllint --noout "$mime"
+# Both types described in each language of the program.
+for language in de fr es zh_CN; do
+  test "$(grep -c "<comment xml:lang=\"$language\">." "$mime")" -eq 2
+done
 # (It warns that the scratch prefix is not searched by applications.)
 update-mime-database "$prefix/share/mime" 2> /dev/null
 grep -q '^50:application/x-tavolux-game:\*\.tvx$' "$prefix/share/mime/globs2"

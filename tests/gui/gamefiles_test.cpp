@@ -142,6 +142,7 @@ TEST_F(GameFilesTest, SaveNeedsAnUnfinishedGame)
 
     EXPECT_EQ(chooser.asked, 0);
     ASSERT_EQ(ui.log.size(), 2u);
+    EXPECT_EQ(ui.log[0], "warn Save Game: There is no unfinished game to save!");
     EXPECT_EQ(ui.log[0], std::string("warn Save Game: ") + NothingToSaveMessage);
     EXPECT_TRUE(folderEntries().isEmpty());
 }

@@ -82,7 +82,7 @@ TEST_F(OptionsDialogTest, ShowsTheOptionsAndEnablesThePlayerControlsByTheRule)
     EXPECT_TRUE(child<QRadioButton>("flickeryRadio")->isChecked());
     EXPECT_FALSE(child<QRadioButton>("smoothRadio")->isChecked());
     EXPECT_FALSE(child<QCheckBox>("soundCheck")->isChecked());
-    EXPECT_EQ(reposition(1)->text(), QStringLiteral("Automatic board re-positon"));
+    EXPECT_EQ(reposition(1)->text(), QStringLiteral("Automatic board re-position"));
     EXPECT_EQ(viewList(1)->count(), 6);
     EXPECT_EQ(viewList(1)->itemText(5), QStringLiteral("Upper-Right"));
 

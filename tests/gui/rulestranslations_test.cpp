@@ -1,13 +1,21 @@
 // The playing rules in the program's language: the translated copy of a
 // file chosen by the translation's name, the rules window showing the copy
-// of the language installed (English otherwise), and every copy keeping the
-// English document's sections so that its contents links lead somewhere.
+// of the language installed (English otherwise), every copy keeping the
+// English document's sections so that its contents links lead somewhere,
+// and every "Menu, Command" and window the rules name being the program's.
 
+#include "app/mainwindow.h"
+#include "app/programresources.h"
+#include "app/soundplayer.h"
 #include "app/translations.h"
 #include "dialogs/ruleswindow.h"
+#include "dialogs/setupsheet.h"
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QHash>
+#include <QMenu>
+#include <QMenuBar>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTemporaryDir>
@@ -50,6 +58,13 @@ QString menuText(const char* text)
     QString shown = QCoreApplication::translate("tavolux::MainWindow", text);
     shown.remove(QRegularExpression(QStringLiteral("\\(&.\\)$")));
     return shown.remove(QLatin1Char('&'));
+}
+
+// A menu's or an item's text as shown, without its access key.
+QString withoutMnemonic(QString text)
+{
+    text.remove(QRegularExpression(QStringLiteral("\\(&.\\)")));
+    return text.remove(QLatin1Char('&'));
 }
 
 QString read(const QString& path)
@@ -146,7 +161,7 @@ TEST_F(RulesInLanguage, EveryLanguageShowsItsOwnRules)
             EXPECT_TRUE(rules.text.contains(name)) << language.toStdString() << ": " << name.toStdString();
         }
         for (const auto& [context, title] : {std::pair{"tavolux::ResultsDialog", "Game Results"},
-                                             std::pair{"tavolux::SetupSheet", "Game Setup"}}) {
+                                             std::pair{"tavolux::SetupSheet", "New Game"}}) {
             const QString name = QCoreApplication::translate(context, title);
             EXPECT_TRUE(rules.text.contains(name)) << language.toStdString() << ": " << name.toStdString();
         }
@@ -170,4 +185,106 @@ TEST(RulesDocuments, EveryCopyHasTheSectionsAndTablesOfTheEnglishRules)
         EXPECT_EQ(copy.count("<h2 "), english.count("<h2 ")) << language.toStdString();
         EXPECT_FALSE(copy.contains(QChar::ReplacementCharacter)) << language.toStdString();
     }
+}
+
+namespace {
+
+// Each menu of the window, by its title, with the texts of its items.
+QHash<QString, QStringList> realMenus()
+{
+    static const ProgramResources resources = ProgramResources::load();
+    SoundPlayer sounds;
+    MainWindow window(resources, sounds);
+    QHash<QString, QStringList> menus;
+    for (const QAction* title : window.menuBar()->actions()) {
+        QStringList& items = menus[withoutMnemonic(title->text())];
+        for (const QAction* item : title->menu()->actions())
+            if (!item->isSeparator())
+                items << withoutMnemonic(item->text());
+    }
+    return menus;
+}
+
+// The rules' text with its spaces made plain and single.
+QString plainRules(const QString& language)
+{
+    QString text = read(language.isEmpty() ? QStringLiteral(":/help/playing-rules.html")
+                                           : ":/help/playing-rules_" + language + ".html");
+    text.replace(QStringLiteral("&nbsp;"), QStringLiteral(" "));
+    return text.simplified();
+}
+
+// The windows the rules name, in the way each language names a window.
+QStringList namedWindows(const QString& text, const QString& language)
+{
+    static const QHash<QString, QString> patterns = {
+        {"", "\"([^\"]+)\" (?:window|dialog)"},
+        {"de", "Fenster „([^“]+)“"},
+        {"fr", "fenêtre « ?([^»]+?) ?»"},
+        {"es", "ventana «([^»]+)»"},
+        {"zh_CN", "“([^”]+)”(?:窗口|对话框)"},
+    };
+    QStringList names;
+    for (const auto& match : QRegularExpression(patterns.value(language)).globalMatch(text))
+        names << match.captured(1);
+    return names;
+}
+
+} // namespace
+
+TEST_F(RulesInLanguage, EveryMenuCommandAndWindowTheRulesNameIsThePrograms)
+{
+    for (const QString& language : QStringList{QString()} + Languages) {
+        const std::string name = language.isEmpty() ? "en" : language.toStdString();
+        ASSERT_EQ(installTranslations({language.isEmpty() ? QStringLiteral("en") : language}, translationFolders()),
+                  language);
+        const QHash<QString, QStringList> menus = realMenus();
+        const QString text = plainRules(language);
+        // "<b>Menu, Command</b>", "<b>Menu, Command / Command</b>", or with
+        // an arrow in Chinese: every one a command of that menu.
+        QStringList wrong;
+        int named = 0;
+        static const QRegularExpression menuCommand(QStringLiteral("<b>([^<,→]+?)(?:,| →) ([^<]+)</b>"));
+        for (const auto& match : menuCommand.globalMatch(text)) {
+            const QString menu = match.captured(1);
+            if (!menus.contains(menu)) {
+                wrong << "no menu '" + menu + "'";
+                continue;
+            }
+            for (const QString& command : match.captured(2).split(QStringLiteral(" / "))) {
+                ++named;
+                if (!menus.value(menu).contains(command))
+                    wrong << "no '" + command + "' in menu '" + menu + "'";
+            }
+        }
+        EXPECT_EQ(wrong.join(QLatin1Char('\n')).toStdString(), "") << name;
+        EXPECT_GE(named, 14) << name << ": the rules name the record, move list and statistics items too";
+
+        // The windows by their titles, the New Game window among them.
+        GameState state = initialGameState();
+        const SetupSheet newGame(state, nullptr, nullptr, nullptr);
+        const QStringList titles = {newGame.windowTitle(),
+                                    QCoreApplication::translate("tavolux::ResultsDialog", "Game Results"),
+                                    QCoreApplication::translate("tavolux::StatisticsDialog", "Statistics"),
+                                    QCoreApplication::translate("tavolux::MoveListWindow", "Move List")};
+        const QStringList windows = namedWindows(text, language);
+        EXPECT_TRUE(windows.contains(newGame.windowTitle())) << name << ": " << windows.join(", ").toStdString();
+        for (const QString& window : windows)
+            EXPECT_TRUE(titles.contains(window)) << name << ": no window '" << window.toStdString() << "'";
+    }
+}
+
+// French puts a non-breaking space before : ; ! ? and inside « », and
+// writes its apostrophes curly, in the rules as in the program's texts.
+TEST(RulesDocuments, TheFrenchRulesKeepFrenchTypography)
+{
+    QString text = read(":/help/playing-rules_fr.html");
+    ASSERT_FALSE(text.isEmpty());
+    text.remove(QRegularExpression(QStringLiteral("<[^>]*>")));
+    text.remove(QRegularExpression(QStringLiteral("\\{[^}]*\\}"))); // the style sheet
+    QStringList wrong;
+    static const QRegularExpression fault(QStringLiteral("\\s[:;!?»]|«\\s|'"));
+    for (const auto& match : fault.globalMatch(text))
+        wrong << text.mid(std::max<qsizetype>(0, match.capturedStart() - 20), 40).simplified();
+    EXPECT_EQ(wrong.join(QLatin1Char('\n')).toStdString(), "");
 }

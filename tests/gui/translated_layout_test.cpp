@@ -15,7 +15,9 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QHash>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -167,6 +169,39 @@ TEST_P(TranslatedLayout, TheMenuBarFitsTheSmallestWindow)
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     EXPECT_LE(window.menuBar()->sizeHint().width(), window.width());
     window.grab().save(QStringLiteral(SCREENSHOT_DIR "/layout-%1-window.png").arg(GetParam()));
+}
+
+// Alt and a letter opens a menu of the bar, and a letter picks an item of an
+// open menu, only where no other title or item of the same menu has it.
+TEST_P(TranslatedLayout, EveryMenuHasDistinctAccessKeys)
+{
+    SoundPlayer sounds;
+    MainWindow window(resources(), sounds);
+    const auto clashes = [](const QList<QAction*>& actions, const QString& where) {
+        QStringList found;
+        QHash<QString, QString> taken;
+        for (const QAction* action : actions) {
+            if (action->isSeparator())
+                continue;
+            const QKeySequence key = QKeySequence::mnemonic(action->text());
+            if (key.isEmpty()) {
+                found << where + ": '" + action->text() + "' has no access key";
+                continue;
+            }
+            const QString name = key.toString();
+            if (taken.contains(name))
+                found << where + ": '" + taken.value(name) + "' and '" + action->text() + "' share " + name;
+            taken.insert(name, action->text());
+        }
+        return found;
+    };
+    QStringList found = clashes(window.menuBar()->actions(), QStringLiteral("menu bar"));
+    for (const QAction* title : window.menuBar()->actions()) {
+        ASSERT_NE(title->menu(), nullptr);
+        ASSERT_GE(title->menu()->actions().size(), 2);
+        found << clashes(title->menu()->actions(), title->text());
+    }
+    EXPECT_EQ(found.join(QLatin1Char('\n')).toStdString(), "");
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryLanguage, TranslatedLayout, ::testing::Values("en", "de", "fr", "es", "zh_CN"),

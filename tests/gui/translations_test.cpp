@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QLocale>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -44,6 +45,25 @@ class Installed : public ::testing::Test {
 protected:
     void TearDown() override { installTranslations({QStringLiteral("en")}, translationFolders()); }
 };
+
+// Numbers are written as the language spoken writes them, whatever the
+// system's own locale: Arabic, which the game does not speak, leaves English
+// texts with English digits.
+TEST_F(Installed, NumbersFollowTheLanguageSpoken)
+{
+    const auto number = [] { return QLocale().toString(1234567.5, 'f', 1); };
+    ASSERT_EQ(installTranslations({"ar-EG"}, translationFolders()), "");
+    EXPECT_EQ(number(), "1,234,567.5");
+    ASSERT_EQ(installTranslations({"de-DE"}, translationFolders()), "de");
+    EXPECT_EQ(number(), "1.234.567,5");
+    ASSERT_EQ(installTranslations({"ar-EG", "de-CH"}, translationFolders()), "de");
+    EXPECT_EQ(QLocale().name(), "de_CH") << "the country of the language spoken is kept";
+    ASSERT_EQ(installTranslations({"zh-Hans-CN"}, translationFolders()), "zh_CN");
+    EXPECT_EQ(number(), "1,234,567.5");
+    ASSERT_EQ(installTranslations({"en-GB", "de"}, translationFolders()), "");
+    EXPECT_EQ(QLocale().name(), "en_GB");
+    EXPECT_EQ(QLocale().toString(7), "7");
+}
 
 } // namespace
 

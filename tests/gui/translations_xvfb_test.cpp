@@ -38,7 +38,7 @@ const std::map<QString, Expected> Languages = {
     {QStringLiteral("de"),
      {{"&Spiel", "&Zug", "&Ansicht", "&Hilfe"},
       "Bereit.",
-      "Spiel beenden: Willst du das Spiel wirklich beenden?",
+      "Tavolux beenden: Willst du Tavolux wirklich beenden?",
       "&Ja",
       "&Nein"}},
     {QStringLiteral("zh_CN"),

@@ -3,6 +3,7 @@
 // back byte for byte, refused with the line at fault, and the fuzzer's kept
 // inputs replayed through the reader.
 
+#include "cli/recordfaults.h"
 #include "model/board.h"
 #include "model/gamerecord.h"
 #include "model/movegen.h"
@@ -161,7 +162,7 @@ GameRecord accepted(const std::string& text)
 {
     const RecordReading reading = readRecord(text);
     if (const auto* error = std::get_if<RecordError>(&reading)) {
-        ADD_FAILURE() << "refused on line " << error->line << ": " << error->message;
+        ADD_FAILURE() << "refused on line " << error->line << ": " << recordFaultText(*error);
         return {};
     }
     return std::get<GameRecord>(reading);
@@ -180,8 +181,9 @@ RecordError refused(const std::string& text)
 #define EXPECT_REFUSED(text, lineNumber, fragment)                                                         \
     do {                                                                                                   \
         const RecordError error_ = refused(text);                                                          \
-        EXPECT_EQ(error_.line, std::size_t(lineNumber)) << error_.message;                                 \
-        EXPECT_NE(error_.message.find(fragment), std::string::npos) << error_.message;                     \
+        const std::string text_ = recordFaultText(error_);                                                 \
+        EXPECT_EQ(error_.line, std::size_t(lineNumber)) << text_;                                          \
+        EXPECT_NE(text_.find(fragment), std::string::npos) << text_;                                       \
     } while (false)
 
 int pieceOn(const GameState& s, int h)

@@ -57,16 +57,19 @@ class CheckTs(unittest.TestCase):
         self.assertRejected("mnemonics", ("&amp;Game", "Spiel", ""))
         self.assertRejected("mnemonics", ("&amp;Game", "&amp;Sp&amp;iel", ""))
 
-    def test_referee_lines_must_fit_the_referee(self):
-        # "of your pieces." has 15 characters: 17 columns at most.
-        self.assertRejected("wider than", ("of your pieces.", "x" * 18, ""))
-        self.assertRejected("wider than", ("of your pieces.", "棋" * 9, ""))
-        self.assertEqual(self.problems(("of your pieces.", "x" * 17, "")), [])
-        self.assertEqual(self.problems(("of your pieces.", "棋" * 8, "")), [])
-        self.assertRejected("wider than", ("GAME OVER", "x" * 16, ""))
-        self.assertEqual(self.problems(("GAME OVER", "x" * 15, "")), [])
-        # Only the referee's lines are short.
-        self.assertEqual(self.problems(("Ready.", "x" * 60, "")), [])
+    def test_french_punctuation_keeps_its_non_breaking_space(self):
+        for wrong in ("Ligne %1 : %2", "Relevé ; plein", "Relevé; plein", "Fini !", "Quoi?", "« %1 »",
+                      "«\u00a0%1 »", "«%1\u00a0»", "Joueur ?\u00a0:"):
+            self.assertTrue(check_ts.french_spacing_faults(wrong), wrong)
+        for right in ("Ligne %1\u00a0: %2", "Relevé\u202f; plein", "Fini\u00a0!!!", "«\u00a0%1\u00a0»",
+                      "Voir https://example.org", "12:30", "Prêt.",
+                      "«\u00a0Start: opening\u00a0»"):
+            self.assertEqual(check_ts.french_spacing_faults(right), [], right)
+        french = {"language": "fr_FR", "name": "tavolux_fr.ts"}
+        self.assertRejected("French spacing", ("Line %1: %2", "Ligne %1 : %2", ""), **french)
+        self.assertEqual(self.problems(("Line %1: %2", "Ligne %1\u00a0: %2", ""), **french), [])
+        # Other languages write their own way.
+        self.assertEqual(self.problems(("Line %1: %2", "Zeile %1: %2", "")), [])
 
     def test_the_language_must_match_the_file_name(self):
         self.assertRejected("does not match", ("Ready.", "Prêt.", ""), language="fr_FR")
