@@ -1579,12 +1579,12 @@ deren gültige Züge du sehen willst.</translation>
 <context>
     <name>tavolux::StatisticsKeeper</name>
     <message>
-        <location filename="../app/statisticskeeper.cpp" line="+67"/>
+        <location filename="../app/statisticskeeper.cpp" line="+68"/>
         <source>Another copy of Tavolux kept the statistics file busy.</source>
         <translation>Eine andere laufende Kopie von Tavolux hielt die Statistikdatei belegt.</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+36"/>
         <source>Statistics</source>
         <translation>Statistik</translation>
     </message>

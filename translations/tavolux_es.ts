@@ -1579,12 +1579,12 @@ cuyas jugadas válidas quieras ver.</translation>
 <context>
     <name>tavolux::StatisticsKeeper</name>
     <message>
-        <location filename="../app/statisticskeeper.cpp" line="+67"/>
+        <location filename="../app/statisticskeeper.cpp" line="+68"/>
         <source>Another copy of Tavolux kept the statistics file busy.</source>
         <translation>Otra copia de Tavolux mantenía ocupado el archivo de estadísticas.</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+36"/>
         <source>Statistics</source>
         <translation>Estadísticas</translation>
     </message>

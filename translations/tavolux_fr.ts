@@ -1579,12 +1579,12 @@ dont vous voulez voir les coups possibles.</translation>
 <context>
     <name>tavolux::StatisticsKeeper</name>
     <message>
-        <location filename="../app/statisticskeeper.cpp" line="+67"/>
+        <location filename="../app/statisticskeeper.cpp" line="+68"/>
         <source>Another copy of Tavolux kept the statistics file busy.</source>
         <translation>Une autre copie de Tavolux occupait le fichier de statistiques.</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+36"/>
         <source>Statistics</source>
         <translation>Statistiques</translation>
     </message>

@@ -1579,12 +1579,12 @@ that you wish to show all valid moves.</source>
 <context>
     <name>tavolux::StatisticsKeeper</name>
     <message>
-        <location filename="../app/statisticskeeper.cpp" line="+67"/>
+        <location filename="../app/statisticskeeper.cpp" line="+68"/>
         <source>Another copy of Tavolux kept the statistics file busy.</source>
         <translation>另一个正在运行的 Tavolux 占用了统计文件。</translation>
     </message>
     <message>
-        <location line="+31"/>
+        <location line="+36"/>
         <source>Statistics</source>
         <translation>统计</translation>
     </message>
