@@ -9,7 +9,7 @@ namespace {
 GameState replayed(GameState s, const RecordedMove& m)
 {
     s.playerToMove = static_cast<uint16_t>(m.player);
-    return applyMove(s, m.piece, m.path.empty() ? std::vector<int>{m.start} : m.path, true);
+    return applyMove(s, m.piece, m.path.empty() ? std::vector<int>{m.start} : m.path, true).after;
 }
 } // namespace
 

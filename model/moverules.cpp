@@ -2,11 +2,6 @@
 
 namespace tavolux {
 
-namespace {
-// The sum of the step distances of ten pieces filling the target zone.
-constexpr int HomeDistanceSum = 20;
-} // namespace
-
 bool isHome(const GameState& s, int p)
 {
     return targetDistanceSum(s, p) == HomeDistanceSum;
@@ -46,21 +41,25 @@ void placeRemaining(GameState& s, int p)
     }
 }
 
-GameState applyMove(const GameState& before, int piece, const std::vector<int>& path, bool othersPlayOn)
+MoveOutcome applyMove(const GameState& before, int piece, const std::vector<int>& path, bool othersPlayOn)
 {
-    GameState s = before;
+    MoveOutcome out{before};
+    GameState& s = out.after;
     const int p = s.playerToMove;
     if (!path.empty())
         s.pieces[piece].hole = static_cast<uint16_t>(path.back());
     passTurn(s, p);
-    if (s.slots[p].finished || !isHome(s, p))
-        return s;
-    const int remaining = finishPlayer(s, p);
-    if (remaining < 2 || !othersPlayOn) {
-        placeRemaining(s, p);
-        s.gameOver = 1;
+    if (!s.slots[p].finished && isHome(s, p)) {
+        out.finished = p;
+        const int remaining = finishPlayer(s, p);
+        if (remaining < 2 || !othersPlayOn) {
+            placeRemaining(s, p);
+            s.gameOver = 1;
+        }
     }
-    return s;
+    out.gameOver = s.gameOver != 0;
+    out.nextPlayer = s.playerToMove;
+    return out;
 }
 
 } // namespace tavolux

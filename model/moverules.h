@@ -11,6 +11,10 @@
 
 namespace tavolux {
 
+// The sum of the step distances of a player's pieces to its target tip
+// when all ten fill the target zone, and only then.
+constexpr int HomeDistanceSum = 20;
+
 // All of player p's pieces are in its target zone.
 bool isHome(const GameState& s, int p);
 
@@ -29,10 +33,20 @@ int finishPlayer(GameState& s, int p);
 // in turn order.
 void placeRemaining(GameState& s, int p);
 
-// The game after the player to move moved `piece` along `path` (its
-// landings, the last its destination): the turn passed and, when the move
-// brought the mover home, its finish. `othersPlayOn` answers whether the two
-// players left after a finish play on; without them the game is over.
-GameState applyMove(const GameState& before, int piece, const std::vector<int>& path, bool othersPlayOn);
+// What a move did: the game after it and, read from that, who finished,
+// whether the game is over and who moves next.
+struct MoveOutcome {
+    GameState after;
+    int finished = -1; // the mover, when the move brought it home; -1 else
+    bool gameOver = false;
+    int nextPlayer = 0;
+};
+
+// The player to move moves `piece` along `path` (its landings, the last its
+// destination; none for a turn without a move): the turn passes and, when
+// the move brought the mover home, it finishes. `othersPlayOn` answers
+// whether the two players left after a finish play on; without them the
+// game is over.
+MoveOutcome applyMove(const GameState& before, int piece, const std::vector<int>& path, bool othersPlayOn);
 
 } // namespace tavolux

@@ -65,7 +65,10 @@ TEST(MoveListSelfPlay, EveryRowOfFinishedThreePlayerGamesIsTheGamesOwnPosition)
         while (list.positionAfter(first + 1).finishCount == 0)
             ++first;
         const RecordedMove& m = list.moves()[first];
-        const GameState stopped = applyMove(list.positionAfter(first), m.piece, m.path, false);
+        const MoveOutcome outcome = applyMove(list.positionAfter(first), m.piece, m.path, false);
+        EXPECT_EQ(outcome.finished, m.player);
+        EXPECT_TRUE(outcome.gameOver);
+        const GameState& stopped = outcome.after;
         EXPECT_TRUE(stopped.gameOver);
         EXPECT_EQ(stopped.finishCount, 3);
         EXPECT_EQ(stopped.finishOrder[0], m.player);
