@@ -3,6 +3,7 @@
 #include "model/board.h"
 #include "model/fileio.h"
 #include "model/movegen.h"
+#include "model/moverules.h"
 #include "model/notation.h"
 
 #include <algorithm>
@@ -211,6 +212,11 @@ GameState startState(const GameRecord& r)
     return s;
 }
 
+std::vector<int> finishOrderOf(const GameState& s)
+{
+    return {s.finishOrder, s.finishOrder + std::min<int>(s.finishCount, PlayerCount)};
+}
+
 // Makes a record's moves one by one on the game they start from, checking
 // each as the rules and the turn cycle would have it.
 class Replay {
@@ -221,12 +227,10 @@ public:
     // The player the last move brought home while two others played on:
     // the game may have been stopped there. -1 otherwise.
     int maybeStoppedBy() const { return maybeStoppedBy_; }
-    // The finishing order had the others not played on after that move.
-    std::vector<int> stoppedOrder() const
-    {
-        const int p = maybeStoppedBy_;
-        return {p, nextPlayer(s_, p), previousPlayer(s_, p)};
-    }
+    // The game had the others not played on after that move.
+    const GameState& stopped() const { return stopped_; }
+    // Its finishing order.
+    std::vector<int> stoppedOrder() const { return finishOrderOf(stopped_); }
 
     // Makes the move and returns nothing, or returns why it is not legal
     // and leaves the game as it was.
@@ -257,10 +261,13 @@ public:
         if (!gen_.isDestination(m.path.back()))
             return MoveRefusal{NotADestination, {holeName(m.path.back()), holeName(m.start)}};
 
-        s_.pieces[k].hole = static_cast<uint16_t>(m.path.back());
-        s_.playerToMove = nextPlayer(s_, p);
-        maybeStoppedBy_ = -1;
-        finishIfHome(p);
+        // The players before the mover passed.
+        s_.playerToMove = static_cast<uint16_t>(p);
+        MoveOutcome made = applyMove(s_, k, m.path, true);
+        maybeStoppedBy_ = made.finished >= 0 && !made.gameOver ? made.finished : -1;
+        if (maybeStoppedBy_ >= 0)
+            stopped_ = applyMove(s_, k, m.path, false).after;
+        s_ = std::move(made.after);
         return std::nullopt;
     }
 
@@ -323,28 +330,10 @@ private:
         return std::nullopt;
     }
 
-    // The turn cycle's check after a move: the mover may have finished.
-    void finishIfHome(int p)
-    {
-        if (targetDistanceSum(s_, p) != 20 || s_.finishCount >= PlayerCount)
-            return;
-        s_.slots[p].finished = 1;
-        s_.finishOrder[s_.finishCount++] = static_cast<uint16_t>(p);
-        int remaining = 0;
-        for (int q = 0; q < PlayerCount; ++q)
-            remaining += s_.inPlay(q) ? 1 : 0;
-        if (remaining >= 2) {
-            maybeStoppedBy_ = p;
-            return;
-        }
-        if (remaining == 1 && s_.finishCount < PlayerCount)
-            s_.finishOrder[s_.finishCount++] = nextPlayer(s_, p);
-        s_.gameOver = 1;
-    }
-
     GameState s_;
     MoveGenerator gen_;
     int maybeStoppedBy_ = -1;
+    GameState stopped_;
 };
 
 std::string orderText(const std::vector<int>& order)
@@ -362,11 +351,6 @@ std::string orderText(const std::vector<int>& order)
 
 // An order as a refusal names it: empty for an unfinished game.
 std::string orderArg(const std::vector<int>& order) { return order.empty() ? std::string() : orderText(order); }
-
-std::vector<int> finishOrderOf(const GameState& s)
-{
-    return {s.finishOrder, s.finishOrder + std::min<int>(s.finishCount, PlayerCount)};
-}
 
 // ---- Reading ----
 
@@ -612,7 +596,7 @@ private:
             if (!s.slots[p].active)
                 continue;
             inPlay += s.slots[p].finished ? 0 : 1;
-            const bool home = targetDistanceSum(s, p) == 20;
+            const bool home = isHome(s, p);
             if (home != (s.slots[p].finished != 0))
                 fail(home ? fields_["Pieces" + std::to_string(p + 1)].line : finished.line,
                      home ? RecordFault::HomeNotFinished : RecordFault::FinishedNotHome, {playerArg(p)});
@@ -906,15 +890,10 @@ GameState replayTo(const GameRecord& record, std::size_t count)
     for (; made < count && made < record.moves.size(); ++made)
         if (replay.play(record.moves[made]))
             break;
-    GameState s = replay.state();
     // The others did not play on after the last move's finisher.
-    if (made == record.moves.size() && replay.maybeStoppedBy() >= 0 && record.result == replay.stoppedOrder()) {
-        s.finishCount = 0;
-        for (int p : record.result)
-            s.finishOrder[s.finishCount++] = static_cast<uint16_t>(p);
-        s.gameOver = 1;
-    }
-    return s;
+    if (made == record.moves.size() && replay.maybeStoppedBy() >= 0 && record.result == replay.stoppedOrder())
+        return replay.stopped();
+    return replay.state();
 }
 
 } // namespace tavolux
