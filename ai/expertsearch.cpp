@@ -1,6 +1,7 @@
 #include "ai/expertsearch.h"
 
 #include "model/board.h"
+#include "model/moverules.h"
 
 #include <algorithm>
 #include <random>
@@ -9,7 +10,6 @@ namespace tavolux {
 
 namespace {
 
-constexpr int HomeDistance = 20;       // the ten pieces on their target tip
 constexpr std::size_t RememberedPositions = 512;
 constexpr int TableBits = 18; // room for every child of a beam of BeamWidth
 constexpr int NoPlan = 0x3fffffff;
@@ -156,7 +156,7 @@ int ExpertSearch::plan()
         child.path = child.value;
         child.first = static_cast<int>(m);
         rootMoves_[m].plan = child.value;
-        if (child.distance == HomeDistance)
+        if (child.distance == HomeDistanceSum)
             rootMoves_[m].finishAt = 1;
         beam_.push_back(child);
     }
@@ -189,7 +189,7 @@ int ExpertSearch::plan()
                 m.plan = NoPlan;
             }
             m.plan = std::min(m.plan, node.value);
-            if (node.distance == HomeDistance && !m.finishAt) {
+            if (node.distance == HomeDistanceSum && !m.finishAt) {
                 m.finishAt = depth;
                 finished = depth;
             }

@@ -2,6 +2,7 @@
 
 #include "model/board.h"
 #include "model/movegen.h"
+#include "model/moverules.h"
 
 #include <chrono>
 #include <random>
@@ -65,7 +66,8 @@ GameState matchOpening(const std::vector<int>& seats, uint32_t seed)
             if (moves.empty())
                 continue;
             const auto& [k, d] = moves[std::uniform_int_distribution<std::size_t>(0, moves.size() - 1)(random)];
-            s.pieces[k].hole = static_cast<uint16_t>(d);
+            s.playerToMove = static_cast<uint16_t>(p);
+            s = applyMove(s, k, {d}, true).after;
         }
     }
     s.playerToMove = 0;
@@ -86,13 +88,12 @@ PlayedGame playToFirstFinish(GameState s, ComputerPlayer& computer, int maxTurns
         game.worstMs = std::max(game.worstMs, took);
         ++game.moves[p];
         ++game.turns;
-        if (move.found)
-            s.pieces[move.piece].hole = static_cast<uint16_t>(move.path.back());
-        if (targetDistanceSum(s, p) == 20) {
+        const MoveOutcome made = applyMove(s, move.piece, move.found ? move.path : std::vector<int>{}, true);
+        if (made.finished == p) {
             game.first = p;
             break;
         }
-        s.playerToMove = nextPlayer(s, p);
+        s = made.after;
     }
     return game;
 }

@@ -3,6 +3,7 @@
 #include "cli/ai_commands.h"
 #include "cli/common.h"
 #include "cli/ladder.h"
+#include "model/moverules.h"
 #include "model/notation.h"
 
 #include <algorithm>
@@ -212,16 +213,16 @@ int soloCommand(const std::vector<std::string>& args)
     computer->useSeed(seed);
     std::cout << "strength: " << strengthWord(strength) << "\n";
     int moves = 0;
-    while (targetDistanceSum(s, 0) != 20 && moves < 500) {
+    while (!isHome(s, 0) && moves < 500) {
         const ChosenMove move = computer->chooseMove(s);
         if (!move.found)
             break;
         std::cout << "move: " << moves + 1 << " piece: " << move.piece
                   << " path: " << moveText(s.pieces[move.piece].hole, move.path) << "\n";
-        s.pieces[move.piece].hole = static_cast<uint16_t>(move.path.back());
+        s = applyMove(s, move.piece, move.path, true).after;
         ++moves;
     }
-    if (targetDistanceSum(s, 0) != 20) {
+    if (!isHome(s, 0)) {
         std::cout << "stopped: " << moves << "\n";
         return ExitOk;
     }

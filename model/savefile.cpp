@@ -2,6 +2,7 @@
 
 #include "model/board.h"
 #include "model/fileio.h"
+#include "model/moverules.h"
 
 #include <algorithm>
 
@@ -217,7 +218,7 @@ bool finishingStateHolds(const GameState& s)
         const PlayerSlot& slot = s.slots[p];
         if ((slot.active != 0 && slot.active != 1) || (slot.finished != 0 && slot.finished != 1))
             return false;
-        if (slot.finished && (!slot.active || targetDistanceSum(s, p) != 20))
+        if (slot.finished && (!slot.active || !isHome(s, p)))
             return false;
         active += slot.active;
         finished += slot.finished;

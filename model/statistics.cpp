@@ -1,6 +1,7 @@
 #include "model/statistics.h"
 
 #include "model/movelist.h"
+#include "model/moverules.h"
 #include "model/playernames.h"
 
 #include <algorithm>
@@ -310,7 +311,7 @@ void countGame(PlayerFigures& f, const GameState& game, int p, int moves)
     const int place = placeOf(game, p);
     if (place >= 0)
         ++f.places[place];
-    const bool home = targetDistanceSum(game, p) == 20;
+    const bool home = isHome(game, p);
     if (!home || moves <= 0 || moves > MaxMovesPerGame || f.totalMoves > MaxFigure - moves)
         return;
     ++f.finishes;

@@ -95,7 +95,7 @@ bool amongComputersOnly(const GameState& game);
 
 // Counts a game that ended: one game for each active player, the place each
 // took in finishOrder, and for each player whose pieces are all home
-// (targetDistanceSum 20) the moves given for it, when that number is above
+// (isHome) the moves given for it, when that number is above
 // 0 (0 or less: not known). False, and nothing counted, for a game that has
 // not started or has no active players.
 bool addEndedGame(Statistics& statistics, const GameState& game, const int movesPerPlayer[PlayerCount]);
