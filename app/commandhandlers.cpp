@@ -4,7 +4,6 @@
 #include "app/commands.h"
 #include "app/gamefiles.h"
 #include "app/gametexts.h"
-#include "app/inputdrain.h"
 #include "app/mainwindow.h"
 #include "app/recordfiles.h"
 #include "app/programresources.h"
@@ -12,6 +11,8 @@
 #include "dialogs/aboutbox.h"
 #include "dialogs/optionsdialog.h"
 #include "dialogs/ruleswindow.h"
+#include "dialogs/setupsheet.h"
+#include "model/statistics.h"
 #include "view/boardmouse.h"
 #include "view/hintflash.h"
 #include "view/validmoves.h"
@@ -35,7 +36,7 @@ void CommandHandlers::connect()
     w.setCommandHandler(command::OpenRecord, [this] { recordFiles_->openRecord(); });
     w.setCommandHandler(command::Statistics, [&w] { w.statistics().showDialog(&w); });
     w.moveListHost().playFromHere = [this] { recordFiles_->playFromHere(); };
-    w.setCommandHandler(command::NewGame, [&game] { game.startNewGame(); });
+    w.setCommandHandler(command::NewGame, [this] { newGame(); });
     w.setCommandHandler(command::SaveGame, [this] { gameFiles_->saveGame(); });
     w.setCommandHandler(command::LoadGame, [this] { gameFiles_->loadGame(); });
     w.setCommandHandler(command::ChangeOptions, [this] { changeOptions(); });
@@ -53,14 +54,29 @@ void CommandHandlers::connect()
     w.setCommandHandler(command::DefaultSettings, [&w] { restoreDefaultSettings(w); });
     w.setCommandHandler(command::PlayingRules, [&w] { RulesWindow::showFor(&w); });
     w.setCommandHandler(command::About, [this] { showAboutBox(); });
-    // Clicks made on the board while it turned are thrown away.
     for (const bool clockwise : {true, false}) {
         w.setCommandHandler(clockwise ? command::RotateClockwise : command::RotateCounterClockwise,
-                            [&w, clockwise] {
-                                w.rotateBoardStep(clockwise);
-                                sortQueuedInput(w.canvas());
+                            [&w, &game, clockwise] {
+                                game.setBoardRotation(w.rotateBoardStep(clockwise, game.state().boardRotation));
                             });
     }
+}
+
+// The abandon question and the setup sheet come first; the game left is
+// counted as given up and the new one starts with the players chosen.
+void CommandHandlers::newGame()
+{
+    Game& game = window_.game();
+    if (game.state().gameInProgress()
+        && !window_.boxes().askYesNo(GameTexts::newGameCaption(), GameTexts::abandonQuestion()))
+        return;
+    GameState chosen = game.state();
+    const ProgramResources& resources = window_.resources();
+    SetupSheet sheet(chosen, resources.pictures, resources.playerIcons, &window_);
+    if (sheet.exec() != QDialog::Accepted)
+        return;
+    window_.statistics().gameAbandoned(game.state(), movesPerPlayer(game.moveList()).data());
+    game.startGame(chosen);
 }
 
 void CommandHandlers::useFileChooser(std::unique_ptr<FileChooser> chooser)
@@ -92,9 +108,6 @@ bool CommandHandlers::openGameFile(const QString& path)
         return recordFiles_->openFile(path);
     if (!gameFiles_->openFile(path))
         return false;
-    const Game& game = window_.game();
-    if (game.waitingForPerson())
-        window_.events().personToMove(game.state.playerToMove);
     return true;
 }
 
@@ -102,9 +115,10 @@ bool CommandHandlers::openGameFile(const QString& path)
 void CommandHandlers::changeOptions()
 {
     const ProgramResources& resources = window_.resources();
-    OptionsDialog dialog(window_.game().state, window_.wallpaperIndex(), resources.wallpapers,
-                         resources.playerIcons, &window_);
-    dialog.exec();
+    GameState chosen = window_.game().state();
+    OptionsDialog dialog(chosen, window_.wallpaperIndex(), resources.wallpapers, resources.playerIcons, &window_);
+    if (dialog.exec() == QDialog::Accepted)
+        window_.game().changeOptions(chosen);
     window_.setWallpaperIndex(dialog.wallpaperIndex());
     window_.canvas()->repaint();
 }
@@ -123,22 +137,21 @@ void CommandHandlers::showPieceMenu(QPoint at)
         window_.runCommand(command::ShowValidMovesHere);
 }
 
-// Clicks made on the board during the flash are thrown away after it.
 void CommandHandlers::showValidMoves()
 {
-    Game& game = window_.game();
+    const Game& game = window_.game();
     const int piece = window_.boardMouse()->selectedPiece();
     if (piece == NoPiece || !game.waitingForPerson())
         return;
-    flashValidMoves(*window_.canvas(), window_.boardView(), game.state, game.moves, piece);
-    sortQueuedInput(window_.canvas());
+    MoveGenerator moves;
+    moves.rebuildOccupancy(game.state().pieces);
+    flashValidMoves(*window_.canvas(), window_.boardView(), game.state(), moves, piece);
 }
 
-// The computer's suggestion for the person to move; clicks made on the
-// board while it searched or showed it are thrown away after it.
+// The computer's suggestion for the person to move.
 void CommandHandlers::showHint()
 {
-    const GameState& s = window_.game().state;
+    const GameState& s = window_.game().state();
     window_.events().setBusy(true);
     const std::optional<SuggestedMove> hint = suggestMove(s);
     window_.events().setBusy(false);
@@ -148,7 +161,6 @@ void CommandHandlers::showHint()
         return;
     }
     flashHint(*window_.canvas(), window_.boardView(), hint->start, hint->path);
-    sortQueuedInput(window_.canvas());
 }
 
 void CommandHandlers::showAboutBox()

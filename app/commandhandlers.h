@@ -37,6 +37,7 @@ public:
     void showPieceMenu(QPoint at);
 
 private:
+    void newGame();
     void changeOptions();
     void showValidMoves();
     void showHint();

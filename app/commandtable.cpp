@@ -154,6 +154,8 @@ bool CommandTable::run(int id)
     if (beforeRun)
         beforeRun(id);
     handler();
+    if (afterRun)
+        afterRun(id);
     updateAllItemStates();
     return true;
 }

@@ -3,14 +3,15 @@
 // status-line prompt), the handler that carries it out, the rules that
 // enable and check its item, and running it.
 //
-// While computers play (a computer's turn is under way, thinking with the
-// event loop running or not, or the next pass is queued), every command
-// either runs at once or waits for the person, and the game goes on:
+// While computers play (a computer thinks, its move is shown or the next
+// step of the turn is due), every command either runs at once or waits for
+// the person, and the game goes on:
 // - Undo, Redo, Save Game and Hint act on the position a person is to move
 //   from: they wait, in the order given, and run once the cycle rests.
 // - New Game, Load Game and Play from Here replace the game: they run at
-//   once, the computer gives up its choice and the game left is dropped
-//   with the commands waiting for it.
+//   once, the computer's question is withdrawn (its choice stopped, its
+//   move dropped) and the game left is dropped with the commands waiting
+//   for it.
 // - Everything else (options, windows, records, statistics, Exit) runs at
 //   once and leaves the turn alone.
 
@@ -61,6 +62,7 @@ public:
     std::function<bool(int)> checked;
     std::function<bool()> computersPlaying;
     std::function<void(int id)> beforeRun;
+    std::function<void(int id)> afterRun;
 
 private:
     QMenu* addMenu(QMenuBar* bar, const char* title, std::initializer_list<int> items);

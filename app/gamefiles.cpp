@@ -62,7 +62,7 @@ GameFiles::GameFiles(Game& game, MessageBoxes& boxes, FileChooser& chooser, QWid
 
 void GameFiles::saveGame()
 {
-    if (!game_.state.gameInProgress()) {
+    if (!game_.state().gameInProgress()) {
         boxes_.warn(tr("Save Game"), tr("There is no unfinished game to save!"));
         return;
     }
@@ -89,7 +89,7 @@ bool GameFiles::confirmReplace(const QString& chosen, const QString& path)
 // was and nothing else.
 bool GameFiles::writeFile(const QString& path)
 {
-    const std::vector<uint8_t> bytes = encodeGame(game_.state);
+    const std::vector<uint8_t> bytes = encodeGame(game_.state());
     const QString reason = SafeFiles::write(
         path, QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size())));
     if (reason.isEmpty())
@@ -101,7 +101,7 @@ bool GameFiles::writeFile(const QString& path)
 
 void GameFiles::loadGame()
 {
-    if (game_.state.gameInProgress()
+    if (game_.state().gameInProgress()
         && !boxes_.askYesNo(tr("Load Game"),
                          tr("There is still a game in progress.  Do you want to abandon it?")))
         return;
@@ -120,7 +120,7 @@ bool GameFiles::openFile(const QString& path)
         return false;
     }
     const QByteArray& bytes = file.bytes;
-    GameState loaded = game_.state;
+    GameState loaded = game_.state();
     const auto* data = reinterpret_cast<const uint8_t*>(bytes.constData());
     if (decodeGame(data, static_cast<std::size_t>(bytes.size()), loaded) != LoadStatus::Loaded) {
         boxes_.reportError(tr("Load Game"), tr("That is not a Tavolux file!"));
@@ -128,7 +128,7 @@ bool GameFiles::openFile(const QString& path)
     }
     if (beforeLoading)
         beforeLoading();
-    game_.replaceState(loaded);
+    game_.load(loaded);
     return true;
 }
 

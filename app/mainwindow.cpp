@@ -28,8 +28,7 @@ MainWindow::MainWindow(const ProgramResources& resources, SoundPlayer& sounds)
       sounds_(sounds),
       boxes_(this),
       events_(*this, resources, sounds),
-      chooser_(computer_),
-      game_(events_, &chooser_),
+      game_(events_, &computers_),
       statusPane_(new QLabel),
       prompt_(statusPane_),
       referee_(*this),
@@ -41,7 +40,6 @@ MainWindow::MainWindow(const ProgramResources& resources, SoundPlayer& sounds)
     // bar hands it back after a menu opened with Alt.
     setFocusPolicy(Qt::StrongFocus);
     canvas_ = new WindowCanvas(this);
-    chooser_.setBoard(canvas_);
     canvas_->setObjectName(QStringLiteral("canvas"));
     setCentralWidget(canvas_);
     updateScene();
@@ -99,12 +97,23 @@ void MainWindow::updateScene()
     scene.layout = &layout_;
     scene.view = &view_;
     const GameState* reviewed = moveList_.reviewedState();
-    scene.state = reviewed != nullptr ? reviewed : &game_.state;
+    if (reviewed == nullptr && hiddenPiece_ != NoPiece) {
+        shown_ = game_.state();
+        shown_.pieces[hiddenPiece_].owner = 0;
+    }
+    scene.state = reviewed != nullptr ? reviewed : hiddenPiece_ != NoPiece ? &shown_ : &game_.state();
     scene.wallpaper = &resources_.wallpaper(wallpaperIndex_);
     scene.title = &resources_.title;
     scene.pictures = resources_.pictures;
     scene.lastMoves = showLastMoves_ && reviewed == nullptr ? &lastMoves_ : nullptr;
     canvas_->setScene(scene);
+}
+
+void MainWindow::hidePiece(int k)
+{
+    hiddenPiece_ = k >= 0 && k < PieceCount ? k : NoPiece;
+    updateScene();
+    canvas_->update();
 }
 
 void MainWindow::buildRotateButtons()
@@ -152,8 +161,7 @@ void MainWindow::buildBoardMouse()
             referee()->updateEyes(false);
     };
     boardMouse_->dragEnded = [this] {
-        canvas_->repaint();
-        game_.runTurns();
+        canvas_->update();
         updateAllItemStates();
     };
     boardKeys_ = new BoardKeys(*canvas_, view_, game_, boardMouse_->lift());
@@ -162,6 +170,8 @@ void MainWindow::buildBoardMouse()
     // from a position that is not the game's.
     turnScheduler_ = new TurnScheduler(
         game_, [this] { return boardMouse_->dragging() || moveList_.reviewing(); }, this);
+    game_.setPace(turnScheduler_);
+    game_.setQuestions(&events_);
     boardMouse_->lift().heldBack = [this] { return moveList_.reviewing(); };
     moveList_.reviewChanged = [this] {
         updateScene();
@@ -174,12 +184,13 @@ void MainWindow::buildBoardMouse()
     // While a menu, a dialog or a drag holds the next turn, the referee
     // names the player to move, as the panel and the status line do.
     turnScheduler_->held = [this] {
-        const PlayerSlot& slot = game_.state.slots[game_.state.playerToMove];
+        const PlayerSlot& slot = game_.state().slots[game_.state().playerToMove];
         showRefereeLines(GameTexts::turnPassed(GameTexts::shownName(slot.name)));
     };
     turnScheduler_->rested = [this] { commands_->runWaiting(); };
     boardMouse_->pieceMenuRequested = [this](int, QPoint at) { handlers_->showPieceMenu(at); };
     boardMouse_->lift().pickedUp = [this] { lastMoves_.hide(); };
+    boardMouse_->lift().hide = [this](int k) { hidePiece(k); };
 }
 
 // The menus and the rules of their items; no command finds a piece lifted
@@ -194,7 +205,10 @@ void MainWindow::buildCommands()
         return id == command::Referee ? referee_.visible() : id == command::ShowLastMoves && showLastMoves_;
     };
     commands_->computersPlaying = [this] { return game_.computersPlaying(); };
+    // The game's next step waits while a command runs (its dialogs open).
+    commands_->afterRun = [this](int) { game_.release(); };
     commands_->beforeRun = [this](int id) {
+        game_.hold();
         // Showing or hiding a window keeps a review; every other command
         // acts on the game itself.
         if (id != command::MoveList && id != command::Referee && id != command::ShowLastMoves)
@@ -216,12 +230,12 @@ bool MainWindow::commandAllowed(int id) const
 {
     switch (id) {
     case command::Undo:
-        return game_.history.canUndo();
+        return game_.history().canUndo();
     case command::Redo:
-        return game_.history.canRedo();
+        return game_.history().canRedo();
     case command::SaveGame:
         // A game between two computer turns is saved once they have moved.
-        return !game_.state.gameInProgress() || game_.waitingForPerson() || game_.computersPlaying();
+        return !game_.state().gameInProgress() || game_.waitingForPerson() || game_.computersPlaying();
     case command::Hint:
         return game_.waitingForPerson() || game_.computersPlaying();
     default:
@@ -255,16 +269,19 @@ void MainWindow::relayout()
 }
 
 // The rotate button shows pressed and the status line busy meanwhile.
-void MainWindow::rotateBoardStep(bool clockwise)
+int MainWindow::rotateBoardStep(bool clockwise, int fromRotation)
 {
     RotateButton* button = rotateButton(clockwise);
     button->setDown(true);
     button->repaint();
     showPrompt(prompt::BoardRepositioning);
-    rotateBoardOneStep(*canvas_, view_, game_.state, clockwise);
+    GameState turning = game_.state();
+    turning.boardRotation = fromRotation;
+    rotateBoardOneStep(*canvas_, view_, turning, clockwise);
     button->setDown(false);
     button->repaint();
     showPrompt(prompt::Ready);
+    return turning.boardRotation;
 }
 
 void MainWindow::applyDefaultLayout()
@@ -310,6 +327,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
         return;
     }
     event->accept();
+    game_.stop();
     statistics_.gameAbandoned(game_);
     saveWindowSettings(*this);
     Q_EMIT exitConfirmed();

@@ -5,7 +5,7 @@
 // through its WindowEvents.
 
 #include "ai/computerplayer.h"
-#include "app/backgroundchooser.h"
+#include "app/computerplayers.h"
 #include "app/commandtable.h"
 #include "app/messagebox.h"
 #include "app/movelisthost.h"
@@ -105,9 +105,13 @@ public:
     // follows and any review ends.
     void gameMovesChanged();
 
-    // One animated 60-degree turn of the board (the rotate buttons, and the
-    // turn cycle's re-position through rotateBoardStep).
-    void rotateBoardStep(bool clockwise);
+    // One animated 60-degree turn of the board from the view `fromRotation`
+    // (the rotate buttons, and the turn cycle's re-position); returns the
+    // view reached.
+    int rotateBoardStep(bool clockwise, int fromRotation);
+    // The piece drawn off the board while a hand holds it or it glides;
+    // NoPiece for none. The game's record keeps it where it is.
+    void hidePiece(int k);
     // The default size and place of the window (restored first when it is
     // maximised); turns the board back to its first view.
     void applyDefaultLayout();
@@ -141,11 +145,13 @@ private:
 
     const ProgramResources& resources_;
     SoundPlayer& sounds_;
-    ComputerPlayer computer_;
     WindowBoxes boxes_;
     WindowEvents events_;
-    BackgroundChooser chooser_;
+    ComputerPlayers computers_;
     Game game_;
+    // The position shown while a piece is off the board.
+    GameState shown_;
+    int hiddenPiece_ = NoPiece;
     BoardView view_;
     MainLayout layout_;
     int wallpaperIndex_ = 0;

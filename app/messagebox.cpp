@@ -20,6 +20,24 @@ int showMessageBox(QWidget* parent, QMessageBox::Icon icon, const QString& capti
     return answer;
 }
 
+void openMessageBox(QWidget* parent, QMessageBox::Icon icon, const QString& caption, const QString& text,
+                    QMessageBox::StandardButtons buttons, std::function<void(int)> answered)
+{
+    auto* box = new QMessageBox(icon, caption, text, buttons, parent);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::ApplicationModal);
+    box->setTextFormat(Qt::PlainText);
+    if (buttons & QMessageBox::Yes)
+        box->setDefaultButton(QMessageBox::Yes);
+    // The normal pointer over the box while the program works.
+    box->setCursor(Qt::ArrowCursor);
+    QObject::connect(box, &QMessageBox::finished, box, [answered = std::move(answered)](int result) {
+        if (answered)
+            answered(result);
+    });
+    box->show();
+}
+
 bool WindowBoxes::askYesNo(const QString& caption, const QString& text)
 {
     return showMessageBox(parent_, QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No)

@@ -7,10 +7,17 @@
 
 #include <QMessageBox>
 
+#include <functional>
+
 namespace tavolux {
 
 int showMessageBox(QWidget* parent, QMessageBox::Icon icon, const QString& caption, const QString& text,
                    QMessageBox::StandardButtons buttons);
+
+// The same box, opened without waiting: it blocks the other windows as
+// shown, and `answered` gets the button pressed once it closes.
+void openMessageBox(QWidget* parent, QMessageBox::Icon icon, const QString& caption, const QString& text,
+                    QMessageBox::StandardButtons buttons, std::function<void(int)> answered);
 
 // The boxes of the window's own commands, over `parent`.
 class WindowBoxes : public MessageBoxes {

@@ -91,7 +91,7 @@ void MoveListHost::list()
     if (record_)
         window_->showMoves(replayTo(*record_, 0), recordMoves_, reviewedCount_, true);
     else
-        window_->showMoves(game_.state, game_.moveList, reviewedCount_, false);
+        window_->showMoves(game_.state(), game_.moveList(), reviewedCount_, false);
 }
 
 void MoveListHost::showRecord(const GameRecord& record)
@@ -107,7 +107,7 @@ void MoveListHost::showRecord(const GameRecord& record)
 
 void MoveListHost::review(int count)
 {
-    const MoveList& moves = record_ ? recordMoves_ : game_.moveList;
+    const MoveList& moves = record_ ? recordMoves_ : game_.moveList();
     if (count < 0 || count > static_cast<int>(moves.moves().size()))
         return;
     if (!record_ && count == static_cast<int>(moves.current())) {
@@ -116,7 +116,7 @@ void MoveListHost::review(int count)
     }
     // The options of the window's game, the players and pieces of the
     // position reviewed.
-    GameState shown = game_.state;
+    GameState shown = game_.state();
     const GameState past = record_ ? replayTo(*record_, static_cast<std::size_t>(count))
                                    : moves.positionAfter(static_cast<std::size_t>(count));
     shown.pieces = past.pieces;

@@ -31,7 +31,7 @@ RecordFiles::RecordFiles(Game& game, MessageBoxes& boxes, FileChooser& chooser, 
 
 void RecordFiles::saveRecord()
 {
-    if (game_.state.noGameStarted) {
+    if (game_.state().noGameStarted) {
         boxes_.warn(tr("Save Game Record"), tr("There is no game to record."));
         return;
     }
@@ -40,7 +40,7 @@ void RecordFiles::saveRecord()
         return;
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".tvr");
-    const std::string text = writeRecord(recordOf(game_.state, game_.moveList));
+    const std::string text = writeRecord(recordOf(game_.state(), game_.moveList()));
     const QString reason = SafeFiles::write(path, QByteArray::fromStdString(text));
     if (!reason.isEmpty())
         boxes_.reportError(tr("Save Game Record"),
@@ -80,30 +80,29 @@ void RecordFiles::playFromHere()
     const GameRecord* record = moveList_.record();
     if (record == nullptr)
         return;
-    if (game_.state.gameInProgress()
+    if (game_.state().gameInProgress()
         && !boxes_.askYesNo(tr("Play from Here"), tr("There is still a game in progress.  Do you want to abandon it?")))
         return;
     const GameRecord kept = *record;
     const std::size_t count = static_cast<std::size_t>(std::max(0, moveList_.reviewedCount()));
     // The record's players and position, the window's own options.
     GameState next = replayTo(kept, count);
-    next.animationSpeed = game_.state.animationSpeed;
-    next.soundEnabled = game_.state.soundEnabled;
-    next.boardRotation = game_.state.boardRotation;
+    next.animationSpeed = game_.state().animationSpeed;
+    next.soundEnabled = game_.state().soundEnabled;
+    next.boardRotation = game_.state().boardRotation;
     for (int p = 0; p < PlayerCount; ++p) {
-        next.slots[p].preferredView = game_.state.slots[p].preferredView;
-        next.slots[p].autoReposition = game_.state.slots[p].autoReposition;
+        next.slots[p].preferredView = game_.state().slots[p].preferredView;
+        next.slots[p].autoReposition = game_.state().slots[p].autoReposition;
     }
     moveList_.endReview();
     if (beforeReplacing)
         beforeReplacing();
-    game_.replaceState(next);
     // The moves that led here stay in the list.
     MoveList past;
     past.restart(replayTo(kept, 0));
     for (std::size_t i = 0; i < count && i < kept.moves.size(); ++i)
         past.add(kept.moves[i]);
-    game_.moveList = past;
+    game_.load(next, &past);
     moveList_.gameChanged();
 }
 

@@ -96,7 +96,7 @@ QString StatisticsKeeper::gameAbandoned(const GameState& game, const int movesPe
 
 QString StatisticsKeeper::gameAbandoned(const Game& game)
 {
-    return gameAbandoned(game.state, movesPerPlayer(game.moveList).data());
+    return gameAbandoned(game.state(), movesPerPlayer(game.moveList()).data());
 }
 
 QString StatisticsKeeper::problemCaption()

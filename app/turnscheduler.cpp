@@ -12,9 +12,12 @@ TurnScheduler::TurnScheduler(Game& game, std::function<bool()> busyElsewhere, QO
 {
 }
 
-void TurnScheduler::queue(unsigned ticket)
+void TurnScheduler::stepDue()
 {
-    QTimer::singleShot(0, this, [this, ticket] { tryResume(ticket, false); });
+    if (queued_)
+        return;
+    queued_ = true;
+    QTimer::singleShot(0, this, [this] { tryGoOn(false); });
 }
 
 bool TurnScheduler::userIsBusy() const
@@ -23,30 +26,17 @@ bool TurnScheduler::userIsBusy() const
            || (busyElsewhere_ && busyElsewhere_());
 }
 
-void TurnScheduler::settle()
+void TurnScheduler::tryGoOn(bool retry)
 {
-    QTimer::singleShot(0, this, [this] {
-        if (!game_.computersPlaying() && rested)
-            rested();
-    });
-}
-
-void TurnScheduler::tryResume(unsigned ticket, bool retry)
-{
-    // A pass queued inside a computer's turn (by a New Game given while it
-    // thought) waits until that turn has unwound.
-    if (game_.computerTurnUnderWay()) {
-        QTimer::singleShot(RetryInterval, this, [this, ticket, retry] { tryResume(ticket, retry); });
-        return;
-    }
     if (userIsBusy()) {
         if (!retry && held)
             held();
-        QTimer::singleShot(RetryInterval, this, [this, ticket] { tryResume(ticket, true); });
+        QTimer::singleShot(RetryInterval, this, [this] { tryGoOn(true); });
         return;
     }
-    game_.resumeTurns(ticket);
-    if (!game_.computersPlaying() && rested)
+    queued_ = false;
+    game_.goOn();
+    if (!queued_ && !game_.computersPlaying() && rested)
         rested();
 }
 

@@ -1,8 +1,11 @@
 #pragma once
-// Runs the turn cycle's queued passes from the event loop, so that between
-// two computer turns the window repaints and its menus, the exit question
-// and New Game get through. A pass waits while a menu, a question or a
-// dialog is open, or a piece is being dragged, and goes on once it closes.
+// When the game takes its next step: from the event loop, once the window
+// is free for it. A step waits while a menu, a question or a dialog is open,
+// a piece is being dragged or an earlier position is reviewed, and goes on
+// once that ends, so the window repaints and its menus answer between any
+// two steps of the turn cycle.
+
+#include "model/gameevents.h"
 
 #include <QObject>
 
@@ -12,34 +15,31 @@ namespace tavolux {
 
 class Game;
 
-class TurnScheduler : public QObject {
+class TurnScheduler : public QObject, public TurnPace {
     Q_OBJECT
 public:
     // `busyElsewhere` tells whether the user is in the middle of something
-    // in the window itself (e.g. a drag); passes wait for it too.
+    // in the window itself (e.g. a drag); steps wait for it too.
     TurnScheduler(Game& game, std::function<bool()> busyElsewhere, QObject* parent);
 
-    // Queues Game::resumeTurns(ticket) for the event loop.
-    void queue(unsigned ticket);
-    // A computer's turn ended without a move (its game was replaced): once
-    // the event loop is back and no computer plays, the cycle rests.
-    void settle();
+    void stepDue() override;
 
-    // Called when a pass has to wait for a menu, a dialog or a drag.
+    // Called when a step has to wait for a menu, a dialog or a drag.
     std::function<void()> held;
-    // Called after a pass that left no other queued: the cycle waits for a
-    // person, or the game is over.
+    // Called after a step that left none due: the cycle waits for a
+    // person, a computer thinks, or the game is over.
     std::function<void()> rested;
 
-    // How long a pass waits before it looks again whether the way is clear.
+    // How long a step waits before it looks again whether the way is clear.
     static constexpr int RetryInterval = 30;
 
 private:
-    void tryResume(unsigned ticket, bool retry);
+    void tryGoOn(bool retry);
     bool userIsBusy() const;
 
     Game& game_;
     std::function<bool()> busyElsewhere_;
+    bool queued_ = false;
 };
 
 } // namespace tavolux

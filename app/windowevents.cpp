@@ -2,21 +2,19 @@
 
 #include "app/commands.h"
 #include "app/gametexts.h"
-#include "app/inputdrain.h"
 #include "app/mainwindow.h"
 #include "app/messagebox.h"
 #include "app/programresources.h"
 #include "app/prompttable.h"
 #include "app/soundplayer.h"
-#include "app/turnscheduler.h"
 #include "model/statistics.h"
 #include "dialogs/resultsdialog.h"
-#include "dialogs/setupsheet.h"
 #include "referee/refereewindow.h"
 #include "view/moveglide.h"
 #include "view/windowcanvas.h"
 
 #include <QApplication>
+#include <QTimer>
 
 namespace tavolux {
 
@@ -25,135 +23,128 @@ WindowEvents::WindowEvents(MainWindow& window, const ProgramResources& resources
 {
 }
 
+Game& WindowEvents::game() const
+{
+    return window_.game();
+}
+
 QString WindowEvents::name(int player) const
 {
-    return GameTexts::shownName(window_.game().state.slots[player].name);
+    return GameTexts::shownName(game().state().slots[player].name);
 }
 
 QString WindowEvents::nameToMove() const
 {
-    return name(window_.game().state.playerToMove);
+    return name(game().state().playerToMove);
 }
 
-bool WindowEvents::mayAbandonGame()
+void WindowEvents::inform(int icon, const QString& caption, const QString& text)
 {
-    return showMessageBox(&window_, QMessageBox::Question, GameTexts::newGameCaption(), GameTexts::abandonQuestion(),
-                          QMessageBox::Yes | QMessageBox::No)
-           == QMessageBox::Yes;
-}
-
-bool WindowEvents::setUpNewGame()
-{
-    // The sheet rewrites the players; the game left counts as abandoned.
-    const GameState left = window_.game().state;
-    SetupSheet sheet(window_.game().state, resources_.pictures, resources_.playerIcons, &window_);
-    if (sheet.exec() != QDialog::Accepted)
-        return false;
-    window_.statistics().gameAbandoned(left, movesPerPlayer(window_.game().moveList).data());
-    if (window_.referee())
-        window_.referee()->updateEyes(true);
-    return true;
+    game().hold();
+    openMessageBox(&window_, static_cast<QMessageBox::Icon>(icon), caption, text, QMessageBox::Ok,
+                   [this](int) { game().release(); });
 }
 
 void WindowEvents::gameStarted(int player)
 {
+    if (window_.referee())
+        window_.referee()->updateEyes(true);
     window_.showRefereeLines(GameTexts::personToMove(name(player)));
 }
 
 void WindowEvents::turnStarting(int)
 {
-    window_.canvas()->repaint();
+    window_.canvas()->update();
 }
 
-void WindowEvents::boardRepositioning(int player)
+// The record holds the new view; the board turns to it step by step while
+// the game waits.
+void WindowEvents::boardRepositioning(int player, int fromRotation)
 {
     window_.showRefereeLines(GameTexts::boardRepositioning(name(player)));
-}
-
-void WindowEvents::rotateBoardStep(bool clockwise)
-{
-    window_.rotateBoardStep(clockwise);
+    game().hold();
+    QTimer::singleShot(0, &window_, [this, fromRotation] {
+        const RotationPlan plan = planRotation(fromRotation, game().state().boardRotation);
+        int rotation = fromRotation;
+        for (int i = 0; i < plan.steps; ++i)
+            rotation = window_.rotateBoardStep(plan.clockwise, rotation);
+        boardRotationChanged();
+        game().release();
+    });
 }
 
 void WindowEvents::boardRotationChanged()
 {
-    setViewSteps(window_.boardView(), window_.game().state.boardRotation);
+    setViewSteps(window_.boardView(), game().state().boardRotation);
     window_.canvas()->update();
 }
 
-// The prompt comes first and the input queued meanwhile is sorted last, so
-// that whatever that input starts (a menu, a shortcut) runs once this pass
-// has finished.
 void WindowEvents::personToMove(int player)
 {
     window_.showRefereeLines(GameTexts::personToMove(name(player)));
-    sortQueuedInput(window_.canvas());
-}
-
-void WindowEvents::computerTurnStarts(int)
-{
-    window_.showPrompt(prompt::ComputerThinking);
-}
-
-void WindowEvents::computerTurnEnds(int)
-{
-    window_.showPrompt(prompt::Ready);
-    repaint();
+    window_.updateAllItemStates();
 }
 
 // The menu items show which commands wait for the person meanwhile.
 void WindowEvents::computerThinking(int player)
 {
+    window_.showPrompt(prompt::ComputerThinking);
     window_.showRefereeLines(GameTexts::computerThinking(name(player)));
     setBusy(true);
     window_.updateAllItemStates();
 }
 
+void WindowEvents::turnWithdrawn(int)
+{
+    setBusy(false);
+    window_.showPrompt(prompt::Ready);
+}
+
 void WindowEvents::noValidMove(int)
 {
-    showMessageBox(&window_, QMessageBox::Critical, GameTexts::computerCaption(), GameTexts::noValidMove(),
-                   QMessageBox::Ok);
-}
-
-void WindowEvents::computerMoving(int player, int, int start, const int* path, int length)
-{
-    const GameState& s = window_.game().state;
-    glideMove(*window_.canvas(), window_.boardView(), player, start, path, length, s.animationSpeed);
-}
-
-void WindowEvents::computerTurnAbandoned(int)
-{
     setBusy(false);
-    window_.turnScheduler()->settle();
+    inform(QMessageBox::Critical, GameTexts::computerCaption(), GameTexts::noValidMove());
 }
 
-// The computer has stopped thinking: the referee names who is to move.
+// A computer's move glides from its hole along its path, the piece left
+// out of the board meanwhile; the game waits for it.
+void WindowEvents::moveMade(const MadeMove& move)
+{
+    window_.trail().record(game().state().pieces, move.player, move.piece, move.start);
+    window_.gameMovesChanged();
+    if (move.byPerson)
+        return;
+    glideShown_ = true;
+    game().hold();
+    window_.hidePiece(move.piece);
+    QTimer::singleShot(0, &window_, [this, move] {
+        glideMove(*window_.canvas(), window_.boardView(), move.player, move.start, move.path.data(),
+                  static_cast<int>(move.path.size()), game().state().animationSpeed);
+        window_.hidePiece(NoPiece);
+        glideShown_ = false;
+        computerMoved(move.player);
+        game().release();
+    });
+}
+
+// The computer's turn is over once its move is shown: the referee names who
+// is to move.
 void WindowEvents::computerMoved(int)
 {
+    if (glideShown_)
+        return;
     setBusy(false);
+    window_.showPrompt(prompt::Ready);
     window_.showRefereeLines(GameTexts::turnPassed(nameToMove()));
-    if (window_.game().state.soundEnabled)
+    if (game().state().soundEnabled)
         QApplication::beep();
-}
-
-// What the person did during the computer's turn is sorted first; a menu
-// or a dialog opened now holds the next pass until it closes.
-void WindowEvents::queueNextPass(unsigned ticket)
-{
-    window_.updateAllItemStates();
-    sortQueuedInput(window_.canvas());
-    window_.turnScheduler()->queue(ticket);
-}
-
-void WindowEvents::moveMade(int player, int piece, int start)
-{
-    window_.trail().record(window_.game().state.pieces, player, piece, start);
-    window_.gameMovesChanged();
+    repaint();
 }
 
 void WindowEvents::personMoveAccepted(int next)
 {
     window_.showRefereeLines(GameTexts::turnPassed(name(next)));
+    repaint();
 }
 
 // A game loaded or played from an earlier position: the referee tells how
@@ -162,7 +153,7 @@ void WindowEvents::piecesReplaced()
 {
     window_.trail().clear();
     window_.gameMovesChanged();
-    const GameState& s = window_.game().state;
+    const GameState& s = game().state();
     if (s.noGameStarted)
         return;
     if (s.gameOver)
@@ -173,31 +164,48 @@ void WindowEvents::piecesReplaced()
         window_.showRefereeLines(GameTexts::personToMove(nameToMove()));
 }
 
-bool WindowEvents::playerFinished(int player, bool othersMayPlayOn)
+void WindowEvents::playerFinished(int player, bool othersMayPlayOn)
 {
     sounds_.play(GameTexts::finishSound(player));
-    const QString text = GameTexts::playerFinished(player, name(player), othersMayPlayOn);
-    if (!othersMayPlayOn) {
-        window_.showRefereeLines(GameTexts::gameOver());
-        showMessageBox(&window_, QMessageBox::Information, GameTexts::gameCaption(), text, QMessageBox::Ok);
-        return false;
-    }
-    return showMessageBox(&window_, QMessageBox::Question, GameTexts::gameCaption(), text,
-                          QMessageBox::Yes | QMessageBox::No)
-           == QMessageBox::Yes;
+    if (othersMayPlayOn)
+        return;
+    window_.showRefereeLines(GameTexts::gameOver());
+    inform(QMessageBox::Information, GameTexts::gameCaption(), GameTexts::playerFinished(player, name(player), false));
 }
 
+void WindowEvents::askPlayOn(int player)
+{
+    openMessageBox(&window_, QMessageBox::Question, GameTexts::gameCaption(),
+                   GameTexts::playerFinished(player, name(player), true), QMessageBox::Yes | QMessageBox::No,
+                   [this](int answer) { game().playOn(answer == QMessageBox::Yes); });
+}
+
+// The results are counted, then shown; a result that could not be saved is
+// said first.
 void WindowEvents::gameEnded()
 {
-    window_.statistics().gameEnded(window_.game().state, movesPerPlayer(window_.game().moveList).data());
+    StatisticsKeeper& statistics = window_.statistics();
+    auto told = std::exchange(statistics.problemFound, nullptr);
+    const QString problem = statistics.gameEnded(game().state(), movesPerPlayer(game().moveList()).data());
+    statistics.problemFound = std::move(told);
     window_.showRefereeLines(GameTexts::gameOver());
-    ResultsDialog results(window_.game().state, resources_.pictures, resources_.playerIcons, &window_);
-    results.exec();
+    repaint();
+    const auto showResults = [this] {
+        auto* results = new ResultsDialog(game().state(), resources_.pictures, resources_.playerIcons, &window_);
+        results->setAttribute(Qt::WA_DeleteOnClose);
+        results->setWindowModality(Qt::ApplicationModal);
+        results->show();
+    };
+    if (problem.isEmpty())
+        showResults();
+    else
+        openMessageBox(&window_, QMessageBox::Warning, StatisticsKeeper::problemCaption(), problem, QMessageBox::Ok,
+                       [showResults](int) { showResults(); });
 }
 
 void WindowEvents::repaint()
 {
-    window_.canvas()->repaint();
+    window_.canvas()->update();
     window_.updateAllItemStates();
 }
 
@@ -229,12 +237,12 @@ void WindowEvents::dropRefused(DropRefusal why)
 
 void WindowEvents::setBusy(bool busy)
 {
-    if (busy) {
-        if (busyDepth_++ == 0)
-            QApplication::setOverrideCursor(Qt::WaitCursor);
+    if (busy == busy_)
         return;
-    }
-    if (busyDepth_ > 0 && --busyDepth_ == 0)
+    busy_ = busy;
+    if (busy)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
         QApplication::restoreOverrideCursor();
 }
 

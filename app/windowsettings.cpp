@@ -17,7 +17,7 @@ void applyRememberedSettings(MainWindow& window)
 {
     const RememberedSettings s = readSettings(*openSettingsStore());
     window.setWallpaperIndex(s.wallpaperIndex);
-    window.game().state.animationSpeed = s.animationSpeed;
+    window.game().setAnimationSpeed(s.animationSpeed);
     window.showLastMoves(s.showLastMoves);
 
     window.applyDefaultLayout();
@@ -39,7 +39,7 @@ void saveWindowSettings(MainWindow& window)
     takeWindowPlacement(window, s);
     s.refereeVisible = window.referee() && window.referee()->isVisible();
     s.wallpaperIndex = window.wallpaperIndex();
-    s.animationSpeed = window.game().state.animationSpeed;
+    s.animationSpeed = window.game().state().animationSpeed;
     s.showLastMoves = window.lastMovesShown();
     s.moveListVisible = window.moveListHost().visible();
     const QString error = writeSettings(*openSettingsStore(), s);
@@ -51,7 +51,7 @@ void saveWindowSettings(MainWindow& window)
 // answers that later, so restoring and placing go together.
 void applyDefaultLayout(MainWindow& window)
 {
-    window.game().state.boardRotation = 0;
+    window.game().setBoardRotation(0);
     setViewSteps(window.boardView(), 0);
     const QScreen* s = window.screen();
     showNormalAt(window, defaultWindowRect(s->size(), s->availableGeometry(), window.statusBarHeight()));

@@ -169,7 +169,7 @@ public:
     {
         hops_.clear();
         hops_.reserve(path.size() + 1);
-        GameState& state = window_.game().state;
+        GameState& state = window_.game().state();
         int piece = 0;
         while (piece < PieceCount - 1 && state.pieces[piece].hole != start)
             ++piece;
@@ -338,7 +338,7 @@ int main(int argc, char** argv)
         QApplication::processEvents();
         QThread::msleep(5);
     }
-    window.game().state = gameInProgress();
+    window.game().state() = gameInProgress();
     window.canvas()->repaint();
 
     EventCounter counter(window.canvas());

@@ -38,11 +38,11 @@ int recordCommand(const std::vector<std::string>& args)
     GameEvents silent;
     auto run = std::make_unique<SelfPlayGame>(options, silent);
     run->play();
-    GameState now = run->game().state;
+    GameState now = run->game().state();
     // Every seat was a computer's, also those handed over to stop the game.
     for (int p = 0; p < PlayerCount; ++p)
         now.slots[p].picture = run->setup().slots[p].picture;
-    const GameRecord record = recordOf(now, run->game().moveList);
+    const GameRecord record = recordOf(now, run->game().moveList());
     if (!writeOutput(args[0], writeRecord(record)))
         return ExitBadFile;
     std::cout << "moves: " << record.moves.size() << "\n";

@@ -25,18 +25,17 @@ struct SelfPlayOptions {
 // empty when fine.
 std::string parseSelfPlay(const std::vector<std::string>& args, SelfPlayOptions& out, bool takesSaveDir);
 
-// Plays computer turns until the limit, then hands every seat to a person,
-// which makes the turn cycle stop and wait.
+// Plays computer turns until the limit, then answers no more, which makes
+// the turn cycle stop and wait.
 // With a folder to save into, writes the position before each turn there as
 // turn-T.tvx first.
-class LimitedTurns : public MoveChooser {
+class LimitedTurns : public Player {
 public:
     LimitedTurns(ComputerPlayer& player, long limit, std::string saveDir);
     bool stopped() const { return left_ <= 0; }
     bool saveFailed() const { return saveFailed_; }
-    Game* game = nullptr;
 
-    ChosenMove chooseMove(const GameState& state) override;
+    void takeTurn(const GameState& state, MoveAnswer answer) override;
 
 private:
     ComputerPlayer& player_;
@@ -54,8 +53,7 @@ public:
     // Plays from the opening until the game is over or the turns run out.
     void play();
     const Game& game() const { return game_; }
-    // The players as the game began (once the turns ran out, the seats
-    // were handed to persons to stop the game).
+    // The players as the game began.
     const GameState& setup() const { return setup_; }
     bool stopped() const { return turns_.stopped(); }
     bool saveFailed() const { return turns_.saveFailed(); }

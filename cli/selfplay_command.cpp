@@ -20,12 +20,12 @@ class SelfPlayEvents : public GameEvents {
 public:
     int turns = 0;
 
-    void computerMoving(int player, int piece, int start, const int* path, int length) override
+    void moveMade(const MadeMove& move) override
     {
-        std::cout << "turn: " << ++turns << " player: " << player << " piece: " << piece << " from: " << start
-                  << " to: " << path[length - 1] << " path:";
-        for (int i = 0; i < length; ++i)
-            std::cout << " " << path[i];
+        std::cout << "turn: " << ++turns << " player: " << move.player << " piece: " << move.piece
+                  << " from: " << move.start << " to: " << move.path.back() << " path:";
+        for (const int hole : move.path)
+            std::cout << " " << hole;
         std::cout << "\n";
     }
 };
@@ -104,16 +104,15 @@ LimitedTurns::LimitedTurns(ComputerPlayer& player, long limit, std::string saveD
 {
 }
 
-ChosenMove LimitedTurns::chooseMove(const GameState& state)
+void LimitedTurns::takeTurn(const GameState& state, MoveAnswer answer)
 {
+    if (left_ <= 0)
+        return;
     ++turn_;
     if (!saveDir_.empty() && !saveGameFile(saveDir_ + "/turn-" + std::to_string(turn_) + ".tvx", state))
         saveFailed_ = true;
-    const ChosenMove move = player_.chooseMove(state);
-    if (--left_ <= 0 && game != nullptr)
-        for (PlayerSlot& slot : game->state.slots)
-            slot.picture = 1;
-    return move;
+    --left_;
+    answer(player_.chooseMove(state));
 }
 
 SelfPlayGame::SelfPlayGame(const SelfPlayOptions& options, GameEvents& events)
@@ -122,7 +121,6 @@ SelfPlayGame::SelfPlayGame(const SelfPlayOptions& options, GameEvents& events)
     player_.setRandom(options.random);
     if (options.seed)
         player_.useSeed(*options.seed);
-    turns_.game = &game_;
     // Every seat is a computer's, under a computer's name: the person's
     // seat of the start-up players takes the computers' picture name.
     for (PlayerSlot& slot : setup_.slots) {
@@ -134,9 +132,7 @@ SelfPlayGame::SelfPlayGame(const SelfPlayOptions& options, GameEvents& events)
 
 void SelfPlayGame::play()
 {
-    game_.state = setup_;
-    game_.startNewGame();
-    game_.runQueuedTurns();
+    game_.startGame(setup_);
 }
 
 int selfplayCommand(const std::vector<std::string>& args)
@@ -167,7 +163,7 @@ int selfplayCommand(const std::vector<std::string>& args)
     SelfPlayEvents events;
     auto run = std::make_unique<SelfPlayGame>(options, events);
     run->play();
-    const GameState& state = run->game().state;
+    const GameState& state = run->game().state();
 
     std::cout << "finish:";
     for (int i = 0; i < state.finishCount; ++i)

@@ -1,204 +1,319 @@
 #include "model/game.h"
 
-#include "model/board.h"
 #include "model/movepath.h"
 #include "model/moverules.h"
 
-#include <algorithm>
-#include <optional>
+#include <utility>
 
 namespace tavolux {
 
-Game::Game(GameEvents& events, MoveChooser* computer) : events_(events), computer_(computer) {}
-
 namespace {
-// Counts a computer's turn as under way for as long as it lives.
-class TurnUnderWay {
+// The persons' seats: the answer waits for Game::moveByHand.
+class Hand : public Player {
 public:
-    explicit TurnUnderWay(int& turns) : turns_(turns) { ++turns_; }
-    ~TurnUnderWay() { --turns_; }
-    TurnUnderWay(const TurnUnderWay&) = delete;
-    TurnUnderWay& operator=(const TurnUnderWay&) = delete;
+    void takeTurn(const GameState&, MoveAnswer answer) override { answer_ = std::move(answer); }
+    void withdraw() override { answer_ = nullptr; }
+    void give(const ChosenMove& move)
+    {
+        if (MoveAnswer answer = std::exchange(answer_, nullptr))
+            answer(move);
+    }
 
 private:
-    int& turns_;
+    MoveAnswer answer_;
 };
 } // namespace
 
-bool Game::startNewGame()
+Game::Game(GameEvents& events, Player* computers)
+    : events_(events), computers_(computers), hand_(std::make_unique<Hand>())
 {
-    if (state.gameInProgress() && !events_.mayAbandonGame())
-        return false;
-    if (!events_.setUpNewGame())
-        return false;
-    if (computer_ != nullptr)
-        computer_->giveUp();
-    queuedPass_ = 0;
-    ++generation_;
-    state.noGameStarted = 0;
-    placeStartingPieces(state);
-    moveList.restart(state);
-    events_.piecesReplaced();
+}
 
-    const int p = state.playerToMove;
-    state.boardRotation = state.slots[p].autoReposition ? targetRotation(state, p) : 0;
-    events_.boardRotationChanged();
-    events_.repaint();
-    events_.gameStarted(p);
-    history.clear();
-    if (state.slots[p].isComputer() && computer_ != nullptr) {
-        const TurnUnderWay underWay(turnsUnderWay_);
-        events_.repaint();
-        if (!playComputerTurn(p))
-            return true;
-        events_.repaint();
-        queueNextPass();
+Game::Game(GameEvents& events, MoveChooser* computers) : Game(events, static_cast<Player*>(nullptr))
+{
+    if (computers != nullptr) {
+        ownComputers_ = std::make_unique<ChoosingPlayer>(*computers);
+        computers_ = ownComputers_.get();
     }
-    return true;
+}
+
+Game::~Game()
+{
+    withdraw();
+}
+
+Player* Game::playerFor(int p)
+{
+    return state_.slots[p].isComputer() && computers_ != nullptr ? computers_ : hand_.get();
 }
 
 bool Game::waitingForPerson() const
 {
-    return state.gameInProgress() && !computersPlaying() && !state.slots[state.playerToMove].isComputer();
+    return state_.gameInProgress() && asked_ == hand_.get() && due_ == Step::None;
 }
 
-void Game::queueNextPass()
+bool Game::computersPlaying() const
 {
-    if (++lastTicket_ == 0)
-        ++lastTicket_;
-    queuedPass_ = lastTicket_;
-    events_.queueNextPass(queuedPass_);
-}
-
-void Game::resumeTurns(unsigned ticket)
-{
-    if (ticket == 0 || ticket != queuedPass_)
-        return;
-    queuedPass_ = 0;
-    runTurns();
-}
-
-void Game::runQueuedTurns()
-{
-    while (queuedPass_ != 0)
-        resumeTurns(queuedPass_);
-}
-
-void Game::repositionBoard(int p)
-{
-    const RotationPlan plan = planRotation(state.boardRotation, targetRotation(state, p));
-    for (int i = 0; i < plan.steps; ++i)
-        events_.rotateBoardStep(plan.clockwise);
-}
-
-void Game::runTurns()
-{
-    queuedPass_ = 0;
-    if (checkPlayerFinished()) {
-        events_.gameEnded();
-        state.gameOver = 1;
-        return;
-    }
-    const int p = state.playerToMove;
-    const bool computer = state.slots[p].isComputer() && computer_ != nullptr;
-    // From the board's turn to the computer's move, nobody moves by hand.
-    std::optional<TurnUnderWay> underWay;
-    if (computer)
-        underWay.emplace(turnsUnderWay_);
-    events_.turnStarting(p);
-    if (state.slots[p].autoReposition) {
-        events_.boardRepositioning(p);
-        repositionBoard(p);
-    }
-    if (!computer) {
-        events_.personToMove(p);
-        return;
-    }
-    events_.computerTurnStarts(p);
-    if (!playComputerTurn(p))
-        return;
-    events_.computerTurnEnds(p);
-    queueNextPass();
-}
-
-// Step 1. The computer chooses. Step 2. The move is shown with the piece
-// taken off the board, then made. Without a move the piece stays and the
-// turn passes all the same.
-bool Game::playComputerTurn(int p)
-{
-    events_.computerThinking(p);
-    const unsigned generation = generation_;
-    const ChosenMove move = computer_->chooseMove(state);
-    if (move.abandoned || generation != generation_) {
-        events_.computerTurnAbandoned(p);
+    if (!state_.gameInProgress() || askingPlayOn())
         return false;
+    return (asked_ != nullptr && asked_ != hand_.get()) || due_ != Step::None;
+}
+
+// --- The cycle ------------------------------------------------------------
+
+void Game::due(Step step)
+{
+    due_ = step;
+    if (pace_ != nullptr)
+        pace_->stepDue();
+    else if (stepping_)
+        stepAgain_ = true;
+    else
+        goOn();
+}
+
+void Game::hold()
+{
+    ++holds_;
+}
+
+void Game::release()
+{
+    if (holds_ > 0 && --holds_ == 0 && due_ != Step::None)
+        due(due_);
+}
+
+void Game::goOn()
+{
+    if (stepping_ || holds_ > 0)
+        return;
+    stepping_ = true;
+    do {
+        stepAgain_ = false;
+        takeStep();
+    } while (stepAgain_ && holds_ == 0);
+    stepping_ = false;
+}
+
+void Game::takeStep()
+{
+    const Step step = std::exchange(due_, Step::None);
+    switch (step) {
+    case Step::None:
+        return;
+    case Step::Apply:
+        apply(held_, heldByPerson_);
+        return;
+    case Step::Finish:
+        finish();
+        return;
+    case Step::End:
+        events_.gameEnded();
+        return;
+    case Step::Begin:
+        beginTurn();
+        return;
+    case Step::Ask:
+        ask();
+        return;
     }
+}
+
+// A position brought about by a load may hold a finish not yet told.
+void Game::beginTurn()
+{
+    if (!state_.gameInProgress())
+        return;
+    const int finished = finishingPlayer(state_);
+    if (finished >= 0) {
+        if (finishPlayer(state_, finished) < 2) {
+            placeRemaining(state_, finished);
+            state_.gameOver = 1;
+        }
+        finishing_ = finished;
+        due(Step::Finish);
+        return;
+    }
+    const int p = state_.playerToMove;
+    events_.turnStarting(p);
+    if (state_.slots[p].autoReposition) {
+        const int from = state_.boardRotation;
+        state_.boardRotation = targetRotation(state_, p);
+        events_.boardRepositioning(p, from);
+    }
+    due(Step::Ask);
+}
+
+void Game::ask()
+{
+    if (!state_.gameInProgress())
+        return;
+    const int p = state_.playerToMove;
+    Player* player = playerFor(p);
+    asked_ = player;
+    const unsigned turn = ++turn_;
+    const bool byPerson = player == hand_.get();
+    if (byPerson)
+        events_.personToMove(p);
+    else
+        events_.computerThinking(p);
+    player->takeTurn(state_, [this, turn, byPerson](const ChosenMove& move) { answered(turn, move, byPerson); });
+}
+
+void Game::answered(unsigned turn, const ChosenMove& move, bool byPerson)
+{
+    if (turn != turn_ || asked_ == nullptr || move.abandoned)
+        return;
+    asked_ = nullptr;
+    if (holds_ > 0) {
+        held_ = move;
+        heldByPerson_ = byPerson;
+        due(Step::Apply);
+        return;
+    }
+    apply(move, byPerson);
+}
+
+void Game::apply(const ChosenMove& move, bool byPerson)
+{
+    const int p = state_.playerToMove;
+    const int start = state_.pieces[move.piece].hole;
     if (!move.found)
         events_.noValidMove(p);
-
-    PieceRecord& piece = state.pieces[move.piece];
-    const PieceRecord kept = piece;
-    piece.owner = 0;
-    events_.computerMoving(p, move.piece, kept.hole, move.path.data(), static_cast<int>(move.path.size()));
-    // The move was shown with the event loop running: a game loaded or
-    // started meanwhile is not this move's.
-    if (generation != generation_) {
-        events_.computerTurnAbandoned(p);
-        return false;
-    }
-    piece = kept;
-    makeMove(move.piece, move.path.empty() ? std::vector<int>{kept.hole} : move.path, false, move.found);
-    events_.computerMoved(p);
-    return true;
-}
-
-void Game::makeMove(int k, const std::vector<int>& path, bool byPerson, bool moved)
-{
-    const int p = state.playerToMove;
-    const int start = state.pieces[k].hole;
     if (byPerson)
-        history.record(state.pieces);
-    state.pieces[k].hole = static_cast<uint16_t>(path.back());
-    moves.rebuildOccupancy(state.pieces);
-    if (moved) {
-        moveList.add({p, k, start, path, byPerson});
-        events_.moveMade(p, k, start);
+        history_.record(state_.pieces);
+    const MoveOutcome outcome = applyMove(state_, move.piece, move.found ? move.path : std::vector<int>{}, true);
+    state_ = outcome.after;
+    if (move.found) {
+        moveList_.add({p, move.piece, start, move.path, byPerson});
+        events_.moveMade({p, move.piece, start, move.path, byPerson});
     }
-    passTurn(state, p);
+    if (byPerson)
+        events_.personMoveAccepted(state_.playerToMove);
+    else
+        events_.computerMoved(p);
+    finishing_ = outcome.finished;
+    due(outcome.finished >= 0 ? Step::Finish : Step::Begin);
 }
 
-bool Game::checkPlayerFinished()
+// The finish is told once the move has been shown; with two players left
+// they are asked whether they play on.
+void Game::finish()
 {
-    const int p = finishingPlayer(state);
+    const int p = std::exchange(finishing_, -1);
     if (p < 0)
-        return false;
-    const int remaining = finishPlayer(state, p);
-    if (remaining == 2) {
-        if (events_.playerFinished(p, true)) {
-            history.seal();
-            return false;
-        }
-        placeRemaining(state, p);
-        return true;
+        return;
+    if (state_.gameOver) {
+        events_.playerFinished(p, false);
+        due(Step::End);
+        return;
     }
-    placeRemaining(state, p);
-    events_.playerFinished(p, false);
-    return true;
+    events_.playerFinished(p, true);
+    askingPlayOn_ = p;
+    if (questions_ != nullptr)
+        questions_->askPlayOn(p);
+    else
+        playOn(true);
 }
 
-void Game::acceptPersonMove(int k, int d, const PieceRecord& saved)
+void Game::playOn(bool yes)
 {
-    state.pieces[k] = saved;
-    makeMove(k, findMovePath(state.pieces, saved.hole, d), true, true);
-    events_.personMoveAccepted(state.playerToMove);
+    const int p = std::exchange(askingPlayOn_, -1);
+    if (p < 0)
+        return;
+    if (yes) {
+        history_.seal();
+        due(Step::Begin);
+        return;
+    }
+    placeRemaining(state_, p);
+    state_.gameOver = 1;
+    due(Step::End);
+}
+
+void Game::withdraw()
+{
+    due_ = Step::None;
+    finishing_ = -1;
+    askingPlayOn_ = -1;
+    Player* asked = std::exchange(asked_, nullptr);
+    ++turn_;
+    if (asked == nullptr)
+        return;
+    asked->withdraw();
+    events_.turnWithdrawn(state_.playerToMove);
+}
+
+// --- Commands -------------------------------------------------------------
+
+void Game::startGame(const GameState& chosen)
+{
+    withdraw();
+    for (int p = 0; p < PlayerCount; ++p)
+        state_.slots[p] = chosen.slots[p];
+    state_.animationSpeed = chosen.animationSpeed;
+    state_.soundEnabled = chosen.soundEnabled;
+    state_.noGameStarted = 0;
+    placeStartingPieces(state_);
+    moveList_.restart(state_);
+    history_.clear();
+    events_.piecesReplaced();
+
+    const int p = state_.playerToMove;
+    state_.boardRotation = state_.slots[p].autoReposition ? targetRotation(state_, p) : 0;
+    events_.boardRotationChanged();
+    events_.repaint();
+    events_.gameStarted(p);
+    // The first player is asked at once: its view is set already.
+    due(Step::Ask);
+}
+
+void Game::load(const GameState& record, const MoveList* past)
+{
+    withdraw();
+    state_ = record;
+    assignFirstPieces(state_);
+    history_.clear();
+    if (past != nullptr)
+        moveList_ = *past;
+    else
+        moveList_.restart(state_);
+    events_.piecesReplaced();
+    events_.boardRotationChanged();
+    events_.repaint();
+    if (!state_.gameInProgress() || !state_.inPlay(state_.playerToMove))
+        return;
+    // A computer to move plays a turn of its own; a person is asked as the
+    // record stands, unless the last move's finish is still to be told.
+    const bool asIs = playerFor(state_.playerToMove) == hand_.get() && finishingPlayer(state_) < 0;
+    due(asIs ? Step::Ask : Step::Begin);
+}
+
+bool Game::moveByHand(int k, int hole)
+{
+    if (!waitingForPerson() || k < 0 || k >= PieceCount)
+        return false;
+    const int p = state_.playerToMove;
+    const int first = state_.slots[p].firstPiece;
+    if (k < first || k >= first + PiecesPerPlayer)
+        return false;
+    moves_.rebuildOccupancy(state_.pieces);
+    moves_.findDestinations(p, k, state_.pieces);
+    if (!moves_.isDestination(hole))
+        return false;
+    ChosenMove move;
+    move.found = true;
+    move.piece = k;
+    move.path = findMovePath(state_.pieces, state_.pieces[k].hole, hole);
+    static_cast<Hand*>(hand_.get())->give(move);
+    return true;
 }
 
 bool Game::undo()
 {
-    if (!history.undo(state.pieces))
+    if (computersPlaying() || !history_.undo(state_.pieces))
         return false;
-    ++generation_;
-    moveList.follow(state);
+    moveList_.follow(state_);
     events_.piecesReplaced();
     events_.repaint();
     return true;
@@ -206,31 +321,38 @@ bool Game::undo()
 
 bool Game::redo()
 {
-    if (!history.redo(state.pieces))
+    if (computersPlaying() || !history_.redo(state_.pieces))
         return false;
-    ++generation_;
-    moveList.follow(state);
+    moveList_.follow(state_);
     events_.piecesReplaced();
     events_.repaint();
     return true;
 }
 
-void Game::replaceState(const GameState& loaded)
+void Game::setBoardRotation(int rotation)
 {
-    if (computer_ != nullptr)
-        computer_->giveUp();
-    queuedPass_ = 0;
-    ++generation_;
-    state = loaded;
-    assignFirstPieces(state);
-    history.clear();
-    moveList.restart(state);
-    events_.piecesReplaced();
+    state_.boardRotation = ((rotation % 6) + 6) % 6;
     events_.boardRotationChanged();
-    events_.repaint();
-    if (state.gameInProgress() && state.inPlay(state.playerToMove) && state.slots[state.playerToMove].isComputer()
-        && computer_ != nullptr)
-        queueNextPass();
+}
+
+void Game::changeOptions(const GameState& chosen)
+{
+    state_.animationSpeed = chosen.animationSpeed;
+    state_.soundEnabled = chosen.soundEnabled;
+    for (int p = 0; p < PlayerCount; ++p) {
+        state_.slots[p].preferredView = chosen.slots[p].preferredView;
+        state_.slots[p].autoReposition = chosen.slots[p].autoReposition;
+    }
+}
+
+void Game::setAnimationSpeed(int speed)
+{
+    state_.animationSpeed = speed == 1 ? 1 : 0;
+}
+
+void Game::stop()
+{
+    withdraw();
 }
 
 } // namespace tavolux

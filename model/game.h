@@ -1,85 +1,118 @@
 #pragma once
-// A game in play: the record, the move history and the turn cycle that
-// alternates between waiting for a person and playing computer turns. Every
-// move, a person's or a computer's, is made by one operation. The players
-// are told what happens through GameEvents; computers choose their moves
-// through a MoveChooser.
+// A game in play: the record, the move history, the move list and the turn
+// cycle. The game owns its record; everyone else reads it and changes it
+// only through the commands below. A turn asks the player to move (a
+// Player: persons answer through moveByHand, computers through the
+// computer player) and returns; every answer is applied by the one move
+// rule (applyMove). What happened is told through GameEvents, the play-on
+// question is asked through GameQuestions, and the next step waits for the
+// TurnPace and for every hold to be released.
 
 #include "model/gameevents.h"
 #include "model/gamestate.h"
 #include "model/history.h"
-#include "model/movelist.h"
-#include "model/movechooser.h"
 #include "model/movegen.h"
+#include "model/movelist.h"
+#include "model/player.h"
+
+#include <memory>
 
 namespace tavolux {
 
 class Game {
 public:
-    Game(GameEvents& events, MoveChooser* computer);
+    // `computers` answers for every computer seat; without one, computer
+    // seats are played by hand.
+    Game(GameEvents& events, Player* computers);
+    // The same with a chooser that answers at once.
+    Game(GameEvents& events, MoveChooser* computers);
+    ~Game();
+    Game(const Game&) = delete;
+    Game& operator=(const Game&) = delete;
 
-    GameState state = initialGameState();
-    MoveHistory history;
-    // Every move of this game, beside the history.
-    MoveList moveList;
-    // The destinations of the piece being dragged, kept from pick-up to drop.
-    MoveGenerator moves;
+    void setPace(TurnPace* pace) { pace_ = pace; }
+    void setQuestions(GameQuestions* questions) { questions_ = questions; }
 
-    // "New Game": abandon question, setup sheet, placing, first turns.
-    // Returns true when a new game was started.
-    bool startNewGame();
-    // One pass of the turn cycle, run after every drop: it checks for the
-    // end of the game, turns the board, and either prompts a person or plays
-    // one computer turn and queues the next pass (see GameEvents::queueNextPass),
-    // so that the window's event loop runs between two computer turns.
-    void runTurns();
-    // The queued pass, if `ticket` is still the one queued; a pass queued
-    // before a New Game or a load is stale and does nothing.
-    void resumeTurns(unsigned ticket);
-    // Runs the queued passes one after another until the cycle waits for a
-    // person or the game is over (for callers without an event loop).
-    void runQueuedTurns();
-    // A pass is queued: computers are playing their turns.
-    bool turnsPending() const { return queuedPass_ != 0; }
-    // A computer's turn is under way (it may think with the event loop
-    // running) or the next pass is queued. Nobody moves by hand meanwhile,
-    // and commands on the person's position wait until it is over.
-    bool computersPlaying() const { return queuedPass_ != 0 || computerTurnUnderWay(); }
-    bool computerTurnUnderWay() const { return turnsUnderWay_ > 0; }
-    // The cycle has returned to let the person to move drag a piece.
-    bool waitingForPerson() const;
-    // Checks whether the player who moved last has finished; true when the
-    // game is over (finishOrder then holds every active player).
-    bool checkPlayerFinished();
-    // The model side of a valid drop of piece k on hole d. `saved` is the
-    // piece's record from before the drag (its owner mark is 0 meanwhile).
-    void acceptPersonMove(int k, int d, const PieceRecord& saved);
-    // Turns the board to player p's preferred view, the shorter way.
-    void repositionBoard(int p);
+    const GameState& state() const { return state_; }
+    const MoveHistory& history() const { return history_; }
+    const MoveList& moveList() const { return moveList_; }
 
+    // --- Commands --------------------------------------------------------
+    // Starts a new game with the players and options of `chosen` (its slots,
+    // animation speed and sound); a game in play is given up.
+    void startGame(const GameState& chosen);
+    // Takes a whole record (a loaded game, a position of the move list) and
+    // empties the history; the game goes on from it. `past`, when given, is
+    // the list of the moves that led there.
+    void load(const GameState& record, const MoveList* past = nullptr);
+    // The person to move moves piece k to `hole`; false (nothing changes)
+    // unless a person is asked and the move is legal.
+    bool moveByHand(int k, int hole);
+    // Undo and Redo wait for a person's turn: false while a computer plays.
     bool undo();
     bool redo();
+    // The answer to GameQuestions::askPlayOn.
+    void playOn(bool yes);
+    // The view of the board the record keeps (0..5).
+    void setBoardRotation(int rotation);
+    // The options a player changes during a game: the animation speed, the
+    // sound and each seat's view and turning, taken from `chosen`.
+    void changeOptions(const GameState& chosen);
+    void setAnimationSpeed(int speed);
+    // The question to the player to move is withdrawn and nothing more
+    // happens (the window closes).
+    void stop();
 
-    // Replaces the record with a loaded one and empties the history; when a
-    // computer is to move in the loaded game, its turn is queued.
-    void replaceState(const GameState& loaded);
+    // Holds the next step (an animation, a dialog) until as many releases;
+    // an answer that comes meanwhile is applied once the hold ends.
+    void hold();
+    void release();
+    // Takes the due step when nothing holds it (called by the pace).
+    void goOn();
+
+    // --- What the cycle is doing ----------------------------------------
+    // A person is asked for a move and the cycle waits for it.
+    bool waitingForPerson() const;
+    // A computer is asked, or a step is due before the next question: no
+    // piece is moved by hand and commands on the person's position wait.
+    bool computersPlaying() const;
+    // The play-on question is open.
+    bool askingPlayOn() const { return askingPlayOn_ >= 0; }
 
 private:
-    // False when the choice was abandoned or the game changed meanwhile.
-    bool playComputerTurn(int p);
-    // Moves piece k of the player to move along `path` (its landings, the
-    // last its destination) and passes the turn; a person's move is recorded
-    // in the history first.
-    void makeMove(int k, const std::vector<int>& path, bool byPerson, bool moved);
-    void queueNextPass();
+    enum class Step { None, Apply, Finish, End, Begin, Ask };
+    void due(Step step);
+    void takeStep();
+    void beginTurn();
+    void ask();
+    void answered(unsigned turn, const ChosenMove& move, bool byPerson);
+    void apply(const ChosenMove& move, bool byPerson);
+    void finish();
+    void withdraw();
+    Player* playerFor(int p);
+
     GameEvents& events_;
-    MoveChooser* computer_;
-    unsigned queuedPass_ = 0; // 0: none
-    int turnsUnderWay_ = 0;   // computer turns begun and not ended (a New Game may start one inside another)
-    unsigned lastTicket_ = 0;
-    // Counts the changes of the record that a computer's choice, made while
-    // the event loop ran, must not outlive: new game, load, undo, redo.
-    unsigned generation_ = 0;
+    Player* computers_;
+    std::unique_ptr<Player> ownComputers_;
+    std::unique_ptr<Player> hand_;
+    TurnPace* pace_ = nullptr;
+    GameQuestions* questions_ = nullptr;
+
+    GameState state_ = initialGameState();
+    MoveHistory history_;
+    MoveList moveList_;
+    MoveGenerator moves_;
+
+    Step due_ = Step::None;
+    Player* asked_ = nullptr; // the player whose answer is awaited
+    unsigned turn_ = 0;       // the question's number: older answers are stale
+    int finishing_ = -1;      // the player whose finish is to be told
+    int askingPlayOn_ = -1;
+    ChosenMove held_;         // an answer that came while the game was held
+    bool heldByPerson_ = false;
+    int holds_ = 0;
+    bool stepping_ = false;
+    bool stepAgain_ = false;
 };
 
 } // namespace tavolux

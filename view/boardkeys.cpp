@@ -31,7 +31,7 @@ int BoardKeys::ringHole() const
 {
     if (ring_ == NoHole || carrying_)
         return ring_;
-    const GameState& s = game_.state;
+    const GameState& s = game_.state();
     return s.pieces == ringPosition_ && s.playerToMove == ringPlayer_ ? ring_ : NoHole;
 }
 
@@ -94,8 +94,8 @@ void BoardKeys::showRing(int hole)
     if (ring_ != NoHole)
         board_.update(ringArea(ring_));
     ring_ = hole;
-    ringPosition_ = game_.state.pieces;
-    ringPlayer_ = game_.state.playerToMove;
+    ringPosition_ = game_.state().pieces;
+    ringPlayer_ = game_.state().playerToMove;
     board_.update(ringArea(hole));
 }
 
@@ -111,7 +111,7 @@ void BoardKeys::step(Arrow arrow)
     const int from = ringHole();
     if (from == NoHole) {
         // The first arrow of a turn shows where the person's pieces begin.
-        const GameState& s = game_.state;
+        const GameState& s = game_.state();
         showRing(s.pieces[s.slots[s.playerToMove].firstPiece].hole);
         return;
     }

@@ -25,12 +25,12 @@ BoardMouse::~BoardMouse() = default;
 // computers play their turns nobody is to move by hand.
 bool BoardMouse::boardIgnoresMouse() const
 {
-    return game_.state.gameOver != 0 || game_.computersPlaying();
+    return game_.state().gameOver != 0 || game_.computersPlaying();
 }
 
 int BoardMouse::hover(QPoint at)
 {
-    const PieceHit hit = hitTestPiece(view_, game_.state.pieces, at.x(), at.y());
+    const PieceHit hit = hitTestPiece(view_, game_.state().pieces, at.x(), at.y());
     if (hit.outside)
         return NoPiece;
     lift_.showHandHints(hit.piece);

@@ -18,15 +18,15 @@ PieceLift::~PieceLift() = default;
 
 bool PieceLift::isOwn(int k) const
 {
-    const GameState& s = game_.state;
+    const GameState& s = game_.state();
     return k >= 0 && k < PieceCount && (s.pieces[k].owner & OwnerMark[s.playerToMove]) != 0;
 }
 
 int PieceLift::pieceOn(int hole) const
 {
-    const Position& pieces = game_.state.pieces;
+    const Position& pieces = game_.state().pieces;
     for (int k = 0; k < PieceCount; ++k)
-        if (pieces[k].owner != 0 && pieces[k].hole == hole)
+        if (pieces[k].owner != 0 && pieces[k].hole == hole && !(lifted() && k == selected_))
             return k;
     return NoPiece;
 }
@@ -39,7 +39,7 @@ void PieceLift::showHandHints(int k)
         voice_.handOver(HandVoice::Over::OwnPiece);
     else if (k != NoPiece)
         voice_.handOver(HandVoice::Over::OtherPiece);
-    else if (!game_.state.noGameStarted)
+    else if (!game_.state().noGameStarted)
         voice_.handOver(HandVoice::Over::Nothing);
 }
 
@@ -48,11 +48,11 @@ bool PieceLift::lift(int k, QPoint at)
     if (lifted() || !game_.waitingForPerson() || !isOwn(k) || (heldBack && heldBack()))
         return false;
     selected_ = k;
-    GameState& s = game_.state;
-    saved_ = s.pieces[k];
-    s.pieces[k].owner = 0;
+    const GameState& s = game_.state();
     if (pickedUp)
         pickedUp();
+    if (hide)
+        hide(k);
     // The picture behind the floating piece shows its hole empty.
     board_.holdPicture(false);
     board_.repaint();
@@ -62,7 +62,8 @@ bool PieceLift::lift(int k, QPoint at)
                                            view_.pieceRadiusY);
     piece_->centreAt(at.x(), at.y());
     piece_->show();
-    game_.moves.findDestinations(s.playerToMove, k, s.pieces);
+    moves_.rebuildOccupancy(s.pieces);
+    moves_.findDestinations(s.playerToMove, k, s.pieces);
     voice_.pieceLifted();
     return true;
 }
@@ -77,6 +78,8 @@ void PieceLift::release()
 {
     piece_.reset();
     board_.holdPicture(false);
+    if (hide)
+        hide(NoPiece);
 }
 
 bool PieceLift::drop(int hole)
@@ -84,15 +87,10 @@ bool PieceLift::drop(int hole)
     if (!lifted())
         return false;
     release();
-    bool moved = false;
-    if (game_.moves.isDestination(hole)) {
-        game_.acceptPersonMove(selected_, hole, saved_);
-        moved = true;
-    } else {
-        game_.state.pieces[selected_] = saved_;
-        if (hole != saved_.hole)
-            voice_.dropRefused(refusalAt(hole));
-    }
+    const int from = game_.state().pieces[selected_].hole;
+    const bool moved = moves_.isDestination(hole) && game_.moveByHand(selected_, hole);
+    if (!moved && hole != from)
+        voice_.dropRefused(refusalAt(hole));
     board_.update();
     return moved;
 }
@@ -105,7 +103,7 @@ DropRefusal PieceLift::refusalAt(int hole) const
         return DropRefusal::NotAHole;
     if (pieceOn(hole) != NoPiece)
         return DropRefusal::HoleTaken;
-    for (const uint16_t* h = game_.moves.reachList; *h != ListEnd; ++h)
+    for (const uint16_t* h = moves_.reachList; *h != ListEnd; ++h)
         if (*h == hole)
             return DropRefusal::OtherPlayersPoint;
     return DropRefusal::OutOfReach;
@@ -116,7 +114,6 @@ void PieceLift::putBack()
     if (!lifted())
         return;
     release();
-    game_.state.pieces[selected_] = saved_;
     board_.update();
 }
 

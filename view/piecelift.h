@@ -5,6 +5,7 @@
 // carrying it, and putting it down on a legal hole or back where it was,
 // with the refusal. Also what the hand is over, for the referee. Only one piece is in the hand at a time.
 
+#include "model/movegen.h"
 #include "model/types.h"
 
 #include <QPoint>
@@ -42,6 +43,9 @@ public:
     // Called when a piece has been lifted, by the mouse or the keys, before
     // the board behind it is drawn (the last moves go).
     std::function<void()> pickedUp;
+    // Told the piece to leave out of the board's picture while it is in the
+    // hand (NoPiece when it is put down); the game's record keeps it.
+    std::function<void(int piece)> hide;
     // While it answers true no piece is lifted and the hand gives no hints
     // (the board shows a position other than the game's).
     std::function<bool()> heldBack;
@@ -79,7 +83,7 @@ private:
     Game& game_;
     HandVoice& voice_;
     std::unique_ptr<PieceWindow> piece_;
-    PieceRecord saved_;
+    MoveGenerator moves_; // the destinations of the piece in the hand
     int selected_ = NoPiece;
 };
 

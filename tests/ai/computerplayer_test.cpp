@@ -16,15 +16,14 @@
 namespace tavolux::testing {
 namespace {
 
-// Notes the moving piece's owner mark while it is shown travelling.
+// Notes where the moving piece stands in the record when the move is told.
 class WatchingEvents : public RecordedEvents {
 public:
-    using RecordedEvents::RecordedEvents;
-    uint32_t ownerWhileShown = 99;
-    void computerMoving(int p, int piece, int start, const int* path, int length) override
+    int holeWhenTold = -1;
+    void moveMade(const MadeMove& m) override
     {
-        ownerWhileShown = game->state.pieces[piece].owner;
-        RecordedEvents::computerMoving(p, piece, start, path, length);
+        holeWhenTold = game->state().pieces[m.piece].hole;
+        RecordedEvents::moveMade(m);
     }
     const Game* game = nullptr;
 };
@@ -34,60 +33,60 @@ class ComputerTurnTest : public ::testing::Test {
 protected:
     ComputerTurnTest() : game(events, player.get())
     {
-        events.attach(&game.state);
+        events.attach(&game);
         events.game = &game;
-        game.state.noGameStarted = 0;
-        placeStartingPieces(game.state);
-        game.state.slots[0].picture = game.state.slots[2].picture = 1;
-        game.state.playerToMove = 1;
+        start.noGameStarted = 0;
+        placeStartingPieces(start);
+        start.slots[0].picture = start.slots[2].picture = 1;
+        start.playerToMove = 1;
         player->useSeed(7);
     }
     std::unique_ptr<ComputerPlayer> player = std::make_unique<ComputerPlayer>();
     WatchingEvents events;
     Game game;
+    GameState start = initialGameState();
 };
 
-TEST_F(ComputerTurnTest, ChoosesAndTheCycleShowsAndMakesOneMove)
+TEST_F(ComputerTurnTest, ChoosesAndTheCycleMakesOneMoveAndTellsIt)
 {
-    const Position before = game.state.pieces;
-    game.runTurns();
+    const Position before = start.pieces;
+    game.load(start);
 
     int moved = 0;
     for (int i = 0; i < PieceCount; ++i)
-        moved += before[i] != game.state.pieces[i];
+        moved += before[i] != game.state().pieces[i];
     EXPECT_EQ(moved, 1);
     const FirstMove m = player->lastSearch().move;
-    EXPECT_EQ(game.state.pieces[m.piece].hole, m.hole);
-    EXPECT_EQ(game.state.pieces[m.piece].owner, OwnerMark[1]);
-    EXPECT_EQ(events.ownerWhileShown, 0u) << "the piece is off the board while it is shown";
-    EXPECT_EQ(game.state.playerToMove, 2);
+    EXPECT_EQ(game.state().pieces[m.piece].hole, m.hole);
+    EXPECT_EQ(game.state().pieces[m.piece].owner, OwnerMark[1]);
+    EXPECT_EQ(events.holeWhenTold, m.hole) << "the record holds the move when it is told";
+    EXPECT_EQ(game.state().playerToMove, 2);
+    EXPECT_TRUE(game.waitingForPerson());
 
-    const std::string piece = std::to_string(m.piece), start = std::to_string(before[m.piece].hole);
-    const std::vector<std::string> expected = {
-        "turnStarting 1", "computerTurnStarts 1", "computerThinking 1",
-        words({"computerMoving", "1", piece, start}) + ':',
-        words({"moveMade", "1", piece, start}), "computerMoved 1", "computerTurnEnds 1",
-        "queueNextPass"};
+    const std::string piece = std::to_string(m.piece), from = std::to_string(before[m.piece].hole);
+    const std::vector<std::string> expected = {"piecesReplaced", "boardRotationChanged", "turnStarting 1",
+                                               "computerThinking 1", words({"moveMade", "1", piece, from}) + ':',
+                                               "computerMoved 1", "turnStarting 2", "personToMove 2"};
     ASSERT_EQ(events.log.size(), expected.size());
     for (std::size_t i = 0; i < expected.size(); ++i)
         EXPECT_EQ(events.log[i].rfind(expected[i], 0), 0u) << events.log[i];
     std::string destination(1, ' ');
     destination += std::to_string(m.hole);
-    EXPECT_EQ(events.log[3].substr(events.log[3].size() - destination.size()), destination)
+    EXPECT_EQ(events.log[4].substr(events.log[4].size() - destination.size()), destination)
         << "the path ends on the destination";
 }
 
 TEST_F(ComputerTurnTest, APlayerWithoutMovesIsToldSoAndPasses)
 {
     // Player #2's pieces walled in on their start holes by everyone else's.
-    ASSERT_LE(wallAround(game.state.pieces, 10).size(), 20u);
-    wallInPlayerTwo(game.state.pieces);
-    const Position before = game.state.pieces;
-    game.runTurns();
+    ASSERT_LE(wallAround(start.pieces, 10).size(), 20u);
+    wallInPlayerTwo(start.pieces);
+    const Position before = start.pieces;
+    game.load(start);
     EXPECT_TRUE(events.logged("noValidMove 1"));
     EXPECT_FALSE(events.logged("moveMade"));
-    EXPECT_EQ(game.state.pieces, before);
-    EXPECT_EQ(game.state.playerToMove, 2);
+    EXPECT_EQ(game.state().pieces, before);
+    EXPECT_EQ(game.state().playerToMove, 2);
 }
 
 TEST(ComputerGames, RunToTheirEndThroughTheTurnCycle)

@@ -16,9 +16,10 @@ namespace tavolux::testing {
 namespace {
 
 // Silent; the others play on after the first finisher when `playOn`.
-struct QuietEvents : GameEvents {
+struct QuietEvents : GameEvents, GameQuestions {
     bool playOn = true;
-    bool playerFinished(int, bool) override { return playOn; }
+    Game* game = nullptr;
+    void askPlayOn(int) override { game->playOn(playOn); }
 };
 
 struct Seating {
@@ -36,16 +37,18 @@ GameRecord checkedRecordOf(const Seating& seating)
     QuietEvents events;
     events.playOn = seating.playOn;
     Game game(events, computer.get());
+    events.game = &game;
+    game.setQuestions(&events);
+    GameState chosen = initialGameState();
     for (int p = 0; p < PlayerCount; ++p) {
-        game.state.slots[p].active = seating.active[p];
-        game.state.slots[p].strength = seating.strengths[p];
-        game.state.slots[p].picture = 0;
+        chosen.slots[p].active = seating.active[p];
+        chosen.slots[p].strength = seating.strengths[p];
+        chosen.slots[p].picture = 0;
     }
-    EXPECT_TRUE(game.startNewGame());
-    game.runQueuedTurns();
-    EXPECT_TRUE(game.state.gameOver);
+    game.startGame(chosen);
+    EXPECT_TRUE(game.state().gameOver);
 
-    const GameRecord record = recordOf(game.state, game.moveList);
+    const GameRecord record = recordOf(game.state(), game.moveList());
     const std::string text = writeRecord(record);
     const RecordReading reading = readRecord(text);
     if (const auto* error = std::get_if<RecordError>(&reading)) {
@@ -57,22 +60,22 @@ GameRecord checkedRecordOf(const Seating& seating)
     EXPECT_EQ(writeRecord(back), text);
 
     const std::size_t count = back.moves.size();
-    EXPECT_EQ(count, game.moveList.moves().size());
+    EXPECT_EQ(count, game.moveList().moves().size());
     for (std::size_t n = 0; n < count; n += 5)
-        EXPECT_EQ(replayTo(back, n).pieces, game.moveList.positionAfter(n).pieces) << n;
+        EXPECT_EQ(replayTo(back, n).pieces, game.moveList().positionAfter(n).pieces) << n;
     const GameState last = replayTo(back, count);
-    EXPECT_EQ(last.pieces, game.state.pieces);
+    EXPECT_EQ(last.pieces, game.state().pieces);
     EXPECT_EQ(last.gameOver, 1);
-    EXPECT_EQ(last.playerToMove, game.state.playerToMove);
+    EXPECT_EQ(last.playerToMove, game.state().playerToMove);
     EXPECT_EQ(std::vector<int>(last.finishOrder, last.finishOrder + last.finishCount),
-              std::vector<int>(game.state.finishOrder, game.state.finishOrder + game.state.finishCount));
+              std::vector<int>(game.state().finishOrder, game.state().finishOrder + game.state().finishCount));
     for (int p = 0; p < PlayerCount; ++p) {
-        EXPECT_EQ(last.slots[p].active, game.state.slots[p].active);
+        EXPECT_EQ(last.slots[p].active, game.state().slots[p].active);
         if (!last.slots[p].active)
             continue;
-        EXPECT_EQ(last.slots[p].name, game.state.slots[p].name);
-        EXPECT_EQ(last.slots[p].strength, game.state.slots[p].strength);
-        EXPECT_EQ(last.slots[p].finished, game.state.slots[p].finished);
+        EXPECT_EQ(last.slots[p].name, game.state().slots[p].name);
+        EXPECT_EQ(last.slots[p].strength, game.state().slots[p].strength);
+        EXPECT_EQ(last.slots[p].finished, game.state().slots[p].finished);
     }
     return record;
 }

@@ -21,7 +21,7 @@ class WatchedTurn : public MoveChooser {
 public:
     ChosenMove chooseMove(const GameState& state) override
     {
-        seen.push_back({game->moveList.moves().size(), state});
+        seen.push_back({game->moveList().moves().size(), state});
         return player.chooseMove(state);
     }
     struct Seen {
@@ -42,14 +42,14 @@ TEST(MoveListSelfPlay, EveryRowOfFinishedThreePlayerGamesIsTheGamesOwnPosition)
         GameEvents events;
         Game game(events, &turn);
         turn.game = &game;
-        for (PlayerSlot& slot : game.state.slots)
+        GameState chosen = initialGameState();
+        for (PlayerSlot& slot : chosen.slots)
             slot.picture = 0;
-        ASSERT_TRUE(game.startNewGame());
-        game.runQueuedTurns();
-        ASSERT_TRUE(game.state.gameOver);
-        ASSERT_EQ(game.state.finishCount, 3);
+        game.startGame(chosen);
+        ASSERT_TRUE(game.state().gameOver);
+        ASSERT_EQ(game.state().finishCount, 3);
 
-        const MoveList& list = game.moveList;
+        const MoveList& list = game.moveList();
         int afterAFinish = 0;
         for (const WatchedTurn::Seen& s : turn.seen) {
             const GameState row = list.positionAfter(s.moves);
@@ -74,10 +74,10 @@ TEST(MoveListSelfPlay, EveryRowOfFinishedThreePlayerGamesIsTheGamesOwnPosition)
         EXPECT_EQ(stopped.finishOrder[0], m.player);
 
         const GameState last = list.positionAfter(list.moves().size());
-        EXPECT_EQ(last.pieces, game.state.pieces);
-        EXPECT_EQ(last.finishCount, game.state.finishCount);
+        EXPECT_EQ(last.pieces, game.state().pieces);
+        EXPECT_EQ(last.finishCount, game.state().finishCount);
         EXPECT_TRUE(last.gameOver);
-        EXPECT_TRUE(std::equal(last.finishOrder, last.finishOrder + 3, game.state.finishOrder));
+        EXPECT_TRUE(std::equal(last.finishOrder, last.finishOrder + 3, game.state().finishOrder));
     }
 }
 

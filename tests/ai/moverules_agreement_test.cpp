@@ -27,7 +27,7 @@ class WatchedTurns : public MoveChooser {
 public:
     ChosenMove chooseMove(const GameState& state) override
     {
-        if (after.size() == game->moveList.moves().size())
+        if (after.size() == game->moveList().moves().size())
             after.push_back(state);
         turnsToFirstFinish += state.finishCount == 0 ? 1 : 0;
         return player.chooseMove(state);
@@ -38,9 +38,10 @@ public:
     int turnsToFirstFinish = 0;
 };
 
-struct Answer : GameEvents {
+struct Answer : GameEvents, GameQuestions {
     bool playOn = true;
-    bool playerFinished(int, bool) override { return playOn; }
+    Game* game = nullptr;
+    void askPlayOn(int) override { game->playOn(playOn); }
 };
 
 // The pieces and the player to move, then the finishes and places.
@@ -75,20 +76,22 @@ TEST(MoveRules, EveryConsumerGivesTheGamesPositionAfterEveryMove)
         events.playOn = seating.playOn;
         Game game(events, turns.get());
         turns->game = &game;
+        events.game = &game;
+        game.setQuestions(&events);
+        GameState chosen = initialGameState();
         for (int p = 0; p < PlayerCount; ++p) {
-            game.state.slots[p].active = seating.active[p];
-            game.state.slots[p].picture = 0;
+            chosen.slots[p].active = seating.active[p];
+            chosen.slots[p].picture = 0;
         }
-        ASSERT_TRUE(game.startNewGame());
-        game.runQueuedTurns();
-        ASSERT_TRUE(game.state.gameOver);
-        ASSERT_EQ(game.state.finishCount, seating.active[1] + 2);
-        const MoveList& list = game.moveList;
+        game.startGame(chosen);
+        ASSERT_TRUE(game.state().gameOver);
+        ASSERT_EQ(game.state().finishCount, seating.active[1] + 2);
+        const MoveList& list = game.moveList();
         const std::size_t count = list.moves().size();
         turns->after.resize(count + 1);
-        turns->after[count] = game.state;
+        turns->after[count] = game.state();
 
-        const RecordReading reading = readRecord(writeRecord(recordOf(game.state, list)));
+        const RecordReading reading = readRecord(writeRecord(recordOf(game.state(), list)));
         ASSERT_TRUE(std::holds_alternative<GameRecord>(reading));
         const GameRecord& record = std::get<GameRecord>(reading);
         GameState rule = list.start();
@@ -120,7 +123,7 @@ TEST(MoveRules, EveryConsumerGivesTheGamesPositionAfterEveryMove)
         auto cliPlayer = std::make_unique<ComputerPlayer>();
         cliPlayer->useSeed(2);
         const cli::PlayedGame played = cli::playToFirstFinish(list.start(), *cliPlayer, 5000);
-        EXPECT_EQ(played.first, game.state.finishOrder[0]);
+        EXPECT_EQ(played.first, game.state().finishOrder[0]);
         EXPECT_EQ(played.turns, turns->turnsToFirstFinish);
     }
 }

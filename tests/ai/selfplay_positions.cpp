@@ -11,21 +11,19 @@ namespace tavolux::testing {
 namespace {
 
 // Keeps the position before each turn and stops the game after maxTurns by
-// handing the seats to persons.
-class RecordingTurn : public MoveChooser {
+// answering no more.
+class RecordingTurn : public Player {
 public:
     RecordingTurn(SelfPlayGame& out, int maxTurns) : out_(out), left_(maxTurns) {}
-    ChosenMove chooseMove(const GameState& state) override
+    void takeTurn(const GameState& state, MoveAnswer answer) override
     {
+        if (left_ <= 0)
+            return;
+        --left_;
         out_.positions.push_back(state);
-        const ChosenMove move = player.chooseMove(state);
-        if (--left_ == 0 && game != nullptr)
-            for (PlayerSlot& slot : game->state.slots)
-                slot.picture = 1;
-        return move;
+        answer(player.chooseMove(state));
     }
     ComputerPlayer player;
-    Game* game = nullptr;
 
 private:
     SelfPlayGame& out_;
@@ -42,21 +40,20 @@ SelfPlayGame playComputerGame(const int (&active)[PlayerCount], const int (&styl
     turn->player.useSeed(seed);
     RecordedEvents events;
     Game game(events, turn.get());
-    events.attach(&game.state);
-    turn->game = &game;
+    events.attach(&game);
+    GameState chosen = initialGameState();
     for (int p = 0; p < PlayerCount; ++p) {
-        PlayerSlot& slot = game.state.slots[p];
+        PlayerSlot& slot = chosen.slots[p];
         slot.picture = 0;
         slot.active = active[p];
         slot.styleTowardLower = styles[p][0];
         slot.styleTowardHigher = styles[p][1];
     }
-    game.startNewGame();
-    game.runQueuedTurns();
-    result.over = game.state.gameOver != 0;
-    result.finishCount = game.state.finishCount;
+    game.startGame(chosen);
+    result.over = game.state().gameOver != 0;
+    result.finishCount = game.state().finishCount;
     for (int i = 0; i < PlayerCount; ++i)
-        result.finishOrder[i] = game.state.finishOrder[i];
+        result.finishOrder[i] = game.state().finishOrder[i];
     return result;
 }
 

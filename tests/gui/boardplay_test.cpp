@@ -64,8 +64,8 @@ TEST_F(BoardPlayTest, DragADropOnADestinationMovesAndPassesTheTurn)
     EXPECT_EQ(window->canvas()->findChild<QWidget*>("pieceWindow"), nullptr);
     EXPECT_EQ(piece(0).hole, 103);
     EXPECT_EQ(piece(0).owner, OwnerMark[0]);
-    EXPECT_EQ(window->game().state.playerToMove, 1);
-    EXPECT_TRUE(window->game().history.canUndo());
+    EXPECT_EQ(window->game().state().playerToMove, 1);
+    EXPECT_TRUE(window->game().history().canUndo());
     EXPECT_EQ(refereeLine(0), "Silicon") << "the next person is prompted";
     EXPECT_EQ(refereeLine(1), "Move mouse to one");
     EXPECT_EQ(played.count(), 0);
@@ -86,8 +86,8 @@ TEST_F(BoardPlayTest, RefusedDropsPutThePieceBack)
     EXPECT_EQ(piece(0), before);
     ASSERT_EQ(played.count(), 2);
     EXPECT_EQ(played.at(0).at(0).toString(), "TVX03.WAV");
-    EXPECT_EQ(window->game().state.playerToMove, 0);
-    EXPECT_FALSE(window->game().history.canUndo());
+    EXPECT_EQ(window->game().state().playerToMove, 0);
+    EXPECT_FALSE(window->game().history().canUndo());
     EXPECT_EQ(refereeLine(1), "Move mouse to one") << "the cycle prompts the same person again";
 }
 
@@ -104,7 +104,7 @@ TEST_F(BoardPlayTest, ADragEndsWhenTheWindowIsNoLongerActiveAndTheBoardRestsAfte
     release(holePoint(103));
     EXPECT_EQ(piece(0).hole, 111) << "the release after a cancelled drag moves nothing";
 
-    window->game().state.gameOver = 1;
+    window->game().state().gameOver = 1;
     const QString shown = refereeLine(1);
     hoverAt(holePoint(112));
     press(holePoint(111));
@@ -119,17 +119,17 @@ TEST_F(BoardPlayTest, ComputersAnswerInPassesOfTheirOwnAndWaitForADialog)
 {
     startGame(3, 0, 0);
     drag(111, 103);
-    EXPECT_EQ(window->game().state.playerToMove, 2) << "the first computer moved within the release";
-    EXPECT_TRUE(window->game().turnsPending());
+    EXPECT_EQ(window->game().state().playerToMove, 2) << "the first computer moved within the release";
+    EXPECT_TRUE(window->game().computersPlaying());
 
     QMessageBox box(QMessageBox::Information, "Wait", "The computers wait.", QMessageBox::Ok, window.get());
     box.open();
     QTest::qWait(10 * TurnScheduler::RetryInterval);
-    EXPECT_EQ(window->game().state.playerToMove, 2) << "no turn while the box is open";
+    EXPECT_EQ(window->game().state().playerToMove, 2) << "no turn while the box is open";
     box.accept();
 
     EXPECT_TRUE(waitForPerson());
-    EXPECT_EQ(window->game().state.playerToMove, 0);
+    EXPECT_EQ(window->game().state().playerToMove, 0);
     EXPECT_EQ(refereeLine(0), "Human");
     EXPECT_EQ(refereeLine(1), "Move mouse to one");
 }

@@ -33,7 +33,7 @@ protected:
     void startAgainst(int strength)
     {
         startGame(3, 0, 0);
-        window->game().state.slots[1].strength = window->game().state.slots[2].strength = static_cast<uint16_t>(strength);
+        window->game().state().slots[1].strength = window->game().state().slots[2].strength = static_cast<uint16_t>(strength);
     }
 
     // `act` runs as soon as the event loop turns, which during the drop below
@@ -52,7 +52,7 @@ protected:
     {
         MoveGenerator gen;
         for (int k = 0; k < PiecesPerPlayer; ++k) {
-            gen.findDestinations(0, k, window->game().state.pieces);
+            gen.findDestinations(0, k, window->game().state().pieces);
             if (gen.destinations[0] != ListEnd) {
                 const int to = gen.destinations[0];
                 drag(piece(k).hole, to);
@@ -78,7 +78,7 @@ TEST_F(ComputerTurnTest, UndoAndSaveGivenDuringAnyComputersTurnWaitForThePerson)
         SCOPED_TRACE(strength);
         QFile::remove(path);
         startAgainst(strength);
-        const auto start = window->game().state.pieces;
+        const auto start = window->game().state().pieces;
         duringTheReply([this] {
             QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier);
             QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier);
@@ -92,8 +92,8 @@ TEST_F(ComputerTurnTest, UndoAndSaveGivenDuringAnyComputersTurnWaitForThePerson)
         ASSERT_EQ(loadGameFile(path.toStdString(), saved), LoadStatus::Loaded) << "Save waited for the person";
         EXPECT_EQ(saved.playerToMove, 0);
         EXPECT_FALSE(std::equal(start.begin() + 10, start.end(), saved.pieces.begin() + 10)) << "with the replies";
-        EXPECT_EQ(window->game().state.pieces, start) << "then Undo took back the move and the replies";
-        EXPECT_EQ(window->game().state.playerToMove, 0);
+        EXPECT_EQ(window->game().state().pieces, start) << "then Undo took back the move and the replies";
+        EXPECT_EQ(window->game().state().playerToMove, 0);
         EXPECT_FALSE(window->game().computersPlaying());
         EXPECT_TRUE(moveAnyPiece()) << "the person moves again";
         ASSERT_TRUE(waitForPerson(20000));
@@ -122,7 +122,7 @@ TEST_F(ComputerTurnTest, LoadGivenDuringAnyComputersTurnRunsAtOnce)
         EXPECT_TRUE(inTurn);
         EXPECT_TRUE(ran);
         ASSERT_TRUE(waitForPerson(20000)) << "the loaded game goes on";
-        EXPECT_EQ(window->game().state.pieces, saved.pieces);
+        EXPECT_EQ(window->game().state().pieces, saved.pieces);
         EXPECT_TRUE(moveAnyPiece()) << "the person moves in the loaded game";
         ASSERT_TRUE(waitForPerson(20000));
     }
@@ -156,26 +156,26 @@ private:
 TEST_F(ComputerTurnTest, TheRefereeTellsHowTheGameStandsWhenAComputersMoveEndsIt)
 {
     startGame(0, 3, 3);
-    GameState nearlyHome = window->game().state;
+    GameState nearlyHome = window->game().state();
     nearlyHome.slots[2].active = 0;
     placeStartingPieces(nearlyHome);
     for (int k = 0; k < 9; ++k)
         nearlyHome.pieces[k].hole = static_cast<uint16_t>(k); // the tip but hole 9
     nearlyHome.pieces[9].hole = 17;                           // a step from hole 9
     const GameState later = [&] {
-        GameState g = window->game().state;
+        GameState g = window->game().state();
         g.playerToMove = 1;
         return g;
     }();
     DialogCloser closer([this](int line) { return refereeLine(line); });
-    window->game().replaceState(nearlyHome);
-    ASSERT_TRUE(tavolux::testing::eventually([&] { return window->game().state.gameOver != 0; }));
+    window->game().load(nearlyHome);
+    ASSERT_TRUE(tavolux::testing::eventually([&] { return window->game().state().gameOver != 0; }));
     QTest::qWait(50);
     const QString over = QStringLiteral("GAME OVER/Please select new");
     EXPECT_EQ(closer.seen, QStringList({over, over})) << "behind the finishing box and the results";
     EXPECT_EQ(refereeLine(0), QStringLiteral("GAME OVER"));
 
-    window->game().replaceState(later);
+    window->game().load(later);
     EXPECT_EQ(refereeLine(0), QString::fromStdString(later.slots[1].name));
     EXPECT_EQ(refereeLine(1), QStringLiteral("Move mouse to one")) << "the person is told to move";
 }

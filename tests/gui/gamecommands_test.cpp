@@ -62,9 +62,9 @@ TEST_F(GameCommandsTest, UndoAndSaveTypedDuringTheRepliesWaitForThePerson)
     startGame(3, 0, 0);
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    const auto start = window->game().state.pieces;
+    const auto start = window->game().state().pieces;
     drag(111, 103);
-    ASSERT_TRUE(window->game().turnsPending());
+    ASSERT_TRUE(window->game().computersPlaying());
     QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier);
     QTest::keyClick(window.get(), Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(piece(0).hole, 103) << "nothing is taken back between two computer turns";
@@ -76,13 +76,13 @@ TEST_F(GameCommandsTest, UndoAndSaveTypedDuringTheRepliesWaitForThePerson)
     ASSERT_EQ(loadGameFile(path.toStdString(), saved), LoadStatus::Loaded) << "saved once the person was to move";
     EXPECT_EQ(saved.playerToMove, 0);
     EXPECT_NE(saved.pieces, start) << "with the computers' replies";
-    EXPECT_EQ(window->game().state.pieces, start) << "then the move and the replies were taken back";
-    EXPECT_EQ(window->game().state.playerToMove, 0);
-    EXPECT_FALSE(window->game().turnsPending()) << "the same person stays to move";
+    EXPECT_EQ(window->game().state().pieces, start) << "then the move and the replies were taken back";
+    EXPECT_EQ(window->game().state().playerToMove, 0);
+    EXPECT_FALSE(window->game().computersPlaying()) << "the same person stays to move";
     EXPECT_FALSE(window->commandEnabled(command::Undo));
 
     ASSERT_TRUE(window->runCommand(command::Redo));
-    EXPECT_EQ(window->game().state.pieces, saved.pieces);
+    EXPECT_EQ(window->game().state().pieces, saved.pieces);
     EXPECT_FALSE(window->commandEnabled(command::Redo));
 }
 
@@ -106,7 +106,7 @@ TEST_F(GameCommandsTest, BoxesArePlainTextWithYesFirstAndTheNormalPointer)
             box->button(button)->click();
         });
     };
-    window->game().state.slots[0].name = "<u>Bob";
+    window->game().state().slots[0].name = "<u>Bob";
     window->events().setBusy(true);
     look(QMessageBox::Yes);
     EXPECT_TRUE(window->events().playerFinished(0, true));
@@ -133,12 +133,12 @@ TEST_F(GameCommandsTest, TheRefereeNamesThePlayerToMoveWhileATurnIsHeld)
     QMenu menu;
     menu.addAction(QStringLiteral("held"));
     drag(111, 103);
-    ASSERT_TRUE(window->game().turnsPending());
+    ASSERT_TRUE(window->game().computersPlaying());
     menu.popup(window->mapToGlobal(QPoint(10, 10)));
     ASSERT_TRUE(QTest::qWaitFor([&] { return refereeLine(1).isEmpty(); }, 2000));
-    const GameState& s = window->game().state;
+    const GameState& s = window->game().state();
     EXPECT_EQ(refereeLine(0), QString::fromStdString(s.slots[s.playerToMove].name));
-    EXPECT_TRUE(window->game().turnsPending()) << "the turn is still held";
+    EXPECT_TRUE(window->game().computersPlaying()) << "the turn is still held";
     menu.close();
     ASSERT_TRUE(waitForPerson());
     EXPECT_EQ(refereeLine(1), QStringLiteral("Move mouse to one"));
@@ -155,7 +155,7 @@ TEST_F(GameCommandsTest, ARefusedDropSaysWhy)
     EXPECT_EQ(status(), QStringLiteral("The piece cannot reach that hole in one move."));
     window->showPrompt(prompt::Ready);
     EXPECT_EQ(status(), QStringLiteral("Ready.")) << "a prompt replaces the notice";
-    EXPECT_EQ(window->game().state.playerToMove, 0);
+    EXPECT_EQ(window->game().state().playerToMove, 0);
 }
 
 // A window made larger while the hint flashes shows the board at its new
@@ -177,17 +177,17 @@ TEST_F(GameCommandsTest, SavedGameComesBackThroughLoadAfterTheAbandonQuestion)
     startGame(3, 2, 1);
     drag(111, 103);
     ASSERT_TRUE(window->runCommand(command::SaveGame));
-    const GameState saved = window->game().state;
+    const GameState saved = window->game().state();
 
-    window->game().state.pieces[0].hole = 111; // a change that the load must undo
+    window->game().state().pieces[0].hole = 111; // a change that the load must undo
     whenOpen([](QWidget* box) { answer(box, QMessageBox::No); });
     ASSERT_TRUE(window->runCommand(command::LoadGame));
-    EXPECT_EQ(window->game().state.pieces[0].hole, 111) << "No keeps the game";
+    EXPECT_EQ(window->game().state().pieces[0].hole, 111) << "No keeps the game";
 
     whenOpen([](QWidget* box) { answer(box, QMessageBox::Yes); });
     ASSERT_TRUE(window->runCommand(command::LoadGame));
-    EXPECT_EQ(window->game().state.pieces, saved.pieces);
-    EXPECT_EQ(window->game().state.playerToMove, saved.playerToMove);
+    EXPECT_EQ(window->game().state().pieces, saved.pieces);
+    EXPECT_EQ(window->game().state().playerToMove, saved.playerToMove);
     EXPECT_FALSE(window->commandEnabled(command::Undo)) << "the history starts again";
 }
 
@@ -205,7 +205,7 @@ TEST_F(GameCommandsTest, ACommandDuringADragPutsThePieceBackFirst)
     EXPECT_EQ(saved.pieces[0].hole, 111);
     EXPECT_EQ(saved.pieces[0].owner, OwnerMark[0]);
     release(holePoint(103));
-    EXPECT_EQ(window->game().state.pieces[0].hole, 111) << "the release moves nothing";
+    EXPECT_EQ(window->game().state().pieces[0].hole, 111) << "the release moves nothing";
 }
 
 // A file whose player to move is a computer: the computers play on after
@@ -221,16 +221,16 @@ TEST_F(GameCommandsTest, LoadedGameWithAComputerToMoveGoesOn)
     ASSERT_TRUE(saveGameFile(path.toStdString(), s));
 
     ASSERT_TRUE(window->runCommand(command::LoadGame));
-    EXPECT_TRUE(window->game().turnsPending());
+    EXPECT_TRUE(window->game().computersPlaying());
     ASSERT_TRUE(waitForPerson());
-    EXPECT_EQ(window->game().state.playerToMove, 1);
-    EXPECT_NE(window->game().state.pieces, s.pieces) << "the first computer has moved";
+    EXPECT_EQ(window->game().state().playerToMove, 1);
+    EXPECT_NE(window->game().state().pieces, s.pieces) << "the first computer has moved";
 }
 
 TEST_F(GameCommandsTest, PieceMenuFlashesTheDestinationsAndChangesNothing)
 {
     startGame(3, 2, 1);
-    const GameState before = window->game().state;
+    const GameState before = window->game().state();
     const QPoint other = holePoint(StartHoles[1][0]);
     mouse(QEvent::MouseButtonPress, other, Qt::RightButton, Qt::RightButton);
     EXPECT_EQ(QApplication::activePopupWidget(), nullptr) << "no menu over another player's piece";
@@ -252,7 +252,7 @@ TEST_F(GameCommandsTest, PieceMenuFlashesTheDestinationsAndChangesNothing)
     EXPECT_EQ(during, colours::ValidMove) << "a blue disc on a destination";
     QTest::qWait(50);
     EXPECT_EQ(shownAt(103), empty) << "the board is shown as it is after the flash";
-    EXPECT_EQ(window->game().state.pieces, before.pieces);
+    EXPECT_EQ(window->game().state().pieces, before.pieces);
 
     QString told;
     whenOpen([&](QWidget* box) {
@@ -267,7 +267,7 @@ TEST_F(GameCommandsTest, ChangeOptionsWritesOnOkAndKeepsTheWallpaperOnCancel)
 {
     startGame(3, 2, 1);
     const int wallpaper = window->wallpaperIndex();
-    const uint16_t sound = window->game().state.soundEnabled;
+    const uint16_t sound = window->game().state().soundEnabled;
     whenOpen([](QWidget* dialog) {
         ASSERT_NE(qobject_cast<OptionsDialog*>(dialog), nullptr);
         dialog->findChild<QPushButton*>("wallpaperDownButton")->click();
@@ -276,14 +276,14 @@ TEST_F(GameCommandsTest, ChangeOptionsWritesOnOkAndKeepsTheWallpaperOnCancel)
     });
     ASSERT_TRUE(window->runCommand(command::ChangeOptions));
     EXPECT_NE(window->wallpaperIndex(), wallpaper);
-    EXPECT_EQ(window->game().state.soundEnabled, sound);
+    EXPECT_EQ(window->game().state().soundEnabled, sound);
 
     whenOpen([](QWidget* dialog) {
         dialog->findChild<QCheckBox*>("soundCheck")->click();
         dialog->findChild<QPushButton*>("okButton")->click();
     });
     ASSERT_TRUE(window->runCommand(command::ChangeOptions));
-    EXPECT_NE(window->game().state.soundEnabled, sound);
+    EXPECT_NE(window->game().state().soundEnabled, sound);
 }
 
 } // namespace
@@ -293,7 +293,7 @@ TEST_F(GameCommandsTest, ChangeOptionsWritesOnOkAndKeepsTheWallpaperOnCancel)
 // name and picture, and OK keeps them.
 TEST_F(GameCommandsTest, NewGameAfterAFinishedGameOffersItsStrengthsAndStyles)
 {
-    GameState& s = window->game().state;
+    GameState& s = window->game().state();
     s.slots[1].name = "Deep";
     s.slots[1].strength = Expert;
     s.slots[1].styleTowardLower = Friendly;

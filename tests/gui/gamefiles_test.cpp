@@ -93,8 +93,8 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(dir.isValid());
-        game.state.noGameStarted = 0;
-        placeStartingPieces(game.state);
+        game.state().noGameStarted = 0;
+        placeStartingPieces(game.state());
     }
 
     QString at(const QString& name) const { return dir.filePath(name); }
@@ -128,16 +128,16 @@ TEST_F(GameFilesTest, SaveWritesTheRecordUnderTheForcedName)
     const QByteArray bytes = readAll(at("game.tvx"));
     ASSERT_EQ(bytes.size(), 395);
     EXPECT_EQ(bytes.left(10), QByteArray::fromHex("0110000148756d616e00"));
-    EXPECT_EQ(bytes, bytesOf(game.state));
+    EXPECT_EQ(bytes, bytesOf(game.state()));
     EXPECT_EQ(folderEntries(), QStringList{"game.tvx"}) << "no temporary file is left behind";
 }
 
 TEST_F(GameFilesTest, SaveNeedsAnUnfinishedGame)
 {
-    game.state.gameOver = 1;
+    game.state().gameOver = 1;
     chooser.path = at("game.tvx");
     files.saveGame();
-    game.state = initialGameState();
+    game.state() = initialGameState();
     files.saveGame();
 
     EXPECT_EQ(chooser.asked, 0);
@@ -159,7 +159,7 @@ TEST_F(GameFilesTest, ReplacingAnotherFileThanTheChosenOneIsAsked)
 
     ui.answers = {true};
     files.saveGame();
-    EXPECT_EQ(readAll(at("game.tvx")), bytesOf(game.state));
+    EXPECT_EQ(readAll(at("game.tvx")), bytesOf(game.state()));
 
     // A name the dialog confirmed itself is not asked about again.
     ui.log.clear();
@@ -173,7 +173,7 @@ TEST_F(GameFilesTest, ReplacingAnotherFileThanTheChosenOneIsAsked)
 // size limit that stops the bytes half-way as a full disk would.
 TEST_F(GameFilesTest, FailedSavesAreReportedAndLeaveEverythingAsItWas)
 {
-    const QByteArray before = bytesOf(game.state);
+    const QByteArray before = bytesOf(game.state());
     expectSaveFails("no-such-folder/game.tvx");
     EXPECT_TRUE(folderEntries().isEmpty());
 
@@ -197,55 +197,55 @@ TEST_F(GameFilesTest, FailedSavesAreReportedAndLeaveEverythingAsItWas)
 
     EXPECT_EQ(readAll(at("full.tvx")), existing) << "the old file is kept byte for byte";
     EXPECT_EQ(folderEntries(), (QStringList{"full.tvx", "taken.tvx"}));
-    EXPECT_EQ(bytesOf(game.state), before) << "the game stays as it was";
+    EXPECT_EQ(bytesOf(game.state()), before) << "the game stays as it was";
 }
 
 TEST_F(GameFilesTest, LoadBringsBackTheSavedGame)
 {
-    game.state.slots[0].name = "Ann";
-    game.state.boardRotation = 3;
-    game.state.pieces[2].hole = 60;
-    const GameState saved = game.state;
+    game.state().slots[0].name = "Ann";
+    game.state().boardRotation = 3;
+    game.state().pieces[2].hole = 60;
+    const GameState saved = game.state();
     chooser.path = at("ann.tvx");
     files.saveGame();
 
     // Play on a little, then go back to the file.
-    game.history.record(game.state.pieces);
-    game.state.pieces[2].hole = 61;
-    game.state.boardRotation = 0;
+    game.history().record(game.state().pieces);
+    game.state().pieces[2].hole = 61;
+    game.state().boardRotation = 0;
     ui.answers = {true};
     files.loadGame();
 
     EXPECT_EQ(ui.log.front(), "ask Load Game: There is still a game in progress.  Do you want to abandon it?");
-    EXPECT_EQ(bytesOf(game.state), bytesOf(saved));
-    EXPECT_FALSE(game.history.canUndo());
-    EXPECT_EQ(game.state.slots[2].firstPiece, 20);
+    EXPECT_EQ(bytesOf(game.state()), bytesOf(saved));
+    EXPECT_FALSE(game.history().canUndo());
+    EXPECT_EQ(game.state().slots[2].firstPiece, 20);
     EXPECT_NE(std::find(ui.log.begin(), ui.log.end(), "rotation"), ui.log.end());
 }
 
 TEST_F(GameFilesTest, AnsweringNoOrCancellingChangesNothing)
 {
     writeAll(at("other.tvx"), bytesOf(initialGameState()));
-    const QByteArray before = bytesOf(game.state);
+    const QByteArray before = bytesOf(game.state());
     chooser.path = at("other.tvx");
     files.loadGame();
     EXPECT_EQ(chooser.asked, 0) << "No to the abandon question stops";
 
     // Without a game in progress there is no question.
-    game.state.gameOver = 1;
+    game.state().gameOver = 1;
     ui.log.clear();
     chooser.path.clear();
     files.loadGame();
     EXPECT_EQ(chooser.asked, 1);
     EXPECT_TRUE(ui.log.empty());
-    game.state.gameOver = 0;
-    EXPECT_EQ(bytesOf(game.state), before);
+    game.state().gameOver = 0;
+    EXPECT_EQ(bytesOf(game.state()), before);
 }
 
 TEST_F(GameFilesTest, RefusedAndUnreadableFilesChangeNothing)
 {
-    game.history.record(game.state.pieces);
-    const QByteArray before = bytesOf(game.state);
+    game.history().record(game.state().pieces);
+    const QByteArray before = bytesOf(game.state());
     writeAll(at("notes.tvx"), "These are my notes, not a game.");
     QByteArray tiny = QByteArray::fromHex("011000");
     writeAll(at("tiny.tvx"), tiny);
@@ -265,8 +265,8 @@ TEST_F(GameFilesTest, RefusedAndUnreadableFilesChangeNothing)
     EXPECT_FALSE(files.openFile(at("folder.tvx")));
     EXPECT_NE(lastLog().find("could not be opened"), std::string::npos) << lastLog();
 
-    EXPECT_EQ(bytesOf(game.state), before);
-    EXPECT_TRUE(game.history.canUndo());
+    EXPECT_EQ(bytesOf(game.state()), before);
+    EXPECT_TRUE(game.history().canUndo());
     EXPECT_EQ(std::count(ui.log.begin(), ui.log.end(), "rotation"), 0);
 }
 
@@ -288,19 +288,19 @@ TEST_F(GameFilesTest, LoadedTurnGoesToAPlayerInPlay)
     writeAll(at("finished.tvx"), bytesOf(s));
 
     ASSERT_TRUE(files.openFile(at("finished.tvx")));
-    EXPECT_EQ(game.state.playerToMove, 1);
-    EXPECT_TRUE(game.turnsPending()) << "the computer to move plays without being asked";
+    EXPECT_EQ(game.state().playerToMove, 1);
+    EXPECT_TRUE(game.computersPlaying()) << "the computer to move plays without being asked";
     game.runQueuedTurns();
     EXPECT_EQ(computer.playedFor, std::vector<int>{1});
-    EXPECT_EQ(game.state.playerToMove, 2);
+    EXPECT_EQ(game.state().playerToMove, 2);
     EXPECT_EQ(lastLog(), "personToMove 2");
 
     s.slots[1].finished = 1;
     writeAll(at("alone.tvx"), bytesOf(s));
-    const QByteArray before = bytesOf(game.state);
+    const QByteArray before = bytesOf(game.state());
     EXPECT_FALSE(files.openFile(at("alone.tvx")));
     EXPECT_EQ(lastLog(), std::string("error Load Game: ") + NotTavoluxMessage);
-    EXPECT_EQ(bytesOf(game.state), before);
+    EXPECT_EQ(bytesOf(game.state()), before);
 }
 
 } // namespace
@@ -318,7 +318,7 @@ TEST_F(SpecialFiles, AFifoIsRefusedAtOnceAndNothingWaits)
 {
     QTemporaryDir dir;
     startGame(1, 0, 0);
-    const GameState before = window->game().state;
+    const GameState before = window->game().state();
     for (const char* name : {"fifo.tvx", "fifo.tvr"}) {
         const QString fifo = dir.filePath(QLatin1String(name));
         ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
@@ -331,5 +331,5 @@ TEST_F(SpecialFiles, AFifoIsRefusedAtOnceAndNothingWaits)
         EXPECT_TRUE(box.text.contains(QStringLiteral("could not be opened"))) << box.text.toStdString();
         EXPECT_TRUE(box.text.contains(QStringLiteral("It is not a regular file."))) << box.text.toStdString();
     }
-    EXPECT_EQ(bytesOf(window->game().state), bytesOf(before));
+    EXPECT_EQ(bytesOf(window->game().state()), bytesOf(before));
 }

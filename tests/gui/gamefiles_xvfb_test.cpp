@@ -86,7 +86,7 @@ TEST(GameFilesXvfb, SaveThenLoadBackThroughTheDialogs)
     GameFiles files(window.game(), window.boxes(), chooser, &window);
     QTemporaryDir dir;
 
-    GameState& state = window.game().state;
+    GameState& state = window.game().state();
     state.noGameStarted = 0;
     placeStartingPieces(state);
     state.slots[0].name = "Typed";

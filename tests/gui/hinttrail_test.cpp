@@ -41,7 +41,7 @@ protected:
     void openWindow() { SetUp(); }
     void closeWindow()
     {
-        game().state.noGameStarted = 1; // no abandon question
+        game().state().noGameStarted = 1; // no abandon question
         answerNextBox(QMessageBox::Yes);
         window->close();
         window.reset();
@@ -58,13 +58,13 @@ protected:
     }
     QColor shown(QPoint at) { return window->canvas()->picture().toImage().pixelColor(at); }
 
-    std::vector<PlayedMove> trail() const { return window->lastMoves().shownFor(window->game().state); }
+    std::vector<PlayedMove> trail() const { return window->lastMoves().shownFor(window->game().state()); }
 
     // The person moves 111 -> 103 and both computers reply.
     void moveAndWaitForReplies()
     {
         startGame(3, 0, 0);
-        game().state.animationSpeed = 1;
+        game().state().animationSpeed = 1;
         drag(111, 103);
         ASSERT_TRUE(waitForPerson());
         window->canvas()->repaint();
@@ -74,7 +74,7 @@ protected:
 TEST_F(HelpersTest, TheTrailShowsBothRepliesUntilThePersonPicksUpAPiece)
 {
     moveAndWaitForReplies();
-    const GameState& s = game().state;
+    const GameState& s = game().state();
     const std::vector<PlayedMove> moves = trail();
     ASSERT_EQ(moves.size(), 2u);
     for (int i = 0; i < 2; ++i) {
@@ -98,7 +98,7 @@ TEST_F(HelpersTest, TheTrailShowsBothRepliesUntilThePersonPicksUpAPiece)
     window->canvas()->holdPicture(true);
     ASSERT_TRUE(window->runCommand(command::RotateClockwise));
     window->canvas()->holdPicture(false);
-    ASSERT_EQ(game().state.boardRotation, 5);
+    ASSERT_EQ(game().state().boardRotation, 5);
     for (const PlayedMove& m : moves)
         EXPECT_TRUE(near(shown(ringPoint(m.start)), colours::player(m.player))) << "turned, move of " << m.player;
 
@@ -137,7 +137,7 @@ TEST_F(HelpersTest, UndoRedoNewGameAndLoadGameClearTheTrail)
     // A move told to the window between the two, then Redo.
     GameEvents& events = window->events();
     events.moveMade(1, 10, StartHoles[1][0]);
-    game().state.pieces[10].hole = 60;
+    game().state().pieces[10].hole = 60;
     events.moveMade(1, 10, StartHoles[1][0]);
     ASSERT_EQ(trail().size(), 1u);
     ASSERT_TRUE(window->runCommand(command::Redo));
@@ -149,7 +149,7 @@ TEST_F(HelpersTest, UndoRedoNewGameAndLoadGameClearTheTrail)
     ASSERT_EQ(trail().size(), 2u);
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("game.tvx"));
-    ASSERT_TRUE(saveGameFile(file.toStdString(), game().state));
+    ASSERT_TRUE(saveGameFile(file.toStdString(), game().state()));
     ASSERT_TRUE(window->openGameFile(file));
     EXPECT_TRUE(trail().empty());
 
@@ -165,7 +165,7 @@ TEST_F(HelpersTest, UndoRedoNewGameAndLoadGameClearTheTrail)
     });
     ASSERT_TRUE(window->runCommand(command::NewGame));
     EXPECT_TRUE(trail().empty());
-    EXPECT_EQ(game().state.pieces[0].hole, StartHoles[0][0]);
+    EXPECT_EQ(game().state().pieces[0].hole, StartHoles[0][0]);
 }
 
 TEST_F(HelpersTest, TheViewItemHidesTheTrailAndIsRememberedBetweenRuns)
@@ -207,21 +207,21 @@ TEST_F(HelpersTest, TheHintIsOfferedOnlyWhileAPersonIsToMove)
     window->updateAllItemStates();
     EXPECT_TRUE(window->commandEnabled(command::Hint));
     EXPECT_TRUE(hint->isEnabled());
-    game().state.animationSpeed = 1;
+    game().state().animationSpeed = 1;
     drag(111, 103);
-    EXPECT_TRUE(game().turnsPending());
+    EXPECT_TRUE(game().computersPlaying());
     EXPECT_TRUE(window->commandEnabled(command::Hint)) << "taken while the computers play, shown after";
     ASSERT_TRUE(waitForPerson());
     EXPECT_TRUE(hint->isEnabled()) << "the item (and its key) is back once the person is to move";
 
-    game().state.gameOver = 1;
+    game().state().gameOver = 1;
     EXPECT_FALSE(window->commandEnabled(command::Hint));
 }
 
 TEST_F(HelpersTest, TheHintFlashesTheSuggestedPathAndChangesNothing)
 {
     startGame(3, 0, 0);
-    GameState& s = game().state;
+    GameState& s = game().state();
     s.pieces[1].hole = 60; // something to jump over later
     window->canvas()->repaint();
     const GameState before = s;
@@ -248,7 +248,7 @@ TEST_F(HelpersTest, TheHintFlashesTheSuggestedPathAndChangesNothing)
 
     EXPECT_EQ(s.pieces, before.pieces);
     EXPECT_EQ(s.playerToMove, 0);
-    EXPECT_FALSE(game().history.canUndo());
+    EXPECT_FALSE(game().history().canUndo());
     window->canvas()->repaint();
     EXPECT_FALSE(near(shown(holePoint(expected->destination())), colours::Hint)) << "gone after the flash";
 }
@@ -256,7 +256,7 @@ TEST_F(HelpersTest, TheHintFlashesTheSuggestedPathAndChangesNothing)
 TEST_F(HelpersTest, APersonWithoutMovesIsTold)
 {
     startGame(3, 0, 0);
-    GameState& s = game().state;
+    GameState& s = game().state();
     std::set<int> mine, wall;
     for (int k = 0; k < PiecesPerPlayer; ++k)
         mine.insert(s.pieces[k].hole);

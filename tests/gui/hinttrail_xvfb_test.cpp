@@ -47,13 +47,13 @@ TEST_F(HelpersScreenTest, TheTrailOfBothRepliesAndAHintAreOnTheScreen)
         pressAndDragTowards(from, to);
         xdotool({"mouseup", "1"});
         ++moved;
-        ASSERT_TRUE(eventually([&] { return game.waitingForPerson() && game.history.pos() == moved; }));
+        ASSERT_TRUE(eventually([&] { return game.waitingForPerson() && game.history().pos() == moved; }));
     }
     // The pointer leaves the board, so that no hover changes what is seen.
     xdotool(QStringList{"mousemove"} + point(window->frameGeometry().bottomRight() + QPoint(20, 20)));
     QTest::qWait(200);
 
-    const std::vector<PlayedMove> moves = window->lastMoves().shownFor(game.state);
+    const std::vector<PlayedMove> moves = window->lastMoves().shownFor(game.state());
     ASSERT_EQ(moves.size(), 2u);
     const QImage trail = grabScreen();
     trail.save(QStringLiteral(SCREENSHOT_DIR "/trail.png"));
@@ -61,7 +61,7 @@ TEST_F(HelpersScreenTest, TheTrailOfBothRepliesAndAHintAreOnTheScreen)
         EXPECT_TRUE(near(at(trail, ringPoint(m.start)), colours::player(m.player)))
             << "the ring of player " << m.player << "'s move";
 
-    const auto hint = suggestMove(game.state);
+    const auto hint = suggestMove(game.state());
     ASSERT_TRUE(hint.has_value());
     QImage shown;
     QTimer::singleShot(600, [&] { shown = grabScreen(); });

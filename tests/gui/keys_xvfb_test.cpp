@@ -25,9 +25,9 @@ protected:
     {
         newGame(3, 0, 0);
         ASSERT_TRUE(window->game().waitingForPerson());
-        for (int i = 0; i < 6 && window->game().state.boardRotation != steps; ++i)
+        for (int i = 0; i < 6 && window->game().state().boardRotation != steps; ++i)
             window->rotateBoardStep(false);
-        ASSERT_EQ(window->game().state.boardRotation, steps);
+        ASSERT_EQ(window->game().state().boardRotation, steps);
         const QWidget* canvas = window->canvas();
         xdotool(QStringList{"mousemove"} + point(canvas->mapToGlobal(QPoint(canvas->width() - 30, canvas->height() / 2))));
         QTest::qWait(50);
@@ -41,17 +41,17 @@ TEST_F(KeysTest, AWholeMoveMadeWithTheKeysAlone)
 {
     startGame(0);
     Game& game = window->game();
-    const Position opening = game.state.pieces;
+    const Position opening = game.state().pieces;
     QSignalSpy played(&sounds, &SoundPlayer::requested);
 
     key("Right"); // the first arrow only shows the ring, on the first piece's hole
     ASSERT_TRUE(eventually([&] { return ringOn(111); }));
-    EXPECT_EQ(game.state.pieces, opening);
+    EXPECT_EQ(game.state().pieces, opening);
     shot("focus-ring");
 
     key("space");
     ASSERT_TRUE(eventually([&] { return keys().carrying(); }));
-    EXPECT_EQ(game.state.pieces[0].owner, 0u) << "the piece is off the board";
+    EXPECT_EQ(game.state().pieces[0].owner, 0u) << "the piece is off the board";
     EXPECT_EQ(window->referee()->line(1), QStringLiteral("Now, drag it to a spot"));
     auto* floating = window->canvas()->findChild<QWidget*>("pieceWindow");
     ASSERT_NE(floating, nullptr);
@@ -67,13 +67,13 @@ TEST_F(KeysTest, AWholeMoveMadeWithTheKeysAlone)
     key("Return");
     ASSERT_TRUE(eventually([&] { return !keys().carrying(); }));
     ASSERT_TRUE(eventually([&] { return game.waitingForPerson(); }));
-    EXPECT_EQ(game.state.pieces[0].hole, 102);
+    EXPECT_EQ(game.state().pieces[0].hole, 102);
     EXPECT_EQ(pieces.shown, 3) << "the carried piece and two glides";
     int moved = 0;
     for (int i = 0; i < PieceCount; ++i)
-        moved += opening[i] != game.state.pieces[i];
+        moved += opening[i] != game.state().pieces[i];
     EXPECT_EQ(moved, 3) << "the person's piece and one of each computer";
-    EXPECT_TRUE(game.history.canUndo());
+    EXPECT_TRUE(game.history().canUndo());
     EXPECT_EQ(played.count(), 0);
     EXPECT_EQ(keys().ringHole(), NoHole) << "the ring is gone with the turn";
 
@@ -87,7 +87,7 @@ TEST_F(KeysTest, ARefusedDropOnATurnedBoard)
 {
     startGame(3);
     Game& game = window->game();
-    const Position opening = game.state.pieces;
+    const Position opening = game.state().pieces;
     QSignalSpy played(&sounds, &SoundPlayer::requested);
 
     key("Down");
@@ -100,12 +100,12 @@ TEST_F(KeysTest, ARefusedDropOnATurnedBoard)
     ASSERT_TRUE(eventually([&] { return ringOn(89); }));
     key("space");
     ASSERT_TRUE(eventually([&] { return !keys().carrying(); }));
-    EXPECT_EQ(game.state.pieces, opening);
+    EXPECT_EQ(game.state().pieces, opening);
     ASSERT_EQ(played.count(), 1);
     EXPECT_EQ(played.at(0).at(0).toString(), QStringLiteral("TVX03.WAV"));
     EXPECT_TRUE(game.waitingForPerson());
-    EXPECT_EQ(game.state.playerToMove, 0);
-    EXPECT_FALSE(game.history.canUndo());
+    EXPECT_EQ(game.state().playerToMove, 0);
+    EXPECT_FALSE(game.history().canUndo());
     EXPECT_TRUE(ringOn(89)) << "the ring stays for another try";
     EXPECT_EQ(window->referee()->line(1), QStringLiteral("Move mouse to one"));
 
@@ -113,14 +113,14 @@ TEST_F(KeysTest, ARefusedDropOnATurnedBoard)
     key("space");
     QTest::qWait(100);
     EXPECT_FALSE(keys().carrying());
-    EXPECT_EQ(game.state.pieces, opening);
+    EXPECT_EQ(game.state().pieces, opening);
 }
 
 TEST_F(KeysTest, EscapePutsThePieceBackAndNeverClosesTheWindow)
 {
     startGame(0);
     Game& game = window->game();
-    const Position opening = game.state.pieces;
+    const Position opening = game.state().pieces;
     key("Up");
     key("Right"); // 111's right-hand neighbour, piece 1
     ASSERT_TRUE(eventually([&] { return ringOn(112); }));
@@ -129,7 +129,7 @@ TEST_F(KeysTest, EscapePutsThePieceBackAndNeverClosesTheWindow)
     key("Up");
     key("Escape");
     ASSERT_TRUE(eventually([&] { return !keys().carrying(); }));
-    EXPECT_EQ(game.state.pieces, opening) << "the piece is back on its hole";
+    EXPECT_EQ(game.state().pieces, opening) << "the piece is back on its hole";
     EXPECT_EQ(window->canvas()->findChild<QWidget*>("pieceWindow"), nullptr);
 
     key("Escape"); // and once more with nothing in the hand: the ring goes
@@ -146,7 +146,7 @@ TEST_F(KeysTest, EscapePutsThePieceBackAndNeverClosesTheWindow)
     xdotool(QStringList{"mousemove"} + point(onScreen(60)));
     ASSERT_TRUE(eventually([&] { return !keys().carrying(); }));
     EXPECT_EQ(keys().ringHole(), NoHole);
-    EXPECT_EQ(game.state.pieces, opening);
+    EXPECT_EQ(game.state().pieces, opening);
 }
 
 // A game started from the keyboard alone (Alt+G, Enter on "New Game",
@@ -154,7 +154,7 @@ TEST_F(KeysTest, EscapePutsThePieceBackAndNeverClosesTheWindow)
 // bar has had the keyboard.
 TEST_F(KeysTest, KeysPlayAfterAGameStartedThroughTheMenuWithTheKeyboard)
 {
-    GameState& s = window->game().state;
+    GameState& s = window->game().state();
     const uint16_t pictures[3] = {3, 0, 0};
     for (int p = 0; p < PlayerCount; ++p)
         s.slots[p].picture = pictures[p];

@@ -121,7 +121,7 @@ TEST_F(MainWindowTest, UndoAndRedoFollowTheHistory)
     EXPECT_FALSE(redo->isEnabled());
     EXPECT_FALSE(window->runCommand(command::Undo)) << "a disabled item does nothing, even by shortcut";
 
-    game.history.record(game.state.pieces);
+    game.history().record(game.state().pieces);
     openMenu(menu(1));
     EXPECT_TRUE(undo->isEnabled());
     EXPECT_FALSE(redo->isEnabled());
@@ -183,7 +183,7 @@ TEST_F(MainWindowTest, ShowPromptReturnsThePreviousIdAndKeepsTextForUnknownIds)
 // change nothing: no piece is lifted, no command runs, no box opens.
 TEST_F(MainWindowTest, EscapeAndEnterDoNothing)
 {
-    GameState& s = window->game().state;
+    GameState& s = window->game().state();
     s.noGameStarted = 0;
     placeStartingPieces(s);
     s.slots[0].picture = 1;
@@ -263,7 +263,7 @@ TEST_F(MainWindowTest, RotateButtonsHaveTipsAndTurnOnlyOnceTheirHandlerExists)
     EXPECT_EQ(counter->toolTip(), "Rotate counter-clockwise");
     EXPECT_EQ(clockwise->focusPolicy(), Qt::NoFocus);
 
-    GameState& state = window->game().state;
+    GameState& state = window->game().state();
     window->setCommandHandler(command::RotateClockwise, {});
     QTest::mouseClick(clockwise, Qt::LeftButton);
     EXPECT_EQ(state.boardRotation, 0);
@@ -285,7 +285,7 @@ TEST_F(MainWindowTest, RotateButtonsHaveTipsAndTurnOnlyOnceTheirHandlerExists)
 
 TEST_F(MainWindowTest, NewViewIsLaidOutAndPainted)
 {
-    GameState& state = window->game().state;
+    GameState& state = window->game().state();
     state.boardRotation = 2;
     window->events().boardRotationChanged();
     const BoardView& view = window->boardView();

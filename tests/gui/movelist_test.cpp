@@ -25,7 +25,7 @@ protected:
     void movePiece(int k)
     {
         MoveGenerator gen;
-        gen.findDestinations(window->game().state.playerToMove, k, window->game().state.pieces);
+        gen.findDestinations(window->game().state().playerToMove, k, window->game().state().pieces);
         ASSERT_NE(gen.destinations[0], ListEnd);
         drag(piece(k).hole, gen.destinations[0]);
     }
@@ -36,7 +36,7 @@ protected:
     // player to move has, as if the players had made them.
     void addMoves(int count)
     {
-        GameState& s = window->game().state;
+        GameState& s = window->game().state();
         for (int i = 0; i < count; ++i) {
             const int p = s.playerToMove;
             MoveGenerator gen;
@@ -47,7 +47,7 @@ protected:
                 const int start = s.pieces[k].hole;
                 const std::vector<int> path = findMovePath(s.pieces, start, gen.destinations[0]);
                 s.pieces[k].hole = static_cast<uint16_t>(path.back());
-                window->game().moveList.add({p, k, start, path, false});
+                window->game().moveList().add({p, k, start, path, false});
                 break;
             }
             s.playerToMove = nextPlayer(s, p);
@@ -70,20 +70,20 @@ TEST_F(MoveListReview, ReviewShowsAnEarlierBoardAndHoldsTheGame)
     EXPECT_EQ(rows()->count(), 1) << "the start, listed as soon as the window shows";
     movePiece(0);
     ASSERT_TRUE(waitForPerson());
-    ASSERT_EQ(window->game().moveList.current(), 3u);
+    ASSERT_EQ(window->game().moveList().current(), 3u);
     ASSERT_EQ(rows()->count(), 4) << "the start and three moves";
     EXPECT_TRUE(rows()->item(3)->font().bold()) << "the game stands after the third move";
 
-    const GameState live = window->game().state;
+    const GameState live = window->game().state();
     rows()->setCurrentRow(1);
     ASSERT_TRUE(window->moveListHost().reviewing());
     const GameState* shown = window->moveListHost().reviewedState();
     ASSERT_NE(shown, nullptr);
-    EXPECT_EQ(shown->pieces, window->game().moveList.positionAfter(1).pieces);
-    EXPECT_EQ(window->game().state.pieces, live.pieces) << "the game itself is untouched";
+    EXPECT_EQ(shown->pieces, window->game().moveList().positionAfter(1).pieces);
+    EXPECT_EQ(window->game().state().pieces, live.pieces) << "the game itself is untouched";
 
     // The board takes no piece while reviewing.
-    const int mine = window->game().state.slots[0].firstPiece + 1;
+    const int mine = window->game().state().slots[0].firstPiece + 1;
     press(holePoint(piece(mine).hole));
     EXPECT_FALSE(window->boardMouse()->dragging());
     release(holePoint(piece(mine).hole));
@@ -97,24 +97,24 @@ TEST_F(MoveListReview, ReviewShowsAnEarlierBoardAndHoldsTheGame)
     ASSERT_TRUE(window->moveListHost().reviewing());
     ASSERT_TRUE(window->runCommand(command::Undo));
     EXPECT_FALSE(window->moveListHost().reviewing());
-    EXPECT_EQ(window->game().moveList.current(), 0u);
+    EXPECT_EQ(window->game().moveList().current(), 0u);
     EXPECT_TRUE(rows()->item(0)->font().bold());
 }
 
 TEST_F(MoveListReview, TheComputersWaitWhileAnEarlierBoardIsShown)
 {
     startGame(0, 0, 1); // two computers, then a person
-    window->game().state.playerToMove = 2;
+    window->game().state().playerToMove = 2;
     ASSERT_TRUE(window->runCommand(command::MoveList));
     movePiece(29); // the first computer answers at once, the second's turn is queued
-    ASSERT_EQ(window->game().moveList.current(), 2u);
+    ASSERT_EQ(window->game().moveList().current(), 2u);
     rows()->setCurrentRow(0);
     ASSERT_TRUE(window->moveListHost().reviewing());
     QTest::qWait(200);
-    EXPECT_EQ(window->game().moveList.current(), 2u) << "no computer moved meanwhile";
+    EXPECT_EQ(window->game().moveList().current(), 2u) << "no computer moved meanwhile";
     window->moveListHost().window()->findChild<QPushButton*>("backToGame")->click();
     ASSERT_TRUE(waitForPerson());
-    EXPECT_EQ(window->game().moveList.current(), 3u);
+    EXPECT_EQ(window->game().moveList().current(), 3u);
 }
 
 // A game saved as a record opens in review, every position of it can be
@@ -126,7 +126,7 @@ TEST_F(MoveListReview, ARecordRoundTripsThroughTheWindow)
     startGame(1, 0, 0);
     movePiece(0);
     ASSERT_TRUE(waitForPerson());
-    const GameState played = window->game().state;
+    const GameState played = window->game().state();
     window->useRecordFileChooser(std::make_unique<ScriptedChooser>(path));
     ASSERT_TRUE(window->runCommand(command::SaveRecord));
     ASSERT_TRUE(QFile::exists(path));
@@ -142,12 +142,12 @@ TEST_F(MoveListReview, ARecordRoundTripsThroughTheWindow)
     answerNextBox(QMessageBox::Yes);
     window->moveListHost().window()->findChild<QPushButton*>("playFromHere")->click();
     EXPECT_FALSE(window->moveListHost().reviewing());
-    EXPECT_EQ(window->game().moveList.current(), 1u);
-    EXPECT_EQ(window->game().state.playerToMove, 1);
+    EXPECT_EQ(window->game().moveList().current(), 1u);
+    EXPECT_EQ(window->game().state().playerToMove, 1);
     ASSERT_TRUE(waitForPerson());
-    EXPECT_EQ(window->game().moveList.current(), 3u) << "the computers play on";
+    EXPECT_EQ(window->game().moveList().current(), 3u) << "the computers play on";
 
-    const GameState before = window->game().state;
+    const GameState before = window->game().state();
     QFile junk(path);
     ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
     junk.write("Tavolux-Record: 1\nDate: yesterday\n");
@@ -157,7 +157,7 @@ TEST_F(MoveListReview, ARecordRoundTripsThroughTheWindow)
     EXPECT_FALSE(window->openRecordFile(path));
     EXPECT_TRUE(box.text.contains("Line 2")) << box.text.toStdString();
     EXPECT_FALSE(window->moveListHost().reviewing());
-    EXPECT_EQ(window->game().state.pieces, before.pieces);
+    EXPECT_EQ(window->game().state().pieces, before.pieces);
 }
 
 // A long game and a long record open at their last row, and that row is
@@ -178,7 +178,7 @@ TEST_F(MoveListReview, TheChosenRowIsAlwaysInView)
     EXPECT_TRUE(currentRowSeen());
 
     // A record opened while the list is hidden shows its last move.
-    const GameRecord record = recordOf(window->game().state, window->game().moveList);
+    const GameRecord record = recordOf(window->game().state(), window->game().moveList());
     for (const bool shown : {false, true}) {
         window->moveListHost().endReview();
         window->moveListHost().setVisible(shown);

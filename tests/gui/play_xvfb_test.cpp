@@ -26,7 +26,7 @@ TEST_F(PlayTest, APersonsMoveIsAnsweredByBothComputers)
     newGame(3, 0, 0);
     Game& game = window->game();
     ASSERT_TRUE(game.waitingForPerson());
-    const Position opening = game.state.pieces;
+    const Position opening = game.state().pieces;
 
     pressAndDragTowards(111, 103);
     ASSERT_TRUE(window->boardMouse()->dragging());
@@ -45,7 +45,7 @@ TEST_F(PlayTest, APersonsMoveIsAnsweredByBothComputers)
     xdotool({"mouseup", "1"});
 
     ASSERT_TRUE(eventually([&] { return game.waitingForPerson(); }));
-    EXPECT_EQ(game.state.pieces[0].hole, 103);
+    EXPECT_EQ(game.state().pieces[0].hole, 103);
     EXPECT_EQ(movedPieces(opening), 3) << "the person's piece and one of each computer";
     EXPECT_EQ(pieces.shown, 3) << "the drag and two glides";
     EXPECT_EQ(window->referee()->line(0), QStringLiteral("Human"));
@@ -58,7 +58,7 @@ TEST_F(PlayTest, APersonsMoveIsAnsweredByBothComputers)
 TEST_F(PlayTest, TheRightButtonMenuShowsTheValidMoves)
 {
     newGame(3, 2, 1);
-    const Position opening = window->game().state.pieces;
+    const Position opening = window->game().state().pieces;
     bool menuSeen = false, flashSeen = false;
     QTimer watch;
     QObject::connect(&watch, &QTimer::timeout, [&] {
@@ -76,7 +76,7 @@ TEST_F(PlayTest, TheRightButtonMenuShowsTheValidMoves)
     xdotool(QStringList{"mousemove"} + point(onScreen(111)));
     xdotool({"click", "3"});
     ASSERT_TRUE(eventually([&] { return flashSeen && !window->canvas()->pictureHeld(); }));
-    EXPECT_EQ(window->game().state.pieces, opening);
+    EXPECT_EQ(window->game().state().pieces, opening);
     EXPECT_TRUE(window->game().waitingForPerson());
 }
 
@@ -84,13 +84,13 @@ TEST_F(PlayTest, ARefusedDropChangesNothingAndAnotherWindowEndsADrag)
 {
     newGame(3, 0, 0);
     Game& game = window->game();
-    const Position opening = game.state.pieces;
+    const Position opening = game.state().pieces;
     pressAndDragTowards(111, 60);
     xdotool({"mouseup", "1"});
     EXPECT_TRUE(eventually([&] { return !window->boardMouse()->dragging(); }));
-    EXPECT_EQ(game.state.pieces, opening);
+    EXPECT_EQ(game.state().pieces, opening);
     EXPECT_TRUE(game.waitingForPerson());
-    EXPECT_EQ(game.state.playerToMove, 0);
+    EXPECT_EQ(game.state().playerToMove, 0);
 
     pressAndDragTowards(111, 103, 3);
     ASSERT_TRUE(window->boardMouse()->dragging());
@@ -100,9 +100,9 @@ TEST_F(PlayTest, ARefusedDropChangesNothingAndAnotherWindowEndsADrag)
     other.show();
     other.activateWindow();
     EXPECT_TRUE(eventually([&] { return !window->boardMouse()->dragging(); }));
-    EXPECT_EQ(game.state.pieces, opening) << "the piece is back on its hole";
+    EXPECT_EQ(game.state().pieces, opening) << "the piece is back on its hole";
     xdotool({"mouseup", "1"});
-    EXPECT_EQ(game.state.pieces, opening);
+    EXPECT_EQ(game.state().pieces, opening);
 }
 
 // The referee's caption pressed at once after a drop and dragged over the
@@ -116,7 +116,7 @@ TEST_F(PlayTest, DraggingTheRefereeDuringTheRepliesLosesNothing)
     Game& game = window->game();
     RefereeWindow* referee = window->referee();
     ASSERT_TRUE(referee->isVisible());
-    const Position opening = game.state.pieces;
+    const Position opening = game.state().pieces;
     const QRect work = window->screen()->availableGeometry();
     auto inside = [&] { return work.contains(referee->frameGeometry()); };
     const QPoint caption = referee->mapToGlobal(QPoint(referee->width() / 2, referee->clientRect().top() / 2));
@@ -132,7 +132,7 @@ TEST_F(PlayTest, DraggingTheRefereeDuringTheRepliesLosesNothing)
     xdotool(script);
 
     ASSERT_TRUE(eventually([&] { return game.waitingForPerson(); }, 20000));
-    EXPECT_EQ(game.state.pieces[0].hole, 103) << "the move stands";
+    EXPECT_EQ(game.state().pieces[0].hole, 103) << "the move stands";
     EXPECT_GE(movedPieces(opening), 3) << "and both computers answered";
     EXPECT_TRUE(eventually(inside, 3000)) << "the referee stays on the screen";
 
@@ -154,7 +154,7 @@ TEST_F(PlayTest, DraggingTheRefereeDuringTheRepliesLosesNothing)
 // can be asked and answered No.
 TEST_F(PlayTest, AGameAmongComputersRunsToItsResultsWhileTheWindowStaysUsable)
 {
-    GameState& s = window->game().state;
+    GameState& s = window->game().state();
     for (PlayerSlot& slot : s.slots)
         slot.picture = 0;
     s.noGameStarted = 0;
@@ -180,7 +180,7 @@ TEST_F(PlayTest, AGameAmongComputersRunsToItsResultsWhileTheWindowStaysUsable)
     QTimer watcher;
     watcher.setInterval(0);
     QObject::connect(&watcher, &QTimer::timeout, [&] {
-        if (window->game().turnsPending() && QApplication::overrideCursor() == nullptr
+        if (window->game().computersPlaying() && QApplication::overrideCursor() == nullptr
             && QApplication::activeModalWidget() == nullptr && QApplication::activePopupWidget() == nullptr)
             ++loopsBetweenTurns;
     });
@@ -201,7 +201,7 @@ TEST_F(PlayTest, AGameAmongComputersRunsToItsResultsWhileTheWindowStaysUsable)
     });
 
     window->game().runTurns(); // the first computer's turn; the rest follow from the event loop
-    ASSERT_TRUE(window->game().turnsPending());
+    ASSERT_TRUE(window->game().computersPlaying());
 
     // Alt+G typed while a computer's piece glides: the menu opens once the
     // turn is over, and no turn is played while it is open.
@@ -215,7 +215,7 @@ TEST_F(PlayTest, AGameAmongComputersRunsToItsResultsWhileTheWindowStaysUsable)
     ASSERT_TRUE(eventually([] { return QApplication::activePopupWidget() == nullptr; }));
 
     // The exit question, answered No: the game goes on.
-    ASSERT_TRUE(eventually([&] { return window->game().turnsPending(); }));
+    ASSERT_TRUE(eventually([&] { return window->game().computersPlaying(); }));
     auto* no = new QTimer(window.get());
     bool exitAsked = false;
     QObject::connect(no, &QTimer::timeout, [&, no] {
@@ -251,7 +251,7 @@ namespace {
 // the statistics. Screenshots of the review and of the statistics.
 TEST_F(PlayTest, APersonReviewsAnEarlierMoveFinishesAndSeesTheStatistics)
 {
-    GameState s = window->game().state;
+    GameState s = window->game().state();
     s.slots[0].picture = 3;
     s.slots[0].name = "Human";
     s.slots[1].picture = 0;
@@ -263,28 +263,28 @@ TEST_F(PlayTest, APersonReviewsAnEarlierMoveFinishesAndSeesTheStatistics)
         s.pieces[k].hole = static_cast<uint16_t>(k);
     s.pieces[9].hole = 30;
     s.playerToMove = 0;
-    window->game().replaceState(s);
+    window->game().load(s);
     ASSERT_TRUE(window->runCommand(command::MoveList));
     auto* rows = window->moveListHost().window()->findChild<QListWidget*>("moveRows");
 
     pressAndDragTowards(30, 18);
     xdotool({"mouseup", "1"});
     ASSERT_TRUE(eventually([&] { return window->game().waitingForPerson(); }));
-    ASSERT_EQ(window->game().moveList.current(), 2u);
+    ASSERT_EQ(window->game().moveList().current(), 2u);
 
     // Row 1 with the real pointer: the board after the person's move.
     const QRect row = rows->visualItemRect(rows->item(1));
     xdotool(QStringList{"mousemove"} + point(rows->viewport()->mapToGlobal(row.center())));
     xdotool({"click", "1"});
     ASSERT_TRUE(eventually([&] { return window->moveListHost().reviewing(); }));
-    EXPECT_EQ(window->moveListHost().reviewedState()->pieces, window->game().moveList.positionAfter(1).pieces);
+    EXPECT_EQ(window->moveListHost().reviewedState()->pieces, window->game().moveList().positionAfter(1).pieces);
     QTest::qWait(100);
     shot("movelist-review");
-    const Position live = window->game().state.pieces;
+    const Position live = window->game().state().pieces;
     pressAndDragTowards(18, 9);
     xdotool({"mouseup", "1"});
     QTest::qWait(100);
-    EXPECT_EQ(window->game().state.pieces, live) << "no drag while an earlier board is shown";
+    EXPECT_EQ(window->game().state().pieces, live) << "no drag while an earlier board is shown";
 
     xdotool({"key", "Escape"});
     ASSERT_TRUE(eventually([&] { return !window->moveListHost().reviewing(); }));
@@ -305,7 +305,7 @@ TEST_F(PlayTest, APersonReviewsAnEarlierMoveFinishesAndSeesTheStatistics)
     xdotool({"mouseup", "1"});
     ASSERT_TRUE(eventually([&] { return resultsSeen; }));
     answers.stop();
-    EXPECT_TRUE(window->game().state.gameOver);
+    EXPECT_TRUE(window->game().state().gameOver);
 
     QString shown;
     QTimer::singleShot(300, [&] {

@@ -143,7 +143,7 @@ TEST_F(ShellTest, SettingsWrittenAtExitAreReadAtTheNextStart)
     {
         MainWindow& main = open();
         main.setWallpaperIndex(2);
-        main.game().state.animationSpeed = 1;
+        main.game().state().animationSpeed = 1;
         main.runCommand(command::Referee);
         ASSERT_FALSE(main.referee()->isVisible());
         main.move(60, 70);
@@ -158,7 +158,7 @@ TEST_F(ShellTest, SettingsWrittenAtExitAreReadAtTheNextStart)
 
     MainWindow& again = open();
     EXPECT_EQ(again.wallpaperIndex(), 2);
-    EXPECT_EQ(again.game().state.animationSpeed, 1);
+    EXPECT_EQ(again.game().state().animationSpeed, 1);
     EXPECT_FALSE(again.referee()->isVisible());
     EXPECT_EQ(again.frameGeometry().topLeft(), QPoint(60, 70));
     EXPECT_EQ(again.frameGeometry().width(), stored.value(QStringLiteral("Tavolux/WindowRight")).toInt() - 60);
@@ -237,8 +237,8 @@ TEST_F(ShellTest, FirstRunOpensInTheDefaultLayout)
     EXPECT_EQ(main.frameGeometry(), defaultOuterRect(main));
     EXPECT_TRUE(main.referee()->isVisible());
     EXPECT_EQ(main.wallpaperIndex(), 0);
-    EXPECT_EQ(main.game().state.animationSpeed, 0);
-    EXPECT_EQ(main.game().state.boardRotation, 0);
+    EXPECT_EQ(main.game().state().animationSpeed, 0);
+    EXPECT_EQ(main.game().state().boardRotation, 0);
 }
 
 TEST_F(ShellTest, AWindowClosedMaximisedOpensMaximised)
@@ -263,7 +263,7 @@ TEST_F(ShellTest, DefaultSettingsRestoreLayoutViewWallpaperAndReferee)
     MainWindow& main = open();
     main.setWallpaperIndex(1);
     main.runCommand(command::Referee);
-    main.game().state.boardRotation = 3;
+    main.game().state().boardRotation = 3;
     main.move(300, 200);
     main.runCommand(command::DefaultSettings);
     QApplication::processEvents();
@@ -271,7 +271,7 @@ TEST_F(ShellTest, DefaultSettingsRestoreLayoutViewWallpaperAndReferee)
     const QScreen* screen = main.screen();
     const QRect work = screen->availableGeometry();
     EXPECT_EQ(main.wallpaperIndex(), 0);
-    EXPECT_EQ(main.game().state.boardRotation, 0);
+    EXPECT_EQ(main.game().state().boardRotation, 0);
     EXPECT_TRUE(main.referee()->isVisible());
     EXPECT_EVENTUALLY_EQ(main.frameGeometry().topLeft(),
                  work.topLeft() + QPoint(int(0.025 * screen->size().width()), int(0.025 * screen->size().height())));
@@ -296,7 +296,7 @@ TEST_F(ShellTest, DefaultSettingsWhileMaximisedRestoresTheWindowFirst)
 TEST_F(ShellTest, BoardRotationTakesHalfASecondAndWrapsTheView)
 {
     MainWindow& main = open();
-    GameState& state = main.game().state;
+    GameState& state = main.game().state();
     for (int speed : {0, 1}) {
         state.animationSpeed = speed;
         state.boardRotation = 0;

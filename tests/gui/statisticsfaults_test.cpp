@@ -169,7 +169,7 @@ TEST_F(StatisticsInTheWindow, AResultThatCannotBeSavedIsSaidAsTheGameEnds)
     const QByteArray before = contents(path);
 
     startGame(1, 0, 0);
-    GameState& s = window->game().state;
+    GameState& s = window->game().state();
     s.slots[1].active = 0;
     placeStartingPieces(s);
     int k = 0;

@@ -1,5 +1,6 @@
 #include "model/board.h"
 #include "model/game.h"
+#include "model/moverules.h"
 #include "tests/support/recorded_events.h"
 
 #include <gtest/gtest.h>
@@ -21,45 +22,84 @@ void bringHome(GameState& s, int p)
             s.pieces[s.slots[p].firstPiece + k++].hole = static_cast<uint16_t>(h);
 }
 
+// A computer whose answers wait until the test gives them, as a worker's
+// would: the game asks and goes on only when the answer comes.
+struct LaterComputer : Player {
+    std::vector<MoveAnswer> asked;
+    int withdrawn = 0;
+    void takeTurn(const GameState&, MoveAnswer answer) override { asked.push_back(std::move(answer)); }
+    void withdraw() override { ++withdrawn; }
+};
+
+// The first legal move of the player to move.
+ChosenMove firstMove(const GameState& s)
+{
+    MoveGenerator gen;
+    gen.rebuildOccupancy(s.pieces);
+    const int first = s.slots[s.playerToMove].firstPiece;
+    for (int k = first; k < first + PiecesPerPlayer; ++k) {
+        gen.findDestinations(s.playerToMove, k, s.pieces);
+        if (gen.reachCount > 0)
+            return {true, k, {gen.destinations[0]}};
+    }
+    return {};
+}
+
+// Counts the steps the game says are due; the test takes them.
+struct CountedPace : TurnPace {
+    int due = 0;
+    void stepDue() override { ++due; }
+};
+
+GameState seats(int activeMask, int computerMask)
+{
+    GameState s = initialGameState();
+    for (int p = 0; p < PlayerCount; ++p) {
+        s.slots[p].active = (activeMask >> p) & 1;
+        s.slots[p].picture = (computerMask >> p) & 1 ? 0 : 1;
+    }
+    return s;
+}
+
 struct GameFixture : ::testing::Test {
     RecordedEvents ui;
-    Game game{ui, nullptr};
-    GameFixture() { ui.attach(&game.state); }
+    LaterComputer computer;
+    Game game{ui, &computer};
+    GameFixture() { ui.attach(&game); }
 
     void startPeople(int activeMask = 7)
     {
-        ui.setupEdits = [activeMask](GameState& s) {
-            for (int p = 0; p < PlayerCount; ++p) {
-                s.slots[p].active = (activeMask >> p) & 1;
-                s.slots[p].picture = 1; // all persons
-            }
-        };
-        ASSERT_TRUE(game.startNewGame());
+        game.startGame(seats(activeMask, 0));
+        ui.log.clear();
+    }
+    // A position of a game in progress with `edit` applied, loaded.
+    void loadEdited(const std::function<void(GameState&)>& edit)
+    {
+        GameState s = game.state();
+        edit(s);
+        game.load(s);
         ui.log.clear();
     }
 };
 
 TEST_F(GameFixture, NewGameTurnsTheBoardForTheFirstPlayerOnlyWhenAsked)
 {
-    ui.setupEdits = [](GameState& s) {
-        s.slots[0].active = 0;
-        s.slots[1].preferredView = 0;
-        s.slots[1].autoReposition = 1;
-    };
-    ASSERT_TRUE(game.startNewGame());
-    EXPECT_EQ(game.state.playerToMove, 1);
-    EXPECT_EQ(game.state.boardRotation, 2);
-    EXPECT_EQ(game.state.noGameStarted, 0);
+    GameState chosen = seats(0b110, 0);
+    chosen.slots[1].preferredView = 0;
+    chosen.slots[1].autoReposition = 1;
+    chosen.animationSpeed = 1;
+    game.startGame(chosen);
+    EXPECT_EQ(game.state().playerToMove, 1);
+    EXPECT_EQ(game.state().boardRotation, 2);
+    EXPECT_EQ(game.state().noGameStarted, 0);
+    EXPECT_EQ(game.state().animationSpeed, 1);
+    EXPECT_TRUE(game.waitingForPerson());
+    EXPECT_EQ(ui.log.back(), "personToMove 1");
 
-    game.state.gameOver = 1; // no abandon question for a finished game
-    ui.setupEdits = [](GameState& s) {
-        s.slots[0].active = 1;
-        s.slots[0].preferredView = 2;
-        s.slots[0].autoReposition = 0;
-    };
-    ASSERT_TRUE(game.startNewGame());
-    EXPECT_EQ(game.state.boardRotation, 0);
-    EXPECT_FALSE(ui.logged("mayAbandonGame"));
+    chosen = seats(7, 0);
+    chosen.slots[0].preferredView = 2;
+    game.startGame(chosen);
+    EXPECT_EQ(game.state().boardRotation, 0);
 }
 
 TEST(TargetRotation, PreferredViews)
@@ -88,94 +128,146 @@ TEST(TargetRotation, TurnsTakeTheShorterWay)
     EXPECT_EQ(stepRotation(5, false), 0);
 }
 
-TEST_F(GameFixture, AbandonQuestionAndCancelledSheetChangeNothing)
-{
-    startPeople();
-    const GameState before = game.state;
-    ui.answers = {false};
-    EXPECT_FALSE(game.startNewGame());
-    EXPECT_EQ(game.state.pieces, before.pieces);
-    EXPECT_TRUE(ui.logged("mayAbandonGame"));
-
-    ui.setupAccepted = false;
-    EXPECT_FALSE(game.startNewGame());
-    EXPECT_EQ(game.state.pieces, before.pieces);
-}
-
 TEST_F(GameFixture, PersonMoveIsRecordedAndPassesTheTurn)
 {
     startPeople();
-    PieceRecord saved = game.state.pieces[0];
-    game.state.pieces[0].owner = 0; // being dragged
-    game.acceptPersonMove(0, 103, saved);
-    EXPECT_EQ(game.state.pieces[0].hole, 103);
-    EXPECT_EQ(game.state.pieces[0].owner, OwnerMark[0]);
-    EXPECT_EQ(game.state.playerToMove, 1);
-    EXPECT_TRUE(game.history.canUndo());
-    EXPECT_EQ(ui.log.back(), "personMoveAccepted 1");
-    EXPECT_TRUE(ui.logged("moveMade 0 0 111"));
+    EXPECT_FALSE(game.moveByHand(10, 103)) << "not the mover's piece";
+    EXPECT_FALSE(game.moveByHand(0, 60)) << "out of reach";
+    EXPECT_TRUE(ui.log.empty());
+    ASSERT_TRUE(game.moveByHand(0, 103));
+    EXPECT_EQ(game.state().pieces[0].hole, 103);
+    EXPECT_EQ(game.state().pieces[0].owner, OwnerMark[0]);
+    EXPECT_EQ(game.state().playerToMove, 1);
+    EXPECT_TRUE(game.history().canUndo());
+    EXPECT_EQ(game.moveList().moves().size(), 1U);
+    EXPECT_EQ(ui.log, (std::vector<std::string>{"moveMade 0 0 111: 103", "personMoveAccepted 1", "turnStarting 1",
+                                                "personToMove 1"}));
 
     ASSERT_TRUE(game.undo());
-    EXPECT_EQ(game.state.pieces[0].hole, 111);
-    EXPECT_EQ(game.state.pieces[0].owner, OwnerMark[0]) << "the snapshot holds the restored owner";
-    EXPECT_EQ(game.state.playerToMove, 1) << "undo changes only the pieces";
+    EXPECT_EQ(game.state().pieces[0].hole, 111);
+    EXPECT_EQ(game.state().playerToMove, 1) << "undo changes only the pieces";
+    EXPECT_TRUE(game.waitingForPerson()) << "the person to move is still asked";
+    ASSERT_TRUE(game.redo());
+    EXPECT_EQ(game.state().pieces[0].hole, 103);
 }
 
-TEST_F(GameFixture, RunTurnsPromptsThePersonAndTurnsTheBoard)
+TEST_F(GameFixture, ATurnTurnsTheBoardFirstAndWaitsWhileHeld)
 {
+    CountedPace pace;
+    game.setPace(&pace);
     startPeople();
-    game.state.slots[0].autoReposition = 1;
-    game.state.slots[0].preferredView = 1; // Top: three steps
-    game.runTurns();
-    EXPECT_EQ(game.state.boardRotation, 3);
-    EXPECT_EQ(ui.log, (std::vector<std::string>{"turnStarting 0", "boardRepositioning 0", "rotateBoardStep ccw",
-                                                "rotateBoardStep ccw", "rotateBoardStep ccw", "personToMove 0"}));
+    loadEdited([](GameState& s) {
+        s.slots[1].autoReposition = 1;
+        s.slots[1].preferredView = 1; // Top: three steps from player 2's home view
+    });
+    game.goOn();
+    ASSERT_TRUE(game.waitingForPerson());
+    pace.due = 0;
+    ASSERT_TRUE(game.moveByHand(0, 103));
+    EXPECT_EQ(pace.due, 1) << "the next turn waits for the pace";
+    EXPECT_FALSE(game.waitingForPerson());
+    EXPECT_TRUE(game.computersPlaying());
+    game.hold(); // the move is shown
+    game.goOn();
+    EXPECT_EQ(ui.log.back(), "personMoveAccepted 1") << "nothing goes on while held";
+    game.release();
+    EXPECT_EQ(pace.due, 2);
+    game.goOn();
+    EXPECT_EQ(game.state().boardRotation, targetRotation(game.state(), 1));
+    EXPECT_EQ(ui.log.back(), "boardRepositioning 1 from 0");
+    game.goOn();
+    EXPECT_EQ(ui.log.back(), "personToMove 1");
+    EXPECT_TRUE(game.waitingForPerson());
+    game.goOn();
+    EXPECT_EQ(ui.log.back(), "personToMove 1") << "a step taken twice does nothing";
 }
 
 TEST_F(GameFixture, TwoPlayerGameEndsWhenTheFirstFinishes)
 {
     startPeople(0b101);
-    bringHome(game.state, 0);
-    game.state.playerToMove = 2; // player 0 just moved
-    game.runTurns();
-    EXPECT_EQ(game.state.gameOver, 1);
-    EXPECT_EQ(game.state.finishCount, 2);
-    EXPECT_EQ(game.state.finishOrder[0], 0);
-    EXPECT_EQ(game.state.finishOrder[1], 2);
-    EXPECT_EQ(ui.log, (std::vector<std::string>{"playerFinished 0", "gameEnded"}));
+    loadEdited([](GameState& s) {
+        bringHome(s, 0);
+        s.pieces[9].hole = static_cast<uint16_t>(neighbour(9, SouthEast));
+    });
+    bool overWhenTold = false;
+    struct OverWatch : RecordedEvents {
+        const Game* game = nullptr;
+        bool* over = nullptr;
+        void gameEnded() override { *over = game->state().gameOver != 0; }
+    };
+    ASSERT_TRUE(game.moveByHand(9, 9));
+    EXPECT_EQ(game.state().gameOver, 1);
+    EXPECT_EQ(game.state().finishCount, 2);
+    EXPECT_EQ(game.state().finishOrder[0], 0);
+    EXPECT_EQ(game.state().finishOrder[1], 2);
+    EXPECT_TRUE(ui.logged("playerFinished 0"));
+    EXPECT_EQ(ui.log.back(), "gameEnded");
+    EXPECT_FALSE(game.waitingForPerson());
+    EXPECT_FALSE(game.computersPlaying());
+
+    // The results are shown from a record that says the game is over.
+    OverWatch watch;
+    watch.over = &overWhenTold;
+    Game other(watch, static_cast<Player*>(nullptr));
+    watch.game = &other;
+    GameState s = seats(0b101, 0);
+    s.noGameStarted = 0;
+    placeStartingPieces(s);
+    bringHome(s, 0);
+    s.playerToMove = 2;
+    other.load(s); // a finish not yet told is found in a loaded position
+    EXPECT_TRUE(overWhenTold);
 }
 
-TEST_F(GameFixture, ThreePlayersContinueAfterTheFirstFinishesWhenAskedYes)
+TEST_F(GameFixture, ThreePlayersPlayOnWhenAskedYesAndStopWhenAskedNo)
 {
+    for (const bool yes : {true, false}) {
+        startPeople();
+        loadEdited([](GameState& s) {
+            bringHome(s, 0);
+            s.pieces[9].hole = static_cast<uint16_t>(neighbour(9, SouthEast));
+        });
+        ui.answers = {yes};
+        ASSERT_TRUE(game.moveByHand(9, 9));
+        EXPECT_TRUE(ui.logged("playerFinished 0 ask"));
+        EXPECT_EQ(game.state().slots[0].finished, 1);
+        if (yes) {
+            EXPECT_EQ(game.state().gameOver, 0);
+            EXPECT_EQ(game.state().playerToMove, 1);
+            EXPECT_EQ(ui.log.back(), "personToMove 1");
+            EXPECT_FALSE(game.history().canUndo()) << "the finish is never taken back";
+        } else {
+            EXPECT_EQ(game.state().gameOver, 1);
+            EXPECT_EQ((std::vector<int>{game.state().finishOrder[0], game.state().finishOrder[1],
+                                        game.state().finishOrder[2]}),
+                      (std::vector<int>{0, 1, 2}));
+            EXPECT_EQ(ui.log.back(), "gameEnded");
+        }
+    }
+}
+
+TEST_F(GameFixture, ThePlayOnQuestionWaitsForItsAnswer)
+{
+    struct Later : GameQuestions {
+        int asked = -1;
+        void askPlayOn(int p) override { asked = p; }
+    } later;
     startPeople();
-    bringHome(game.state, 1);
-    game.state.playerToMove = 2;
-    ui.answers = {true};
-    game.runTurns();
-    EXPECT_EQ(game.state.gameOver, 0);
-    EXPECT_EQ(game.state.slots[1].finished, 1);
-    EXPECT_TRUE(ui.logged("playerFinished 1 ask"));
-    EXPECT_EQ(nextPlayer(game.state, 0), 2) << "the finished player is skipped";
-
-    // Player 3 finishes next: player 1 is last.
-    bringHome(game.state, 2);
-    game.state.playerToMove = 0;
-    ui.log.clear();
-    game.runTurns();
-    EXPECT_EQ(game.state.gameOver, 1);
-    EXPECT_EQ(game.state.finishCount, 3);
-    EXPECT_EQ((std::vector<int>{game.state.finishOrder[0], game.state.finishOrder[1], game.state.finishOrder[2]}),
-              (std::vector<int>{1, 2, 0}));
-    EXPECT_TRUE(ui.logged("playerFinished 2"));
-    EXPECT_FALSE(ui.logged("playerFinished 2 ask")) << "one player left: nothing to ask";
-}
-
-// Moves piece k of the player to move to hole d as a person's drop does.
-void dropPiece(Game& game, int k, int d)
-{
-    const PieceRecord saved = game.state.pieces[k];
-    game.state.pieces[k].owner = 0;
-    game.acceptPersonMove(k, d, saved);
+    game.setQuestions(&later);
+    loadEdited([](GameState& s) {
+        bringHome(s, 0);
+        s.pieces[9].hole = static_cast<uint16_t>(neighbour(9, SouthEast));
+    });
+    ASSERT_TRUE(game.moveByHand(9, 9));
+    EXPECT_EQ(later.asked, 0);
+    EXPECT_TRUE(game.askingPlayOn());
+    EXPECT_FALSE(game.waitingForPerson());
+    EXPECT_FALSE(game.moveByHand(10, 98)) << "no move while the question is open";
+    game.playOn(true);
+    EXPECT_FALSE(game.askingPlayOn());
+    EXPECT_TRUE(game.waitingForPerson());
+    game.playOn(false);
+    EXPECT_EQ(game.state().gameOver, 0) << "an answer without a question does nothing";
 }
 
 // A finished player keeps its place, so while the others play on the game
@@ -183,175 +275,73 @@ void dropPiece(Game& game, int k, int d)
 TEST_F(GameFixture, UndoNeverTakesBackTheMoveThatFinishedAPlayerWhilePlayGoesOn)
 {
     startPeople();
-    bringHome(game.state, 0); // piece 9 ends on hole 9, the edge of the top point
-    const int outside = neighbour(9, SouthEast);
-    game.state.pieces[9].hole = static_cast<uint16_t>(outside);
-    dropPiece(game, 9, 9);
+    loadEdited([](GameState& s) {
+        bringHome(s, 0);
+        s.pieces[9].hole = static_cast<uint16_t>(neighbour(9, SouthEast));
+    });
     ui.answers = {true};
-    game.runTurns();
-    ASSERT_EQ(game.state.slots[0].finished, 1);
-    EXPECT_FALSE(game.history.canUndo());
+    ASSERT_TRUE(game.moveByHand(9, 9));
+    ASSERT_EQ(game.state().slots[0].finished, 1);
     EXPECT_FALSE(game.undo());
-    EXPECT_EQ(game.state.pieces[9].hole, 9);
+    EXPECT_EQ(game.state().pieces[9].hole, 9);
 
-    // Moves after the finish are undone as usual, back to the finish.
-    const int start = game.state.pieces[13].hole;
-    dropPiece(game, 13, neighbour(start, SouthEast));
+    const ChosenMove next = firstMove(game.state());
+    const int start = game.state().pieces[next.piece].hole;
+    ASSERT_TRUE(game.moveByHand(next.piece, next.path[0]));
     ASSERT_TRUE(game.undo());
-    EXPECT_EQ(game.state.pieces[13].hole, start);
+    EXPECT_EQ(game.state().pieces[next.piece].hole, start);
     EXPECT_FALSE(game.undo());
-    EXPECT_EQ(targetDistanceSum(game.state, 0), 20) << "the finished player's pieces stay home";
+    EXPECT_TRUE(isHome(game.state(), 0)) << "the finished player's pieces stay home";
 }
 
-TEST_F(GameFixture, ThreePlayersStopWhenAskedNo)
+// A computer answers when it is ready; until then nobody moves by hand and
+// the history waits. A question withdrawn (a new or loaded game) ignores
+// its late answer, and the next question's answer is not affected.
+TEST_F(GameFixture, AComputersAnswerComesLaterAndAWithdrawnOneIsIgnored)
 {
-    startPeople();
-    bringHome(game.state, 2);
-    game.state.playerToMove = 0;
-    ui.answers = {false};
-    game.runTurns();
-    EXPECT_EQ(game.state.gameOver, 1);
-    EXPECT_EQ((std::vector<int>{game.state.finishOrder[0], game.state.finishOrder[1], game.state.finishOrder[2]}),
-              (std::vector<int>{2, 0, 1}));
-}
-
-TEST_F(GameFixture, RefusedDropStillRunsTheCycleWithoutFinishing)
-{
-    startPeople();
-    game.runTurns();
-    EXPECT_EQ(game.state.playerToMove, 0);
-    EXPECT_EQ(game.state.gameOver, 0);
-    EXPECT_EQ(ui.log, (std::vector<std::string>{"turnStarting 0", "personToMove 0"}));
-}
-
-// A computer that finds no move, counting its turns.
-struct PassingComputer : MoveChooser {
-    int turns = 0;
-    ChosenMove chooseMove(const GameState& s) override
-    {
-        ++turns;
-        const int piece = s.slots[s.playerToMove].firstPiece;
-        return {false, piece, {s.pieces[piece].hole}};
-    }
-};
-
-// Between two computer turns the cycle goes back to its caller with the next
-// pass queued; a New Game or a load makes a pass queued before it stale.
-TEST(TurnCycle, OneComputerTurnPerPassAndStalePassesDoNothing)
-{
-    RecordedEvents ui;
-    PassingComputer computer;
-    Game game(ui, &computer);
-    ui.attach(&game.state);
-    ui.setupEdits = [](GameState& s) {
-        for (PlayerSlot& slot : s.slots)
-            slot.picture = 0;
-        s.slots[2].picture = 1; // player 3 is a person
-    };
-    ASSERT_TRUE(game.startNewGame());
-    EXPECT_EQ(computer.turns, 1) << "the first computer moves at once";
-    EXPECT_TRUE(game.turnsPending());
+    game.startGame(seats(0b011, 0b010));
+    ASSERT_TRUE(game.moveByHand(0, 103));
+    ASSERT_EQ(computer.asked.size(), 1U);
+    EXPECT_TRUE(ui.logged("computerThinking 1"));
+    EXPECT_TRUE(game.computersPlaying());
     EXPECT_FALSE(game.waitingForPerson());
+    EXPECT_FALSE(game.moveByHand(1, 102));
+    EXPECT_FALSE(game.undo()) << "Undo waits for the person's turn";
 
-    game.resumeTurns(1);
-    EXPECT_EQ(computer.turns, 2) << "the second computer's turn is a pass of its own";
-    EXPECT_TRUE(game.turnsPending());
-    game.resumeTurns(1);
-    EXPECT_EQ(computer.turns, 2) << "a ticket is good for one pass";
-    game.runQueuedTurns();
-    EXPECT_EQ(game.state.playerToMove, 2);
+    const GameState asked = game.state();
+    computer.asked[0](firstMove(asked));
+    EXPECT_EQ(game.state().playerToMove, 0);
     EXPECT_TRUE(game.waitingForPerson());
+    EXPECT_EQ(ui.log.back(), "personToMove 0");
+    computer.asked[0](firstMove(asked));
+    EXPECT_EQ(game.moveList().moves().size(), 2U) << "an answer counts once";
 
-    // New Game while a pass is queued: the old pass never plays.
-    game.state.playerToMove = 0;
-    game.runTurns();
-    ASSERT_TRUE(game.turnsPending());
-    const int before = computer.turns;
-    ui.answers = {true};
-    ui.setupEdits = [](GameState& s) {
-        for (PlayerSlot& slot : s.slots)
-            slot.picture = 1;
-    };
-    ASSERT_TRUE(game.startNewGame());
-    EXPECT_FALSE(game.turnsPending());
-    game.resumeTurns(3);
-    EXPECT_EQ(computer.turns, before);
+    const ChosenMove mine = firstMove(game.state());
+    ASSERT_TRUE(game.moveByHand(mine.piece, mine.path[0]));
+    ASSERT_EQ(computer.asked.size(), 2U);
+    ui.log.clear();
+    game.load(asked); // a computer to move: its turn starts anew
+    EXPECT_EQ(computer.withdrawn, 1);
+    EXPECT_TRUE(ui.logged("turnWithdrawn 1"));
+    ASSERT_EQ(computer.asked.size(), 3U);
+    const Position loaded = game.state().pieces;
+    computer.asked[1](firstMove(asked));
+    EXPECT_EQ(game.state().pieces, loaded) << "the withdrawn question's answer moves nothing";
+    computer.asked[2](firstMove(asked));
+    EXPECT_EQ(game.state().playerToMove, 0);
 
-    // A loaded game goes on by itself when a computer is to move.
-    GameState loaded = game.state;
-    loaded.slots[0].picture = 0;
-    loaded.playerToMove = 0;
-    game.replaceState(loaded);
-    EXPECT_TRUE(game.turnsPending());
-    loaded.slots[0].picture = 1;
-    game.replaceState(loaded);
-    EXPECT_FALSE(game.turnsPending());
-    EXPECT_TRUE(game.waitingForPerson());
-}
+    // A computer without a move passes its turn all the same.
+    const ChosenMove again = firstMove(game.state());
+    ASSERT_TRUE(game.moveByHand(again.piece, again.path[0]));
+    ChosenMove none;
+    none.piece = 10;
+    computer.asked.back()(none);
+    EXPECT_TRUE(ui.logged("noValidMove 1"));
+    EXPECT_EQ(game.state().playerToMove, 0);
 
-// A computer that lets "the window" act while it thinks: the action runs
-// inside its choice, as an event handled by a nested event loop would.
-struct InterruptedComputer : MoveChooser {
-    std::function<void()> meanwhile;
-    bool giveUp = false;
-    ChosenMove chooseMove(const GameState& s) override
-    {
-        const int piece = s.slots[s.playerToMove].firstPiece;
-        ChosenMove move{true, piece, {s.pieces[piece].hole + 0}};
-        MoveGenerator gen;
-        gen.findDestinations(s.playerToMove, piece, s.pieces);
-        move.path = {gen.destinations[0]};
-        if (auto act = std::exchange(meanwhile, nullptr))
-            act();
-        move.abandoned = giveUp;
-        return move;
-    }
-};
-
-// A choice given up, or one that outlived the game it was made for (a New
-// Game, a load or an undo while it thought), moves nothing and passes
-// nothing; the new game goes on by its own turns.
-TEST(TurnCycle, AnAbandonedOrStaleChoiceMovesNothing)
-{
-    RecordedEvents ui;
-    InterruptedComputer computer;
-    Game game(ui, &computer);
-    ui.attach(&game.state);
-    game.state.noGameStarted = 0;
-    placeStartingPieces(game.state);
-    game.state.slots[0].picture = 0;
-    game.state.slots[1].picture = game.state.slots[2].picture = 1;
-    const Position start = game.state.pieces;
-
-    computer.giveUp = true;
-    game.runTurns();
-    EXPECT_EQ(game.state.pieces, start);
-    EXPECT_EQ(game.state.playerToMove, 0);
-    EXPECT_TRUE(ui.logged("computerTurnAbandoned 0"));
-    EXPECT_FALSE(ui.logged("computerMoving") || ui.logged("noValidMove") || ui.logged("queueNextPass"));
-
-    computer.giveUp = false;
-    for (const auto& replace : std::vector<std::function<void()>>{
-             [&] {
-                 ui.setupEdits = [](GameState& s) { s.slots[0].picture = 1; };
-                 ASSERT_TRUE(game.startNewGame());
-             },
-             [&] { game.replaceState(game.state); },
-             [&] {
-                 game.history.record(game.state.pieces);
-                 game.state.pieces[0].hole = 100;
-                 ASSERT_TRUE(game.undo());
-             }}) {
-        game.state.slots[0].picture = 0;
-        game.state.playerToMove = 0;
-        game.state.pieces = start;
-        ui.log.clear();
-        computer.meanwhile = replace;
-        game.runTurns();
-        EXPECT_EQ(game.state.pieces, start);
-        EXPECT_TRUE(ui.logged("computerTurnAbandoned 0"));
-        EXPECT_FALSE(ui.logged("moveMade") || ui.logged("computerTurnEnds"));
-    }
+    game.stop();
+    EXPECT_FALSE(game.waitingForPerson());
+    EXPECT_FALSE(game.moveByHand(3, 100));
 }
 
 } // namespace

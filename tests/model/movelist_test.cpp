@@ -32,23 +32,21 @@ protected:
 
     void SetUp() override
     {
-        events.attach(&game.state);
+        events.attach(&game);
         // Player #1 is a person, the others computers.
-        events.setupEdits = [](GameState& s) {
-            s.slots[0].picture = 1;
-            s.slots[1].picture = s.slots[2].picture = 0;
-        };
-        ASSERT_TRUE(game.startNewGame());
+        GameState chosen = initialGameState();
+        chosen.slots[0].picture = 1;
+        chosen.slots[1].picture = chosen.slots[2].picture = 0;
+        game.startGame(chosen);
     }
 
     // A person's drop of piece k on its first destination, then the replies.
     void personMoves(int k)
     {
-        game.moves.findDestinations(0, k, game.state.pieces);
-        const PieceRecord saved = game.state.pieces[k];
-        game.acceptPersonMove(k, game.moves.destinations[0], saved);
-        game.runTurns();
-        game.runQueuedTurns();
+        MoveGenerator moves;
+        moves.rebuildOccupancy(game.state().pieces);
+        moves.findDestinations(0, k, game.state().pieces);
+        ASSERT_TRUE(game.moveByHand(k, moves.destinations[0]));
     }
 };
 
@@ -56,18 +54,18 @@ TEST_F(MoveListTest, FollowsTheBoardThroughUndoRedoAndANewLine)
 {
     personMoves(0);
     personMoves(1);
-    const MoveList& list = game.moveList;
+    const MoveList& list = game.moveList();
     ASSERT_EQ(list.moves().size(), 6u);
     EXPECT_EQ(list.current(), 6u);
     EXPECT_TRUE(list.moves()[0].byPerson);
     EXPECT_FALSE(list.moves()[1].byPerson);
     EXPECT_EQ(list.moves()[1].player, 1);
-    EXPECT_EQ(list.positionAfter(6).pieces, game.state.pieces);
+    EXPECT_EQ(list.positionAfter(6).pieces, game.state().pieces);
     EXPECT_EQ(list.movesBy(0, 6), 2);
 
     ASSERT_TRUE(game.undo());
     EXPECT_EQ(list.current(), 3u) << "back to before the person's second move";
-    EXPECT_EQ(list.positionAfter(3).pieces, game.state.pieces);
+    EXPECT_EQ(list.positionAfter(3).pieces, game.state().pieces);
     ASSERT_TRUE(game.redo());
     EXPECT_EQ(list.current(), 6u);
     ASSERT_TRUE(game.undo());
@@ -77,22 +75,21 @@ TEST_F(MoveListTest, FollowsTheBoardThroughUndoRedoAndANewLine)
     personMoves(5); // a different first move replaces everything
     ASSERT_EQ(list.moves().size(), 3u);
     EXPECT_EQ(list.moves()[0].piece, 5);
-    EXPECT_EQ(list.positionAfter(3).pieces, game.state.pieces);
+    EXPECT_EQ(list.positionAfter(3).pieces, game.state().pieces);
 }
 
 TEST_F(MoveListTest, NewGameAndLoadStartAfresh)
 {
     personMoves(0);
-    ASSERT_FALSE(game.moveList.moves().empty());
-    GameState loaded = game.state;
-    game.replaceState(loaded);
-    EXPECT_TRUE(game.moveList.moves().empty());
-    EXPECT_EQ(game.moveList.start().pieces, loaded.pieces);
+    ASSERT_FALSE(game.moveList().moves().empty());
+    GameState loaded = game.state();
+    game.load(loaded);
+    EXPECT_TRUE(game.moveList().moves().empty());
+    EXPECT_EQ(game.moveList().start().pieces, loaded.pieces);
 
     personMoves(2);
-    events.answers = {true};
-    ASSERT_TRUE(game.startNewGame());
-    EXPECT_TRUE(game.moveList.moves().empty());
+    game.startGame(game.state());
+    EXPECT_TRUE(game.moveList().moves().empty());
 }
 
 TEST(MoveList, ARedoIntoALineNoLongerHeldStartsTheListThere)

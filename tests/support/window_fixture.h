@@ -51,14 +51,14 @@ protected:
     // A game as New Game places it; pictures 1..6 are persons, 0 computers.
     void startGame(int picture0, int picture1, int picture2)
     {
-        GameState& s = window->game().state;
+        GameState& s = window->game().state();
         const int pictures[3] = {picture0, picture1, picture2};
         for (int p = 0; p < PlayerCount; ++p)
             s.slots[p].picture = static_cast<uint16_t>(pictures[p]);
         s.noGameStarted = 0;
         placeStartingPieces(s);
-        window->game().history.clear();
-        window->game().moveList.restart(s);
+        window->game().history().clear();
+        window->game().moveList().restart(s);
         window->canvas()->repaint();
     }
 
@@ -102,7 +102,7 @@ protected:
     }
 
     QString refereeLine(int line) const { return window->referee()->line(line); }
-    const PieceRecord& piece(int k) const { return window->game().state.pieces[k]; }
+    const PieceRecord& piece(int k) const { return window->game().state().pieces[k]; }
 
     static inline ProgramResources* resources = nullptr;
     SoundPlayer sounds;

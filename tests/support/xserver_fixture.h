@@ -75,7 +75,7 @@ protected:
     }
     void TearDown() override
     {
-        window->game().state.noGameStarted = 1; // no abandon question
+        window->game().state().noGameStarted = 1; // no abandon question
         testing::answerNextBox(QMessageBox::Yes); // the exit question
         window->close();
         window.reset();
@@ -85,7 +85,7 @@ protected:
     // given pictures (0: the computer) set on the sheet's player pages.
     void newGame(int p0, int p1, int p2)
     {
-        GameState& s = window->game().state;
+        GameState& s = window->game().state();
         const int pictures[3] = {p0, p1, p2};
         for (int p = 0; p < PlayerCount; ++p)
             s.slots[p].picture = static_cast<uint16_t>(pictures[p]);
@@ -122,7 +122,7 @@ protected:
     {
         int n = 0;
         for (int i = 0; i < PieceCount; ++i)
-            n += before[i] != window->game().state.pieces[i];
+            n += before[i] != window->game().state().pieces[i];
         return n;
     }
 
