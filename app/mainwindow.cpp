@@ -204,7 +204,7 @@ void MainWindow::buildCommands()
             return moveList_.visible();
         return id == command::Referee ? referee_.visible() : id == command::ShowLastMoves && showLastMoves_;
     };
-    commands_->computersPlaying = [this] { return game_.computersPlaying(); };
+    commands_->computersPlaying = [this] { return game_.computersPlaying() || game_.askingPlayOn(); };
     // The game's next step waits while a command runs (its dialogs open).
     commands_->afterRun = [this](int) { game_.release(); };
     commands_->beforeRun = [this](int id) {

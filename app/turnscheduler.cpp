@@ -36,7 +36,7 @@ void TurnScheduler::tryGoOn(bool retry)
     }
     queued_ = false;
     game_.goOn();
-    if (!queued_ && !game_.computersPlaying() && rested)
+    if (!queued_ && !game_.computersPlaying() && !game_.askingPlayOn() && rested)
         rested();
 }
 

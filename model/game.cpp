@@ -311,7 +311,7 @@ bool Game::moveByHand(int k, int hole)
 
 bool Game::undo()
 {
-    if (computersPlaying() || !history_.undo(state_.pieces))
+    if (computersPlaying() || askingPlayOn() || !history_.undo(state_.pieces))
         return false;
     moveList_.follow(state_);
     events_.piecesReplaced();
@@ -321,7 +321,7 @@ bool Game::undo()
 
 bool Game::redo()
 {
-    if (computersPlaying() || !history_.redo(state_.pieces))
+    if (computersPlaying() || askingPlayOn() || !history_.redo(state_.pieces))
         return false;
     moveList_.follow(state_);
     events_.piecesReplaced();

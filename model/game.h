@@ -48,7 +48,8 @@ public:
     // The person to move moves piece k to `hole`; false (nothing changes)
     // unless a person is asked and the move is legal.
     bool moveByHand(int k, int hole);
-    // Undo and Redo wait for a person's turn: false while a computer plays.
+    // Undo and Redo wait for a person's turn: false while a computer plays
+    // or the play-on question is open.
     bool undo();
     bool redo();
     // The answer to GameQuestions::askPlayOn.

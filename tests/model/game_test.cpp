@@ -263,6 +263,8 @@ TEST_F(GameFixture, ThePlayOnQuestionWaitsForItsAnswer)
     EXPECT_TRUE(game.askingPlayOn());
     EXPECT_FALSE(game.waitingForPerson());
     EXPECT_FALSE(game.moveByHand(10, 98)) << "no move while the question is open";
+    EXPECT_FALSE(game.undo()) << "nor a finish taken back";
+    EXPECT_EQ(game.state().slots[0].finished, 1);
     game.playOn(true);
     EXPECT_FALSE(game.askingPlayOn());
     EXPECT_TRUE(game.waitingForPerson());
