@@ -1,11 +1,11 @@
 #include "app/windowevents.h"
 
 #include "app/commands.h"
-#include "app/gametexts.h"
+#include "lang/gametexts.h"
 #include "app/inputdrain.h"
 #include "app/mainwindow.h"
 #include "app/messagebox.h"
-#include "app/programresources.h"
+#include "resources/programresources.h"
 #include "app/prompttable.h"
 #include "app/soundplayer.h"
 #include "app/turnscheduler.h"
