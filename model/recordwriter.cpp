@@ -140,9 +140,14 @@ GameRecord recordOf(const GameState& now, const MoveList& moves)
             r.start[i] = start.pieces[i];
     r.finishedBefore = finishOrderOf(start);
     r.toMove = start.playerToMove;
-    r.moves.assign(moves.moves().begin(), moves.moves().begin() + std::ptrdiff_t(moves.current()));
-    if (now.gameOver)
-        r.result = finishOrderOf(now);
+    const std::size_t count = moves.current();
+    r.moves.assign(moves.moves().begin(), moves.moves().begin() + std::ptrdiff_t(count));
+    // The result is where these moves lead: a game that is over with the
+    // list's last move ended there, one stepped back from its end did not.
+    const bool endsHere = now.gameOver && count == moves.moves().size();
+    const GameState end = endsHere ? moves.positionEndingAfter(count) : moves.positionAfter(count);
+    if (end.gameOver)
+        r.result = finishOrderOf(end);
     return r;
 }
 
