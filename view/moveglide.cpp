@@ -6,6 +6,8 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
+
 #include <thread>
 
 namespace tavolux {
@@ -30,19 +32,27 @@ void MoveGlide::start(WindowCanvas& board, const BoardView& view, int player, in
     interval_ = glideFrameInterval(animationSpeed);
     running_ = true;
 
+    // A path off the board ends where it leaves it; a start off the board
+    // glides nowhere.
+    const auto off = [](int hole) { return hole < 0 || hole >= HoleCount; };
+    path_.erase(std::find_if(path_.begin(), path_.end(), off), path_.end());
+    if (off(start))
+        path_.clear();
+    hop_ = 0;
+    landed_ = false;
+
     // The board without the moving piece, kept for the whole move.
     board.holdPicture(false);
     board.repaint();
     board.holdPicture(true);
 
-    piece_ = new PieceWindow(board, colours::player(player), view.pieceRadiusX, view.pieceRadiusY);
-    from_ = onBoard(start);
-    piece_->centreAt(from_.x, from_.y);
-    piece_->show();
-    board.repaint(piece_->geometry());
-
-    hop_ = 0;
-    landed_ = false;
+    if (!off(start)) {
+        piece_ = new PieceWindow(board, colours::player(player), view.pieceRadiusX, view.pieceRadiusY);
+        from_ = onBoard(start);
+        piece_->centreAt(from_.x, from_.y);
+        piece_->show();
+        board.repaint(piece_->geometry());
+    }
     beginHop();
     clock_.callAt(due_);
 }

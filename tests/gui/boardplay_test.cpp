@@ -201,6 +201,10 @@ TEST_F(BoardPlayTest, AGlideFollowsThePathAtTheClocksPace)
     EXPECT_TRUE(centres.empty());
     EXPECT_EQ(pauses, 0);
     EXPECT_EQ(finished.count(), 3) << "an empty path ends at once";
+    glideTo({102, HoleCount, 92}, 0);
+    EXPECT_EQ(hops.back(), 0) << "a path stops where it leaves the board";
+    EXPECT_EQ(centres.back(), holePoint(102));
+    EXPECT_EQ(finished.count(), 4);
 }
 
 // On the window's own timers: start returns at once, the board behind the
