@@ -230,7 +230,9 @@ TEST(PaintMainWindow, ActivePlayersShowPictureAndNameWithThePlayerToMoveHighligh
     EXPECT_EQ(image.pixelColor(f.nameCell(1)), QColor(0, 255, 255)) << "player to move";
     EXPECT_EQ(image.pixelColor(f.nameCell(2)), QColor(0, 90, 0)) << "inactive player has no name";
     // Player 3's pieces are out of play: its home holes stay empty.
-    const auto hole = [&f](int h) { return QPoint(f.view.originX + f.view.holeScreen[h].x, f.view.originY + f.view.holeScreen[h].y); };
+    const auto hole = [&f](int h) {
+        return QPoint(f.view.originX + f.view.holeScreen[h].x, f.view.originY + f.view.holeScreen[h].y);
+    };
     EXPECT_EQ(image.pixelColor(hole(22)), colours::Hole);
     // A piece the scene hides (gliding) leaves its hole empty, and only that one.
     const int gliding = 3;
