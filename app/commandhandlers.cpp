@@ -1,6 +1,7 @@
 #include "app/commandhandlers.h"
 
 #include "ai/hint.h"
+#include "app/boardshows.h"
 #include "app/commands.h"
 #include "app/gamefiles.h"
 #include "lang/gametexts.h"
@@ -14,8 +15,6 @@
 #include "dialogs/setupsheet.h"
 #include "model/statistics.h"
 #include "view/boardmouse.h"
-#include "view/hintflash.h"
-#include "view/validmoves.h"
 #include "view/windowcanvas.h"
 
 #include <QMenu>
@@ -57,7 +56,10 @@ void CommandHandlers::connect()
     for (const bool clockwise : {true, false}) {
         w.setCommandHandler(clockwise ? command::RotateClockwise : command::RotateCounterClockwise,
                             [&w, &game, clockwise] {
-                                game.setBoardRotation(w.rotateBoardStep(clockwise, game.state().boardRotation));
+                                if (w.shows().moving())
+                                    return;
+                                w.shows().turnBoard(game.state().boardRotation, 1, clockwise,
+                                                    [&game](int rotation) { game.setBoardRotation(rotation); });
                             });
     }
 }
@@ -143,9 +145,7 @@ void CommandHandlers::showValidMoves()
     const int piece = window_.boardMouse()->selectedPiece();
     if (piece == NoPiece || !game.waitingForPerson())
         return;
-    MoveGenerator moves;
-    moves.rebuildOccupancy(game.state().pieces);
-    flashValidMoves(*window_.canvas(), window_.boardView(), game.state(), moves, piece);
+    window_.shows().flashValidMoves(piece);
 }
 
 // The computer's suggestion for the person to move.
@@ -160,7 +160,7 @@ void CommandHandlers::showHint()
         window_.boxes().inform(tr("Hint"), tr("%1 has no valid move.").arg(name));
         return;
     }
-    flashHint(*window_.canvas(), window_.boardView(), hint->start, hint->path);
+    window_.shows().flashHint(hint->start, hint->path);
 }
 
 void CommandHandlers::showAboutBox()

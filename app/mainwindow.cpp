@@ -1,5 +1,6 @@
 #include "app/mainwindow.h"
 
+#include "app/boardshows.h"
 #include "app/commandhandlers.h"
 #include "app/commands.h"
 #include "app/gamefiles.h"
@@ -97,11 +98,8 @@ void MainWindow::updateScene()
     scene.layout = &layout_;
     scene.view = &view_;
     const GameState* reviewed = moveList_.reviewedState();
-    if (reviewed == nullptr && hiddenPiece_ != NoPiece) {
-        shown_ = game_.state();
-        shown_.pieces[hiddenPiece_].owner = 0;
-    }
-    scene.state = reviewed != nullptr ? reviewed : hiddenPiece_ != NoPiece ? &shown_ : &game_.state();
+    scene.state = reviewed != nullptr ? reviewed : shownPosition_ ? &*shownPosition_ : &game_.state();
+    scene.hiddenPiece = reviewed != nullptr ? NoPiece : hiddenPiece_;
     scene.wallpaper = &resources_.wallpaper(wallpaperIndex_);
     scene.title = &resources_.title;
     scene.pictures = resources_.pictures;
@@ -112,6 +110,13 @@ void MainWindow::updateScene()
 void MainWindow::hidePiece(int k)
 {
     hiddenPiece_ = k >= 0 && k < PieceCount ? k : NoPiece;
+    updateScene();
+    canvas_->update();
+}
+
+void MainWindow::showPosition(std::optional<GameState> position)
+{
+    shownPosition_ = std::move(position);
     updateScene();
     canvas_->update();
 }
@@ -172,7 +177,7 @@ void MainWindow::buildBoardMouse()
         game_, [this] { return boardMouse_->dragging() || moveList_.reviewing(); }, this);
     game_.setPace(turnScheduler_);
     game_.setQuestions(&events_);
-    boardMouse_->lift().heldBack = [this] { return moveList_.reviewing(); };
+    boardMouse_->lift().heldBack = [this] { return moveList_.reviewing() || shows_->showing(); };
     moveList_.reviewChanged = [this] {
         updateScene();
         canvas_->repaint();
@@ -191,6 +196,15 @@ void MainWindow::buildBoardMouse()
     boardMouse_->pieceMenuRequested = [this](int, QPoint at) { handlers_->showPieceMenu(at); };
     boardMouse_->lift().pickedUp = [this] { lastMoves_.hide(); };
     boardMouse_->lift().hide = [this](int k) { hidePiece(k); };
+    // A rotate button shows pressed and the status line busy while the
+    // board turns.
+    shows_ = new BoardShows(game_, *canvas_, view_, [this](int k) { hidePiece(k); }, this);
+    shows_->stepping = [this](bool clockwise, bool turning) {
+        RotateButton* button = rotateButton(clockwise);
+        button->setDown(turning);
+        button->repaint();
+        showPrompt(turning ? prompt::BoardRepositioning : prompt::Ready);
+    };
 }
 
 // The menus and the rules of their items; no command finds a piece lifted
@@ -266,22 +280,6 @@ void MainWindow::relayout()
                                    layout_.buttonHeight);
     canvas_->update();
     placeReferee();
-}
-
-// The rotate button shows pressed and the status line busy meanwhile.
-int MainWindow::rotateBoardStep(bool clockwise, int fromRotation)
-{
-    RotateButton* button = rotateButton(clockwise);
-    button->setDown(true);
-    button->repaint();
-    showPrompt(prompt::BoardRepositioning);
-    GameState turning = game_.state();
-    turning.boardRotation = fromRotation;
-    rotateBoardOneStep(*canvas_, view_, turning, clockwise);
-    button->setDown(false);
-    button->repaint();
-    showPrompt(prompt::Ready);
-    return turning.boardRotation;
 }
 
 void MainWindow::applyDefaultLayout()

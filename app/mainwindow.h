@@ -22,6 +22,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QLabel;
 
@@ -29,6 +30,7 @@ namespace tavolux {
 
 struct ProgramResources;
 class BoardKeys;
+class BoardShows;
 class BoardMouse;
 class CommandHandlers;
 class FileChooser;
@@ -105,13 +107,14 @@ public:
     // follows and any review ends.
     void gameMovesChanged();
 
-    // One animated 60-degree turn of the board from the view `fromRotation`
-    // (the rotate buttons, and the turn cycle's re-position); returns the
-    // view reached.
-    int rotateBoardStep(bool clockwise, int fromRotation);
+    // The glides, board turns and flashes on the board.
+    BoardShows& shows() { return *shows_; }
     // The piece drawn off the board while a hand holds it or it glides;
     // NoPiece for none. The game's record keeps it where it is.
     void hidePiece(int k);
+    // The position the window shows instead of the game's while a move is
+    // still being shown; none: the game's own.
+    void showPosition(std::optional<GameState> position);
     // The default size and place of the window (restored first when it is
     // maximised); turns the board back to its first view.
     void applyDefaultLayout();
@@ -149,9 +152,9 @@ private:
     WindowEvents events_;
     ComputerPlayers computers_;
     Game game_;
-    // The position shown while a piece is off the board.
-    GameState shown_;
-    int hiddenPiece_ = NoPiece;
+    int hiddenPiece_ = NoPiece; // drawn off the board
+    std::optional<GameState> shownPosition_;
+    BoardShows* shows_ = nullptr;
     BoardView view_;
     MainLayout layout_;
     int wallpaperIndex_ = 0;

@@ -10,11 +10,10 @@
 #include "model/statistics.h"
 #include "dialogs/resultsdialog.h"
 #include "referee/refereewindow.h"
-#include "view/moveglide.h"
+#include "app/boardshows.h"
 #include "view/windowcanvas.h"
 
 #include <QApplication>
-#include <QTimer>
 
 namespace tavolux {
 
@@ -62,15 +61,8 @@ void WindowEvents::turnStarting(int)
 void WindowEvents::boardRepositioning(int player, int fromRotation)
 {
     window_.showRefereeLines(GameTexts::boardRepositioning(name(player)));
-    game().hold();
-    QTimer::singleShot(0, &window_, [this, fromRotation] {
-        const RotationPlan plan = planRotation(fromRotation, game().state().boardRotation);
-        int rotation = fromRotation;
-        for (int i = 0; i < plan.steps; ++i)
-            rotation = window_.rotateBoardStep(plan.clockwise, rotation);
-        boardRotationChanged();
-        game().release();
-    });
+    const RotationPlan plan = planRotation(fromRotation, game().state().boardRotation);
+    window_.shows().turnBoard(fromRotation, plan.steps, plan.clockwise, [this](int) { boardRotationChanged(); });
 }
 
 void WindowEvents::boardRotationChanged()
@@ -106,24 +98,29 @@ void WindowEvents::noValidMove(int)
     inform(QMessageBox::Critical, GameTexts::computerCaption(), GameTexts::noValidMove());
 }
 
-// A computer's move glides from its hole along its path, the piece left
-// out of the board meanwhile; the game waits for it.
+// A computer's move glides from its hole along its path over the position
+// before it, the piece left out of the board; the game waits for it. Then
+// the board, the last moves and the move list show it made.
 void WindowEvents::moveMade(const MadeMove& move)
 {
-    window_.trail().record(game().state().pieces, move.player, move.piece, move.start);
-    window_.gameMovesChanged();
-    if (move.byPerson)
+    const auto shown = [this, move] {
+        window_.trail().record(game().state().pieces, move.player, move.piece, move.start);
+        window_.gameMovesChanged();
+    };
+    if (move.byPerson) {
+        shown();
         return;
+    }
+    GameState before = game().state();
+    before.pieces[move.piece].hole = static_cast<uint16_t>(move.start);
+    before.playerToMove = static_cast<uint16_t>(move.player);
+    window_.showPosition(before);
     glideShown_ = true;
-    game().hold();
-    window_.hidePiece(move.piece);
-    QTimer::singleShot(0, &window_, [this, move] {
-        glideMove(*window_.canvas(), window_.boardView(), move.player, move.start, move.path.data(),
-                  static_cast<int>(move.path.size()), game().state().animationSpeed);
-        window_.hidePiece(NoPiece);
+    window_.shows().glide(move, [this, shown, player = move.player] {
+        window_.showPosition(std::nullopt);
+        shown();
         glideShown_ = false;
-        computerMoved(move.player);
-        game().release();
+        computerMoved(player);
     });
 }
 
@@ -151,6 +148,10 @@ void WindowEvents::personMoveAccepted(int next)
 // it stands (a new game's first player is named once it is placed).
 void WindowEvents::piecesReplaced()
 {
+    window_.shows().stopAll();
+    window_.showPosition(std::nullopt);
+    glideShown_ = false;
+    setBusy(false);
     window_.trail().clear();
     window_.gameMovesChanged();
     const GameState& s = game().state();

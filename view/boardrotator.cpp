@@ -8,7 +8,6 @@
 
 #include <QPainter>
 
-#include <thread>
 
 namespace tavolux {
 
@@ -107,18 +106,6 @@ void BoardTurn::stop()
         return;
     setViewSteps(*view_, rotation_);
     showBoard();
-}
-
-void rotateBoardOneStep(WindowCanvas& canvas, BoardView& view, GameState& state, bool clockwise)
-{
-    BoardTurn turn;
-    turn.clock().driveByHand(TurnClock::now);
-    turn.start(canvas, view, state.boardRotation, 1, clockwise, state.animationSpeed);
-    while (turn.running()) {
-        std::this_thread::sleep_until(turn.clock().due());
-        turn.clock().fire();
-    }
-    state.boardRotation = turn.rotation();
 }
 
 } // namespace tavolux

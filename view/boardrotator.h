@@ -63,8 +63,4 @@ private:
     unsigned run_ = 0; // counts starts and stops, so a handler's restart is seen
 };
 
-// One step, run to its end inside the call, the new view written to
-// state.boardRotation. Kept for the turn code's switch-over to BoardTurn.
-void rotateBoardOneStep(WindowCanvas& canvas, BoardView& view, GameState& state, bool clockwise);
-
 } // namespace tavolux

@@ -74,12 +74,4 @@ void startHintFlash(BoardFlash& flash, WindowCanvas& board, const BoardView& vie
         HintFlash);
 }
 
-void flashHint(WindowCanvas& board, const BoardView& view, int start, const std::vector<int>& path)
-{
-    BoardFlash flash;
-    startHintFlash(flash, board, view, start, path);
-    waitPainting(flash.clock().due());
-    flash.stop();
-}
-
 } // namespace tavolux

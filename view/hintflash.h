@@ -28,8 +28,4 @@ void drawHintMarks(QPainter& painter, const BoardView& view, int start, const st
 void startHintFlash(BoardFlash& flash, WindowCanvas& board, const BoardView& view, int start,
                     std::vector<int> path);
 
-// The same flash, shown to its end inside the call. Kept for the command
-// code's switch-over to startHintFlash.
-void flashHint(WindowCanvas& board, const BoardView& view, int start, const std::vector<int>& path);
-
 } // namespace tavolux

@@ -4,11 +4,9 @@
 #include "view/piecewindow.h"
 #include "view/windowcanvas.h"
 
-#include <QCoreApplication>
 
 #include <algorithm>
 
-#include <thread>
 
 namespace tavolux {
 
@@ -134,33 +132,6 @@ void MoveGlide::release()
     delete piece_.data();
     if (board_)
         board_->holdPicture(false);
-}
-
-void waitPainting(GlideClock::time_point deadline)
-{
-    constexpr auto Slice = std::chrono::milliseconds(20);
-    for (;;) {
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-        const GlideClock::time_point now = GlideClock::now();
-        if (now >= deadline)
-            return;
-        std::this_thread::sleep_until(std::min(deadline, now + Slice));
-    }
-}
-
-void glideMove(WindowCanvas& board, const BoardView& view, int player, int start, const int* path, int length,
-               int animationSpeed, const GlideHooks& hooks)
-{
-    MoveGlide glide;
-    if (hooks.frameShown)
-        glide.setFrameShown([&hooks](int) { hooks.frameShown(); });
-    glide.clock().driveByHand(hooks.now ? hooks.now : FrameClock::Now(GlideClock::now));
-    glide.start(board, view, player, start, std::vector<int>(path, path + std::max(length, 0)), animationSpeed);
-    while (glide.running()) {
-        const GlideClock::time_point due = glide.clock().due();
-        hooks.waitUntil ? hooks.waitUntil(due) : waitPainting(due);
-        glide.clock().fire();
-    }
 }
 
 } // namespace tavolux

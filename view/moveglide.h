@@ -73,25 +73,4 @@ private:
     bool landed_ = false;
 };
 
-// Kept for the turn code's switch-over to MoveGlide: the same glide, run to
-// its end inside the call.
-struct GlideHooks {
-    std::function<GlideClock::time_point()> now;
-    // Waits until the given time, painting but taking no input.
-    std::function<void(GlideClock::time_point)> waitUntil;
-    // Told after every frame put on the screen (for measuring).
-    std::function<void()> frameShown;
-};
-
-// The piece of player `player` goes from hole `start` along
-// path[0..length - 1]. The piece's owner mark is 0 during the call, so the
-// composed board leaves it out. Kept for the turn code's switch-over.
-void glideMove(WindowCanvas& board, const BoardView& view, int player, int start, const int* path, int length,
-               int animationSpeed, const GlideHooks& hooks = {});
-
-// The wait of the blocking shows above: until `deadline`, paints and
-// timers go on while mouse and keys stay queued. Kept for the turn code's
-// switch-over.
-void waitPainting(GlideClock::time_point deadline);
-
 } // namespace tavolux

@@ -35,13 +35,4 @@ void startValidMovesFlash(BoardFlash& flash, WindowCanvas& board, const BoardVie
         ValidMoveFlash);
 }
 
-void flashValidMoves(WindowCanvas& board, const BoardView& view, const GameState& state, MoveGenerator& moves,
-                     int k)
-{
-    BoardFlash flash;
-    startValidMovesFlash(flash, board, view, state, moves, k);
-    waitPainting(flash.clock().due());
-    flash.stop();
-}
-
 } // namespace tavolux

@@ -24,9 +24,4 @@ constexpr std::chrono::milliseconds ValidMoveFlash{1500};
 void startValidMovesFlash(BoardFlash& flash, WindowCanvas& board, const BoardView& view, const GameState& state,
                           MoveGenerator& moves, int k);
 
-// The same flash, shown to its end inside the call. Kept for the command
-// code's switch-over to startValidMovesFlash.
-void flashValidMoves(WindowCanvas& board, const BoardView& view, const GameState& state, MoveGenerator& moves,
-                     int k);
-
 } // namespace tavolux
