@@ -318,6 +318,33 @@ void MainWindow::gameMovesChanged()
     moveList_.gameChanged();
 }
 
+void MainWindow::refereeLooksUp()
+{
+    if (referee())
+        referee()->updateEyes(true);
+}
+
+void MainWindow::followBoardRotation()
+{
+    setViewSteps(view_, game_.state().boardRotation);
+    canvas_->update();
+}
+
+void MainWindow::showRecord()
+{
+    canvas_->update();
+    updateAllItemStates();
+}
+
+void MainWindow::showMoveMade(const MadeMove* move)
+{
+    if (move != nullptr)
+        lastMoves_.record(game_.state().pieces, move->player, move->piece, move->start);
+    else
+        lastMoves_.clear();
+    gameMovesChanged();
+}
+
 void MainWindow::closeEvent(QCloseEvent* event)
 {
     if (!boxes_.askYesNo(tr("Exit Game"), tr("Do you really want to exit the game?"))) {

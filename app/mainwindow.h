@@ -6,6 +6,7 @@
 
 #include "ai/computerplayer.h"
 #include "app/computerplayers.h"
+#include "app/gamedisplay.h"
 #include "app/commandtable.h"
 #include "app/messagebox.h"
 #include "app/movelisthost.h"
@@ -42,13 +43,13 @@ class WindowCanvas;
 
 struct RefereeLines;
 
-class MainWindow : public QMainWindow {
+class MainWindow : public QMainWindow, private GameDisplay {
     Q_OBJECT
 public:
     MainWindow(const ProgramResources& resources, SoundPlayer& sounds);
     ~MainWindow() override;
 
-    Game& game() { return game_; }
+    Game& game() override { return game_; }
     BoardView& boardView() { return view_; }
     const MainLayout& mainLayout() const { return layout_; }
     WindowCanvas* canvas() const { return canvas_; }
@@ -91,10 +92,10 @@ public:
 
     // Puts a prompt into the status line at once; returns the id shown
     // before.
-    int showPrompt(int id);
+    int showPrompt(int id) override;
     // A short word in the status line for `ms` milliseconds.
-    void showNotice(const QString& text, int ms);
-    void showRefereeLines(const RefereeLines& lines) { referee_.showLines(lines); }
+    void showNotice(const QString& text, int ms) override;
+    void showRefereeLines(const RefereeLines& lines) override { referee_.showLines(lines); }
 
     // Places the referee beside the window (see RefereeHost).
     void placeReferee();
@@ -102,19 +103,16 @@ public:
     // The move list window and the review it allows.
     MoveListHost& moveListHost() { return moveList_; }
     // Each player's results over the games.
-    StatisticsKeeper& statistics() { return statistics_; }
-    // The game's moves changed (a move, an undo, a new game): the move list
-    // follows and any review ends.
-    void gameMovesChanged();
+    StatisticsKeeper& statistics() override { return statistics_; }
 
     // The glides, board turns and flashes on the board.
-    BoardShows& shows() { return *shows_; }
+    BoardShows& shows() override { return *shows_; }
     // The piece drawn off the board while a hand holds it or it glides;
     // NoPiece for none. The game's record keeps it where it is.
     void hidePiece(int k);
     // The position the window shows instead of the game's while a move is
     // still being shown; none: the game's own.
-    void showPosition(std::optional<GameState> position);
+    void showPosition(std::optional<GameState> position) override;
     // The default size and place of the window (restored first when it is
     // maximised); turns the board back to its first view.
     void applyDefaultLayout();
@@ -122,9 +120,6 @@ public:
     // How the game's events reach the player, and the window's boxes.
     WindowEvents& events() { return events_; }
     WindowBoxes& boxes() { return boxes_; }
-    TurnScheduler* turnScheduler() const { return turnScheduler_; }
-    // The moves drawn as the last moves (see lastMoves()).
-    LastMoves& trail() { return lastMoves_; }
 
 Q_SIGNALS:
     // The user confirmed "Exit Game"; the window is closing.
@@ -137,6 +132,16 @@ protected:
     bool event(QEvent* event) override;
 
 private:
+    // What the game's events change in the window.
+    void refereeLooksUp() override;
+    void followBoardRotation() override;
+    void showRecord() override;
+    void showMoveMade(const MadeMove* move) override;
+    // The game's moves changed (a move, an undo, a new game): the move list
+    // follows and any review ends.
+    void gameMovesChanged();
+    QWidget* boxParent() override { return this; }
+
     void buildCommands();
     bool commandAllowed(int id) const;
     void buildRotateButtons();

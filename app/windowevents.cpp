@@ -2,29 +2,29 @@
 
 #include "app/commands.h"
 #include "lang/gametexts.h"
-#include "app/mainwindow.h"
+#include "app/gamedisplay.h"
+#include "app/statisticskeeper.h"
+#include "model/game.h"
 #include "app/messagebox.h"
 #include "resources/programresources.h"
 #include "app/prompttable.h"
 #include "app/soundplayer.h"
 #include "model/statistics.h"
 #include "dialogs/resultsdialog.h"
-#include "referee/refereewindow.h"
 #include "app/boardshows.h"
-#include "view/windowcanvas.h"
 
 #include <QApplication>
 
 namespace tavolux {
 
-WindowEvents::WindowEvents(MainWindow& window, const ProgramResources& resources, SoundPlayer& sounds)
-    : window_(window), resources_(resources), sounds_(sounds)
+WindowEvents::WindowEvents(GameDisplay& display, const ProgramResources& resources, SoundPlayer& sounds)
+    : display_(display), resources_(resources), sounds_(sounds)
 {
 }
 
 Game& WindowEvents::game() const
 {
-    return window_.game();
+    return display_.game();
 }
 
 QString WindowEvents::name(int player) const
@@ -40,56 +40,54 @@ QString WindowEvents::nameToMove() const
 void WindowEvents::inform(int icon, const QString& caption, const QString& text)
 {
     game().hold();
-    openMessageBox(&window_, static_cast<QMessageBox::Icon>(icon), caption, text, QMessageBox::Ok,
+    openMessageBox(display_.boxParent(), static_cast<QMessageBox::Icon>(icon), caption, text, QMessageBox::Ok,
                    [this](int) { game().release(); });
 }
 
 void WindowEvents::gameStarted(int player)
 {
-    if (window_.referee())
-        window_.referee()->updateEyes(true);
-    window_.showRefereeLines(GameTexts::personToMove(name(player)));
+    display_.refereeLooksUp();
+    display_.showRefereeLines(GameTexts::personToMove(name(player)));
 }
 
 void WindowEvents::turnStarting(int)
 {
-    window_.canvas()->update();
+    display_.showRecord();
 }
 
 // The record holds the new view; the board turns to it step by step while
 // the game waits.
 void WindowEvents::boardRepositioning(int player, int fromRotation)
 {
-    window_.showRefereeLines(GameTexts::boardRepositioning(name(player)));
+    display_.showRefereeLines(GameTexts::boardRepositioning(name(player)));
     const RotationPlan plan = planRotation(fromRotation, game().state().boardRotation);
-    window_.shows().turnBoard(fromRotation, plan.steps, plan.clockwise, [this](int) { boardRotationChanged(); });
+    display_.shows().turnBoard(fromRotation, plan.steps, plan.clockwise, [this](int) { boardRotationChanged(); });
 }
 
 void WindowEvents::boardRotationChanged()
 {
-    setViewSteps(window_.boardView(), game().state().boardRotation);
-    window_.canvas()->update();
+    display_.followBoardRotation();
 }
 
 void WindowEvents::personToMove(int player)
 {
-    window_.showRefereeLines(GameTexts::personToMove(name(player)));
-    window_.updateAllItemStates();
+    display_.showRefereeLines(GameTexts::personToMove(name(player)));
+    display_.showRecord();
 }
 
 // The menu items show which commands wait for the person meanwhile.
 void WindowEvents::computerThinking(int player)
 {
-    window_.showPrompt(prompt::ComputerThinking);
-    window_.showRefereeLines(GameTexts::computerThinking(name(player)));
+    display_.showPrompt(prompt::ComputerThinking);
+    display_.showRefereeLines(GameTexts::computerThinking(name(player)));
     setBusy(true);
-    window_.updateAllItemStates();
+    display_.showRecord();
 }
 
 void WindowEvents::turnWithdrawn(int)
 {
     setBusy(false);
-    window_.showPrompt(prompt::Ready);
+    display_.showPrompt(prompt::Ready);
 }
 
 void WindowEvents::noValidMove(int)
@@ -103,10 +101,7 @@ void WindowEvents::noValidMove(int)
 // the board, the last moves and the move list show it made.
 void WindowEvents::moveMade(const MadeMove& move)
 {
-    const auto shown = [this, move] {
-        window_.trail().record(game().state().pieces, move.player, move.piece, move.start);
-        window_.gameMovesChanged();
-    };
+    const auto shown = [this, move] { display_.showMoveMade(&move); };
     if (move.byPerson) {
         shown();
         return;
@@ -114,10 +109,10 @@ void WindowEvents::moveMade(const MadeMove& move)
     GameState before = game().state();
     before.pieces[move.piece].hole = static_cast<uint16_t>(move.start);
     before.playerToMove = static_cast<uint16_t>(move.player);
-    window_.showPosition(before);
+    display_.showPosition(before);
     glideShown_ = true;
-    window_.shows().glide(move, [this, shown, player = move.player] {
-        window_.showPosition(std::nullopt);
+    display_.shows().glide(move, [this, shown, player = move.player] {
+        display_.showPosition(std::nullopt);
         shown();
         glideShown_ = false;
         computerMoved(player);
@@ -131,8 +126,8 @@ void WindowEvents::computerMoved(int)
     if (glideShown_)
         return;
     setBusy(false);
-    window_.showPrompt(prompt::Ready);
-    window_.showRefereeLines(GameTexts::turnPassed(nameToMove()));
+    display_.showPrompt(prompt::Ready);
+    display_.showRefereeLines(GameTexts::turnPassed(nameToMove()));
     if (game().state().soundEnabled)
         QApplication::beep();
     repaint();
@@ -140,7 +135,7 @@ void WindowEvents::computerMoved(int)
 
 void WindowEvents::personMoveAccepted(int next)
 {
-    window_.showRefereeLines(GameTexts::turnPassed(name(next)));
+    display_.showRefereeLines(GameTexts::turnPassed(name(next)));
     repaint();
 }
 
@@ -148,21 +143,20 @@ void WindowEvents::personMoveAccepted(int next)
 // it stands (a new game's first player is named once it is placed).
 void WindowEvents::piecesReplaced()
 {
-    window_.shows().stopAll();
-    window_.showPosition(std::nullopt);
+    display_.shows().stopAll();
+    display_.showPosition(std::nullopt);
     glideShown_ = false;
     setBusy(false);
-    window_.trail().clear();
-    window_.gameMovesChanged();
+    display_.showMoveMade(nullptr);
     const GameState& s = game().state();
     if (s.noGameStarted)
         return;
     if (s.gameOver)
-        window_.showRefereeLines(GameTexts::gameOver());
+        display_.showRefereeLines(GameTexts::gameOver());
     else if (s.slots[s.playerToMove].isComputer())
-        window_.showRefereeLines(GameTexts::turnPassed(nameToMove()));
+        display_.showRefereeLines(GameTexts::turnPassed(nameToMove()));
     else
-        window_.showRefereeLines(GameTexts::personToMove(nameToMove()));
+        display_.showRefereeLines(GameTexts::personToMove(nameToMove()));
 }
 
 void WindowEvents::playerFinished(int player, bool othersMayPlayOn)
@@ -170,13 +164,13 @@ void WindowEvents::playerFinished(int player, bool othersMayPlayOn)
     sounds_.play(GameTexts::finishSound(player));
     if (othersMayPlayOn)
         return;
-    window_.showRefereeLines(GameTexts::gameOver());
+    display_.showRefereeLines(GameTexts::gameOver());
     inform(QMessageBox::Information, GameTexts::gameCaption(), GameTexts::playerFinished(player, name(player), false));
 }
 
 void WindowEvents::askPlayOn(int player)
 {
-    openMessageBox(&window_, QMessageBox::Question, GameTexts::gameCaption(),
+    openMessageBox(display_.boxParent(), QMessageBox::Question, GameTexts::gameCaption(),
                    GameTexts::playerFinished(player, name(player), true), QMessageBox::Yes | QMessageBox::No,
                    [this](int answer) { game().playOn(answer == QMessageBox::Yes); });
 }
@@ -185,14 +179,14 @@ void WindowEvents::askPlayOn(int player)
 // said first.
 void WindowEvents::gameEnded()
 {
-    StatisticsKeeper& statistics = window_.statistics();
+    StatisticsKeeper& statistics = display_.statistics();
     auto told = std::exchange(statistics.problemFound, nullptr);
     const QString problem = statistics.gameEnded(game().state(), movesPerPlayer(game().moveList()).data());
     statistics.problemFound = std::move(told);
-    window_.showRefereeLines(GameTexts::gameOver());
+    display_.showRefereeLines(GameTexts::gameOver());
     repaint();
     const auto showResults = [this] {
-        auto* results = new ResultsDialog(game().state(), resources_.pictures, resources_.playerIcons, &window_);
+        auto* results = new ResultsDialog(game().state(), resources_.pictures, resources_.playerIcons, display_.boxParent());
         results->setAttribute(Qt::WA_DeleteOnClose);
         results->setWindowModality(Qt::ApplicationModal);
         results->show();
@@ -200,40 +194,39 @@ void WindowEvents::gameEnded()
     if (problem.isEmpty())
         showResults();
     else
-        openMessageBox(&window_, QMessageBox::Warning, StatisticsKeeper::problemCaption(), problem, QMessageBox::Ok,
+        openMessageBox(display_.boxParent(), QMessageBox::Warning, StatisticsKeeper::problemCaption(), problem, QMessageBox::Ok,
                        [showResults](int) { showResults(); });
 }
 
 void WindowEvents::repaint()
 {
-    window_.canvas()->update();
-    window_.updateAllItemStates();
+    display_.showRecord();
 }
 
 void WindowEvents::handOver(Over what)
 {
     switch (what) {
     case Over::OwnPiece:
-        window_.showRefereeLines(GameTexts::ownPiece(nameToMove()));
+        display_.showRefereeLines(GameTexts::ownPiece(nameToMove()));
         break;
     case Over::OtherPiece:
-        window_.showRefereeLines(GameTexts::otherPiece(nameToMove()));
+        display_.showRefereeLines(GameTexts::otherPiece(nameToMove()));
         break;
     case Over::Nothing:
-        window_.showRefereeLines(GameTexts::personToMove(nameToMove()));
+        display_.showRefereeLines(GameTexts::personToMove(nameToMove()));
         break;
     }
 }
 
 void WindowEvents::pieceLifted()
 {
-    window_.showRefereeLines(GameTexts::pieceLifted(nameToMove()));
+    display_.showRefereeLines(GameTexts::pieceLifted(nameToMove()));
 }
 
 void WindowEvents::dropRefused(DropRefusal why)
 {
     sounds_.play(GameTexts::refusedDropSound());
-    window_.showNotice(refusalText(why), RefusalNoticeTime);
+    display_.showNotice(refusalText(why), RefusalNoticeTime);
 }
 
 void WindowEvents::setBusy(bool busy)

@@ -14,13 +14,13 @@
 namespace tavolux {
 
 class Game;
-class MainWindow;
+class GameDisplay;
 class SoundPlayer;
 struct ProgramResources;
 
 class WindowEvents : public GameEvents, public GameQuestions, public HandVoice {
 public:
-    WindowEvents(MainWindow& window, const ProgramResources& resources, SoundPlayer& sounds);
+    WindowEvents(GameDisplay& display, const ProgramResources& resources, SoundPlayer& sounds);
 
     void gameStarted(int player) override;
     void turnStarting(int player) override;
@@ -54,7 +54,7 @@ private:
     // A box that holds the game until it is closed.
     void inform(int icon, const QString& caption, const QString& text);
 
-    MainWindow& window_;
+    GameDisplay& display_;
     const ProgramResources& resources_;
     SoundPlayer& sounds_;
     bool busy_ = false;
