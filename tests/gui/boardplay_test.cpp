@@ -1,6 +1,6 @@
 // Playing on the board in the main window: hover hints, picking up,
-// dragging and dropping a piece, the computers' answers in passes of their
-// own, and the glide of a computer's move.
+// dragging and dropping a piece, the computers' answers from the event
+// loop, and the glide of a computer's move.
 
 #include "app/turnscheduler.h"
 #include "tests/support/window_fixture.h"
@@ -104,7 +104,7 @@ TEST_F(BoardPlayTest, ADragEndsWhenTheWindowIsNoLongerActiveAndTheBoardRestsAfte
     release(holePoint(103));
     EXPECT_EQ(piece(0).hole, 111) << "the release after a cancelled drag moves nothing";
 
-    window->game().state().gameOver = 1;
+    loadEdited([](GameState& s) { s.gameOver = 1; });
     const QString shown = refereeLine(1);
     hoverAt(holePoint(112));
     press(holePoint(111));
@@ -113,23 +113,25 @@ TEST_F(BoardPlayTest, ADragEndsWhenTheWindowIsNoLongerActiveAndTheBoardRestsAfte
     release(holePoint(111));
 }
 
-// The computers answer a person's move one turn per pass; while a dialog is
-// open the next pass waits, and then the person is prompted again.
-TEST_F(BoardPlayTest, ComputersAnswerInPassesOfTheirOwnAndWaitForADialog)
+// The computers answer a person's move from the event loop, each turn a
+// step of its own; while a dialog is open the next step waits, and then the
+// person is prompted again.
+TEST_F(BoardPlayTest, ComputersAnswerFromTheEventLoopAndWaitForADialog)
 {
     startGame(3, 0, 0);
     drag(111, 103);
-    EXPECT_EQ(window->game().state().playerToMove, 2) << "the first computer moved within the release";
+    EXPECT_EQ(window->game().state().playerToMove, 1) << "the release only hands the turn on";
     EXPECT_TRUE(window->game().computersPlaying());
 
     QMessageBox box(QMessageBox::Information, "Wait", "The computers wait.", QMessageBox::Ok, window.get());
     box.open();
     QTest::qWait(10 * TurnScheduler::RetryInterval);
-    EXPECT_EQ(window->game().state().playerToMove, 2) << "no turn while the box is open";
+    EXPECT_EQ(window->game().state().playerToMove, 1) << "no turn while the box is open";
     box.accept();
 
     EXPECT_TRUE(waitForPerson());
     EXPECT_EQ(window->game().state().playerToMove, 0);
+    EXPECT_EQ(window->game().moveList().current(), 3u);
     EXPECT_EQ(refereeLine(0), "Human");
     EXPECT_EQ(refereeLine(1), "Move mouse to one");
 }

@@ -3,7 +3,6 @@
 // run at once, and the game always goes on.
 
 #include "app/commands.h"
-#include "model/movegen.h"
 #include "model/savefile.h"
 #include "tests/support/window_fixture.h"
 
@@ -32,34 +31,19 @@ protected:
     // A person against two computers of `strength`.
     void startAgainst(int strength)
     {
-        startGame(3, 0, 0);
-        window->game().state().slots[1].strength = window->game().state().slots[2].strength = static_cast<uint16_t>(strength);
-    }
-
-    // `act` runs as soon as the event loop turns, which during the drop below
-    // is while the first computer plays its reply (an Expert thinking, the
-    // others gliding); it notes whether that was so.
-    void duringTheReply(std::function<void()> act)
-    {
-        QTimer::singleShot(0, window.get(), [this, act = std::move(act)] {
-            inTurn = window->game().computerTurnUnderWay();
-            act();
+        startGame(3, 0, 0, [strength](GameState& chosen) {
+            chosen.slots[1].strength = chosen.slots[2].strength = static_cast<uint16_t>(strength);
         });
     }
 
-    // Drags the first piece of player #1 that can move; true when it moved.
-    bool moveAnyPiece()
+    // `act` runs as soon as the event loop turns after the drop below, while
+    // the computers play their replies; it notes whether that was so.
+    void duringTheReply(std::function<void()> act)
     {
-        MoveGenerator gen;
-        for (int k = 0; k < PiecesPerPlayer; ++k) {
-            gen.findDestinations(0, k, window->game().state().pieces);
-            if (gen.destinations[0] != ListEnd) {
-                const int to = gen.destinations[0];
-                drag(piece(k).hole, to);
-                return piece(k).hole == to;
-            }
-        }
-        return false;
+        QTimer::singleShot(0, window.get(), [this, act = std::move(act)] {
+            inTurn = window->game().computersPlaying();
+            act();
+        });
     }
 
     QTemporaryDir folder;

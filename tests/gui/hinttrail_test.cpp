@@ -41,7 +41,7 @@ protected:
     void openWindow() { SetUp(); }
     void closeWindow()
     {
-        game().state().noGameStarted = 1; // no abandon question
+        loadEdited([](GameState& s) { s.noGameStarted = 1; }); // no abandon question
         answerNextBox(QMessageBox::Yes);
         window->close();
         window.reset();
@@ -64,7 +64,7 @@ protected:
     void moveAndWaitForReplies()
     {
         startGame(3, 0, 0);
-        game().state().animationSpeed = 1;
+        game().setAnimationSpeed(1);
         drag(111, 103);
         ASSERT_TRUE(waitForPerson());
         window->canvas()->repaint();
@@ -134,11 +134,8 @@ TEST_F(HelpersTest, UndoRedoNewGameAndLoadGameClearTheTrail)
     window->canvas()->repaint();
     EXPECT_EQ(shown(holePoint(111)), colours::player(0)) << "the position before the person's move";
 
-    // A move told to the window between the two, then Redo.
-    GameEvents& events = window->events();
-    events.moveMade(1, 10, StartHoles[1][0]);
-    game().state().pieces[10].hole = 60;
-    events.moveMade(1, 10, StartHoles[1][0]);
+    // A move on the trail between the two, then Redo.
+    window->trail().record(PlayedMove{1, StartHoles[1][0], {60}});
     ASSERT_EQ(trail().size(), 1u);
     ASSERT_TRUE(window->runCommand(command::Redo));
     EXPECT_TRUE(trail().empty());
@@ -207,23 +204,22 @@ TEST_F(HelpersTest, TheHintIsOfferedOnlyWhileAPersonIsToMove)
     window->updateAllItemStates();
     EXPECT_TRUE(window->commandEnabled(command::Hint));
     EXPECT_TRUE(hint->isEnabled());
-    game().state().animationSpeed = 1;
+    game().setAnimationSpeed(1);
     drag(111, 103);
     EXPECT_TRUE(game().computersPlaying());
     EXPECT_TRUE(window->commandEnabled(command::Hint)) << "taken while the computers play, shown after";
     ASSERT_TRUE(waitForPerson());
     EXPECT_TRUE(hint->isEnabled()) << "the item (and its key) is back once the person is to move";
 
-    game().state().gameOver = 1;
+    loadEdited([](GameState& s) { s.gameOver = 1; });
     EXPECT_FALSE(window->commandEnabled(command::Hint));
 }
 
 TEST_F(HelpersTest, TheHintFlashesTheSuggestedPathAndChangesNothing)
 {
     startGame(3, 0, 0);
-    GameState& s = game().state();
-    s.pieces[1].hole = 60; // something to jump over later
-    window->canvas()->repaint();
+    loadEdited([](GameState& s) { s.pieces[1].hole = 60; }); // something to jump over later
+    const GameState& s = game().state();
     const GameState before = s;
     const auto expected = suggestMove(s);
     ASSERT_TRUE(expected.has_value());
@@ -256,18 +252,20 @@ TEST_F(HelpersTest, TheHintFlashesTheSuggestedPathAndChangesNothing)
 TEST_F(HelpersTest, APersonWithoutMovesIsTold)
 {
     startGame(3, 0, 0);
-    GameState& s = game().state();
-    std::set<int> mine, wall;
-    for (int k = 0; k < PiecesPerPlayer; ++k)
-        mine.insert(s.pieces[k].hole);
-    for (int h : mine)
-        for (int d = 0; d < DirectionCount; ++d)
-            for (int reach : {neighbour(h, d), jump(h, d)})
-                if (reach >= 0 && !mine.count(reach))
-                    wall.insert(reach);
-    int other = PiecesPerPlayer;
-    for (int h : wall)
-        s.pieces[other++].hole = static_cast<uint16_t>(h);
+    loadEdited([](GameState& s) {
+        std::set<int> mine, wall;
+        for (int k = 0; k < PiecesPerPlayer; ++k)
+            mine.insert(s.pieces[k].hole);
+        for (int h : mine)
+            for (int d = 0; d < DirectionCount; ++d)
+                for (int reach : {neighbour(h, d), jump(h, d)})
+                    if (reach >= 0 && !mine.count(reach))
+                        wall.insert(reach);
+        int other = PiecesPerPlayer;
+        for (int h : wall)
+            s.pieces[other++].hole = static_cast<uint16_t>(h);
+    });
+    const GameState& s = game().state();
     const Position before = s.pieces;
 
     tavolux::testing::BoxSeen box;
