@@ -128,6 +128,7 @@ TEST_F(BoardKeysTest, CommandsFindThePieceBackOnItsHole)
     loadEdited([](GameState& s) { s.pieces[0].hole = 60; });
     ASSERT_TRUE(window->openGameFile(path));
     EXPECT_EQ(game().state().pieces, opening) << "the saved game has the piece on its hole";
+    ASSERT_TRUE(waitForPerson());
 
     keys({Qt::Key_Down, Qt::Key_Space}); // the ring was left on 102, above the piece
     ASSERT_TRUE(boardKeys().carrying());

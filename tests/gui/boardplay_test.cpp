@@ -4,6 +4,7 @@
 
 #include "app/turnscheduler.h"
 #include "tests/support/window_fixture.h"
+#include "view/colours.h"
 #include "view/moveglide.h"
 
 #include <QMessageBox>
@@ -45,7 +46,9 @@ TEST_F(BoardPlayTest, DragADropOnADestinationMovesAndPassesTheTurn)
     QSignalSpy played(&sounds, &SoundPlayer::requested);
     press(holePoint(111));
     ASSERT_TRUE(window->boardMouse()->dragging());
-    EXPECT_EQ(piece(0).owner, 0u) << "the dragged piece is off the board";
+    EXPECT_NE(window->canvas()->picture().toImage().pixelColor(holePoint(111)), colours::player(0))
+        << "the dragged piece is off the board";
+    EXPECT_EQ(piece(0).hole, 111) << "the record keeps it on its hole until it is dropped";
     EXPECT_EQ(refereeLine(1), "Now, drag it to a spot");
     EXPECT_EQ(refereeLine(3), "or more jumps.");
     auto* floating = window->canvas()->findChild<QWidget*>("pieceWindow");
@@ -66,6 +69,7 @@ TEST_F(BoardPlayTest, DragADropOnADestinationMovesAndPassesTheTurn)
     EXPECT_EQ(piece(0).owner, OwnerMark[0]);
     EXPECT_EQ(window->game().state().playerToMove, 1);
     EXPECT_TRUE(window->game().history().canUndo());
+    ASSERT_TRUE(waitForPerson());
     EXPECT_EQ(refereeLine(0), "Silicon") << "the next person is prompted";
     EXPECT_EQ(refereeLine(1), "Move mouse to one");
     EXPECT_EQ(played.count(), 0);

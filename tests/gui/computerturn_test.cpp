@@ -3,6 +3,7 @@
 // run at once, and the game always goes on.
 
 #include "app/commands.h"
+#include "app/prompttable.h"
 #include "model/savefile.h"
 #include "tests/support/window_fixture.h"
 
@@ -36,14 +37,21 @@ protected:
         });
     }
 
-    // `act` runs as soon as the event loop turns after the drop below, while
-    // the computers play their replies; it notes whether that was so.
+    // `act` runs from the event loop once the first computer's reply is
+    // under way after the drop below (it thinks, or its move glides); it
+    // notes whether the computers were still playing then.
     void duringTheReply(std::function<void()> act)
     {
-        QTimer::singleShot(0, window.get(), [this, act = std::move(act)] {
+        auto* watch = new QTimer(window.get());
+        QObject::connect(watch, &QTimer::timeout, window.get(), [this, watch, act = std::move(act)] {
+            if (window->statusPrompt().shown() != prompt::ComputerThinking)
+                return;
+            watch->deleteLater();
+            watch->stop();
             inTurn = window->game().computersPlaying();
             act();
         });
+        watch->start(1);
     }
 
     QTemporaryDir folder;
@@ -103,8 +111,8 @@ TEST_F(ComputerTurnTest, LoadGivenDuringAnyComputersTurnRunsAtOnce)
             ran = window->runCommand(command::LoadGame);
         });
         drag(111, 103);
+        ASSERT_TRUE(tavolux::testing::eventually([&] { return ran; }));
         EXPECT_TRUE(inTurn);
-        EXPECT_TRUE(ran);
         ASSERT_TRUE(waitForPerson(20000)) << "the loaded game goes on";
         EXPECT_EQ(window->game().state().pieces, saved.pieces);
         EXPECT_TRUE(moveAnyPiece()) << "the person moves in the loaded game";

@@ -149,6 +149,7 @@ TEST_F(HelpersTest, UndoRedoNewGameAndLoadGameClearTheTrail)
     ASSERT_TRUE(saveGameFile(file.toStdString(), game().state()));
     ASSERT_TRUE(window->openGameFile(file));
     EXPECT_TRUE(trail().empty());
+    ASSERT_TRUE(waitForPerson());
 
     // New Game through the abandon question and the setup sheet.
     drag(113, 105);
