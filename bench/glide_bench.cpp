@@ -169,19 +169,18 @@ public:
     {
         hops_.clear();
         hops_.reserve(path.size() + 1);
-        GameState& state = window_.game().state();
+        const GameState& state = window_.game().state();
         int piece = 0;
         while (piece < PieceCount - 1 && state.pieces[piece].hole != start)
             ++piece;
-        const uint32_t owner = state.pieces[piece].owner;
-        state.pieces[piece].owner = 0;
+        window_.hidePiece(piece);
 
         const double cpuBefore = processCpuMs();
         glideMove(*window_.canvas(), window_.boardView(), 0, start, path.data(), static_cast<int>(path.size()), speed,
                   hooks_);
         processCpu = processCpuMs() - cpuBefore;
 
-        state.pieces[piece].owner = owner;
+        window_.hidePiece(NoPiece);
         window_.canvas()->repaint();
         // The hop opened after the last pause has no frames.
         if (!hops_.empty() && hops_.back().frames.empty())
@@ -338,7 +337,7 @@ int main(int argc, char** argv)
         QApplication::processEvents();
         QThread::msleep(5);
     }
-    window.game().state() = gameInProgress();
+    window.game().load(gameInProgress());
     window.canvas()->repaint();
 
     EventCounter counter(window.canvas());
