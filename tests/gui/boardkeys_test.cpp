@@ -74,6 +74,11 @@ TEST_F(BoardKeysTest, TheRingBelongsToOneTurn)
     EXPECT_EQ(boardKeys().ringHole(), StartHoles[1][0]) << "player 2's first piece";
     key(Qt::Key_Return);
     EXPECT_TRUE(boardKeys().carrying()) << "player 2 picks up an own piece";
+    EXPECT_EQ(window->referee()->line(1), "Now, drag it to a spot");
+    key(Qt::Key_Space);
+    EXPECT_FALSE(boardKeys().carrying()) << "put down where it was";
+    EXPECT_EQ(window->referee()->line(1), "Move mouse to one") << "the person is prompted again";
+    key(Qt::Key_Return);
     key(Qt::Key_Escape);
     EXPECT_FALSE(boardKeys().carrying());
 
