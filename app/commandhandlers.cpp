@@ -1,6 +1,7 @@
 #include "app/commandhandlers.h"
 
 #include "ai/hint.h"
+#include "app/boardinputhush.h"
 #include "app/commands.h"
 #include "app/gamefiles.h"
 #include "app/gametexts.h"
@@ -58,6 +59,7 @@ void CommandHandlers::connect()
         w.setCommandHandler(clockwise ? command::RotateClockwise : command::RotateCounterClockwise,
                             [&w, &game, clockwise] {
                                 game.setBoardRotation(w.rotateBoardStep(clockwise, game.state().boardRotation));
+                                hushQueuedBoardInput(w.canvas());
                             });
     }
 }
@@ -146,6 +148,7 @@ void CommandHandlers::showValidMoves()
     MoveGenerator moves;
     moves.rebuildOccupancy(game.state().pieces);
     flashValidMoves(*window_.canvas(), window_.boardView(), game.state(), moves, piece);
+    hushQueuedBoardInput(window_.canvas());
 }
 
 // The computer's suggestion for the person to move.
@@ -161,6 +164,7 @@ void CommandHandlers::showHint()
         return;
     }
     flashHint(*window_.canvas(), window_.boardView(), hint->start, hint->path);
+    hushQueuedBoardInput(window_.canvas());
 }
 
 void CommandHandlers::showAboutBox()

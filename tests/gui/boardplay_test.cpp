@@ -2,6 +2,7 @@
 // dragging and dropping a piece, the computers' answers from the event
 // loop, and the glide of a computer's move.
 
+#include "app/commands.h"
 #include "app/turnscheduler.h"
 #include "tests/support/window_fixture.h"
 #include "view/colours.h"
@@ -138,6 +139,35 @@ TEST_F(BoardPlayTest, ComputersAnswerFromTheEventLoopAndWaitForADialog)
     EXPECT_EQ(window->game().moveList().current(), 3u);
     EXPECT_EQ(refereeLine(0), "Human");
     EXPECT_EQ(refereeLine(1), "Move mouse to one");
+}
+
+// Clicks made on the board while it turns have no effect afterwards; the
+// next one is handled.
+TEST_F(BoardPlayTest, ClicksQueuedDuringABoardTurnAreThrownAway)
+{
+    startGame(3, 2, 1);
+    struct PressCounter : QObject {
+        int presses = 0;
+        bool eventFilter(QObject*, QEvent* event) override
+        {
+            presses += event->type() == QEvent::MouseButtonPress;
+            return false;
+        }
+    } counter;
+    window->canvas()->installEventFilter(&counter);
+    const QPoint at = holePoint(111);
+    QCoreApplication::postEvent(window->canvas(), new QMouseEvent(QEvent::MouseButtonPress, at,
+                                                                  window->canvas()->mapToGlobal(at), Qt::LeftButton,
+                                                                  Qt::LeftButton, Qt::NoModifier));
+    ASSERT_TRUE(window->runCommand(command::RotateClockwise));
+    QTest::qWait(50);
+    EXPECT_EQ(counter.presses, 0);
+    EXPECT_FALSE(window->boardMouse()->dragging());
+
+    press(holePoint(111));
+    EXPECT_EQ(counter.presses, 1);
+    EXPECT_TRUE(window->boardMouse()->dragging());
+    release(holePoint(111));
 }
 
 // A glide through a path of three holes, on a clock that the test moves:
