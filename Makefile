@@ -54,7 +54,7 @@ fuzz: deps $(FUZZ_BUILD)/CMakeCache.txt
 # New texts come in unfinished (the translations_ts test points them out);
 # texts gone from the sources are dropped.
 translations: deps
-	$(LUPDATE) -no-obsolete -I . -locations relative app view referee dialogs resources -ts translations/*.ts
+	$(LUPDATE) -no-obsolete -I . -locations relative app lang view referee dialogs resources -ts translations/*.ts
 
 install: build
 	cmake --install $(BUILD)

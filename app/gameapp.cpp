@@ -1,11 +1,11 @@
 #include "app/gameapp.h"
 
 #include "app/mainwindow.h"
-#include "app/programresources.h"
 #include "app/soundplayer.h"
 #include "app/splashwindow.h"
-#include "app/translations.h"
+#include "lang/translations.h"
 #include "resources/artwork.h"
+#include "resources/programresources.h"
 #include "view/boardgeometry.h"
 
 #include <QApplication>

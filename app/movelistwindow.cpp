@@ -1,6 +1,6 @@
 #include "app/movelistwindow.h"
 
-#include "app/gametexts.h"
+#include "lang/gametexts.h"
 #include "model/movelist.h"
 #include "model/notation.h"
 #include "view/colours.h"

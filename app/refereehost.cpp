@@ -1,6 +1,6 @@
 #include "app/refereehost.h"
 
-#include "app/gametexts.h"
+#include "lang/gametexts.h"
 #include "view/mainlayout.h"
 #include "referee/refereewindow.h"
 

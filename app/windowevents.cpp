@@ -1,10 +1,10 @@
 #include "app/windowevents.h"
 
 #include "app/commands.h"
-#include "app/gametexts.h"
+#include "lang/gametexts.h"
 #include "app/mainwindow.h"
 #include "app/messagebox.h"
-#include "app/programresources.h"
+#include "resources/programresources.h"
 #include "app/prompttable.h"
 #include "app/soundplayer.h"
 #include "model/statistics.h"

@@ -12,9 +12,9 @@
 // With neither QT_QPA_PLATFORM nor a display it runs offscreen.
 
 #include "app/mainwindow.h"
-#include "app/programresources.h"
 #include "app/soundplayer.h"
 #include "model/board.h"
+#include "resources/programresources.h"
 #include "view/moveglide.h"
 #include "view/piecewindow.h"
 #include "view/windowcanvas.h"

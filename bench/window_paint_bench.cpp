@@ -3,7 +3,7 @@
 // repaint of the window itself, compose and copy to the screen.
 
 #include "app/mainwindow.h"
-#include "app/programresources.h"
+#include "resources/programresources.h"
 #include "app/soundplayer.h"
 #include "view/windowcanvas.h"
 #include "view/boardpainter.h"

@@ -1,9 +1,9 @@
 #include "dialogs/optionsdialog.h"
 
-#include "app/programresources.h"
 #include "dialogs/dialogframe.h"
 #include "dialogs/dialogunits.h"
 #include "dialogs/playerchoices.h"
+#include "resources/programresources.h"
 #include "view/windowpainter.h"
 
 #include <QBoxLayout>

@@ -1,9 +1,9 @@
 #include "dialogs/resultsdialog.h"
 
-#include "app/gametexts.h"
 #include "dialogs/dialogframe.h"
 #include "dialogs/dialogunits.h"
 #include "dialogs/picturebox.h"
+#include "lang/gametexts.h"
 
 #include <QBoxLayout>
 #include <QLabel>

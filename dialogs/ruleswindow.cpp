@@ -1,6 +1,6 @@
 #include "dialogs/ruleswindow.h"
 
-#include "app/translations.h"
+#include "lang/translations.h"
 
 #include <QScreen>
 #include <QTextBrowser>

@@ -1,10 +1,10 @@
 #include "dialogs/setupplayerpage.h"
 
-#include "app/gametexts.h"
 #include "dialogs/dialogunits.h"
 #include "dialogs/picturebox.h"
 #include "dialogs/playerchoices.h"
 #include "dialogs/setupsheet.h"
+#include "lang/gametexts.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,9 +1,9 @@
 #include "dialogs/statisticsdialog.h"
 
-#include "app/gametexts.h"
 #include "dialogs/dialogframe.h"
 #include "dialogs/dialogunits.h"
 #include "dialogs/playerchoices.h"
+#include "lang/gametexts.h"
 
 #include <QBoxLayout>
 #include <QHeaderView>

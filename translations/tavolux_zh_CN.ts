@@ -4,7 +4,7 @@
 <context>
     <name>GameTexts</name>
     <message>
-        <location filename="../app/gametexts.cpp" line="+11"/>
+        <location filename="../lang/gametexts.cpp" line="+11"/>
         <source>Human</source>
         <extracomment>The first player&apos;s name until it is changed: a person.</extracomment>
         <translation>人类</translation>

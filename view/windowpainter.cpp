@@ -1,6 +1,6 @@
 #include "view/windowpainter.h"
 
-#include "app/gametexts.h"
+#include "lang/gametexts.h"
 #include "view/boardpainter.h"
 #include "view/colours.h"
 

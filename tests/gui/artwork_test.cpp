@@ -3,6 +3,7 @@
 // readable splash corner, cursor hot spots, and well-formed sound files.
 #include "resources/artwork.h"
 #include "resources/drawkit.h"
+#include "resources/programresources.h"
 
 #include "model/board.h"
 
@@ -198,6 +199,23 @@ TEST(Title, BackgroundIsTransparentBlackAndLetteringHasNoBlack)
         }
     EXPECT_GT(opaque, title.width() * title.height() / 6);
     EXPECT_EQ(opaqueBlack, 0) << "leaving black out would punch holes into the lettering";
+}
+
+TEST(ProgramResources, HoldTheDrawnArtworkAndFallBackToTheFirstWallpaper)
+{
+    const ProgramResources r = ProgramResources::load();
+    EXPECT_EQ(rgbaImage(r.title), rgbaImage(art::titlePicture()));
+    for (int p = 0; p < PictureCount; ++p)
+        EXPECT_EQ(r.pictures[p].cacheKey(), art::playerPicture(p).cacheKey()) << p;
+    for (int p = 0; p < PlayerCount; ++p)
+        EXPECT_EQ(r.playerIcons[p].cacheKey(), art::playerIcon(p).cacheKey()) << p;
+    EXPECT_EQ(r.rotateFaces[1][0].cacheKey(), art::rotateButtonFace(true, false).cacheKey());
+    EXPECT_EQ(r.rotateFaces[0][1].cacheKey(), art::rotateButtonFace(false, true).cacheKey());
+    EXPECT_EQ(r.ownPieceCursor.pixmap().cacheKey(), art::ownPieceCursor().pixmap().cacheKey());
+    for (int w : {0, 1, 2})
+        EXPECT_EQ(r.wallpaper(w).cacheKey(), art::wallpaper(w).cacheKey()) << w;
+    for (int w : {-1, 3})
+        EXPECT_EQ(r.wallpaper(w).cacheKey(), art::wallpaper(0).cacheKey()) << w;
 }
 
 TEST(Splash, TopLeftCornerIsLightEnoughForBlackText)

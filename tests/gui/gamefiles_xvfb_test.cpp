@@ -4,9 +4,9 @@
 
 #include "app/gamefiles.h"
 #include "app/mainwindow.h"
-#include "app/programresources.h"
 #include "app/soundplayer.h"
 #include "model/savefile.h"
+#include "resources/programresources.h"
 #include "tests/support/game_edits.h"
 
 #include <QApplication>

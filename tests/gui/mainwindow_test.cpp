@@ -3,7 +3,7 @@
 
 #include "app/commands.h"
 #include "app/mainwindow.h"
-#include "app/programresources.h"
+#include "resources/programresources.h"
 #include "app/prompttable.h"
 #include "app/rotatebutton.h"
 #include "app/soundplayer.h"

@@ -3,10 +3,10 @@
 // with its arguments, and the default names shown translated while the game
 // keeps them in English.
 
-#include "app/gametexts.h"
 #include "app/recordfaulttexts.h"
-#include "app/translations.h"
 #include "dialogs/setupsheet.h"
+#include "lang/gametexts.h"
+#include "lang/translations.h"
 
 #include <QDialog>
 #include <QLineEdit>

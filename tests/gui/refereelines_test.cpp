@@ -2,8 +2,8 @@
 // whole: in the referee's own face, across its head, on small and large
 // screens alike.
 
-#include "app/gametexts.h"
-#include "app/translations.h"
+#include "lang/gametexts.h"
+#include "lang/translations.h"
 #include "referee/refereewindow.h"
 
 #include <QSize>

@@ -5,11 +5,11 @@
 // and every "Menu, Command" and window the rules name being the program's.
 
 #include "app/mainwindow.h"
-#include "app/programresources.h"
 #include "app/soundplayer.h"
-#include "app/translations.h"
 #include "dialogs/ruleswindow.h"
 #include "dialogs/setupsheet.h"
+#include "lang/translations.h"
+#include "resources/programresources.h"
 
 #include <QCoreApplication>
 #include <QFile>

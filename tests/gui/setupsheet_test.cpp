@@ -1,9 +1,9 @@
 // The game setup sheet, driven through its controls as a user would: clicks
 // on the check boxes and buttons, typing, switching tabs and the keyboard.
 
-#include "app/programresources.h"
 #include "dialogs/picturebox.h"
 #include "dialogs/setupsheet.h"
+#include "resources/programresources.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -6,7 +6,7 @@
 #include "app/commands.h"
 #include "app/movelistwindow.h"
 #include "app/mainwindow.h"
-#include "app/programresources.h"
+#include "resources/programresources.h"
 #include "app/soundplayer.h"
 #include "view/windowcanvas.h"
 #include "referee/refereewindow.h"

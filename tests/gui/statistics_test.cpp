@@ -5,8 +5,8 @@
 
 #include "app/statisticsfile.h"
 #include "app/statisticskeeper.h"
-#include "app/translations.h"
 #include "dialogs/statisticsdialog.h"
+#include "lang/translations.h"
 #include "model/board.h"
 #include "tests/support/modal.h"
 

@@ -4,13 +4,13 @@
 // menu bar fits its smallest width. Screenshots of each go to SCREENSHOT_DIR.
 
 #include "app/mainwindow.h"
-#include "app/programresources.h"
 #include "app/soundplayer.h"
-#include "app/translations.h"
 #include "dialogs/optionsdialog.h"
 #include "dialogs/resultsdialog.h"
 #include "dialogs/setupsheet.h"
+#include "lang/translations.h"
 #include "resources/artwork.h"
+#include "resources/programresources.h"
 
 #include <QAbstractButton>
 #include <QComboBox>

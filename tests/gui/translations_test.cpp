@@ -2,7 +2,7 @@
 // English before any translated language keeping English, the game's texts
 // and Qt's own standard buttons translated once installed.
 
-#include "app/translations.h"
+#include "lang/translations.h"
 
 #include <QCoreApplication>
 #include <QDir>

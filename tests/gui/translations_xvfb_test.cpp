@@ -6,7 +6,7 @@
 
 #include "app/gameapp.h"
 #include "app/mainwindow.h"
-#include "app/translations.h"
+#include "lang/translations.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -5,7 +5,7 @@
 
 #include "app/gamefiles.h"
 #include "app/mainwindow.h"
-#include "app/programresources.h"
+#include "resources/programresources.h"
 #include "app/soundplayer.h"
 #include "model/board.h"
 #include "model/movegen.h"

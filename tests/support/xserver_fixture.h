@@ -5,7 +5,7 @@
 
 #include "app/commands.h"
 #include "app/mainwindow.h"
-#include "app/programresources.h"
+#include "resources/programresources.h"
 #include "app/soundplayer.h"
 #include "dialogs/setupsheet.h"
 #include "view/piecewindow.h"

@@ -10,5 +10,5 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cp "$source"/translations/*.ts "$work"/
 cd "$source"
-"$lupdate" -silent -I . -locations relative app view referee dialogs resources -ts "$work"/*.ts
+"$lupdate" -silent -I . -locations relative app lang view referee dialogs resources -ts "$work"/*.ts
 exec "$python" "$check" "$work"/*.ts

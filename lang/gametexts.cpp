@@ -1,4 +1,4 @@
-#include "app/gametexts.h"
+#include "lang/gametexts.h"
 
 namespace tavolux {
 

@@ -1,4 +1,4 @@
-#include "app/translations.h"
+#include "lang/translations.h"
 
 #include <QCoreApplication>
 #include <QDir>

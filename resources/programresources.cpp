@@ -1,9 +1,22 @@
-#include "app/programresources.h"
+#include "resources/programresources.h"
 
 #include "resources/artwork.h"
-#include "view/windowpainter.h"
+
+#include <QBitmap>
 
 namespace tavolux {
+
+namespace {
+
+// The title is drawn with its pure black pixels left out.
+QPixmap withoutBlack(const QPixmap& picture)
+{
+    QPixmap result = picture;
+    result.setMask(picture.createMaskFromColor(Qt::black, Qt::MaskInColor));
+    return result;
+}
+
+} // namespace
 
 ProgramResources ProgramResources::load()
 {
@@ -15,7 +28,7 @@ ProgramResources ProgramResources::load()
     for (int clockwise = 0; clockwise < 2; ++clockwise)
         for (int pressed = 0; pressed < 2; ++pressed)
             r.rotateFaces[clockwise][pressed] = art::rotateButtonFace(clockwise != 0, pressed != 0);
-    r.title = blackAsTransparent(art::titlePicture());
+    r.title = withoutBlack(art::titlePicture());
     for (int w = 0; w < WallpaperCount; ++w)
         r.wallpapers[w] = art::wallpaper(w);
     for (int p = 0; p < PictureCount; ++p)
