@@ -1,5 +1,9 @@
 #include "app/computerplayers.h"
 
+#include "app/turnscheduler.h"
+
+#include <QTimer>
+
 namespace tavolux {
 
 ComputerPlayers::ComputerPlayers(QObject* parent) : QObject(parent) {}
@@ -34,6 +38,10 @@ void ComputerPlayers::deliver(const std::shared_ptr<Choice>& choice, const Chose
 {
     if (choice != current_)
         return;
+    if (waitWhile && waitWhile()) {
+        QTimer::singleShot(TurnScheduler::RetryInterval, this, [this, choice, move] { deliver(choice, move); });
+        return;
+    }
     endWorker();
     current_.reset();
     if (MoveAnswer answer = std::exchange(answer_, nullptr))

@@ -12,6 +12,7 @@
 #include <QObject>
 
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <thread>
 
@@ -27,6 +28,9 @@ public:
     void withdraw() override;
     // A choice is being made.
     bool thinking() const { return current_ != nullptr; }
+    // While this holds, a move found waits to be handed to the game (the
+    // user has a menu or a dialog open): it is handed over once it ends.
+    std::function<bool()> waitWhile;
 
 private:
     struct Choice {

@@ -171,6 +171,7 @@ void MainWindow::buildBoardMouse()
     turnScheduler_ = new TurnScheduler(
         game_, [this] { return boardMouse_->dragging() || moveList_.reviewing(); }, this);
     game_.setPace(turnScheduler_);
+    computers_.waitWhile = [this] { return turnScheduler_->userIsBusy(); };
     game_.setQuestions(&events_);
     boardMouse_->lift().heldBack = [this] { return moveList_.reviewing(); };
     moveList_.reviewChanged = [this] {

@@ -33,9 +33,12 @@ public:
     // How long a step waits before it looks again whether the way is clear.
     static constexpr int RetryInterval = 30;
 
+    // A menu, a question or a dialog is open, or the user is busy in the
+    // window: nothing of the game happens meanwhile.
+    bool userIsBusy() const;
+
 private:
     void tryGoOn(bool retry);
-    bool userIsBusy() const;
 
     Game& game_;
     std::function<bool()> busyElsewhere_;

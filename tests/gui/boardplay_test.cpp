@@ -141,6 +141,24 @@ TEST_F(BoardPlayTest, ComputersAnswerFromTheEventLoopAndWaitForADialog)
     EXPECT_EQ(refereeLine(1), "Move mouse to one");
 }
 
+// A move the computer finds while a dialog is open waits for it to close:
+// no piece glides behind the dialog.
+TEST_F(BoardPlayTest, AComputersMoveWaitsForADialogOpenedWhileItThinks)
+{
+    startGame(3, 0, 0, [](GameState& chosen) { chosen.slots[1].strength = Expert; });
+    drag(111, 103);
+    QMessageBox box(QMessageBox::Information, "Wait", "The computer waits.", QMessageBox::Ok, window.get());
+    ASSERT_TRUE(tavolux::testing::eventually([&] { return window->statusPrompt().shown() == prompt::ComputerThinking; }));
+    box.open();
+    ASSERT_EQ(window->game().moveList().current(), 1u) << "the computer still thinks";
+    QTest::qWait(3000);
+    EXPECT_EQ(window->game().moveList().current(), 1u) << "no move while the box is open";
+    EXPECT_EQ(window->game().state().playerToMove, 1);
+    box.accept();
+    EXPECT_TRUE(tavolux::testing::eventually([&] { return window->game().moveList().current() == 2u; }, 20000));
+    startGame(3, 2, 1); // the second computer gives up
+}
+
 // Clicks made on the board while it turns have no effect afterwards; the
 // next one is handled.
 TEST_F(BoardPlayTest, ClicksQueuedDuringABoardTurnAreThrownAway)
