@@ -236,7 +236,7 @@ TEST_F(PlayTest, AGameAmongComputersRunsToItsResultsWhileTheWindowStaysUsable)
     answers->start(10);
     ASSERT_TRUE(eventually([&] { return s.gameOver != 0; }, 60000));
     EXPECT_TRUE(continueAsked);
-    EXPECT_TRUE(resultsSeen);
+    EXPECT_TRUE(eventually([&] { return resultsSeen; })) << "the results follow from the event loop";
     EXPECT_GT(loopsBetweenTurns, 0) << "the event loop ran between the turns";
     EXPECT_EQ(s.finishOrder[0], 0);
     EXPECT_EQ(window->referee()->line(0), QStringLiteral("GAME OVER"));
