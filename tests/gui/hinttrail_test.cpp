@@ -98,6 +98,7 @@ TEST_F(HelpersTest, TheTrailShowsBothRepliesUntilThePersonPicksUpAPiece)
     window->canvas()->holdPicture(true);
     ASSERT_TRUE(window->runCommand(command::RotateClockwise));
     window->canvas()->holdPicture(false);
+    QTest::qWait(50); // the clicks queued during the turn go first
     ASSERT_EQ(game().state().boardRotation, 5);
     for (const PlayedMove& m : moves)
         EXPECT_TRUE(near(shown(ringPoint(m.start)), colours::player(m.player))) << "turned, move of " << m.player;
