@@ -3,6 +3,7 @@
 // search adds up into one value per line of play: the weighted own score,
 // the style terms toward the other players and the random tie-break.
 
+#include "model/moverules.h"
 #include "model/types.h"
 
 #include <cstdint>
@@ -14,7 +15,7 @@ namespace tavolux {
 // distance itself, every further step weighs 3.
 constexpr int DistanceWeight[17] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 11, 14, 17, 20, 23, 26, 29, 32};
 
-constexpr int FinishedTotal = 20;   // all ten pieces home
+constexpr int FinishedTotal = HomeDistanceSum; // all ten pieces home
 constexpr int StartTotal = 140;     // all ten pieces on their start holes
 constexpr int EndgameTotal = 28;    // below it the search looks four moves deep
 constexpr int NoValue = -1000000;   // a score not recorded yet

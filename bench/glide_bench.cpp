@@ -3,7 +3,9 @@
 // animation speed, on the real clock. Per hop it measures the duration, the
 // frames shown (the glide's own count and the piece window's Paint and Move
 // events), the time between shown frames, the rest on the hole reached, and
-// per frame the CPU time and the heap allocations of the main thread.
+// per frame the CPU time and the heap allocations of the main thread. The
+// glide runs on its own timers in the application's event loop, as in the
+// game.
 //
 //   QT_QPA_PLATFORM=offscreen build/bin/glide_bench [--reps N]
 //   xvfb-run -a -s "-screen 0 1600x1000x24" build/bin/glide_bench
@@ -21,6 +23,7 @@
 
 #include <QApplication>
 #include <QThread>
+#include <QTimer>
 #include <QWindow>
 
 #include <pthread.h>
@@ -33,6 +36,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -135,60 +139,62 @@ struct Mark {
 };
 
 struct HopRecord {
-    Mark start;               // the glide's clock read at the start of the hop
+    Mark start;               // the first frame of the hop
     std::vector<Mark> frames; // every frame shown, the last one on the hole
     double pauseMs = 0;       // the rest on the hole reached
 };
 
-// One glide through the hooks, which behave as the defaults do and only
-// take marks: the first clock read ends the set-up, a wait of a hole's
-// pause ends a hop.
+// One glide of MoveGlide on the window's timers, its frames marked as they
+// are shown: the rest on a hole lasts from the hop's last frame to the next
+// hop's first one, or to the end of the glide.
 class GlideRecorder {
 public:
     GlideRecorder(MainWindow& window, EventCounter& counter) : window_(window), counter_(counter)
     {
-        hooks_.now = [this] {
-            if (hops_.empty())
+        glide_.setFrameShown([this](int hop) {
+            if (hop >= static_cast<int>(hops_.size()))
                 openHop();
-            return GlideClock::now();
-        };
-        hooks_.waitUntil = [this](GlideClock::time_point deadline) {
-            const bool pause = deadline - GlideClock::now() > HolePause / 2;
-            const GlideClock::time_point before = GlideClock::now();
-            waitPainting(deadline);
-            if (pause) {
-                hops_.back().pauseMs = Ms(GlideClock::now() - before).count();
-                openHop();
-            }
-        };
-        hooks_.frameShown = [this] { hops_.back().frames.push_back(mark()); };
+            hops_.back().frames.push_back(mark());
+        });
+        QObject::connect(&glide_, &MoveGlide::finished, [this] { end(); });
     }
 
-    // Glides the piece on `start` along `path`; the hops in order.
-    std::vector<HopRecord> glide(int start, const std::vector<int>& path, int speed, double& processCpu)
+    // Starts the glide of the piece on `start` along `path`; `done` gets the
+    // hops in order and the process CPU of the whole glide.
+    void glide(int start, const std::vector<int>& path, int speed,
+               std::function<void(std::vector<HopRecord>, double)> done)
     {
         hops_.clear();
         hops_.reserve(path.size() + 1);
+        done_ = std::move(done);
         const GameState& state = window_.game().state();
         int piece = 0;
         while (piece < PieceCount - 1 && state.pieces[piece].hole != start)
             ++piece;
-        window_.hidePiece(piece);
+        WindowScene scene = window_.canvas()->scene();
+        scene.hiddenPiece = piece;
+        window_.canvas()->setScene(scene);
 
-        const double cpuBefore = processCpuMs();
-        glideMove(*window_.canvas(), window_.boardView(), 0, start, path.data(), static_cast<int>(path.size()), speed,
-                  hooks_);
-        processCpu = processCpuMs() - cpuBefore;
-
-        window_.hidePiece(NoPiece);
-        window_.canvas()->repaint();
-        // The hop opened after the last pause has no frames.
-        if (!hops_.empty() && hops_.back().frames.empty())
-            hops_.pop_back();
-        return std::move(hops_);
+        cpuBefore_ = processCpuMs();
+        glide_.start(*window_.canvas(), window_.boardView(), 0, start, path, speed);
     }
 
 private:
+    void end()
+    {
+        const GlideClock::time_point finished = GlideClock::now();
+        const double processCpu = processCpuMs() - cpuBefore_;
+        for (std::size_t i = 0; i < hops_.size(); ++i) {
+            const GlideClock::time_point next = i + 1 < hops_.size() ? hops_[i + 1].start.time : finished;
+            hops_[i].pauseMs = Ms(next - hops_[i].frames.back().time).count();
+        }
+        WindowScene scene = window_.canvas()->scene();
+        scene.hiddenPiece = -1;
+        window_.canvas()->setScene(scene);
+        window_.canvas()->repaint();
+        done_(std::move(hops_), processCpu);
+    }
+
     Mark mark() const
     {
         return {GlideClock::now(), threadCpuMs(), heapCalls, heapBytes, counter_.counts};
@@ -204,8 +210,10 @@ private:
 
     MainWindow& window_;
     EventCounter& counter_;
-    GlideHooks hooks_;
+    MoveGlide glide_;
     std::vector<HopRecord> hops_;
+    std::function<void(std::vector<HopRecord>, double)> done_;
+    double cpuBefore_ = 0;
 };
 
 double median(std::vector<double> v)
@@ -337,7 +345,7 @@ int main(int argc, char** argv)
         QApplication::processEvents();
         QThread::msleep(5);
     }
-    window.game().load(gameInProgress());
+    window.game().state() = gameInProgress();
     window.canvas()->repaint();
 
     EventCounter counter(window.canvas());
@@ -355,11 +363,6 @@ int main(int argc, char** argv)
     std::printf("glide_bench: platform %s, client %d x %d, %d glide(s) per row\n",
                 qPrintable(QGuiApplication::platformName()), window.canvas()->width(), window.canvas()->height(),
                 reps);
-    if (!smoke) {
-        double cpu = 0;
-        recorder.glide(Start, cases[0].path, 0, cpu); // warm-up: first paints, caches
-    }
-
     countedThread = pthread_self();
     struct Row {
         int speed;
@@ -367,19 +370,34 @@ int main(int argc, char** argv)
         Figures figures;
     };
     std::vector<Row> rows;
-    for (int speed : speeds) {
-        for (const Case& c : cases) {
-            Row row{speed, &c, {}};
-            for (int r = 0; r < reps; ++r) {
-                double cpu = 0;
-                countingHeap = true;
-                std::vector<HopRecord> hops = recorder.glide(Start, c.path, speed, cpu);
-                countingHeap = false;
-                row.figures.add(hops, cpu);
-            }
-            rows.push_back(std::move(row));
+    for (int speed : speeds)
+        for (const Case& c : cases)
+            rows.push_back({speed, &c, {}});
+
+    // The glides one after the other, each started when the last has
+    // finished, on the application's own event loop; a warm-up glide first
+    // (first paints, caches), not recorded.
+    std::size_t glide = smoke ? 1 : 0;
+    const std::size_t glides = rows.size() * static_cast<std::size_t>(reps) + 1;
+    std::function<void()> next = [&] {
+        if (glide == glides) {
+            QCoreApplication::exit(0); // quit() would close the window first, asking about the game
+            return;
         }
-    }
+        const std::size_t n = glide++;
+        Row* row = n == 0 ? nullptr : &rows[(n - 1) / static_cast<std::size_t>(reps)];
+        const int speed = row ? row->speed : 0;
+        const std::vector<int>& path = row ? row->path->path : cases[0].path;
+        countingHeap = row != nullptr;
+        recorder.glide(Start, path, speed, [&, row](std::vector<HopRecord> hops, double cpu) {
+            countingHeap = false;
+            if (row)
+                row->figures.add(hops, cpu);
+            QTimer::singleShot(0, next);
+        });
+    };
+    QTimer::singleShot(0, next);
+    app.exec();
 
     std::printf("\nPace (per hop; gaps between consecutive frames of a hop)\n");
     std::printf("%-9s %-8s %5s | %-20s | %-14s %5s | %8s %8s | %-14s\n", "speed", "path", "hops", "hop ms mean [min-max]",

@@ -228,6 +228,7 @@ void Game::playOn(bool yes)
     }
     placeRemaining(state_, p);
     state_.gameOver = 1;
+    moveList_.endWithLast();
     due(Step::End);
 }
 

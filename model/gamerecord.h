@@ -195,8 +195,9 @@ bool writeRecordFile(const std::string& path, const GameRecord& record);
 std::string resultText(const GameRecord& record);
 
 // The record of the game so far: the players of `now`, the list's start and
-// its moves up to its current point, and the result when `now` is over.
-// Dated now, by this program.
+// its moves up to its current point, and the result those moves lead to
+// (when `now` is over and the point is the list's end, the game ended with
+// its last move). Dated now, by this program.
 GameRecord recordOf(const GameState& now, const MoveList& moves);
 // "YYYY-MM-DD HH:MM" of a time, local time.
 std::string recordDate(std::time_t when);

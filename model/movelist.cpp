@@ -2,14 +2,17 @@
 
 #include "model/moverules.h"
 
+#include <algorithm>
+
 namespace tavolux {
 
 namespace {
 // Move m made on s, by its player (who moved after any players passed).
-GameState replayed(GameState s, const RecordedMove& m)
+// After a finish the two left play on unless the game ended there.
+GameState replayed(GameState s, const RecordedMove& m, bool endsThere = false)
 {
     s.playerToMove = static_cast<uint16_t>(m.player);
-    return applyMove(s, m.piece, m.path.empty() ? std::vector<int>{m.start} : m.path, true).after;
+    return applyMove(s, m.piece, m.path.empty() ? std::vector<int>{m.start} : m.path, !endsThere).after;
 }
 } // namespace
 
@@ -18,6 +21,7 @@ void MoveList::restart(const GameState& start)
     start_ = start;
     moves_.clear();
     current_ = 0;
+    endedWithLast_ = false;
 }
 
 void MoveList::add(RecordedMove move)
@@ -25,15 +29,26 @@ void MoveList::add(RecordedMove move)
     moves_.resize(current_);
     moves_.push_back(std::move(move));
     current_ = moves_.size();
+    endedWithLast_ = false;
 }
 
-// The list keeps only the moves made, so the players left after a finish
-// are taken to have played on.
+void MoveList::endWithLast() { endedWithLast_ = !moves_.empty(); }
+
+// After a finish the next move shows that the two left played on; after the
+// last move, whether the game ended there.
 GameState MoveList::positionAfter(std::size_t count) const
 {
+    return replay(count, endedWithLast_ && count >= moves_.size());
+}
+
+GameState MoveList::positionEndingAfter(std::size_t count) const { return replay(count, true); }
+
+GameState MoveList::replay(std::size_t count, bool endsThere) const
+{
+    count = std::min(count, moves_.size());
     GameState s = start_;
-    for (std::size_t i = 0; i < count && i < moves_.size(); ++i)
-        s = replayed(s, moves_[i]);
+    for (std::size_t i = 0; i < count; ++i)
+        s = replayed(s, moves_[i], endsThere && i + 1 == count);
     return s;
 }
 

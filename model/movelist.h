@@ -32,13 +32,21 @@ public:
     // to the nearest one whose position it is. When none is (a Redo into a
     // line the list no longer holds), the list starts afresh from there.
     void follow(const GameState& now);
+    // The game ended with the last move: when that move brought a player
+    // home with two others left, those two stopped there and did not play
+    // on. A move added later, after an Undo, takes it back.
+    void endWithLast();
+    bool endedWithLast() const { return endedWithLast_; }
 
     const std::vector<RecordedMove>& moves() const { return moves_; }
     std::size_t current() const { return current_; } // moves made so far
     const GameState& start() const { return start_; }
     // The record as it stood after the first `count` moves: the pieces, the
-    // player to move and the players finished on the way.
+    // player to move, the players finished on the way and, after the last
+    // move of a game that ended there, the places of all.
     GameState positionAfter(std::size_t count) const;
+    // The same for a game that ended with the `count`th move.
+    GameState positionEndingAfter(std::size_t count) const;
     // How many moves player p made among the first `count`.
     int movesBy(int p, std::size_t count) const;
 
@@ -46,6 +54,9 @@ private:
     GameState start_ = initialGameState();
     std::vector<RecordedMove> moves_;
     std::size_t current_ = 0;
+    bool endedWithLast_ = false;
+
+    GameState replay(std::size_t count, bool endsThere) const;
 };
 
 } // namespace tavolux

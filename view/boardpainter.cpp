@@ -92,10 +92,11 @@ void drawHoles(QPainter& painter, const BoardView& view)
         drawEllipse(painter, at(view, h), view.holeRadiusX, view.holeRadiusY);
 }
 
-void drawPieces(QPainter& painter, const BoardView& view, const Position& pieces)
+void drawPieces(QPainter& painter, const BoardView& view, const Position& pieces, int hiddenPiece)
 {
-    for (const PieceRecord& piece : pieces) {
-        if (piece.owner == 0 || piece.hole >= HoleCount)
+    for (int k = 0; k < PieceCount; ++k) {
+        const PieceRecord& piece = pieces[k];
+        if (piece.owner == 0 || piece.hole >= HoleCount || k == hiddenPiece)
             continue;
         const QColor colour = colours::owner(piece.owner);
         if (colour.isValid())
@@ -124,7 +125,7 @@ void drawPiece(QPainter& painter, QPointF centre, int rx, int ry)
 }
 
 void drawBoard(QPainter& painter, const BoardView& view, const Position& pieces,
-               const std::vector<PlayedMove>& lastMoves)
+               const std::vector<PlayedMove>& lastMoves, int hiddenPiece)
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
@@ -138,7 +139,7 @@ void drawBoard(QPainter& painter, const BoardView& view, const Position& pieces,
     drawMarkers(painter, view);
     drawGrid(painter, view);
     drawHoles(painter, view);
-    drawPieces(painter, view, pieces);
+    drawPieces(painter, view, pieces, hiddenPiece);
     drawLastMoves(painter, view, lastMoves);
     painter.restore();
 }

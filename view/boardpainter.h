@@ -17,10 +17,12 @@ class QPainter;
 namespace tavolux {
 
 // Draws the board of `view` at (originX, originY) of the painter's device.
-// Pieces whose owner mark is 0 (out of play, or being dragged) are left out.
-// The last moves, if any, are drawn over the pieces.
+// Pieces whose owner mark is 0 (out of play, or being dragged) are left out,
+// and so is the piece `hiddenPiece` (an index into `pieces`, or -1), shown
+// elsewhere while it moves. The last moves, if any, are drawn over the
+// pieces.
 void drawBoard(QPainter& painter, const BoardView& view, const Position& pieces,
-               const std::vector<PlayedMove>& lastMoves = {});
+               const std::vector<PlayedMove>& lastMoves = {}, int hiddenPiece = -1);
 
 // One piece: an ellipse of half-axes rx x ry in the painter's brush with a
 // black outline and a small gloss in its upper-left part. The floating

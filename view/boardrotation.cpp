@@ -2,8 +2,6 @@
 
 #include "view/boardgeometry.h"
 
-#include <thread>
-
 namespace tavolux {
 
 int rotationFrameCount(int animationSpeed)
@@ -25,22 +23,6 @@ TurnTimetable::TurnTimetable(TurnClock::time_point start, int frames, TurnClock:
 TurnClock::time_point TurnTimetable::frameDue(int frame) const
 {
     return start_ + total_ * (frame - 1) / frames_;
-}
-
-void playRotationStep(double startAngle, bool clockwise, int frames, const RotationStepHooks& hooks)
-{
-    const TurnTimetable timetable(hooks.now ? hooks.now() : TurnClock::now(), frames);
-    const auto waitUntil = [&hooks](TurnClock::time_point t) {
-        if (hooks.waitUntil)
-            hooks.waitUntil(t);
-        else
-            std::this_thread::sleep_until(t);
-    };
-    for (int frame = 1; frame <= frames; ++frame) {
-        waitUntil(timetable.frameDue(frame));
-        hooks.showFrame(turnFrameAngle(startAngle, frame, frames, clockwise));
-    }
-    waitUntil(timetable.end());
 }
 
 } // namespace tavolux

@@ -6,7 +6,6 @@
 // still shows every frame, as fast as it can.
 
 #include <chrono>
-#include <functional>
 
 namespace tavolux {
 
@@ -35,18 +34,5 @@ private:
     int frames_;
     TurnClock::duration total_;
 };
-
-struct RotationStepHooks {
-    // Draws the board at an angle and puts it on the screen.
-    std::function<void(double angle)> showFrame;
-    // Waits until the given time; sleeps by default.
-    std::function<void(TurnClock::time_point)> waitUntil;
-    std::function<TurnClock::time_point()> now;
-};
-
-// Shows every frame of one step in turn, each at its due time, and returns
-// when the step's time is up. The caller settles the board on the exact
-// new view afterwards.
-void playRotationStep(double startAngle, bool clockwise, int frames, const RotationStepHooks& hooks);
 
 } // namespace tavolux

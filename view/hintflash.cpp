@@ -1,5 +1,6 @@
 #include "view/hintflash.h"
 
+#include "view/boardflash.h"
 #include "view/boardgeometry.h"
 #include "view/colours.h"
 #include "view/moveglide.h"
@@ -58,22 +59,27 @@ void drawHintMarks(QPainter& painter, const BoardView& view, int start, const st
     painter.restore();
 }
 
+void startHintFlash(BoardFlash& flash, WindowCanvas& board, const BoardView& view, int start,
+                    std::vector<int> path)
+{
+    const BoardView* shown = &view;
+    flash.start(
+        board,
+        [shown, start, path = std::move(path)](QPainter& painter) {
+            painter.save();
+            painter.translate(shown->originX, shown->originY);
+            drawHintMarks(painter, *shown, start, path);
+            painter.restore();
+        },
+        HintFlash);
+}
+
 void flashHint(WindowCanvas& board, const BoardView& view, int start, const std::vector<int>& path)
 {
-    board.holdPicture(false);
-    board.repaint();
-    const auto marks = [&](QPainter& painter) {
-        painter.save();
-        painter.translate(view.originX, view.originY);
-        drawHintMarks(painter, view, start, path);
-        painter.restore();
-    };
-    // The marks stay while the window paints from its picture as it is.
-    board.holdPicture(true, marks);
-    board.drawFrame(marks);
-    waitPainting(GlideClock::now() + HintFlash);
-    board.holdPicture(false);
-    board.update();
+    BoardFlash flash;
+    startHintFlash(flash, board, view, start, path);
+    waitPainting(flash.clock().due());
+    flash.stop();
 }
 
 } // namespace tavolux

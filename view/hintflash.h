@@ -12,6 +12,7 @@ class QPainter;
 
 namespace tavolux {
 
+class BoardFlash;
 class WindowCanvas;
 struct BoardView;
 
@@ -21,6 +22,14 @@ constexpr std::chrono::milliseconds HintFlash{1500};
 // ending with the destination), in board coordinates.
 void drawHintMarks(QPainter& painter, const BoardView& view, int start, const std::vector<int>& path);
 
+// Starts `flash` on the marks of a move and returns; the flash ends itself.
+// The view must outlive the flash: the marks follow it when the window
+// changes size.
+void startHintFlash(BoardFlash& flash, WindowCanvas& board, const BoardView& view, int start,
+                    std::vector<int> path);
+
+// The same flash, shown to its end inside the call. Kept for the command
+// code's switch-over to startHintFlash.
 void flashHint(WindowCanvas& board, const BoardView& view, int start, const std::vector<int>& path);
 
 } // namespace tavolux

@@ -10,14 +10,22 @@
 
 namespace tavolux {
 
+class BoardFlash;
 class WindowCanvas;
 struct BoardView;
 struct GameState;
 
 constexpr std::chrono::milliseconds ValidMoveFlash{1500};
 
-// Flashes the destinations of piece k of the player to move. `moves` does
-// the move generation (its lists hold the piece's destinations afterwards).
+// Starts `flash` on the destinations of piece k of the player to move and
+// returns; the flash ends itself. `moves` does the move generation (its
+// lists hold the piece's destinations afterwards). The view must outlive
+// the flash: the discs follow it when the window changes size.
+void startValidMovesFlash(BoardFlash& flash, WindowCanvas& board, const BoardView& view, const GameState& state,
+                          MoveGenerator& moves, int k);
+
+// The same flash, shown to its end inside the call. Kept for the command
+// code's switch-over to startValidMovesFlash.
 void flashValidMoves(WindowCanvas& board, const BoardView& view, const GameState& state, MoveGenerator& moves,
                      int k);
 

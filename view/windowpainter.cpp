@@ -184,7 +184,7 @@ void paintMainWindow(QPainter& painter, const QRect& client, const WindowScene& 
     painter.save();
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     drawTitle(painter, *scene.layout, *scene.title);
-    drawBoard(painter, *scene.view, scene.state->pieces, shownLastMoves(scene));
+    drawBoard(painter, *scene.view, scene.state->pieces, shownLastMoves(scene), scene.hiddenPiece);
     drawPictures(painter, scene);
     painter.restore();
     drawPlayerNames(painter, scene);

@@ -24,6 +24,9 @@ struct WindowScene {
     const QPixmap* title = nullptr;    // black already made transparent
     const QPixmap* pictures = nullptr; // PictureCount player pictures
     const LastMoves* lastMoves = nullptr; // none: not shown
+    // A piece (index into the piece table) left out of the board, its hole
+    // drawn empty, while a glide shows it elsewhere; -1 for none.
+    int hiddenPiece = -1;
 };
 
 // The last moves the scene shows on its board.

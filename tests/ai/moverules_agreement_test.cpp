@@ -94,16 +94,17 @@ TEST(MoveRules, EveryConsumerGivesTheGamesPositionAfterEveryMove)
         const RecordReading reading = readRecord(writeRecord(recordOf(game.state(), list)));
         ASSERT_TRUE(std::holds_alternative<GameRecord>(reading));
         const GameRecord& record = std::get<GameRecord>(reading);
+        // The game tells its list when the two left stopped after a finish,
+        // so the list gives the game's own end.
+        EXPECT_EQ(list.endedWithLast(), !seating.playOn);
+        MoveList ended = list;
         GameState rule = list.start();
         int finishes = 0;
         for (std::size_t n = 0; n <= count; ++n) {
             const std::string expected = summary(turns->after[n]);
             ASSERT_EQ(summary(rule), expected) << "applyMove after move " << n;
             ASSERT_EQ(summary(replayTo(record, n)), expected) << "record after move " << n;
-            // The list keeps the moves only: the two left are taken to play on.
-            const bool stoppedHere = n == count && !seating.playOn;
-            ASSERT_EQ(summary(list.positionAfter(n), !stoppedHere), summary(turns->after[n], !stoppedHere))
-                << "move list after move " << n;
+            ASSERT_EQ(summary(ended.positionAfter(n)), expected) << "move list after move " << n;
             if (n == count)
                 break;
             const RecordedMove& m = list.moves()[n];
@@ -118,6 +119,27 @@ TEST(MoveRules, EveryConsumerGivesTheGamesPositionAfterEveryMove)
             rule = made.after;
         }
         EXPECT_EQ(finishes, seating.playOn ? seating.active[1] + 1 : 1);
+        EXPECT_EQ(summary(list.positionEndingAfter(count)), summary(game.state()));
+
+        // Stepped back by Undo and on again by Redo, the list finds every
+        // position of the game; a record made one move before the end
+        // holds the game as it was then, unfinished.
+        for (std::size_t n = count + 1; n-- > 0;) {
+            ended.follow(turns->after[n]);
+            ASSERT_EQ(ended.current(), n);
+            ASSERT_EQ(summary(ended.positionAfter(n)), summary(turns->after[n])) << "back to move " << n;
+            if (n + 1 != count)
+                continue;
+            const RecordReading before = readRecord(writeRecord(recordOf(game.state(), ended)));
+            ASSERT_TRUE(std::holds_alternative<GameRecord>(before)) << std::get<RecordError>(before).line;
+            EXPECT_TRUE(std::get<GameRecord>(before).result.empty());
+            EXPECT_EQ(summary(replayTo(std::get<GameRecord>(before), n)), summary(turns->after[n]));
+        }
+        for (std::size_t n = 1; n <= count; ++n) {
+            ended.follow(turns->after[n]);
+            ASSERT_EQ(ended.current(), n);
+        }
+        EXPECT_EQ(summary(ended.positionAfter(count)), summary(game.state())) << "the end again";
 
         // The command line's match plays the same game to its first finish.
         auto cliPlayer = std::make_unique<ComputerPlayer>();

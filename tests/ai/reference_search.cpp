@@ -2,6 +2,7 @@
 
 #include "model/board.h"
 #include "model/movegen.h"
+#include "model/moverules.h"
 
 #include <algorithm>
 #include <cmath>
@@ -154,7 +155,7 @@ ReferenceResult referenceSearch(const GameState& s, const std::function<double()
                 x->positions[L + 1][i].hole = static_cast<uint16_t>(d);
                 const Position& xp = x->positions[L + 1];
                 if (m == me) {
-                    if (total(s, xp, me) == 20) {
+                    if (total(s, xp, me) == HomeDistanceSum) {
                         r.candidates = used;
                         r.finishing = r.found = true;
                         r.move = firstChanged(s, me, x->positions[1]);
@@ -237,7 +238,7 @@ ReferenceResult referenceSearch(const GameState& s, const std::function<double()
                 x->positions[L + 1][i].hole = static_cast<uint16_t>(c.hole);
                 const double own = score(s, x->positions[L + 1], me);
                 const double v = own + random() + x->baseValue;
-                if (total(s, x->positions[L + 1], me) == 20 || L + 1 >= r.depth) {
+                if (total(s, x->positions[L + 1], me) == HomeDistanceSum || L + 1 >= r.depth) {
                     ++r.leaves;
                     slots[x->slot].bestWhole = std::max(slots[x->slot].bestWhole, own + x->baseValue);
                     if (v > best) {

@@ -8,6 +8,7 @@
 #include "model/board.h"
 #include "model/game.h"
 #include "model/movegen.h"
+#include "model/moverules.h"
 #include "selfplay_positions.h"
 #include "tests/support/recorded_events.h"
 #include "tests/support/walled_in.h"
@@ -110,14 +111,14 @@ int crossingMoves(ComputerPlayer& computer, int strength, int limit)
 {
     GameState s = alone(strength);
     int moves = 0;
-    while (targetDistanceSum(s, 0) != 20 && moves < limit) {
+    while (!isHome(s, 0) && moves < limit) {
         const ChosenMove move = computer.chooseMove(s);
         if (!move.found)
             break;
-        s.pieces[move.piece].hole = static_cast<uint16_t>(move.path.back());
+        s = applyMove(s, move.piece, move.path, true).after;
         ++moves;
     }
-    return targetDistanceSum(s, 0) == 20 ? moves : -1;
+    return isHome(s, 0) ? moves : -1;
 }
 
 TEST(Strengths, AloneTheExpertCrossesInThirtyMovesAndTheBeginnerArrives)
@@ -184,9 +185,7 @@ TEST(Strengths, AHostileExpertSpoilsWhatAFriendlyOneLeaves)
             ComputerPlayer computer;
             const ChosenMove move = computer.chooseMove(s);
             ASSERT_TRUE(move.found);
-            GameState after = s;
-            after.pieces[move.piece].hole = static_cast<uint16_t>(move.path.back());
-            gain[style == Hostile ? 0 : 1] = bestGain(after, other);
+            gain[style == Hostile ? 0 : 1] = bestGain(applyMove(s, move.piece, move.path, true).after, other);
         }
         EXPECT_LE(gain[0], gain[1]) << "position " << i;
         differed += gain[0] < gain[1];

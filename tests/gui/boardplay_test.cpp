@@ -7,6 +7,7 @@
 #include "tests/support/window_fixture.h"
 #include "view/colours.h"
 #include "view/moveglide.h"
+#include "view/windowcanvas.h"
 
 #include <QMessageBox>
 #include <QSignalSpy>
@@ -197,27 +198,39 @@ TEST_F(BoardPlayTest, AGlideFollowsThePathAtTheClocksPace)
     const BoardView& view = window->boardView();
     GlideClock::time_point now{};
     std::vector<QPoint> centres;
+    std::vector<int> hops;
     int pauses = 0;
-    QWidget* floating = nullptr;
-    GlideHooks hooks;
-    hooks.now = [&] { return now; };
-    hooks.waitUntil = [&](GlideClock::time_point t) {
-        if (t - now >= HolePause)
-            ++pauses;
-        now = t;
+    MoveGlide glide;
+    glide.clock().driveByHand([&] { return now; });
+    glide.setFrameShown([&](int hop) {
+        centres.push_back(centreOf(window->canvas()->findChild<QWidget*>("pieceWindow")));
+        hops.push_back(hop);
+    });
+    QSignalSpy finished(&glide, &MoveGlide::finished);
+    const auto glideTo = [&](std::vector<int> path, int speed) {
+        centres.clear();
+        hops.clear();
+        pauses = 0;
+        glide.start(*window->canvas(), view, 0, 111, std::move(path), speed);
+        while (glide.running()) {
+            if (glide.clock().due() - now >= HolePause)
+                ++pauses;
+            now = glide.clock().due();
+            glide.clock().fire();
+        }
     };
-    hooks.frameShown = [&] {
-        floating = window->canvas()->findChild<QWidget*>("pieceWindow");
-        centres.push_back(centreOf(floating));
-    };
-    const int path[3] = {102, 92, 82};
-    glideMove(*window->canvas(), view, 0, 111, path, 3, 0, hooks);
+
+    glideTo({102, 92, 82}, 0);
     EXPECT_EQ(pauses, 3);
+    EXPECT_EQ(finished.count(), 1);
     EXPECT_EQ(window->canvas()->findChild<QWidget*>("pieceWindow"), nullptr) << "the piece window is gone";
     const int smoothFrames = static_cast<int>(centres.size()) / 3;
     EXPECT_GE(smoothFrames, 17);
     EXPECT_LE(smoothFrames, 20);
     EXPECT_EQ(centres.back(), holePoint(82));
+    EXPECT_EQ(hops[smoothFrames - 1], 0);
+    EXPECT_EQ(centres[smoothFrames - 1], holePoint(102)) << "the first hop's last frame is on its hole";
+    EXPECT_EQ(hops.back(), 2);
     // The frames of the first hop lie on the line from 111 to 102, in order.
     const QPoint a = holePoint(111), b = holePoint(102);
     for (int i = 0; i < smoothFrames - 1; ++i) {
@@ -229,8 +242,7 @@ TEST_F(BoardPlayTest, AGlideFollowsThePathAtTheClocksPace)
         }
     }
 
-    centres.clear();
-    glideMove(*window->canvas(), view, 0, 111, path, 1, 1, hooks);
+    glideTo({102}, 1);
     EXPECT_NEAR(static_cast<double>(centres.size()), smoothFrames / 2.0, 2.0)
         << "the flickery setting shows about half the frames";
     // On an exact clock too: the last frame due falls at or after the end of
@@ -238,11 +250,58 @@ TEST_F(BoardPlayTest, AGlideFollowsThePathAtTheClocksPace)
     EXPECT_EQ(centres.size() - 1, static_cast<std::size_t>(smoothFrames - 1) / 2)
         << "half the positions along the line, then the one on the hole";
 
-    centres.clear();
-    pauses = 0;
-    glideMove(*window->canvas(), view, 0, 111, path, 0, 0, hooks);
+    glideTo({}, 0);
     EXPECT_TRUE(centres.empty());
     EXPECT_EQ(pauses, 0);
+    EXPECT_EQ(finished.count(), 3) << "an empty path ends at once";
+    glideTo({102, HoleCount, 92}, 0);
+    EXPECT_EQ(hops.back(), 0) << "a path stops where it leaves the board";
+    EXPECT_EQ(centres.back(), holePoint(102));
+    EXPECT_EQ(finished.count(), 4);
+}
+
+// On the window's own timers: start returns at once, the board behind the
+// piece leaves it out, and the end brings finished() with the piece window
+// gone; a glide stopped on the way says nothing.
+TEST_F(BoardPlayTest, AGlideRunsBetweenTheWindowsEventsAndStopsWithoutAWord)
+{
+    startGame(3, 2, 1);
+    WindowScene scene = window->canvas()->scene();
+    scene.hiddenPiece = 0; // on hole 111
+    window->canvas()->setScene(scene);
+    const QColor emptyHole = colours::Hole;
+    int frames = 0;
+    QPoint last;
+    MoveGlide glide;
+    glide.setFrameShown([&](int) {
+        ++frames;
+        last = centreOf(window->canvas()->findChild<QWidget*>("pieceWindow"));
+    });
+    QSignalSpy finished(&glide, &MoveGlide::finished);
+
+    glide.start(*window->canvas(), window->boardView(), 0, 111, {102}, 1);
+    EXPECT_TRUE(glide.running());
+    EXPECT_EQ(frames, 0) << "no frame inside start";
+    EXPECT_TRUE(window->canvas()->pictureHeld());
+    EXPECT_EQ(window->canvas()->picture().toImage().pixelColor(holePoint(111)), emptyHole)
+        << "the held board leaves the gliding piece out";
+    ASSERT_TRUE(finished.wait(3000));
+    EXPECT_FALSE(glide.running());
+    EXPECT_GE(frames, 3);
+    EXPECT_EQ(last, holePoint(102));
+    EXPECT_EQ(window->canvas()->findChild<QWidget*>("pieceWindow"), nullptr);
+    EXPECT_FALSE(window->canvas()->pictureHeld());
+
+    glide.start(*window->canvas(), window->boardView(), 0, 111, {102, 92}, 0);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return frames > 6; }, 3000));
+    glide.stop();
+    EXPECT_FALSE(glide.running());
+    EXPECT_EQ(window->canvas()->findChild<QWidget*>("pieceWindow"), nullptr);
+    EXPECT_FALSE(window->canvas()->pictureHeld());
+    const int shown = frames;
+    QTest::qWait(600);
+    EXPECT_EQ(finished.count(), 1) << "stop emits nothing";
+    EXPECT_EQ(frames, shown) << "and no frame comes after it";
 }
 
 } // namespace

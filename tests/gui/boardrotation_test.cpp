@@ -1,14 +1,21 @@
-// Turning the board: frame counts and angles of one step, the clock that
-// paces them, and how many steps, which way, bring a player to his view.
+// Turning the board: frame counts and angles of one step, the turn that
+// paces them and reports its steps, and how many steps, which way, bring a
+// player to his view.
 
 #include "model/gamestate.h"
 #include "model/gameevents.h"
 #include "view/boardgeometry.h"
 #include "view/boardrotation.h"
+#include "view/boardrotator.h"
+#include "view/windowcanvas.h"
+
+#include <QElapsedTimer>
+#include <QSignalSpy>
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
 #include <vector>
 
 using namespace tavolux;
@@ -31,50 +38,128 @@ TEST(TurnFramesTest, AnglesWalkOneViewStepEitherWay)
     EXPECT_NEAR(turnFrameAngle(0, 20, 40, true), -ViewStep / 2, 1e-12);
 }
 
-// A clock that only moves when the step waits, or when a frame takes time.
-struct FakeClock {
+// A board turn on a clock that only moves when the turn waits, or when a
+// frame takes time; every view drawn is noted.
+struct HandTurn {
+    WindowCanvas canvas;
+    GameState state;
+    BoardView view;
+    BoardTurn turn;
     TurnClock::time_point now{};
     TurnClock::duration frameCost{};
     std::vector<TurnClock::time_point> shownAt;
     std::vector<double> angles;
+    std::vector<int> steps;
+    int finished = 0;
 
-    RotationStepHooks hooks()
+    HandTurn()
     {
-        RotationStepHooks h;
-        h.now = [this] { return now; };
-        h.waitUntil = [this](TurnClock::time_point t) { now = std::max(now, t); };
-        h.showFrame = [this](double angle) {
+        WindowScene scene;
+        scene.state = &state;
+        canvas.setScene(scene);
+        view.width = 600;
+        view.height = 560;
+        turn.clock().driveByHand([this] { return now; });
+        QObject::connect(&turn, &BoardTurn::stepDone, [this](int rotation) { steps.push_back(rotation); });
+        QObject::connect(&turn, &BoardTurn::finished, [this] { ++finished; });
+    }
+
+    // Runs the turn until it ends, or until `untilShown` views are drawn.
+    void run(std::size_t untilShown = SIZE_MAX)
+    {
+        while (turn.running() && angles.size() < untilShown) {
+            now = std::max(now, turn.clock().due());
+            turn.clock().fire();
             shownAt.push_back(now);
-            angles.push_back(angle);
+            angles.push_back(view.rotation);
             now += frameCost;
-        };
-        return h;
+        }
     }
 };
 
-TEST(TurnPaceTest, FramesAreSpreadEvenlyOverHalfASecond)
+TEST(BoardTurnTest, FramesAreSpreadEvenlyOverHalfASecondAndEachStepIsReported)
 {
-    for (int frames : {40, 20}) {
-        FakeClock clock;
-        playRotationStep(0, false, frames, clock.hooks());
-        ASSERT_EQ(clock.shownAt.size(), std::size_t(frames));
-        EXPECT_EQ(clock.shownAt.front(), TurnClock::time_point{});
-        EXPECT_EQ(clock.shownAt[1] - clock.shownAt[0], TurnClock::duration(TurnStepDuration) / frames);
-        EXPECT_EQ(clock.now - TurnClock::time_point{}, TurnStepDuration) << frames << " frames";
-        EXPECT_NEAR(clock.angles.back(), ViewStep, 1e-12);
+    for (int speed : {0, 1}) {
+        const int frames = rotationFrameCount(speed);
+        HandTurn t;
+        t.state.boardRotation = 4;
+        const GameState before = t.state;
+        t.turn.start(t.canvas, t.view, 4, 2, false, speed);
+        EXPECT_TRUE(t.angles.empty()) << "nothing drawn inside start";
+        t.run();
+        // Each step: its frames, then the view settled at the step's end.
+        ASSERT_EQ(t.angles.size(), std::size_t(2 * (frames + 1)));
+        EXPECT_EQ(t.shownAt.front(), TurnClock::time_point{});
+        EXPECT_EQ(t.shownAt[1] - t.shownAt[0], TurnClock::duration(TurnStepDuration) / frames);
+        EXPECT_EQ(t.shownAt[frames] - TurnClock::time_point{}, TurnStepDuration) << frames << " frames";
+        EXPECT_EQ(t.shownAt.back() - TurnClock::time_point{}, 2 * TurnStepDuration);
+        EXPECT_NEAR(t.angles[frames - 1], 5 * ViewStep, 1e-12);
+        EXPECT_NEAR(t.angles[frames + 1], 5 * ViewStep + ViewStep / frames, 1e-12);
+        EXPECT_EQ(t.steps, (std::vector<int>{5, 0})) << "counter-clockwise from view 4";
+        EXPECT_EQ(t.finished, 1);
+        EXPECT_EQ(t.turn.rotation(), 0);
+        EXPECT_EQ(t.view.rotation, 0) << "settled exactly on the new view";
+        EXPECT_EQ(t.state.boardRotation, before.boardRotation) << "the game is not the turn's";
     }
 }
 
-TEST(TurnPaceTest, ASlowMachineShowsEveryFrameWithoutWaiting)
+TEST(BoardTurnTest, ASlowMachineShowsEveryFrameWithoutWaiting)
 {
-    FakeClock clock;
-    clock.frameCost = 30ms; // slower than the 12.5 ms a frame may take
-    playRotationStep(ViewStep, true, 40, clock.hooks());
-    ASSERT_EQ(clock.angles.size(), 40u);
-    EXPECT_EQ(clock.now - TurnClock::time_point{}, 40 * 30ms);
-    for (std::size_t i = 1; i < clock.angles.size(); ++i)
-        EXPECT_LT(clock.angles[i], clock.angles[i - 1]);
-    EXPECT_NEAR(clock.angles.back(), 0, 1e-12);
+    HandTurn t;
+    t.frameCost = 30ms; // slower than the 12.5 ms a frame may take
+    t.turn.start(t.canvas, t.view, 1, 1, true, 0);
+    t.run();
+    ASSERT_EQ(t.angles.size(), 41u);
+    EXPECT_EQ(t.shownAt.back() - TurnClock::time_point{}, 40 * 30ms);
+    for (std::size_t i = 1; i < 40; ++i)
+        EXPECT_LT(t.angles[i], t.angles[i - 1]);
+    EXPECT_NEAR(t.angles[39], 0, 1e-12);
+    EXPECT_EQ(t.steps, std::vector<int>{0});
+}
+
+// Stopped halfway through its second step, the board settles on the view
+// the first step reached, and neither signal comes; no steps end at once.
+TEST(BoardTurnTest, StopSettlesOnTheViewReachedAndNoStepsEndAtOnce)
+{
+    HandTurn t;
+    t.turn.start(t.canvas, t.view, 0, 3, true, 1);
+    t.run(21 + 10);
+    ASSERT_EQ(t.steps, std::vector<int>{5});
+    EXPECT_NE(t.view.rotation, 5 * ViewStep);
+    t.turn.stop();
+    EXPECT_FALSE(t.turn.running());
+    EXPECT_FALSE(t.turn.clock().pending());
+    EXPECT_EQ(t.turn.rotation(), 5);
+    EXPECT_NEAR(t.view.rotation, 5 * ViewStep, 1e-12);
+    EXPECT_EQ(t.steps.size(), 1u);
+    EXPECT_EQ(t.finished, 0);
+
+    t.turn.start(t.canvas, t.view, 2, 0, true, 0);
+    t.run();
+    EXPECT_EQ(t.finished, 1);
+    EXPECT_EQ(t.steps.size(), 1u);
+    EXPECT_EQ(t.turn.rotation(), 2);
+}
+
+// On the window's own timers: one step takes about half a second and ends
+// with the view turned.
+TEST(BoardTurnTest, OnTheTimersAStepTakesHalfASecond)
+{
+    WindowCanvas canvas;
+    BoardView view;
+    view.width = 400;
+    view.height = 380;
+    BoardTurn turn;
+    QSignalSpy steps(&turn, &BoardTurn::stepDone), finished(&turn, &BoardTurn::finished);
+    QElapsedTimer clock;
+    clock.start();
+    turn.start(canvas, view, 3, 1, false, 1);
+    EXPECT_LT(clock.elapsed(), 100) << "start returns at once";
+    ASSERT_TRUE(finished.wait(3000));
+    EXPECT_GE(clock.elapsed(), TurnStepDuration.count());
+    ASSERT_EQ(steps.count(), 1);
+    EXPECT_EQ(steps.at(0).at(0).toInt(), 4);
+    EXPECT_NEAR(view.rotation, 4 * ViewStep, 1e-12);
 }
 
 // The steps that turn the board from `boardRotation` to the view player

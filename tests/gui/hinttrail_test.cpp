@@ -8,15 +8,19 @@
 #include "app/commands.h"
 #include "dialogs/setupsheet.h"
 #include "model/savefile.h"
+#include "view/boardflash.h"
 #include "view/colours.h"
 #include "view/hintflash.h"
 #include "view/piecelift.h"
+#include "view/validmoves.h"
 #include "tests/support/window_fixture.h"
 
 #include <QAbstractButton>
 #include <QDialogButtonBox>
+#include <QElapsedTimer>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -217,7 +221,9 @@ TEST_F(HelpersTest, TheHintIsOfferedOnlyWhileAPersonIsToMove)
     EXPECT_FALSE(window->commandEnabled(command::Hint));
 }
 
-TEST_F(HelpersTest, TheHintFlashesTheSuggestedPathAndChangesNothing)
+// The command shows the suggested move and changes nothing, whether it
+// waits for the flash to end or returns at once.
+TEST_F(HelpersTest, TheHintCommandShowsTheSuggestedMoveAndChangesNothing)
 {
     startGame(3, 0, 0);
     loadEdited([](GameState& s) { s.pieces[1].hole = 60; }); // something to jump over later
@@ -228,27 +234,89 @@ TEST_F(HelpersTest, TheHintFlashesTheSuggestedPathAndChangesNothing)
 
     QImage during;
     QTimer::singleShot(500, [&] { during = window->canvas()->picture().toImage(); });
-    QElapsedTimer clock;
-    clock.start();
     ASSERT_TRUE(window->runCommand(command::Hint));
-    EXPECT_GE(clock.elapsed(), HintFlash.count());
-    EXPECT_LT(clock.elapsed(), HintFlash.count() + 1500);
-
-    ASSERT_FALSE(during.isNull());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !during.isNull() && !window->canvas()->pictureHeld(); }, 5000));
     EXPECT_TRUE(near(during.pixelColor(holePoint(expected->destination())), colours::Hint));
-    for (int hole : expected->path)
-        EXPECT_TRUE(near(during.pixelColor(holePoint(hole)), colours::Hint)) << hole;
-    const BoardView& v = window->boardView();
-    const double ring = v.pieceRadiusY + std::max(3.0, std::min(v.pieceRadiusX, v.pieceRadiusY) / 3.0);
-    EXPECT_TRUE(near(during.pixelColor(holePoint(expected->start) - QPoint(0, int(std::lround(ring)))), colours::Hint))
-        << "a ring round the piece";
-    EXPECT_TRUE(near(during.pixelColor(holePoint(expected->start)), colours::player(0))) << "the piece shows";
-
     EXPECT_EQ(s.pieces, before.pieces);
     EXPECT_EQ(s.playerToMove, 0);
     EXPECT_FALSE(game().history().canUndo());
     window->canvas()->repaint();
     EXPECT_FALSE(near(shown(holePoint(expected->destination())), colours::Hint)) << "gone after the flash";
+}
+
+// The hint's marks: shown as soon as the flash starts, kept over the board
+// drawn anew when the window grows, gone when its timer ends it.
+TEST_F(HelpersTest, TheHintFlashMarksThePathFollowsAResizeAndEndsByItsTimer)
+{
+    startGame(3, 0, 0);
+    GameState& s = game().state;
+    s.pieces[1].hole = 60;
+    window->canvas()->repaint();
+    const auto expected = suggestMove(s);
+    ASSERT_TRUE(expected.has_value());
+
+    BoardFlash flash;
+    QSignalSpy finished(&flash, &BoardFlash::finished);
+    QElapsedTimer clock;
+    clock.start();
+    startHintFlash(flash, *window->canvas(), window->boardView(), expected->start, expected->path);
+    EXPECT_LT(clock.elapsed(), 500) << "start returns at once";
+    EXPECT_TRUE(flash.showing());
+    EXPECT_TRUE(window->canvas()->pictureHeld());
+    for (int hole : expected->path)
+        EXPECT_TRUE(near(shown(holePoint(hole)), colours::Hint)) << hole;
+    const BoardView& v = window->boardView();
+    const auto ring = [&v] {
+        return int(std::lround(v.pieceRadiusY + std::max(3.0, std::min(v.pieceRadiusX, v.pieceRadiusY) / 3.0)));
+    };
+    EXPECT_TRUE(near(shown(holePoint(expected->start) - QPoint(0, ring())), colours::Hint)) << "a ring round the piece";
+    EXPECT_TRUE(near(shown(holePoint(expected->start)), colours::player(0))) << "the piece shows";
+
+    const QPoint oldDestination = holePoint(expected->destination());
+    window->resize(window->width() + 200, window->height() + 120);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return holePoint(expected->destination()) != oldDestination; }, 2000));
+    ASSERT_TRUE(window->canvas()->pictureHeld());
+    EXPECT_TRUE(near(shown(holePoint(expected->destination())), colours::Hint)) << "the marks follow the new board";
+    EXPECT_TRUE(near(shown(holePoint(expected->start) - QPoint(0, ring())), colours::Hint));
+
+    ASSERT_TRUE(finished.wait(5000));
+    EXPECT_GE(clock.elapsed(), HintFlash.count());
+    EXPECT_FALSE(flash.showing());
+    EXPECT_FALSE(window->canvas()->pictureHeld());
+    window->canvas()->repaint();
+    EXPECT_FALSE(near(shown(holePoint(expected->destination())), colours::Hint)) << "gone after the flash";
+}
+
+// One flash at a time: the valid moves flashed during a hint take its
+// place, and stop() ends them without a word.
+TEST_F(HelpersTest, ANewFlashEndsTheOneShowingAndStopSaysNothing)
+{
+    startGame(3, 0, 0);
+    const auto hint = suggestMove(game().state);
+    ASSERT_TRUE(hint.has_value());
+    BoardFlash flash;
+    flash.clock().driveByHand(FrameClock::Clock::now);
+    QSignalSpy finished(&flash, &BoardFlash::finished);
+    startHintFlash(flash, *window->canvas(), window->boardView(), hint->start, hint->path);
+    const BoardView& v = window->boardView();
+    const double ring = v.pieceRadiusY + std::max(3.0, std::min(v.pieceRadiusX, v.pieceRadiusY) / 3.0);
+    const QPoint ringTop = holePoint(hint->start) - QPoint(0, int(std::lround(ring)));
+    ASSERT_TRUE(near(shown(ringTop), colours::Hint));
+
+    startValidMovesFlash(flash, *window->canvas(), window->boardView(), game().state, game().moves, 0);
+    EXPECT_EQ(shown(holePoint(103)), colours::ValidMove) << "piece 0 on 111 may step to 103";
+    EXPECT_FALSE(near(shown(ringTop), colours::Hint)) << "the hint is gone";
+    EXPECT_GT(flash.clock().due() - FrameClock::Clock::now(), ValidMoveFlash - std::chrono::milliseconds(200))
+        << "the valid moves get their whole time";
+    EXPECT_EQ(finished.count(), 0);
+
+    flash.stop();
+    EXPECT_FALSE(flash.showing());
+    EXPECT_FALSE(flash.clock().pending());
+    EXPECT_FALSE(window->canvas()->pictureHeld());
+    window->canvas()->repaint();
+    EXPECT_NE(shown(holePoint(103)), colours::ValidMove);
+    EXPECT_EQ(finished.count(), 0);
 }
 
 TEST_F(HelpersTest, APersonWithoutMovesIsTold)

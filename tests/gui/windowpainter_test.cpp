@@ -161,9 +161,10 @@ struct SceneFixture {
         return p;
     }
 
-    QImage paint()
+    QImage paint(int hiddenPiece = -1)
     {
-        const WindowScene scene{&layout, &view, &state, &wallpaper, &title, pictures};
+        WindowScene scene{&layout, &view, &state, &wallpaper, &title, pictures};
+        scene.hiddenPiece = hiddenPiece;
         QImage image(800, 580, QImage::Format_RGB32);
         QPainter painter(&image);
         paintMainWindow(painter, image.rect(), scene);
@@ -229,8 +230,15 @@ TEST(PaintMainWindow, ActivePlayersShowPictureAndNameWithThePlayerToMoveHighligh
     EXPECT_EQ(image.pixelColor(f.nameCell(1)), QColor(0, 255, 255)) << "player to move";
     EXPECT_EQ(image.pixelColor(f.nameCell(2)), QColor(0, 90, 0)) << "inactive player has no name";
     // Player 3's pieces are out of play: its home holes stay empty.
-    EXPECT_EQ(image.pixelColor(f.view.originX + f.view.holeScreen[22].x, f.view.originY + f.view.holeScreen[22].y),
-              colours::Hole);
+    const auto hole = [&f](int h) {
+        return QPoint(f.view.originX + f.view.holeScreen[h].x, f.view.originY + f.view.holeScreen[h].y);
+    };
+    EXPECT_EQ(image.pixelColor(hole(22)), colours::Hole);
+    // A piece the scene hides (gliding) leaves its hole empty, and only that one.
+    const int gliding = 3;
+    const QImage hidden = f.paint(gliding);
+    EXPECT_EQ(hidden.pixelColor(hole(f.state.pieces[gliding].hole)), colours::Hole);
+    EXPECT_EQ(hidden.pixelColor(hole(f.state.pieces[gliding + 1].hole)), colours::player(0));
 }
 
 TEST(PaintMainWindow, AComputerNotOfStandardStrengthHasItNotedJustBelowItsName)

@@ -8,6 +8,7 @@
 #include "model/gamerecord.h"
 #include "model/movegen.h"
 #include "model/movepath.h"
+#include "model/moverules.h"
 #include "model/notation.h"
 #include "model/savefile.h"
 #include "tests/fuzz/gamerecord_checks.h"
@@ -439,9 +440,9 @@ MoveList randomGame(const GameState& start, int count, unsigned seed)
         if (choices.empty())
             break;
         const auto [k, d] = choices[rng() % choices.size()];
-        list.add({p, k, s.pieces[k].hole, findMovePath(s.pieces, s.pieces[k].hole, d), p == 0});
-        s.pieces[k].hole = static_cast<uint16_t>(d);
-        s.playerToMove = nextPlayer(s, p);
+        const std::vector<int> path = findMovePath(s.pieces, s.pieces[k].hole, d);
+        list.add({p, k, s.pieces[k].hole, path, p == 0});
+        s = applyMove(s, k, path, true).after;
     }
     return list;
 }

@@ -6,6 +6,7 @@
 #include "ai/beginnermove.h"
 #include "ai/computerplayer.h"
 #include "model/board.h"
+#include "model/moverules.h"
 
 #include <optional>
 
@@ -22,13 +23,13 @@ inline std::optional<GameState> stuckBeginner(uint32_t seed = 3)
     ComputerPlayer computer;
     computer.useSeed(seed);
     std::minstd_rand random(seed);
-    for (int moves = 0; moves < 300 && targetDistanceSum(s, 0) != 20; ++moves) {
+    for (int moves = 0; moves < 300 && !isHome(s, 0); ++moves) {
         if (beginnerMove(s, random).stuck)
             return s;
         const ChosenMove move = computer.chooseMove(s);
         if (!move.found)
             break;
-        s.pieces[move.piece].hole = static_cast<uint16_t>(move.path.back());
+        s = applyMove(s, move.piece, move.path, true).after;
     }
     return std::nullopt;
 }
