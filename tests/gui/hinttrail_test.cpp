@@ -249,10 +249,8 @@ TEST_F(HelpersTest, TheHintCommandShowsTheSuggestedMoveAndChangesNothing)
 TEST_F(HelpersTest, TheHintFlashMarksThePathFollowsAResizeAndEndsByItsTimer)
 {
     startGame(3, 0, 0);
-    GameState& s = game().state;
-    s.pieces[1].hole = 60;
-    window->canvas()->repaint();
-    const auto expected = suggestMove(s);
+    loadEdited([](GameState& s) { s.pieces[1].hole = 60; });
+    const auto expected = suggestMove(game().state());
     ASSERT_TRUE(expected.has_value());
 
     BoardFlash flash;
@@ -292,7 +290,7 @@ TEST_F(HelpersTest, TheHintFlashMarksThePathFollowsAResizeAndEndsByItsTimer)
 TEST_F(HelpersTest, ANewFlashEndsTheOneShowingAndStopSaysNothing)
 {
     startGame(3, 0, 0);
-    const auto hint = suggestMove(game().state);
+    const auto hint = suggestMove(game().state());
     ASSERT_TRUE(hint.has_value());
     BoardFlash flash;
     flash.clock().driveByHand(FrameClock::Clock::now);
@@ -303,7 +301,9 @@ TEST_F(HelpersTest, ANewFlashEndsTheOneShowingAndStopSaysNothing)
     const QPoint ringTop = holePoint(hint->start) - QPoint(0, int(std::lround(ring)));
     ASSERT_TRUE(near(shown(ringTop), colours::Hint));
 
-    startValidMovesFlash(flash, *window->canvas(), window->boardView(), game().state, game().moves, 0);
+    MoveGenerator moves;
+    moves.rebuildOccupancy(game().state().pieces);
+    startValidMovesFlash(flash, *window->canvas(), window->boardView(), game().state(), moves, 0);
     EXPECT_EQ(shown(holePoint(103)), colours::ValidMove) << "piece 0 on 111 may step to 103";
     EXPECT_FALSE(near(shown(ringTop), colours::Hint)) << "the hint is gone";
     EXPECT_GT(flash.clock().due() - FrameClock::Clock::now(), ValidMoveFlash - std::chrono::milliseconds(200))
