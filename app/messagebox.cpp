@@ -29,8 +29,13 @@ void openMessageBox(QWidget* parent, QMessageBox::Icon icon, const QString& capt
     box->setTextFormat(Qt::PlainText);
     if (buttons & QMessageBox::Yes)
         box->setDefaultButton(QMessageBox::Yes);
-    // The normal pointer over the box while the program works.
-    box->setCursor(Qt::ArrowCursor);
+    // The normal pointer over the box while the program works: the wait
+    // cursor is the application's, so the box puts the normal one over it
+    // until it is gone.
+    if (QApplication::overrideCursor() != nullptr) {
+        QApplication::setOverrideCursor(Qt::ArrowCursor);
+        QObject::connect(box, &QObject::destroyed, [] { QApplication::restoreOverrideCursor(); });
+    }
     QObject::connect(box, &QMessageBox::finished, box, [answered = std::move(answered)](int result) {
         if (answered)
             answered(result);

@@ -345,7 +345,7 @@ int main(int argc, char** argv)
         QApplication::processEvents();
         QThread::msleep(5);
     }
-    window.game().state() = gameInProgress();
+    window.game().load(gameInProgress());
     window.canvas()->repaint();
 
     EventCounter counter(window.canvas());

@@ -78,7 +78,7 @@ void repaintWindow(benchmark::State& run)
         QApplication::processEvents();
         QThread::msleep(5);
     }
-    window.game().state() = gameInProgress();
+    window.game().load(gameInProgress());
     for (auto _ : run)
         window.canvas()->repaint();
     run.counters["width"] = window.canvas()->width();

@@ -165,7 +165,9 @@ void Game::answered(unsigned turn, const ChosenMove& move, bool byPerson)
     if (turn != turn_ || asked_ == nullptr || move.abandoned)
         return;
     asked_ = nullptr;
-    if (holds_ > 0) {
+    // A computer's move is made as a step of its own, when the window is
+    // ready for it; a person's at once.
+    if (holds_ > 0 || !byPerson) {
         held_ = move;
         heldByPerson_ = byPerson;
         due(Step::Apply);

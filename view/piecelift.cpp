@@ -91,6 +91,9 @@ bool PieceLift::drop(int hole)
     const bool moved = moves_.isDestination(hole) && game_.moveByHand(selected_, hole);
     if (!moved && hole != from)
         voice_.dropRefused(refusalAt(hole));
+    // The hand is empty and the same person is still to move.
+    if (!moved)
+        voice_.handOver(HandVoice::Over::Nothing);
     board_.update();
     return moved;
 }

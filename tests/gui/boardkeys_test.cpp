@@ -44,8 +44,7 @@ TEST_F(BoardKeysTest, TheRingIsDrawnOverThePictureAndGoesWithTheMouse)
         << "the composed picture holds no ring";
 
     // Space on another player's piece lifts nothing; the referee says why.
-    game().state().pieces[PiecesPerPlayer].hole = 102;
-    window->canvas()->repaint();
+    loadEdited([](GameState& s) { s.pieces[PiecesPerPlayer].hole = 102; });
     keys({Qt::Key_Left, Qt::Key_Up});
     ASSERT_EQ(boardKeys().ringHole(), 102) << "a new position: the ring starts again";
     key(Qt::Key_Space);
@@ -70,10 +69,16 @@ TEST_F(BoardKeysTest, TheRingBelongsToOneTurn)
     EXPECT_EQ(game().state().playerToMove, 1);
     EXPECT_EQ(boardKeys().ringHole(), NoHole);
 
+    ASSERT_TRUE(waitForPerson());
     key(Qt::Key_Right);
     EXPECT_EQ(boardKeys().ringHole(), StartHoles[1][0]) << "player 2's first piece";
     key(Qt::Key_Return);
     EXPECT_TRUE(boardKeys().carrying()) << "player 2 picks up an own piece";
+    EXPECT_EQ(window->referee()->line(1), "Now, drag it to a spot");
+    key(Qt::Key_Space);
+    EXPECT_FALSE(boardKeys().carrying()) << "put down where it was";
+    EXPECT_EQ(window->referee()->line(1), "Move mouse to one") << "the person is prompted again";
+    key(Qt::Key_Return);
     key(Qt::Key_Escape);
     EXPECT_FALSE(boardKeys().carrying());
 
@@ -83,7 +88,7 @@ TEST_F(BoardKeysTest, TheRingBelongsToOneTurn)
     key(Qt::Key_Down);
     EXPECT_EQ(boardKeys().ringHole(), StartHoles[1][0]) << "a first arrow again";
 
-    game().state().gameOver = 1;
+    loadEdited([](GameState& s) { s.gameOver = 1; });
     const Position over = game().state().pieces;
     keys({Qt::Key_Left, Qt::Key_Space, Qt::Key_Up, Qt::Key_Space});
     EXPECT_FALSE(boardKeys().carrying());
@@ -125,9 +130,10 @@ TEST_F(BoardKeysTest, CommandsFindThePieceBackOnItsHole)
     ASSERT_TRUE(window->runCommand(command::SaveGame));
     EXPECT_FALSE(boardKeys().carrying());
     EXPECT_EQ(game().state().pieces, opening);
-    game().state().pieces[0].hole = 60;
+    loadEdited([](GameState& s) { s.pieces[0].hole = 60; });
     ASSERT_TRUE(window->openGameFile(path));
     EXPECT_EQ(game().state().pieces, opening) << "the saved game has the piece on its hole";
+    ASSERT_TRUE(waitForPerson());
 
     keys({Qt::Key_Down, Qt::Key_Space}); // the ring was left on 102, above the piece
     ASSERT_TRUE(boardKeys().carrying());

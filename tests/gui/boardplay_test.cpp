@@ -1,7 +1,8 @@
 // Playing on the board in the main window: hover hints, picking up,
-// dragging and dropping a piece, the computers' answers in passes of their
-// own, and the glide of a computer's move.
+// dragging and dropping a piece, the computers' answers from the event
+// loop, and the glide of a computer's move.
 
+#include "app/commands.h"
 #include "app/turnscheduler.h"
 #include "tests/support/window_fixture.h"
 #include "view/colours.h"
@@ -47,7 +48,9 @@ TEST_F(BoardPlayTest, DragADropOnADestinationMovesAndPassesTheTurn)
     QSignalSpy played(&sounds, &SoundPlayer::requested);
     press(holePoint(111));
     ASSERT_TRUE(window->boardMouse()->dragging());
-    EXPECT_EQ(piece(0).owner, 0u) << "the dragged piece is off the board";
+    EXPECT_NE(window->canvas()->picture().toImage().pixelColor(holePoint(111)), colours::player(0))
+        << "the dragged piece is off the board";
+    EXPECT_EQ(piece(0).hole, 111) << "the record keeps it on its hole until it is dropped";
     EXPECT_EQ(refereeLine(1), "Now, drag it to a spot");
     EXPECT_EQ(refereeLine(3), "or more jumps.");
     auto* floating = window->canvas()->findChild<QWidget*>("pieceWindow");
@@ -68,6 +71,7 @@ TEST_F(BoardPlayTest, DragADropOnADestinationMovesAndPassesTheTurn)
     EXPECT_EQ(piece(0).owner, OwnerMark[0]);
     EXPECT_EQ(window->game().state().playerToMove, 1);
     EXPECT_TRUE(window->game().history().canUndo());
+    ASSERT_TRUE(waitForPerson());
     EXPECT_EQ(refereeLine(0), "Silicon") << "the next person is prompted";
     EXPECT_EQ(refereeLine(1), "Move mouse to one");
     EXPECT_EQ(played.count(), 0);
@@ -106,7 +110,7 @@ TEST_F(BoardPlayTest, ADragEndsWhenTheWindowIsNoLongerActiveAndTheBoardRestsAfte
     release(holePoint(103));
     EXPECT_EQ(piece(0).hole, 111) << "the release after a cancelled drag moves nothing";
 
-    window->game().state().gameOver = 1;
+    loadEdited([](GameState& s) { s.gameOver = 1; });
     const QString shown = refereeLine(1);
     hoverAt(holePoint(112));
     press(holePoint(111));
@@ -115,25 +119,74 @@ TEST_F(BoardPlayTest, ADragEndsWhenTheWindowIsNoLongerActiveAndTheBoardRestsAfte
     release(holePoint(111));
 }
 
-// The computers answer a person's move one turn per pass; while a dialog is
-// open the next pass waits, and then the person is prompted again.
-TEST_F(BoardPlayTest, ComputersAnswerInPassesOfTheirOwnAndWaitForADialog)
+// The computers answer a person's move from the event loop, each turn a
+// step of its own; while a dialog is open the next step waits, and then the
+// person is prompted again.
+TEST_F(BoardPlayTest, ComputersAnswerFromTheEventLoopAndWaitForADialog)
 {
     startGame(3, 0, 0);
     drag(111, 103);
-    EXPECT_EQ(window->game().state().playerToMove, 2) << "the first computer moved within the release";
+    EXPECT_EQ(window->game().state().playerToMove, 1) << "the release only hands the turn on";
     EXPECT_TRUE(window->game().computersPlaying());
 
     QMessageBox box(QMessageBox::Information, "Wait", "The computers wait.", QMessageBox::Ok, window.get());
     box.open();
     QTest::qWait(10 * TurnScheduler::RetryInterval);
-    EXPECT_EQ(window->game().state().playerToMove, 2) << "no turn while the box is open";
+    EXPECT_EQ(window->game().state().playerToMove, 1) << "no turn while the box is open";
     box.accept();
 
     EXPECT_TRUE(waitForPerson());
     EXPECT_EQ(window->game().state().playerToMove, 0);
+    EXPECT_EQ(window->game().moveList().current(), 3u);
     EXPECT_EQ(refereeLine(0), "Human");
     EXPECT_EQ(refereeLine(1), "Move mouse to one");
+}
+
+// A move the computer finds while a dialog is open waits for it to close:
+// no piece glides behind the dialog.
+TEST_F(BoardPlayTest, AComputersMoveWaitsForADialogOpenedWhileItThinks)
+{
+    startGame(3, 0, 0, [](GameState& chosen) { chosen.slots[1].strength = Expert; });
+    drag(111, 103);
+    QMessageBox box(QMessageBox::Information, "Wait", "The computer waits.", QMessageBox::Ok, window.get());
+    ASSERT_TRUE(tavolux::testing::eventually([&] { return window->statusPrompt().shown() == prompt::ComputerThinking; }));
+    box.open();
+    ASSERT_EQ(window->game().moveList().current(), 1u) << "the computer still thinks";
+    QTest::qWait(3000);
+    EXPECT_EQ(window->game().moveList().current(), 1u) << "no move while the box is open";
+    EXPECT_EQ(window->game().state().playerToMove, 1);
+    box.accept();
+    EXPECT_TRUE(tavolux::testing::eventually([&] { return window->game().moveList().current() == 2u; }, 20000));
+    startGame(3, 2, 1); // the second computer gives up
+}
+
+// Clicks made on the board while it turns have no effect afterwards; the
+// next one is handled.
+TEST_F(BoardPlayTest, ClicksQueuedDuringABoardTurnAreThrownAway)
+{
+    startGame(3, 2, 1);
+    struct PressCounter : QObject {
+        int presses = 0;
+        bool eventFilter(QObject*, QEvent* event) override
+        {
+            presses += event->type() == QEvent::MouseButtonPress;
+            return false;
+        }
+    } counter;
+    window->canvas()->installEventFilter(&counter);
+    const QPoint at = holePoint(111);
+    QCoreApplication::postEvent(window->canvas(), new QMouseEvent(QEvent::MouseButtonPress, at,
+                                                                  window->canvas()->mapToGlobal(at), Qt::LeftButton,
+                                                                  Qt::LeftButton, Qt::NoModifier));
+    ASSERT_TRUE(window->runCommand(command::RotateClockwise));
+    QTest::qWait(50);
+    EXPECT_EQ(counter.presses, 0);
+    EXPECT_FALSE(window->boardMouse()->dragging());
+
+    press(holePoint(111));
+    EXPECT_EQ(counter.presses, 1);
+    EXPECT_TRUE(window->boardMouse()->dragging());
+    release(holePoint(111));
 }
 
 // A glide through a path of three holes, on a clock that the test moves:

@@ -3,7 +3,7 @@
 // run at once, and the game always goes on.
 
 #include "app/commands.h"
-#include "model/movegen.h"
+#include "app/prompttable.h"
 #include "model/savefile.h"
 #include "tests/support/window_fixture.h"
 
@@ -32,34 +32,26 @@ protected:
     // A person against two computers of `strength`.
     void startAgainst(int strength)
     {
-        startGame(3, 0, 0);
-        window->game().state().slots[1].strength = window->game().state().slots[2].strength = static_cast<uint16_t>(strength);
-    }
-
-    // `act` runs as soon as the event loop turns, which during the drop below
-    // is while the first computer plays its reply (an Expert thinking, the
-    // others gliding); it notes whether that was so.
-    void duringTheReply(std::function<void()> act)
-    {
-        QTimer::singleShot(0, window.get(), [this, act = std::move(act)] {
-            inTurn = window->game().computerTurnUnderWay();
-            act();
+        startGame(3, 0, 0, [strength](GameState& chosen) {
+            chosen.slots[1].strength = chosen.slots[2].strength = static_cast<uint16_t>(strength);
         });
     }
 
-    // Drags the first piece of player #1 that can move; true when it moved.
-    bool moveAnyPiece()
+    // `act` runs from the event loop once the first computer's reply is
+    // under way after the drop below (it thinks, or its move glides); it
+    // notes whether the computers were still playing then.
+    void duringTheReply(std::function<void()> act)
     {
-        MoveGenerator gen;
-        for (int k = 0; k < PiecesPerPlayer; ++k) {
-            gen.findDestinations(0, k, window->game().state().pieces);
-            if (gen.destinations[0] != ListEnd) {
-                const int to = gen.destinations[0];
-                drag(piece(k).hole, to);
-                return piece(k).hole == to;
-            }
-        }
-        return false;
+        auto* watch = new QTimer(window.get());
+        QObject::connect(watch, &QTimer::timeout, window.get(), [this, watch, act = std::move(act)] {
+            if (window->statusPrompt().shown() != prompt::ComputerThinking)
+                return;
+            watch->deleteLater();
+            watch->stop();
+            inTurn = window->game().computersPlaying();
+            act();
+        });
+        watch->start(1);
     }
 
     QTemporaryDir folder;
@@ -119,8 +111,8 @@ TEST_F(ComputerTurnTest, LoadGivenDuringAnyComputersTurnRunsAtOnce)
             ran = window->runCommand(command::LoadGame);
         });
         drag(111, 103);
+        ASSERT_TRUE(tavolux::testing::eventually([&] { return ran; }));
         EXPECT_TRUE(inTurn);
-        EXPECT_TRUE(ran);
         ASSERT_TRUE(waitForPerson(20000)) << "the loaded game goes on";
         EXPECT_EQ(window->game().state().pieces, saved.pieces);
         EXPECT_TRUE(moveAnyPiece()) << "the person moves in the loaded game";

@@ -106,10 +106,11 @@ TEST_F(GameCommandsTest, BoxesArePlainTextWithYesFirstAndTheNormalPointer)
             box->button(button)->click();
         });
     };
-    window->game().state().slots[0].name = "<u>Bob";
+    loadEdited([](GameState& s) { s.slots[0].name = "<u>Bob"; });
     window->events().setBusy(true);
     look(QMessageBox::Yes);
-    EXPECT_TRUE(window->events().playerFinished(0, true));
+    window->events().askPlayOn(0);
+    ASSERT_TRUE(tavolux::testing::eventually([&] { return !seen.text.isEmpty(); }));
     EXPECT_EQ(seen.format, Qt::PlainText);
     EXPECT_EQ(seen.text, QStringLiteral("Player #1, \"<u>Bob\",\nhas moved all the pieces to destination!!!\n\n"
                                         "But there are still 2 players left.\nDo you want to continue the game?"));
@@ -176,13 +177,18 @@ TEST_F(GameCommandsTest, SavedGameComesBackThroughLoadAfterTheAbandonQuestion)
 {
     startGame(3, 2, 1);
     drag(111, 103);
+    ASSERT_TRUE(waitForPerson());
     ASSERT_TRUE(window->runCommand(command::SaveGame));
     const GameState saved = window->game().state();
 
-    window->game().state().pieces[0].hole = 111; // a change that the load must undo
+    ASSERT_TRUE(moveAnyPiece(1)); // a change that the load must undo
+    ASSERT_TRUE(waitForPerson());
+    const Position changed = window->game().state().pieces;
+    ASSERT_NE(changed, saved.pieces);
     whenOpen([](QWidget* box) { answer(box, QMessageBox::No); });
     ASSERT_TRUE(window->runCommand(command::LoadGame));
-    EXPECT_EQ(window->game().state().pieces[0].hole, 111) << "No keeps the game";
+    EXPECT_EQ(window->game().state().pieces, changed) << "No keeps the game";
+    EXPECT_TRUE(window->commandEnabled(command::Undo));
 
     whenOpen([](QWidget* box) { answer(box, QMessageBox::Yes); });
     ASSERT_TRUE(window->runCommand(command::LoadGame));
@@ -293,17 +299,13 @@ TEST_F(GameCommandsTest, ChangeOptionsWritesOnOkAndKeepsTheWallpaperOnCancel)
 // name and picture, and OK keeps them.
 TEST_F(GameCommandsTest, NewGameAfterAFinishedGameOffersItsStrengthsAndStyles)
 {
-    GameState& s = window->game().state();
-    s.slots[1].name = "Deep";
-    s.slots[1].strength = Expert;
-    s.slots[1].styleTowardLower = Friendly;
-    s.slots[2].strength = Beginner;
-    startGame(3, 0, 0);
-    int k = 0; // player 1's pieces all home, player 2 to move: the game ends
-    for (int h = 0; h < HoleCount && k < PiecesPerPlayer; ++h)
-        if (holeDistance(h, TargetApex[0]) <= 3)
-            s.pieces[k++].hole = static_cast<uint16_t>(h);
-    s.playerToMove = 1;
+    startGame(3, 0, 0, [](GameState& chosen) {
+        chosen.slots[1].name = "Deep";
+        chosen.slots[1].strength = Expert;
+        chosen.slots[1].styleTowardLower = Friendly;
+        chosen.slots[2].strength = Beginner;
+    });
+    const GameState& s = window->game().state();
     QTimer answers;
     QObject::connect(&answers, &QTimer::timeout, [] {
         QWidget* modal = QApplication::activeModalWidget();
@@ -316,7 +318,13 @@ TEST_F(GameCommandsTest, NewGameAfterAFinishedGameOffersItsStrengthsAndStyles)
             results->accept();
     });
     answers.start(10);
-    window->game().runTurns();
+    loadEdited([](GameState& record) {
+        int k = 0; // player 1's pieces all home, player 2 to move: the game ends
+        for (int h = 0; h < HoleCount && k < PiecesPerPlayer; ++h)
+            if (holeDistance(h, TargetApex[0]) <= 3)
+                record.pieces[k++].hole = static_cast<uint16_t>(h);
+        record.playerToMove = 1;
+    });
     ASSERT_TRUE(tavolux::testing::eventually([&] { return s.gameOver != 0; }));
 
     QStringList shown;
@@ -368,12 +376,13 @@ TEST_F(GameCommandsTest, ExitAndNewGameGiveUpOnlyAGameSomebodyMovedIn)
     ASSERT_TRUE(newGame());
     tavolux::testing::answerNextBox(QMessageBox::Yes); // the game in progress may be abandoned
     ASSERT_TRUE(newGame());
-    ASSERT_TRUE(window->game().waitingForPerson());
+    ASSERT_TRUE(waitForPerson());
     exitGame();
     EXPECT_TRUE(kept.statistics().empty());
 
     tavolux::testing::answerNextBox(QMessageBox::Yes);
     ASSERT_TRUE(newGame());
+    ASSERT_TRUE(waitForPerson());
     drag(111, 103);
     ASSERT_TRUE(waitForPerson());
     exitGame();

@@ -7,6 +7,7 @@
 #include "app/soundplayer.h"
 #include "model/savefile.h"
 #include "resources/programresources.h"
+#include "tests/support/game_edits.h"
 
 #include <QApplication>
 #include <QFile>
@@ -86,11 +87,13 @@ TEST(GameFilesXvfb, SaveThenLoadBackThroughTheDialogs)
     GameFiles files(window.game(), window.boxes(), chooser, &window);
     QTemporaryDir dir;
 
-    GameState& state = window.game().state();
-    state.noGameStarted = 0;
-    placeStartingPieces(state);
-    state.slots[0].name = "Typed";
-    state.boardRotation = 2;
+    tavolux::testing::loadEdited(window.game(), [](GameState& s) {
+        s.noGameStarted = 0;
+        placeStartingPieces(s);
+        s.slots[0].name = "Typed";
+        s.boardRotation = 2;
+    });
+    const GameState& state = window.game().state();
     const std::vector<uint8_t> saved = encodeGame(state);
 
     DialogDriver driver;
@@ -107,14 +110,16 @@ TEST(GameFilesXvfb, SaveThenLoadBackThroughTheDialogs)
     EXPECT_EQ(file.readAll().size(), 395) << "\"Typed\" is as long as \"Human\"";
 
     // The game goes on; the driver answers the abandon question No.
-    state.slots[0].name = "Changed";
-    state.boardRotation = 0;
+    tavolux::testing::loadEdited(window.game(), [](GameState& s) {
+        s.slots[0].name = "Changed";
+        s.boardRotation = 0;
+    });
     driver.name = dir.filePath("round.tvx");
     files.loadGame();
     EXPECT_EQ(driver.boxes, QStringList{"Load Game: There is still a game in progress.  Do you want to abandon it?"});
     EXPECT_EQ(driver.dialogs, 1) << "No stops before the dialog";
 
-    state.gameOver = 1; // nothing to abandon now
+    tavolux::testing::loadEdited(window.game(), [](GameState& s) { s.gameOver = 1; }); // nothing to abandon now
     driver.boxes.clear();
     driver.screenshot = QStringLiteral(SCREENSHOT_DIR "/tavolux-load-dialog.png");
     files.loadGame();

@@ -45,7 +45,7 @@ protected:
     void openWindow() { SetUp(); }
     void closeWindow()
     {
-        game().state().noGameStarted = 1; // no abandon question
+        loadEdited([](GameState& s) { s.noGameStarted = 1; }); // no abandon question
         answerNextBox(QMessageBox::Yes);
         window->close();
         window.reset();
@@ -68,7 +68,7 @@ protected:
     void moveAndWaitForReplies()
     {
         startGame(3, 0, 0);
-        game().state().animationSpeed = 1;
+        game().setAnimationSpeed(1);
         drag(111, 103);
         ASSERT_TRUE(waitForPerson());
         window->canvas()->repaint();
@@ -102,6 +102,7 @@ TEST_F(HelpersTest, TheTrailShowsBothRepliesUntilThePersonPicksUpAPiece)
     window->canvas()->holdPicture(true);
     ASSERT_TRUE(window->runCommand(command::RotateClockwise));
     window->canvas()->holdPicture(false);
+    QTest::qWait(50); // the clicks queued during the turn go first
     ASSERT_EQ(game().state().boardRotation, 5);
     for (const PlayedMove& m : moves)
         EXPECT_TRUE(near(shown(ringPoint(m.start)), colours::player(m.player))) << "turned, move of " << m.player;
@@ -138,11 +139,8 @@ TEST_F(HelpersTest, UndoRedoNewGameAndLoadGameClearTheTrail)
     window->canvas()->repaint();
     EXPECT_EQ(shown(holePoint(111)), colours::player(0)) << "the position before the person's move";
 
-    // A move told to the window between the two, then Redo.
-    GameEvents& events = window->events();
-    events.moveMade(1, 10, StartHoles[1][0]);
-    game().state().pieces[10].hole = 60;
-    events.moveMade(1, 10, StartHoles[1][0]);
+    // A move on the trail between the two, then Redo.
+    window->trail().record(PlayedMove{1, StartHoles[1][0], {60}});
     ASSERT_EQ(trail().size(), 1u);
     ASSERT_TRUE(window->runCommand(command::Redo));
     EXPECT_TRUE(trail().empty());
@@ -156,6 +154,7 @@ TEST_F(HelpersTest, UndoRedoNewGameAndLoadGameClearTheTrail)
     ASSERT_TRUE(saveGameFile(file.toStdString(), game().state()));
     ASSERT_TRUE(window->openGameFile(file));
     EXPECT_TRUE(trail().empty());
+    ASSERT_TRUE(waitForPerson());
 
     // New Game through the abandon question and the setup sheet.
     drag(113, 105);
@@ -211,14 +210,14 @@ TEST_F(HelpersTest, TheHintIsOfferedOnlyWhileAPersonIsToMove)
     window->updateAllItemStates();
     EXPECT_TRUE(window->commandEnabled(command::Hint));
     EXPECT_TRUE(hint->isEnabled());
-    game().state().animationSpeed = 1;
+    game().setAnimationSpeed(1);
     drag(111, 103);
     EXPECT_TRUE(game().computersPlaying());
     EXPECT_TRUE(window->commandEnabled(command::Hint)) << "taken while the computers play, shown after";
     ASSERT_TRUE(waitForPerson());
     EXPECT_TRUE(hint->isEnabled()) << "the item (and its key) is back once the person is to move";
 
-    game().state().gameOver = 1;
+    loadEdited([](GameState& s) { s.gameOver = 1; });
     EXPECT_FALSE(window->commandEnabled(command::Hint));
 }
 
@@ -227,9 +226,8 @@ TEST_F(HelpersTest, TheHintIsOfferedOnlyWhileAPersonIsToMove)
 TEST_F(HelpersTest, TheHintCommandShowsTheSuggestedMoveAndChangesNothing)
 {
     startGame(3, 0, 0);
-    GameState& s = game().state();
-    s.pieces[1].hole = 60; // something to jump over later
-    window->canvas()->repaint();
+    loadEdited([](GameState& s) { s.pieces[1].hole = 60; }); // something to jump over later
+    const GameState& s = game().state();
     const GameState before = s;
     const auto expected = suggestMove(s);
     ASSERT_TRUE(expected.has_value());
@@ -251,10 +249,8 @@ TEST_F(HelpersTest, TheHintCommandShowsTheSuggestedMoveAndChangesNothing)
 TEST_F(HelpersTest, TheHintFlashMarksThePathFollowsAResizeAndEndsByItsTimer)
 {
     startGame(3, 0, 0);
-    GameState& s = game().state;
-    s.pieces[1].hole = 60;
-    window->canvas()->repaint();
-    const auto expected = suggestMove(s);
+    loadEdited([](GameState& s) { s.pieces[1].hole = 60; });
+    const auto expected = suggestMove(game().state());
     ASSERT_TRUE(expected.has_value());
 
     BoardFlash flash;
@@ -294,7 +290,7 @@ TEST_F(HelpersTest, TheHintFlashMarksThePathFollowsAResizeAndEndsByItsTimer)
 TEST_F(HelpersTest, ANewFlashEndsTheOneShowingAndStopSaysNothing)
 {
     startGame(3, 0, 0);
-    const auto hint = suggestMove(game().state);
+    const auto hint = suggestMove(game().state());
     ASSERT_TRUE(hint.has_value());
     BoardFlash flash;
     flash.clock().driveByHand(FrameClock::Clock::now);
@@ -305,7 +301,9 @@ TEST_F(HelpersTest, ANewFlashEndsTheOneShowingAndStopSaysNothing)
     const QPoint ringTop = holePoint(hint->start) - QPoint(0, int(std::lround(ring)));
     ASSERT_TRUE(near(shown(ringTop), colours::Hint));
 
-    startValidMovesFlash(flash, *window->canvas(), window->boardView(), game().state, game().moves, 0);
+    MoveGenerator moves;
+    moves.rebuildOccupancy(game().state().pieces);
+    startValidMovesFlash(flash, *window->canvas(), window->boardView(), game().state(), moves, 0);
     EXPECT_EQ(shown(holePoint(103)), colours::ValidMove) << "piece 0 on 111 may step to 103";
     EXPECT_FALSE(near(shown(ringTop), colours::Hint)) << "the hint is gone";
     EXPECT_GT(flash.clock().due() - FrameClock::Clock::now(), ValidMoveFlash - std::chrono::milliseconds(200))
@@ -324,18 +322,20 @@ TEST_F(HelpersTest, ANewFlashEndsTheOneShowingAndStopSaysNothing)
 TEST_F(HelpersTest, APersonWithoutMovesIsTold)
 {
     startGame(3, 0, 0);
-    GameState& s = game().state();
-    std::set<int> mine, wall;
-    for (int k = 0; k < PiecesPerPlayer; ++k)
-        mine.insert(s.pieces[k].hole);
-    for (int h : mine)
-        for (int d = 0; d < DirectionCount; ++d)
-            for (int reach : {neighbour(h, d), jump(h, d)})
-                if (reach >= 0 && !mine.count(reach))
-                    wall.insert(reach);
-    int other = PiecesPerPlayer;
-    for (int h : wall)
-        s.pieces[other++].hole = static_cast<uint16_t>(h);
+    loadEdited([](GameState& s) {
+        std::set<int> mine, wall;
+        for (int k = 0; k < PiecesPerPlayer; ++k)
+            mine.insert(s.pieces[k].hole);
+        for (int h : mine)
+            for (int d = 0; d < DirectionCount; ++d)
+                for (int reach : {neighbour(h, d), jump(h, d)})
+                    if (reach >= 0 && !mine.count(reach))
+                        wall.insert(reach);
+        int other = PiecesPerPlayer;
+        for (int h : wall)
+            s.pieces[other++].hole = static_cast<uint16_t>(h);
+    });
+    const GameState& s = game().state();
     const Position before = s.pieces;
 
     tavolux::testing::BoxSeen box;

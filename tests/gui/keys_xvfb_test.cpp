@@ -5,6 +5,7 @@
 // Screenshots of the focus ring and of a piece carried by the keys.
 
 #include "tests/support/xserver_fixture.h"
+#include "view/colours.h"
 
 #include "model/board.h"
 #include "referee/refereewindow.h"
@@ -26,7 +27,7 @@ protected:
         newGame(3, 0, 0);
         ASSERT_TRUE(window->game().waitingForPerson());
         for (int i = 0; i < 6 && window->game().state().boardRotation != steps; ++i)
-            window->rotateBoardStep(false);
+            window->runCommand(command::RotateCounterClockwise);
         ASSERT_EQ(window->game().state().boardRotation, steps);
         const QWidget* canvas = window->canvas();
         xdotool(QStringList{"mousemove"} + point(canvas->mapToGlobal(QPoint(canvas->width() - 30, canvas->height() / 2))));
@@ -51,14 +52,16 @@ TEST_F(KeysTest, AWholeMoveMadeWithTheKeysAlone)
 
     key("space");
     ASSERT_TRUE(eventually([&] { return keys().carrying(); }));
-    EXPECT_EQ(game.state().pieces[0].owner, 0u) << "the piece is off the board";
+    const BoardView& v = window->boardView();
+    const QPoint lifted(v.holeScreen[111].x + v.originX, v.holeScreen[111].y + v.originY);
+    EXPECT_NE(window->canvas()->picture().toImage().pixelColor(lifted), colours::player(0))
+        << "the piece is off the board";
     EXPECT_EQ(window->referee()->line(1), QStringLiteral("Now, drag it to a spot"));
     auto* floating = window->canvas()->findChild<QWidget*>("pieceWindow");
     ASSERT_NE(floating, nullptr);
 
     key("Up"); // of the two holes above, the lower-numbered: up and to the left
     ASSERT_TRUE(eventually([&] { return ringOn(102); }));
-    const BoardView& v = window->boardView();
     EXPECT_EQ(floating->pos() + QPoint(v.pieceRadiusX, v.pieceRadiusY),
               QPoint(v.originX + v.holeScreen[102].x, v.originY + v.holeScreen[102].y))
         << "the piece floats over the ring";
@@ -154,10 +157,11 @@ TEST_F(KeysTest, EscapePutsThePieceBackAndNeverClosesTheWindow)
 // bar has had the keyboard.
 TEST_F(KeysTest, KeysPlayAfterAGameStartedThroughTheMenuWithTheKeyboard)
 {
-    GameState& s = window->game().state();
-    const uint16_t pictures[3] = {3, 0, 0};
-    for (int p = 0; p < PlayerCount; ++p)
-        s.slots[p].picture = pictures[p];
+    tavolux::testing::loadEdited(window->game(), [](GameState& s) {
+        const uint16_t pictures[3] = {3, 0, 0};
+        for (int p = 0; p < PlayerCount; ++p)
+            s.slots[p].picture = pictures[p];
+    });
     QTimer sheetWatch;
     QObject::connect(&sheetWatch, &QTimer::timeout, [&] {
         if (QApplication::activeModalWidget()) {
@@ -169,7 +173,7 @@ TEST_F(KeysTest, KeysPlayAfterAGameStartedThroughTheMenuWithTheKeyboard)
     key("alt+g");
     ASSERT_TRUE(eventually([] { return QApplication::activePopupWidget() != nullptr; }));
     key("Return");
-    ASSERT_TRUE(eventually([&] { return s.gameInProgress() && window->game().waitingForPerson(); }));
+    ASSERT_TRUE(eventually([&] { return window->game().state().gameInProgress() && window->game().waitingForPerson(); }));
     QTest::qWait(100);
 
     key("Left");

@@ -8,6 +8,7 @@
 #include "app/rotatebutton.h"
 #include "app/soundplayer.h"
 #include "view/windowcanvas.h"
+#include "tests/support/game_edits.h"
 #include "tests/support/modal.h"
 
 #include <QAbstractButton>
@@ -121,7 +122,13 @@ TEST_F(MainWindowTest, UndoAndRedoFollowTheHistory)
     EXPECT_FALSE(redo->isEnabled());
     EXPECT_FALSE(window->runCommand(command::Undo)) << "a disabled item does nothing, even by shortcut";
 
-    game.history().record(game.state().pieces);
+    GameState persons = game.state();
+    for (PlayerSlot& slot : persons.slots)
+        slot.picture = 1;
+    game.startGame(persons);
+    ASSERT_TRUE(tavolux::testing::eventually([&] { return game.waitingForPerson(); }));
+    ASSERT_TRUE(game.moveByHand(0, 103));
+    ASSERT_TRUE(tavolux::testing::eventually([&] { return game.waitingForPerson(); }));
     openMenu(menu(1));
     EXPECT_TRUE(undo->isEnabled());
     EXPECT_FALSE(redo->isEnabled());
@@ -175,7 +182,7 @@ TEST_F(MainWindowTest, ShowPromptReturnsThePreviousIdAndKeepsTextForUnknownIds)
 
     window->showPrompt(prompt::BoardRepositioning);
     EXPECT_EQ(statusText(), "Board re-position is in progress...");
-    window->events().computerTurnEnds(1);
+    window->events().computerMoved(1);
     EXPECT_EQ(statusText(), "Ready.") << "a computer's turn over";
 }
 
@@ -183,10 +190,12 @@ TEST_F(MainWindowTest, ShowPromptReturnsThePreviousIdAndKeepsTextForUnknownIds)
 // change nothing: no piece is lifted, no command runs, no box opens.
 TEST_F(MainWindowTest, EscapeAndEnterDoNothing)
 {
-    GameState& s = window->game().state();
-    s.noGameStarted = 0;
-    placeStartingPieces(s);
-    s.slots[0].picture = 1;
+    tavolux::testing::loadEdited(window->game(), [](GameState& s) {
+        s.noGameStarted = 0;
+        placeStartingPieces(s);
+        s.slots[0].picture = 1;
+    });
+    const GameState& s = window->game().state();
     const GameState before = s;
     for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter}) {
         QTest::keyClick(window.get(), key);
@@ -263,16 +272,13 @@ TEST_F(MainWindowTest, RotateButtonsHaveTipsAndTurnOnlyOnceTheirHandlerExists)
     EXPECT_EQ(counter->toolTip(), "Rotate counter-clockwise");
     EXPECT_EQ(clockwise->focusPolicy(), Qt::NoFocus);
 
-    GameState& state = window->game().state();
+    const GameState& state = window->game().state();
     window->setCommandHandler(command::RotateClockwise, {});
     QTest::mouseClick(clockwise, Qt::LeftButton);
     EXPECT_EQ(state.boardRotation, 0);
 
     // Turned without animation here; the buttons only pass their command on.
-    auto turn = [&](bool cw) {
-        state.boardRotation = stepRotation(state.boardRotation, cw);
-        window->events().boardRotationChanged();
-    };
+    auto turn = [&](bool cw) { window->game().setBoardRotation(stepRotation(state.boardRotation, cw)); };
     window->setCommandHandler(command::RotateClockwise, [&] { turn(true); });
     window->setCommandHandler(command::RotateCounterClockwise, [&] { turn(false); });
     QTest::mouseClick(clockwise, Qt::LeftButton);
@@ -285,14 +291,14 @@ TEST_F(MainWindowTest, RotateButtonsHaveTipsAndTurnOnlyOnceTheirHandlerExists)
 
 TEST_F(MainWindowTest, NewViewIsLaidOutAndPainted)
 {
-    GameState& state = window->game().state();
-    state.boardRotation = 2;
-    window->events().boardRotationChanged();
+    window->game().setBoardRotation(2);
     const BoardView& view = window->boardView();
     EXPECT_GT(view.holeScreen[10].y, view.holeScreen[120].y) << "player 2's tip comes to the bottom";
 
-    state.noGameStarted = 0;
-    placeStartingPieces(state);
+    tavolux::testing::loadEdited(window->game(), [](GameState& s) {
+        s.noGameStarted = 0;
+        placeStartingPieces(s);
+    });
     window->repaint();
     const QImage shot = window->canvas()->grab().toImage();
     const QPoint tip(view.originX + view.holeScreen[10].x, view.originY + view.holeScreen[10].y);

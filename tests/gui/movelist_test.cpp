@@ -33,10 +33,12 @@ protected:
     QListWidget* rows() const { return window->moveListHost().window()->findChild<QListWidget*>("moveRows"); }
 
     // The game's move list gets `count` more moves, each the first move the
-    // player to move has, as if the players had made them.
+    // player to move has, as if the players had made them; the game goes on
+    // from the position they reach.
     void addMoves(int count)
     {
-        GameState& s = window->game().state();
+        GameState s = window->game().state();
+        MoveList past = window->game().moveList();
         for (int i = 0; i < count; ++i) {
             const int p = s.playerToMove;
             MoveGenerator gen;
@@ -47,11 +49,13 @@ protected:
                 const int start = s.pieces[k].hole;
                 const std::vector<int> path = findMovePath(s.pieces, start, gen.destinations[0]);
                 s.pieces[k].hole = static_cast<uint16_t>(path.back());
-                window->game().moveList().add({p, k, start, path, false});
+                past.add({p, k, start, path, false});
                 break;
             }
             s.playerToMove = nextPlayer(s, p);
         }
+        window->game().load(s, &past);
+        settle();
     }
 
     // The chosen row lies wholly inside the part of the list one sees.
@@ -103,15 +107,20 @@ TEST_F(MoveListReview, ReviewShowsAnEarlierBoardAndHoldsTheGame)
 
 TEST_F(MoveListReview, TheComputersWaitWhileAnEarlierBoardIsShown)
 {
-    startGame(0, 0, 1); // two computers, then a person
-    window->game().state().playerToMove = 2;
+    loadEdited([](GameState& s) { // two computers, then a person to move
+        s.slots[0].picture = s.slots[1].picture = 0;
+        s.slots[2].picture = 1;
+        s.noGameStarted = 0;
+        placeStartingPieces(s);
+        s.playerToMove = 2;
+    });
     ASSERT_TRUE(window->runCommand(command::MoveList));
-    movePiece(29); // the first computer answers at once, the second's turn is queued
-    ASSERT_EQ(window->game().moveList().current(), 2u);
+    movePiece(29); // the computers answer from the event loop
+    ASSERT_EQ(window->game().moveList().current(), 1u);
     rows()->setCurrentRow(0);
     ASSERT_TRUE(window->moveListHost().reviewing());
     QTest::qWait(200);
-    EXPECT_EQ(window->game().moveList().current(), 2u) << "no computer moved meanwhile";
+    EXPECT_EQ(window->game().moveList().current(), 1u) << "no computer moved meanwhile";
     window->moveListHost().window()->findChild<QPushButton*>("backToGame")->click();
     ASSERT_TRUE(waitForPerson());
     EXPECT_EQ(window->game().moveList().current(), 3u);
@@ -165,13 +174,12 @@ TEST_F(MoveListReview, ARecordRoundTripsThroughTheWindow)
 // beneath it, and while it follows the game.
 TEST_F(MoveListReview, TheChosenRowIsAlwaysInView)
 {
-    startGame(0, 0, 0);
+    startGame(1, 1, 1);
     addMoves(60);
     ASSERT_TRUE(window->runCommand(command::MoveList));
     ASSERT_EQ(rows()->currentRow(), 60);
     EXPECT_TRUE(currentRowSeen());
     addMoves(3);
-    window->moveListHost().gameChanged();
     EXPECT_EQ(rows()->currentRow(), 63);
     EXPECT_TRUE(currentRowSeen());
     rows()->setCurrentRow(20);

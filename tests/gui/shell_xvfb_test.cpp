@@ -143,7 +143,7 @@ TEST_F(ShellTest, SettingsWrittenAtExitAreReadAtTheNextStart)
     {
         MainWindow& main = open();
         main.setWallpaperIndex(2);
-        main.game().state().animationSpeed = 1;
+        main.game().setAnimationSpeed(1);
         main.runCommand(command::Referee);
         ASSERT_FALSE(main.referee()->isVisible());
         main.move(60, 70);
@@ -263,7 +263,7 @@ TEST_F(ShellTest, DefaultSettingsRestoreLayoutViewWallpaperAndReferee)
     MainWindow& main = open();
     main.setWallpaperIndex(1);
     main.runCommand(command::Referee);
-    main.game().state().boardRotation = 3;
+    main.game().setBoardRotation(3);
     main.move(300, 200);
     main.runCommand(command::DefaultSettings);
     QApplication::processEvents();
@@ -296,19 +296,18 @@ TEST_F(ShellTest, DefaultSettingsWhileMaximisedRestoresTheWindowFirst)
 TEST_F(ShellTest, BoardRotationTakesHalfASecondAndWrapsTheView)
 {
     MainWindow& main = open();
-    GameState& state = main.game().state();
+    const GameState& state = main.game().state();
     for (int speed : {0, 1}) {
-        state.animationSpeed = speed;
-        state.boardRotation = 0;
-        main.events().boardRotationChanged();
+        main.game().setAnimationSpeed(speed);
+        main.game().setBoardRotation(0);
         QElapsedTimer clock;
         clock.start();
-        main.rotateBoardStep(true);
+        main.runCommand(command::RotateClockwise);
         const qint64 elapsed = clock.elapsed();
         EXPECT_EQ(state.boardRotation, 5);
         std::cout << "one 60-degree turn at speed " << speed << ": " << elapsed << " ms\n";
         ::testing::Test::RecordProperty(speed == 0 ? "turn_ms_smooth" : "turn_ms_flickery", int(elapsed));
-        main.rotateBoardStep(false);
+        main.runCommand(command::RotateCounterClockwise);
         EXPECT_EQ(state.boardRotation, 0);
     }
     EXPECT_DOUBLE_EQ(main.boardView().rotation, 0.0);

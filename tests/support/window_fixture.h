@@ -8,9 +8,11 @@
 #include "resources/programresources.h"
 #include "app/soundplayer.h"
 #include "model/board.h"
+#include "model/movegen.h"
 #include "referee/refereewindow.h"
 #include "view/boardmouse.h"
 #include "view/windowcanvas.h"
+#include "tests/support/game_edits.h"
 #include "tests/support/modal.h"
 
 #include <QApplication>
@@ -20,6 +22,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 namespace tavolux::testing {
@@ -49,16 +52,38 @@ protected:
     }
 
     // A game as New Game places it; pictures 1..6 are persons, 0 computers.
-    void startGame(int picture0, int picture1, int picture2)
+    // `alsoChosen` sets more of the setup. A person to move first is asked
+    // before this returns.
+    void startGame(int picture0, int picture1, int picture2,
+                   const std::function<void(GameState&)>& alsoChosen = {})
     {
-        GameState& s = window->game().state();
+        GameState chosen = window->game().state();
         const int pictures[3] = {picture0, picture1, picture2};
         for (int p = 0; p < PlayerCount; ++p)
-            s.slots[p].picture = static_cast<uint16_t>(pictures[p]);
-        s.noGameStarted = 0;
-        placeStartingPieces(s);
-        window->game().history().clear();
-        window->game().moveList().restart(s);
+            chosen.slots[p].picture = static_cast<uint16_t>(pictures[p]);
+        if (alsoChosen)
+            alsoChosen(chosen);
+        window->game().startGame(chosen);
+        settle();
+    }
+
+    // The game's record set up as `edit` leaves it (see loadEdited); a
+    // person to move is asked before this returns.
+    template <typename Edit>
+    void loadEdited(Edit edit, bool keepMoves = false)
+    {
+        testing::loadEdited(window->game(), edit, keepMoves);
+        settle();
+    }
+
+    // Lets the step the game has due run; a person to move is then asked.
+    void settle()
+    {
+        const GameState& s = window->game().state();
+        if (s.gameInProgress() && !s.slots[s.playerToMove].isComputer())
+            waitForPerson();
+        else
+            QTest::qWait(1);
         window->canvas()->repaint();
     }
 
@@ -91,7 +116,23 @@ protected:
         return floating->pos() + QPoint(window->boardView().pieceRadiusX, window->boardView().pieceRadiusY);
     }
 
-    // Lets the computers' passes run until a person is to move.
+    // Drags the first piece of player p that can move; true when it moved.
+    bool moveAnyPiece(int p = 0)
+    {
+        const GameState& s = window->game().state();
+        MoveGenerator gen;
+        for (int k = s.slots[p].firstPiece; k < s.slots[p].firstPiece + PiecesPerPlayer; ++k) {
+            gen.findDestinations(p, k, s.pieces);
+            if (gen.destinations[0] != ListEnd) {
+                const int to = gen.destinations[0];
+                drag(piece(k).hole, to);
+                return piece(k).hole == to;
+            }
+        }
+        return false;
+    }
+
+    // Lets the computers play until a person is to move.
     bool waitForPerson(int withinMs = 5000)
     {
         QElapsedTimer clock;

@@ -10,6 +10,7 @@
 #include "dialogs/setupsheet.h"
 #include "view/piecewindow.h"
 #include "view/windowcanvas.h"
+#include "tests/support/game_edits.h"
 #include "tests/support/modal.h"
 
 #include <QApplication>
@@ -24,6 +25,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <memory>
 
 namespace tavolux::playtest {
@@ -75,7 +77,7 @@ protected:
     }
     void TearDown() override
     {
-        window->game().state().noGameStarted = 1; // no abandon question
+        testing::loadEdited(window->game(), [](GameState& s) { s.noGameStarted = 1; }); // no abandon question
         testing::answerNextBox(QMessageBox::Yes); // the exit question
         window->close();
         window.reset();
@@ -85,16 +87,25 @@ protected:
     // given pictures (0: the computer) set on the sheet's player pages.
     void newGame(int p0, int p1, int p2)
     {
-        GameState& s = window->game().state();
+        const GameState& s = window->game().state();
+        std::array<int, PlayerCount> steps{};
         const int pictures[3] = {p0, p1, p2};
-        for (int p = 0; p < PlayerCount; ++p)
-            s.slots[p].picture = static_cast<uint16_t>(pictures[p]);
-        QTimer::singleShot(50, [] {
+        for (int p = 0; p < PlayerCount; ++p) // the pages start at the pictures of the last game
+            steps[p] = (pictures[p] - s.slots[p].picture + PictureCount) % PictureCount;
+        QTimer::singleShot(50, [steps] {
             auto* sheet = qobject_cast<SetupSheet*>(QApplication::activeModalWidget());
             ASSERT_NE(sheet, nullptr);
+            for (int p = 0; p < PlayerCount; ++p) {
+                auto* page = sheet->findChild<QWidget*>(QStringLiteral("setupPlayer%1").arg(p + 1));
+                ASSERT_NE(page, nullptr);
+                for (int i = 0; i < steps[p]; ++i)
+                    page->findChild<QPushButton*>(QStringLiteral("pictureNext"))->click();
+            }
             sheet->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
         });
         window->runCommand(command::NewGame);
+        if (p0 != 0) // the first player, a person, is asked from the event loop
+            testing::eventually([this] { return window->game().waitingForPerson(); }, 2000);
     }
 
     QPoint onScreen(int hole) const
