@@ -189,6 +189,8 @@ void MainWindow::buildBoardMouse()
     // While a menu, a dialog or a drag holds the next turn, the referee
     // names the player to move, as the panel and the status line do.
     turnScheduler_->held = [this] {
+        if (!game_.state().gameInProgress() || game_.askingPlayOn())
+            return; // the referee's word on the end stands
         const PlayerSlot& slot = game_.state().slots[game_.state().playerToMove];
         showRefereeLines(GameTexts::turnPassed(GameTexts::shownName(slot.name)));
     };

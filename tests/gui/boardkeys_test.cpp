@@ -3,6 +3,7 @@
 // while computers play, during a mouse drag and after the game, the ring
 // belonging to one turn, and commands finding no piece in the air.
 
+#include "app/boardshows.h"
 #include "app/commands.h"
 #include "tests/support/window_fixture.h"
 #include "view/boardkeys.h"
@@ -142,6 +143,7 @@ TEST_F(BoardKeysTest, CommandsFindThePieceBackOnItsHole)
     EXPECT_FALSE(boardKeys().carrying());
     EXPECT_EQ(game().state().pieces, opening);
     EXPECT_EQ(boardKeys().ringHole(), ring) << "the ring turns with the board";
+    ASSERT_TRUE(tavolux::testing::eventually([&] { return !window->shows().moving(); }));
     key(Qt::Key_Space);
     EXPECT_TRUE(boardKeys().carrying());
     key(Qt::Key_Escape);

@@ -162,7 +162,7 @@ TEST_F(ComputerTurnTest, TheRefereeTellsHowTheGameStandsWhenAComputersMoveEndsIt
     DialogCloser closer([this](int line) { return refereeLine(line); });
     window->game().load(nearlyHome);
     ASSERT_TRUE(tavolux::testing::eventually([&] { return window->game().state().gameOver != 0; }));
-    QTest::qWait(50);
+    ASSERT_TRUE(tavolux::testing::eventually([&] { return closer.seen.size() >= 2; }));
     const QString over = QStringLiteral("GAME OVER/Please select new");
     EXPECT_EQ(closer.seen, QStringList({over, over})) << "behind the finishing box and the results";
     EXPECT_EQ(refereeLine(0), QStringLiteral("GAME OVER"));

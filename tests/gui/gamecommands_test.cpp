@@ -3,6 +3,7 @@
 // chooser, the valid-move flash from the board's piece menu, and Change
 // Options.
 
+#include "app/boardshows.h"
 #include "app/commands.h"
 #include "dialogs/optionsdialog.h"
 #include "dialogs/resultsdialog.h"
@@ -168,7 +169,7 @@ TEST_F(GameCommandsTest, AResizeDuringAFlashRedrawsTheHeldPicture)
     QTimer::singleShot(200, window.get(), [this] { window->resize(window->width() + 200, window->height() + 120); });
     QTimer::singleShot(500, window.get(), [this, &during] { during = window->canvas()->grab().toImage(); });
     ASSERT_TRUE(window->runCommand(command::Hint));
-    ASSERT_FALSE(during.isNull());
+    ASSERT_TRUE(tavolux::testing::eventually([&] { return !during.isNull(); }));
     const QPoint corner(during.width() - 30, during.height() - 30);
     EXPECT_NE(during.pixelColor(corner), QColor(Qt::black)) << "the new part of the window is drawn";
 }
@@ -255,8 +256,10 @@ TEST_F(GameCommandsTest, PieceMenuFlashesTheDestinationsAndChangesNothing)
     mouse(QEvent::MouseButtonRelease, holePoint(111), Qt::RightButton, Qt::NoButton);
 
     EXPECT_EQ(menuName, "pieceMenu");
+    ASSERT_TRUE(tavolux::testing::eventually([&] { return during.isValid(); }));
     EXPECT_EQ(during, colours::ValidMove) << "a blue disc on a destination";
-    QTest::qWait(50);
+    ASSERT_TRUE(tavolux::testing::eventually([&] { return !window->shows().showing(); }));
+    window->canvas()->repaint();
     EXPECT_EQ(shownAt(103), empty) << "the board is shown as it is after the flash";
     EXPECT_EQ(window->game().state().pieces, before.pieces);
 

@@ -66,12 +66,12 @@ TEST_F(HelpersScreenTest, TheTrailOfBothRepliesAndAHintAreOnTheScreen)
     QImage shown;
     QTimer::singleShot(600, [&] { shown = grabScreen(); });
     ASSERT_TRUE(window->runCommand(command::Hint));
-    ASSERT_FALSE(shown.isNull());
+    ASSERT_TRUE(eventually([&] { return !shown.isNull(); }));
     shown.save(QStringLiteral(SCREENSHOT_DIR "/hint.png"));
     EXPECT_TRUE(near(at(shown, onScreen(hint->destination())), colours::Hint));
     EXPECT_TRUE(near(at(shown, onScreen(hint->start)), colours::player(0))) << "the piece shows inside its ring";
-    QTest::qWait(100);
-    EXPECT_FALSE(near(at(grabScreen(), onScreen(hint->destination())), colours::Hint)) << "over";
+    EXPECT_TRUE(eventually([&] { return !near(at(grabScreen(), onScreen(hint->destination())), colours::Hint); }))
+        << "over";
 }
 
 } // namespace

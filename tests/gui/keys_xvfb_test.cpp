@@ -26,8 +26,11 @@ protected:
     {
         newGame(3, 0, 0);
         ASSERT_TRUE(window->game().waitingForPerson());
-        for (int i = 0; i < 6 && window->game().state().boardRotation != steps; ++i)
+        for (int i = 0; i < 6 && window->game().state().boardRotation != steps; ++i) {
+            const int before = window->game().state().boardRotation;
             window->runCommand(command::RotateCounterClockwise);
+            ASSERT_TRUE(eventually([&] { return window->game().state().boardRotation != before; }));
+        }
         ASSERT_EQ(window->game().state().boardRotation, steps);
         const QWidget* canvas = window->canvas();
         xdotool(QStringList{"mousemove"} + point(canvas->mapToGlobal(QPoint(canvas->width() - 30, canvas->height() / 2))));
