@@ -3,6 +3,9 @@
 // run at once, and the game always goes on.
 
 #include "app/commands.h"
+#include <QMessageBox>
+#include <QDialogButtonBox>
+#include "app/boardshows.h"
 #include "app/prompttable.h"
 #include "model/savefile.h"
 #include "tests/support/window_fixture.h"
@@ -118,6 +121,85 @@ TEST_F(ComputerTurnTest, LoadGivenDuringAnyComputersTurnRunsAtOnce)
         EXPECT_TRUE(moveAnyPiece()) << "the person moves in the loaded game";
         ASSERT_TRUE(waitForPerson(20000));
     }
+}
+
+// Every command of the Game and Move menus given while the Expert thinks,
+// and while the reply of each strength glides: the ones on the person's
+// position wait for the person, New Game and Exit run at once (Exit
+// answered No here), and afterwards the game always goes on.
+TEST_F(ComputerTurnTest, EveryCommandDuringThinkingOrAGlideLeavesAGameThatGoesOn)
+{
+    struct Case {
+        bool glide;
+        int strength;
+    };
+    const Case cases[] = {{false, Expert}, {true, Beginner}, {true, Standard}, {true, Expert}};
+    const int commands[] = {command::Undo, command::Redo,    command::Hint,
+                            command::SaveGame, command::NewGame, command::Exit};
+    for (const Case& c : cases) {
+        for (const int id : commands) {
+            SCOPED_TRACE(::testing::Message() << (c.glide ? "glide of " : "thinking of ") << c.strength
+                                              << ", command " << id);
+            startAgainst(c.strength);
+            bool ran = false, inPhase = false;
+            auto* watch = new QTimer(window.get());
+            QObject::connect(watch, &QTimer::timeout, window.get(), [&, watch, id, c] {
+                const bool moving = window->shows().moving();
+                const bool thinking = window->game().computersPlaying() && !moving
+                                      && window->statusPrompt().shown() == prompt::ComputerThinking;
+                if (c.glide ? !moving : !thinking)
+                    return;
+                watch->stop();
+                watch->deleteLater();
+                inPhase = true;
+                if (id == command::NewGame) {
+                    answerNextBox(QMessageBox::Yes); // the game in progress is given up
+                    auto* sheet = new QTimer;
+                    QObject::connect(sheet, &QTimer::timeout, [sheet] {
+                        auto* open = QApplication::activeModalWidget();
+                        auto* buttons = open ? open->findChild<QDialogButtonBox*>() : nullptr;
+                        if (!buttons || open->inherits("QMessageBox"))
+                            return;
+                        sheet->stop();
+                        sheet->deleteLater();
+                        buttons->button(QDialogButtonBox::Ok)->click();
+                    });
+                    sheet->start(10);
+                }
+                if (id == command::Exit)
+                    answerNextBox(QMessageBox::No);
+                window->runCommand(id);
+                ran = true;
+            });
+            watch->start(1);
+            drag(111, 103);
+            ASSERT_TRUE(tavolux::testing::eventually([&] { return ran; }, 20000));
+            EXPECT_TRUE(inPhase);
+            ASSERT_TRUE(waitForPerson(20000)) << "the game goes on";
+            EXPECT_TRUE(window->isVisible());
+            if (id == command::NewGame) {
+                EXPECT_TRUE(window->game().moveList().moves().empty()) << "a new game, untouched by the reply";
+            }
+            EXPECT_TRUE(tavolux::testing::eventually([&] { return !window->shows().showing(); }));
+            EXPECT_TRUE(moveAnyPiece()) << "the person moves";
+        }
+    }
+}
+
+// Exit answered Yes while the Expert thinks: the window closes and its
+// choice moves nothing any more.
+TEST_F(ComputerTurnTest, ExitWhileTheExpertThinksStopsTheGame)
+{
+    startAgainst(Expert);
+    drag(111, 103);
+    ASSERT_TRUE(window->game().computersPlaying());
+    const Position after = window->game().state().pieces;
+    answerNextBox(QMessageBox::Yes);
+    window->runCommand(command::Exit);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_FALSE(window->game().computersPlaying());
+    QTest::qWait(500);
+    EXPECT_EQ(window->game().state().pieces, after) << "the stopped choice moved nothing";
 }
 
 // Closes every box and dialog the window opens, noting the referee's

@@ -136,6 +136,23 @@ TEST_F(PlayTest, DraggingTheRefereeDuringTheRepliesLosesNothing)
     EXPECT_GE(movedPieces(opening), 3) << "and both computers answered";
     EXPECT_TRUE(eventually(inside, 3000)) << "the referee stays on the screen";
 
+    // Pressed at once after the next drop and dragged away, it follows the
+    // pointer while the computers reply.
+    const QPoint from = referee->pos();
+    const QPoint grab = referee->mapToGlobal(QPoint(referee->width() / 2, referee->clientRect().top() / 2));
+    pressAndDragTowards(112, 104);
+    QStringList away = {"mouseup", "1", "sleep", "0.05", "mousemove"};
+    away << point(grab) << "mousedown" << "1";
+    for (int i = 1; i <= 10; ++i)
+        away << "mousemove" << point(grab + QPoint(-20 * i, 10 * i)) << "sleep" << "0.02";
+    away << "mouseup" << "1";
+    xdotool(away);
+    EXPECT_TRUE(game.computersPlaying()) << "the drag was made during the replies";
+    EXPECT_TRUE(eventually([&] { return (from - referee->pos()).x() >= 150 && (referee->pos() - from).y() >= 50; }, 3000))
+        << "the referee moved from " << from.x() << "," << from.y() << " to " << referee->pos().x() << ","
+        << referee->pos().y();
+    ASSERT_TRUE(eventually([&] { return game.waitingForPerson(); }, 20000));
+
     // By hand, while nothing is busy: half of it past the right edge.
     const QPoint grip = referee->mapToGlobal(QPoint(referee->width() / 2, referee->clientRect().top() / 2));
     QStringList byHand = {"mousemove"};
