@@ -1,7 +1,9 @@
 #include "app/mainwindow.h"
 
 #include "app/boardshows.h"
-#include "app/commandhandlers.h"
+#include "app/boardcommands.h"
+#include "app/gamecommands.h"
+#include "app/windowcommands.h"
 #include "app/commands.h"
 #include "app/gamefiles.h"
 #include "resources/programresources.h"
@@ -47,8 +49,11 @@ MainWindow::MainWindow(const ProgramResources& resources, SoundPlayer& sounds)
 
     buildCommands();
     buildRotateButtons();
-    handlers_ = std::make_unique<CommandHandlers>(*this);
-    handlers_->connect();
+    gameCommands_ = std::make_unique<GameCommands>(
+        GameCommands::Parts{game_, boxes_, statistics_, moveList_, resources_, this});
+    gameCommands_->connect(*commands_);
+    windowCommands_ = std::make_unique<WindowCommands>(*this);
+    windowCommands_->connect();
     showRefereeLines(GameTexts::welcome());
     // Statistics that could not be saved are said at once.
     statistics_.problemFound = [this](const QString& problem) {
@@ -195,7 +200,7 @@ void MainWindow::buildBoardMouse()
         showRefereeLines(GameTexts::turnPassed(GameTexts::shownName(slot.name)));
     };
     turnScheduler_->rested = [this] { commands_->runWaiting(); };
-    boardMouse_->pieceMenuRequested = [this](int, QPoint at) { handlers_->showPieceMenu(at); };
+    boardMouse_->pieceMenuRequested = [this](int, QPoint at) { boardCommands_->showPieceMenu(at, *commands_); };
     boardMouse_->lift().pickedUp = [this] { lastMoves_.hide(); };
     boardMouse_->lift().hide = [this](int k) { hidePiece(k); };
     // A rotate button shows pressed and the status line busy while the
@@ -207,6 +212,9 @@ void MainWindow::buildBoardMouse()
         button->repaint();
         showPrompt(turning ? prompt::BoardRepositioning : prompt::Ready);
     };
+    boardCommands_ = std::make_unique<BoardCommands>(
+        BoardCommands::Parts{game_, *shows_, *boardMouse_, *canvas_, boxes_, prompt_, events_});
+    boardCommands_->connect(*commands_);
 }
 
 // The menus and the rules of their items; no command finds a piece lifted
@@ -291,22 +299,22 @@ void MainWindow::applyDefaultLayout()
 
 void MainWindow::useRecordFileChooser(std::unique_ptr<FileChooser> chooser)
 {
-    handlers_->useRecordFileChooser(std::move(chooser));
+    gameCommands_->useRecordFileChooser(std::move(chooser));
 }
 
 bool MainWindow::openRecordFile(const QString& path)
 {
-    return handlers_->openRecordFile(path);
+    return gameCommands_->openRecordFile(path);
 }
 
 void MainWindow::useFileChooser(std::unique_ptr<FileChooser> chooser)
 {
-    handlers_->useFileChooser(std::move(chooser));
+    gameCommands_->useFileChooser(std::move(chooser));
 }
 
 bool MainWindow::openGameFile(const QString& path)
 {
-    return handlers_->openGameFile(path);
+    return gameCommands_->openGameFile(path);
 }
 
 void MainWindow::placeReferee()

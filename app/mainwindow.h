@@ -33,7 +33,9 @@ struct ProgramResources;
 class BoardKeys;
 class BoardShows;
 class BoardMouse;
-class CommandHandlers;
+class BoardCommands;
+class GameCommands;
+class WindowCommands;
 class FileChooser;
 class RefereeWindow;
 class RotateButton;
@@ -170,7 +172,9 @@ private:
     BoardMouse* boardMouse_ = nullptr;
     BoardKeys* boardKeys_ = nullptr;
     TurnScheduler* turnScheduler_ = nullptr;
-    std::unique_ptr<CommandHandlers> handlers_;
+    std::unique_ptr<GameCommands> gameCommands_;
+    std::unique_ptr<BoardCommands> boardCommands_;
+    std::unique_ptr<WindowCommands> windowCommands_;
     RotateButton* rotateButtons_[2] = {nullptr, nullptr}; // [clockwise]
     QLabel* statusPane_ = nullptr;
     StatusPrompt prompt_;

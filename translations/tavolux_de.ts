@@ -535,12 +535,12 @@ Möchtest du die Datei ersetzen?</translation>
 <context>
     <name>tavolux::MainWindow</name>
     <message>
-        <location filename="../app/mainwindow.cpp" line="+38"/>
+        <location filename="../app/mainwindow.cpp" line="+40"/>
         <source>Tavolux</source>
         <translation>Tavolux</translation>
     </message>
     <message>
-        <location line="+80"/>
+        <location line="+97"/>
         <source>Rotate clockwise</source>
         <translation>Im Uhrzeigersinn drehen</translation>
     </message>
@@ -550,13 +550,13 @@ Möchtest du die Datei ersetzen?</translation>
         <translation>Gegen den Uhrzeigersinn drehen</translation>
     </message>
     <message>
-        <location line="+51"/>
+        <location line="+52"/>
         <source>Reviewing an earlier position: Escape returns to the game.</source>
         <extracomment>In the status line while the board shows an earlier position.</extracomment>
         <translation>Frühere Stellung: Esc führt zurück zur Partie.</translation>
     </message>
     <message>
-        <location line="+138"/>
+        <location line="+170"/>
         <source>Exit Game</source>
         <translation>Tavolux beenden</translation>
     </message>
@@ -566,20 +566,20 @@ Möchtest du die Datei ersetzen?</translation>
         <translation>Willst du Tavolux wirklich beenden?</translation>
     </message>
     <message>
-        <location filename="../app/commandhandlers.cpp" line="+45"/>
-        <location line="+72"/>
+        <location filename="../app/boardcommands.cpp" line="+25"/>
+        <location line="+22"/>
         <source>Show Valid Moves</source>
         <translation>Gültige Züge zeigen</translation>
     </message>
     <message>
-        <location line="-71"/>
+        <location line="-21"/>
         <source>Click right mouse button on the piece
 that you wish to show all valid moves.</source>
         <translation>Klick mit der rechten Maustaste auf die Figur,
 deren gültige Züge du sehen willst.</translation>
     </message>
     <message>
-        <location line="+101"/>
+        <location line="+47"/>
         <source>Hint</source>
         <translation>Tipp</translation>
     </message>

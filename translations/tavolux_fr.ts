@@ -535,12 +535,12 @@ Voulez-vous le remplacer&#xa0;?</translation>
 <context>
     <name>tavolux::MainWindow</name>
     <message>
-        <location filename="../app/mainwindow.cpp" line="+38"/>
+        <location filename="../app/mainwindow.cpp" line="+40"/>
         <source>Tavolux</source>
         <translation>Tavolux</translation>
     </message>
     <message>
-        <location line="+80"/>
+        <location line="+97"/>
         <source>Rotate clockwise</source>
         <translation>Tourner dans le sens horaire</translation>
     </message>
@@ -550,13 +550,13 @@ Voulez-vous le remplacer&#xa0;?</translation>
         <translation>Tourner dans le sens antihoraire</translation>
     </message>
     <message>
-        <location line="+51"/>
+        <location line="+52"/>
         <source>Reviewing an earlier position: Escape returns to the game.</source>
         <extracomment>In the status line while the board shows an earlier position.</extracomment>
         <translation>Position antérieure&#xa0;: Échap revient à la partie.</translation>
     </message>
     <message>
-        <location line="+138"/>
+        <location line="+170"/>
         <source>Exit Game</source>
         <translation>Quitter le jeu</translation>
     </message>
@@ -566,20 +566,20 @@ Voulez-vous le remplacer&#xa0;?</translation>
         <translation>Voulez-vous vraiment quitter le jeu&#xa0;?</translation>
     </message>
     <message>
-        <location filename="../app/commandhandlers.cpp" line="+45"/>
-        <location line="+72"/>
+        <location filename="../app/boardcommands.cpp" line="+25"/>
+        <location line="+22"/>
         <source>Show Valid Moves</source>
         <translation>Coups possibles</translation>
     </message>
     <message>
-        <location line="-71"/>
+        <location line="-21"/>
         <source>Click right mouse button on the piece
 that you wish to show all valid moves.</source>
         <translation>Cliquez avec le bouton droit sur le pion
 dont vous voulez voir les coups possibles.</translation>
     </message>
     <message>
-        <location line="+101"/>
+        <location line="+47"/>
         <source>Hint</source>
         <translation>Indice</translation>
     </message>

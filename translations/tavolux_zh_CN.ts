@@ -535,12 +535,12 @@ Do you want to replace it?</source>
 <context>
     <name>tavolux::MainWindow</name>
     <message>
-        <location filename="../app/mainwindow.cpp" line="+38"/>
+        <location filename="../app/mainwindow.cpp" line="+40"/>
         <source>Tavolux</source>
         <translation>Tavolux</translation>
     </message>
     <message>
-        <location line="+80"/>
+        <location line="+97"/>
         <source>Rotate clockwise</source>
         <translation>顺时针旋转</translation>
     </message>
@@ -550,13 +550,13 @@ Do you want to replace it?</source>
         <translation>逆时针旋转</translation>
     </message>
     <message>
-        <location line="+51"/>
+        <location line="+52"/>
         <source>Reviewing an earlier position: Escape returns to the game.</source>
         <extracomment>In the status line while the board shows an earlier position.</extracomment>
         <translation>正在查看之前的局面：按 Esc 返回对局。</translation>
     </message>
     <message>
-        <location line="+138"/>
+        <location line="+170"/>
         <source>Exit Game</source>
         <translation>退出游戏</translation>
     </message>
@@ -566,20 +566,20 @@ Do you want to replace it?</source>
         <translation>真的要退出游戏吗？</translation>
     </message>
     <message>
-        <location filename="../app/commandhandlers.cpp" line="+45"/>
-        <location line="+72"/>
+        <location filename="../app/boardcommands.cpp" line="+25"/>
+        <location line="+22"/>
         <source>Show Valid Moves</source>
         <translation>显示可走位置</translation>
     </message>
     <message>
-        <location line="-71"/>
+        <location line="-21"/>
         <source>Click right mouse button on the piece
 that you wish to show all valid moves.</source>
         <translation>在棋子上单击鼠标右键，
 即可显示它所有可走的位置。</translation>
     </message>
     <message>
-        <location line="+101"/>
+        <location line="+47"/>
         <source>Hint</source>
         <translation>提示</translation>
     </message>
