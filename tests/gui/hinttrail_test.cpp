@@ -13,6 +13,7 @@
 #include "view/hintflash.h"
 #include "view/piecelift.h"
 #include "view/validmoves.h"
+#include "tests/support/walled_in.h"
 #include "tests/support/window_fixture.h"
 
 #include <QAbstractButton>
@@ -322,16 +323,8 @@ TEST_F(HelpersTest, APersonWithoutMovesIsTold)
 {
     startGame(3, 0, 0);
     loadEdited([](GameState& s) {
-        std::set<int> mine, wall;
-        for (int k = 0; k < PiecesPerPlayer; ++k)
-            mine.insert(s.pieces[k].hole);
-        for (int h : mine)
-            for (int d = 0; d < DirectionCount; ++d)
-                for (int reach : {neighbour(h, d), jump(h, d)})
-                    if (reach >= 0 && !mine.count(reach))
-                        wall.insert(reach);
         int other = PiecesPerPlayer;
-        for (int h : wall)
+        for (int h : tavolux::testing::wallAround(s.pieces, 0))
             s.pieces[other++].hole = static_cast<uint16_t>(h);
     });
     const GameState& s = game().state();
