@@ -24,6 +24,9 @@ enum Command : int {
     SaveRecord = 33002,
     OpenRecord = 33003,
     Statistics = 33004,
+    // How the board shows the pieces and where a lifted one may go.
+    ShowDestinations = 33005,
+    PieceSymbols = 33006,
     // The rotate buttons below the board.
     RotateClockwise = 1003,
     RotateCounterClockwise = 1004,

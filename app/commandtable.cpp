@@ -40,6 +40,9 @@ const ItemText Items[] = {
     {command::SaveRecord, QT_TRANSLATE_NOOP("tavolux::MainWindow", "Save Game &Record..."), QKeySequence::UnknownKey},
     {command::OpenRecord, QT_TRANSLATE_NOOP("tavolux::MainWindow", "&Open Game Record..."), QKeySequence::UnknownKey},
     {command::Statistics, QT_TRANSLATE_NOOP("tavolux::MainWindow", "S&tatistics..."), QKeySequence::UnknownKey},
+    {command::ShowDestinations, QT_TRANSLATE_NOOP("tavolux::MainWindow", "Show Des&tinations"),
+     QKeySequence::UnknownKey},
+    {command::PieceSymbols, QT_TRANSLATE_NOOP("tavolux::MainWindow", "&Piece Symbols"), QKeySequence::UnknownKey},
 };
 
 const ItemText& itemText(int id)
@@ -80,11 +83,14 @@ void CommandTable::buildMenus(QMenuBar* bar)
              Separator, Exit});
     addMenu(bar, QT_TRANSLATE_NOOP("tavolux::MainWindow", "&Move"), {Undo, Redo, Separator, ShowValidMoves, Hint});
     addMenu(bar, QT_TRANSLATE_NOOP("tavolux::MainWindow", "&View"),
-            {Referee, ShowLastMoves, Separator, DefaultSettings, Separator, MoveList});
+            {Referee, ShowLastMoves, Separator, DefaultSettings, Separator, MoveList, Separator, ShowDestinations,
+             PieceSymbols});
     addMenu(bar, QT_TRANSLATE_NOOP("tavolux::MainWindow", "&Help"), {PlayingRules, Separator, About});
     actions_.value(Referee)->setCheckable(true);
     actions_.value(ShowLastMoves)->setCheckable(true);
     actions_.value(MoveList)->setCheckable(true);
+    actions_.value(ShowDestinations)->setCheckable(true);
+    actions_.value(PieceSymbols)->setCheckable(true);
     connect(bar, &QMenuBar::hovered, this, [this] { prompt_.highlight(prompt::None, true); });
 }
 

@@ -97,6 +97,13 @@ void MainWindow::showLastMoves(bool shown)
     canvas_->update();
 }
 
+void MainWindow::showPieceSymbols(bool shown)
+{
+    pieceSymbols_ = shown;
+    updateScene();
+    canvas_->update();
+}
+
 void MainWindow::updateScene()
 {
     WindowScene scene;
@@ -109,6 +116,8 @@ void MainWindow::updateScene()
     scene.title = &resources_.title;
     scene.pictures = resources_.pictures;
     scene.lastMoves = showLastMoves_ && reviewed == nullptr ? &lastMoves_ : nullptr;
+    scene.reviewedMoves = moveList_.reviewedMoves();
+    scene.pieceSymbols = pieceSymbols_;
     canvas_->setScene(scene);
 }
 
@@ -224,18 +233,28 @@ void MainWindow::buildCommands()
     commands_ = new CommandTable(this, prompt_);
     commands_->allows = [this](int id) { return commandAllowed(id); };
     commands_->checked = [this](int id) {
-        if (id == command::MoveList)
+        switch (id) {
+        case command::MoveList:
             return moveList_.visible();
-        return id == command::Referee ? referee_.visible() : id == command::ShowLastMoves && showLastMoves_;
+        case command::Referee:
+            return referee_.visible();
+        case command::ShowLastMoves:
+            return showLastMoves_;
+        case command::ShowDestinations:
+            return boardMouse_ && boardMouse_->lift().destinationsShown();
+        default:
+            return id == command::PieceSymbols && pieceSymbols_;
+        }
     };
     commands_->computersPlaying = [this] { return game_.computersPlaying() || game_.askingPlayOn(); };
     // The game's next step waits while a command runs (its dialogs open).
     commands_->afterRun = [this](int) { game_.release(); };
     commands_->beforeRun = [this](int id) {
         game_.hold();
-        // Showing or hiding a window keeps a review; every other command
-        // acts on the game itself.
-        if (id != command::MoveList && id != command::Referee && id != command::ShowLastMoves)
+        // Showing or hiding a window or a look of the board keeps a review;
+        // every other command acts on the game itself.
+        if (id != command::MoveList && id != command::Referee && id != command::ShowLastMoves
+            && id != command::ShowDestinations && id != command::PieceSymbols)
             moveList_.endReview();
         if (boardMouse_)
             boardMouse_->cancelDrag();

@@ -82,6 +82,9 @@ public:
     const LastMoves& lastMoves() const { return lastMoves_; }
     bool lastMovesShown() const { return showLastMoves_; }
     void showLastMoves(bool shown);
+    // Each player's pieces carry the seat's symbol ("Piece Symbols").
+    bool pieceSymbolsShown() const { return pieceSymbols_; }
+    void showPieceSymbols(bool shown);
 
     // Commands of the menus and the rotate buttons, by id (see commands.h
     // and CommandTable).
@@ -167,6 +170,7 @@ private:
     int wallpaperIndex_ = 0;
     LastMoves lastMoves_;
     bool showLastMoves_ = true;
+    bool pieceSymbols_ = true;
 
     WindowCanvas* canvas_ = nullptr;
     BoardMouse* boardMouse_ = nullptr;

@@ -135,6 +135,17 @@ void MoveListHost::review(int count)
         reviewChanged();
 }
 
+std::vector<PlayedMove> MoveListHost::reviewedMoves() const
+{
+    if (!reviewed_ || reviewedCount_ <= 0)
+        return {};
+    const MoveList& moves = record_ ? recordMoves_ : game_.moveList();
+    if (reviewedCount_ > static_cast<int>(moves.moves().size()))
+        return {};
+    const RecordedMove& m = moves.moves()[static_cast<std::size_t>(reviewedCount_ - 1)];
+    return {PlayedMove{m.player, m.start, m.path}};
+}
+
 void MoveListHost::endReview()
 {
     if (!reviewed_)

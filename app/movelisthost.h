@@ -9,6 +9,7 @@
 #include "model/gamerecord.h"
 #include "model/gamestate.h"
 #include "model/movelist.h"
+#include "view/lastmoves.h"
 
 #include <QPointer>
 #include <QRect>
@@ -48,6 +49,9 @@ public:
     bool reviewing() const { return reviewed_.has_value(); }
     // The position the board shows while reviewing, else nullptr.
     const GameState* reviewedState() const { return reviewed_ ? &*reviewed_ : nullptr; }
+    // The move that led to the reviewed position, to be drawn on the board;
+    // none at the start or when not reviewing.
+    std::vector<PlayedMove> reviewedMoves() const;
     void endReview();
 
     // Called when the review starts, moves or ends: the window shows the

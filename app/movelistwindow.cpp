@@ -86,6 +86,8 @@ void MoveListWindow::showMoves(const GameState& state, const MoveList& list, int
         //: A row of the move list: its number, the mover's name and the move.
         auto* row = new QListWidgetItem(moverMark(m.player), tr("%1. %2  %3").arg(i + 1).arg(name, move));
         row->setToolTip(name);
+        if (!ofRecord && i >= list.current())
+            markTakenBack(*row);
         rows_->addItem(row);
     }
     const int live = ofRecord ? -1 : static_cast<int>(list.current());
@@ -108,6 +110,18 @@ void MoveListWindow::showMoves(const GameState& state, const MoveList& list, int
     layout()->activate();
     rows_->scrollToItem(rows_->currentItem());
     filling_ = false;
+}
+
+// A move taken back by Undo stays listed, greyed and in italics, until a
+// new move takes its place: Redo brings it back.
+void MoveListWindow::markTakenBack(QListWidgetItem& row) const
+{
+    row.setForeground(palette().brush(QPalette::Disabled, QPalette::Text));
+    QFont italic = row.font();
+    italic.setItalic(true);
+    row.setFont(italic);
+    //: The tooltip of a move taken back by Undo: the mover's name, then this.
+    row.setToolTip(tr("%1 (taken back: Redo plays it again)").arg(row.toolTip()));
 }
 
 void MoveListWindow::showWithOwner()

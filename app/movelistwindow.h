@@ -2,7 +2,8 @@
 // The move list: a small window beside the main window, like the referee,
 // listing every move of the game numbered, in the movers' colours, with
 // the players' names and the moves in the board's notation. The move the
-// game stands at is in bold. Choosing a row (a click, the arrow keys, Home
+// game stands at is in bold; moves taken back by Undo, which Redo can bring
+// back, are greyed until a new move replaces them. Choosing a row (a click, the arrow keys, Home
 // or End) asks to review the board as it was after that move; Escape or
 // "Back to the game" asks to return to the live game. The chosen row is
 // always scrolled into view.
@@ -11,6 +12,7 @@
 
 class QLabel;
 class QListWidget;
+class QListWidgetItem;
 class QPushButton;
 
 namespace tavolux {
@@ -57,6 +59,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void markTakenBack(QListWidgetItem& row) const;
+
     QListWidget* rows_;
     QLabel* state_;
     QPushButton* back_;

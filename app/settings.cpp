@@ -28,6 +28,8 @@ const char* const KeyWallpaper = "WallPaperID";
 const char* const KeyAnimation = "AnimationSpeed";
 const char* const KeyLastMoves = "ShowLastMoves";
 const char* const KeyMoveList = "MoveListVisible";
+const char* const KeyDestinations = "ShowDestinations";
+const char* const KeyPieceSymbols = "PieceSymbols";
 
 int readInt(const QSettings& store, const char* key, int fallback)
 {
@@ -80,6 +82,7 @@ int profileInt(const QString& text)
 RememberedSettings readSettings(QSettings& store)
 {
     store.beginGroup(QLatin1String(Group));
+    const bool newInstall = store.childKeys().isEmpty();
     RememberedSettings s;
     s.windowLeft = readInt(store, KeyLeft, 0);
     s.windowTop = readInt(store, KeyTop, 0);
@@ -92,6 +95,8 @@ RememberedSettings readSettings(QSettings& store)
     s.animationSpeed = qBound(0, readInt(store, KeyAnimation, 0), 1);
     s.showLastMoves = readInt(store, KeyLastMoves, 1) != 0;
     s.moveListVisible = readInt(store, KeyMoveList, 0) != 0;
+    s.showDestinations = readInt(store, KeyDestinations, 1) != 0;
+    s.pieceSymbols = readInt(store, KeyPieceSymbols, newInstall ? 1 : 0) != 0;
     store.endGroup();
     return s;
 }
@@ -159,6 +164,8 @@ QString writeSettings(QSettings& store, const RememberedSettings& s)
         {KeyAnimation, s.animationSpeed},
         {KeyLastMoves, s.showLastMoves ? 1 : 0},
         {KeyMoveList, s.moveListVisible ? 1 : 0},
+        {KeyDestinations, s.showDestinations ? 1 : 0},
+        {KeyPieceSymbols, s.pieceSymbols ? 1 : 0},
     };
     // Written here rather than by the store, which can leave a cut file in
     // place of a good one when the disk fills.

@@ -1,7 +1,9 @@
 #pragma once
 // The few things the program remembers between runs: where the main window
 // was and whether it was maximised, whether the referee was shown, the
-// wallpaper, the animation speed and whether the last moves are shown. They live in the group "Tavolux" of an
+// wallpaper, the animation speed, whether the last moves are shown, whether a
+// lifted piece's destinations are marked and whether the pieces carry their
+// symbols. They live in the group "Tavolux" of an
 // INI file as decimal integers, are read once when the main window opens and
 // written once when it closes. The window placement rules (the default
 // layout and whether a remembered rectangle can still be used) are here too.
@@ -29,6 +31,10 @@ struct RememberedSettings {
     int wallpaperIndex = 0; // 0..2
     int animationSpeed = 0; // 0 smooth, 1 flickery
     bool showLastMoves = true;
+    bool showDestinations = true;
+    // On for a new install; a settings file from before the symbols keeps
+    // the pieces as they were.
+    bool pieceSymbols = true;
 
     QRect windowRect() const;
 };
@@ -36,7 +42,7 @@ struct RememberedSettings {
 // The program's own store: Tavolux.ini in the user's configuration folder.
 std::unique_ptr<QSettings> openSettingsStore();
 
-// Reads the nine keys with their defaults. A wallpaper outside 0..2 reads
+// Reads the keys with their defaults. A wallpaper outside 0..2 reads
 // as 0; an animation speed above 1 reads as 1 and one below 0 as 0.
 RememberedSettings readSettings(QSettings& store);
 // Writes the keys and saves the file at once; empty when saved, otherwise

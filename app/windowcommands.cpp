@@ -7,6 +7,7 @@
 #include "dialogs/optionsdialog.h"
 #include "dialogs/ruleswindow.h"
 #include "resources/programresources.h"
+#include "view/boardmouse.h"
 #include "view/windowcanvas.h"
 
 namespace tavolux {
@@ -19,6 +20,11 @@ void WindowCommands::connect()
     w.setCommandHandler(command::Statistics, [&w] { w.statistics().showDialog(&w); });
     w.setCommandHandler(command::ChangeOptions, [this] { changeOptions(); });
     w.setCommandHandler(command::ShowLastMoves, [&w] { w.showLastMoves(!w.lastMovesShown()); });
+    w.setCommandHandler(command::ShowDestinations, [&w] {
+        PieceLift& lift = w.boardMouse()->lift();
+        lift.showDestinations(!lift.destinationsShown());
+    });
+    w.setCommandHandler(command::PieceSymbols, [&w] { w.showPieceSymbols(!w.pieceSymbolsShown()); });
     w.setCommandHandler(command::Referee, [&w] { w.refereeHost().toggle(); });
     w.setCommandHandler(command::DefaultSettings, [&w] { restoreDefaultSettings(w); });
     w.setCommandHandler(command::PlayingRules, [&w] { RulesWindow::showFor(&w); });

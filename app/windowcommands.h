@@ -1,6 +1,7 @@
 #pragma once
 // The commands on the window around the game: the options, the last moves
-// shown, the referee, the default settings, the statistics, the playing
+// shown, the marks of a lifted piece's destinations, the pieces' symbols,
+// the referee, the default settings, the statistics, the playing
 // rules and the About box.
 
 #include <QCoreApplication>

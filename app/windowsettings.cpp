@@ -4,6 +4,7 @@
 
 #include "app/messagebox.h"
 #include "app/settings.h"
+#include "view/boardmouse.h"
 #include "view/windowcanvas.h"
 #include "app/windowplacement.h"
 #include "referee/refereewindow.h"
@@ -19,6 +20,8 @@ void applyRememberedSettings(MainWindow& window)
     window.setWallpaperIndex(s.wallpaperIndex);
     window.game().setAnimationSpeed(s.animationSpeed);
     window.showLastMoves(s.showLastMoves);
+    window.boardMouse()->lift().showDestinations(s.showDestinations);
+    window.showPieceSymbols(s.pieceSymbols);
 
     window.applyDefaultLayout();
     if (isUsableWindowRect(s, window.screen()->availableGeometry())) {
@@ -42,6 +45,8 @@ void saveWindowSettings(MainWindow& window)
     s.animationSpeed = window.game().state().animationSpeed;
     s.showLastMoves = window.lastMovesShown();
     s.moveListVisible = window.moveListHost().visible();
+    s.showDestinations = window.boardMouse()->lift().destinationsShown();
+    s.pieceSymbols = window.pieceSymbolsShown();
     const QString error = writeSettings(*openSettingsStore(), s);
     if (!error.isEmpty())
         showMessageBox(&window, QMessageBox::Warning, window.windowTitle(), error, QMessageBox::Ok);

@@ -19,7 +19,7 @@ BoardKeys::BoardKeys(WindowCanvas& board, const BoardView& view, Game& game, Pie
 {
     board_.installEventFilter(this);
     board_.window()->installEventFilter(this);
-    board_.setOverlay([this](QPainter& painter) { drawRing(painter); });
+    board_.addOverlay([this](QPainter& painter) { drawRing(painter); });
 }
 
 // A child of the board: it goes with the board, and so does the overlay.

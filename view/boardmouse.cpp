@@ -5,8 +5,12 @@
 #include "view/boardgeometry.h"
 #include "view/windowcanvas.h"
 
+#include <QApplication>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
+
+#include <utility>
 
 namespace tavolux {
 
@@ -96,9 +100,91 @@ void BoardMouse::drop(QPoint at)
 
 void BoardMouse::cancelDrag()
 {
+    putBackLifted();
     if (!dragging_)
         return;
     endDrag();
+    lift_.putBack();
+}
+
+// A press and release on one hole, the pointer never having travelled the
+// drag distance in between.
+bool BoardMouse::isClick(QPoint at) const
+{
+    return !travelled_ && hitTestHole(view_, at.x(), at.y()) == pressHole_;
+}
+
+void BoardMouse::pressed(QPoint at)
+{
+    pressAt_ = at;
+    pressHole_ = hitTestHole(view_, at.x(), at.y());
+    travelled_ = false;
+    pressed_ = clickLifted_ || pickUp(at);
+}
+
+void BoardMouse::moved(QPoint at)
+{
+    if (pressed_ && (at - pressAt_).manhattanLength() >= QApplication::startDragDistance())
+        travelled_ = true;
+    if (clickLifted_ && pressed_ && travelled_) {
+        clickLifted_ = false;
+        dragging_ = true;
+        board_.grabMouse();
+    }
+    if (dragging_)
+        moveDraggedPiece(at);
+    else if (!clickLifted_)
+        hover(at);
+}
+
+void BoardMouse::released(QPoint at)
+{
+    const bool wasPressed = std::exchange(pressed_, false);
+    if (clickLifted_) {
+        if (wasPressed && isClick(at))
+            clickOn(pressHole_);
+        return;
+    }
+    if (dragging_ && wasPressed && isClick(at)) {
+        keepLifted();
+        return;
+    }
+    hover(at);
+    if (!dragging_)
+        return;
+    drop(at);
+    if (dragEnded)
+        dragEnded();
+}
+
+// The piece stays in the hand, raised a little over its hole.
+void BoardMouse::keepLifted()
+{
+    endDrag();
+    clickLifted_ = true;
+    const ScreenPoint c = view_.holeScreen[game_.state().pieces[lift_.piece()].hole];
+    lift_.carryTo(QPoint(view_.originX + c.x, view_.originY + c.y - view_.pieceRadiusY / 3));
+}
+
+void BoardMouse::clickOn(int hole)
+{
+    if (hole == game_.state().pieces[lift_.piece()].hole) {
+        putBackLifted();
+        lift_.showHandHints(lift_.piece());
+        return;
+    }
+    clickLifted_ = false;
+    lift_.drop(hole);
+    if (dragEnded)
+        dragEnded();
+}
+
+void BoardMouse::putBackLifted()
+{
+    if (!clickLifted_)
+        return;
+    clickLifted_ = false;
+    pressed_ = false;
     lift_.putBack();
 }
 
@@ -106,14 +192,23 @@ bool BoardMouse::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == &board_)
         return boardEvent(event);
-    if (event->type() == QEvent::ActivationChange || event->type() == QEvent::WindowDeactivate)
+    const QEvent::Type type = event->type();
+    if (type == QEvent::ActivationChange || type == QEvent::WindowDeactivate)
         cancelDrag();
+    if (type == QEvent::KeyPress && clickLifted_ && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+        putBackLifted();
+        lift_.showHandHints(NoPiece);
+        return true;
+    }
     return false;
 }
 
 bool BoardMouse::boardEvent(QEvent* event)
 {
     const QEvent::Type type = event->type();
+    // The raised piece and the held picture belong to the old size.
+    if (type == QEvent::Resize)
+        putBackLifted();
     if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease
         && type != QEvent::MouseButtonDblClick && type != QEvent::MouseMove)
         return false;
@@ -126,31 +221,29 @@ bool BoardMouse::boardEvent(QEvent* event)
     switch (type) {
     case QEvent::MouseButtonPress:
         if (left && !dragging_)
-            pickUp(at);
-        else if (right && !dragging_) {
+            pressed(at);
+        else if (right && clickLifted_) {
+            putBackLifted();
+            hover(at);
+        } else if (right && !dragging_) {
             selected_ = hover(at);
             if (selected_ != NoPiece && pieceMenuRequested)
                 pieceMenuRequested(selected_, at);
         }
         return true;
     case QEvent::MouseMove:
-        if (dragging_)
-            moveDraggedPiece(at);
-        else
-            hover(at);
+        moved(at);
         return true;
     case QEvent::MouseButtonRelease:
-        if (right && dragging_)
-            return true;
-        hover(at);
-        if (left && dragging_) {
-            drop(at);
-            if (dragEnded)
-                dragEnded();
-        }
+        if (left)
+            released(at);
+        else if (!dragging_ && !clickLifted_)
+            hover(at);
         return true;
-    default: // double clicks
-        if (!dragging_)
+    default: // double clicks: a second click on a piece in the hand
+        if (left && clickLifted_)
+            pressed(at);
+        else if (!dragging_)
             hover(at);
         return true;
     }

@@ -5,6 +5,13 @@
 // putting it back (the piece in the hand is a PieceLift, shared with the
 // keys). It watches the board widget's mouse events and the window's
 // activation; the turn cycle goes on after every release.
+//
+// A click (pressed and released on the same hole without travelling the
+// drag distance) on an own piece lifts it and leaves it in the hand, raised
+// over its hole: a click on a hole puts it down there as a drop would, a
+// click on the piece itself, the right button or Escape puts it back. A
+// press that travels the drag distance while it is in the hand carries it
+// as a drag.
 
 #include "model/types.h"
 #include "view/piecelift.h"
@@ -42,6 +49,8 @@ public:
     std::function<void(int piece, QPoint at)> pieceMenuRequested;
 
     bool dragging() const { return dragging_; }
+    // A piece lifted by a click waits in the hand for the next click.
+    bool clickLifted() const { return clickLifted_; }
     // The piece in a person's hand, by mouse or by keys.
     PieceLift& lift() { return lift_; }
     // The piece of the last pick-up or right-click, NoPiece for none.
@@ -56,7 +65,8 @@ public:
     // Ends the drag with the piece on the hole under the point when it is a
     // legal destination, else puts the piece back.
     void drop(QPoint at);
-    // Puts the dragged piece back (another window came forward).
+    // Puts the piece in the mouse's hand back, dragged or lifted by a click
+    // (another window came forward, a command is about to run).
     void cancelDrag();
 
 protected:
@@ -64,6 +74,13 @@ protected:
 
 private:
     bool boardEvent(QEvent* event);
+    void pressed(QPoint at);
+    void moved(QPoint at);
+    void released(QPoint at);
+    bool isClick(QPoint at) const;
+    void keepLifted();
+    void clickOn(int hole);
+    void putBackLifted();
     bool boardIgnoresMouse() const;
     QPoint clampToBoard(QPoint at) const;
     void confinePointer(QPoint at);
@@ -76,6 +93,13 @@ private:
     PieceLift lift_;
     int selected_ = NoPiece;
     bool dragging_ = false;
+    bool clickLifted_ = false;
+    // The left button's press: where, on which hole, and whether the
+    // pointer has since travelled the drag distance.
+    bool pressed_ = false;
+    QPoint pressAt_;
+    int pressHole_ = NoHole;
+    bool travelled_ = false;
 };
 
 } // namespace tavolux

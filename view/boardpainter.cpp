@@ -1,6 +1,7 @@
 #include "view/boardpainter.h"
 
 #include "view/colours.h"
+#include "view/piecesymbols.h"
 #include "view/trailpainter.h"
 
 #include <QPainter>
@@ -92,7 +93,7 @@ void drawHoles(QPainter& painter, const BoardView& view)
         drawEllipse(painter, at(view, h), view.holeRadiusX, view.holeRadiusY);
 }
 
-void drawPieces(QPainter& painter, const BoardView& view, const Position& pieces, int hiddenPiece)
+void drawPieces(QPainter& painter, const BoardView& view, const Position& pieces, int hiddenPiece, bool symbols)
 {
     for (int k = 0; k < PieceCount; ++k) {
         const PieceRecord& piece = pieces[k];
@@ -101,17 +102,19 @@ void drawPieces(QPainter& painter, const BoardView& view, const Position& pieces
         const QColor colour = colours::owner(piece.owner);
         if (colour.isValid())
             painter.setBrush(colour);
-        drawPiece(painter, at(view, piece.hole), view.pieceRadiusX, view.pieceRadiusY);
+        const int seat = symbols ? colours::seatOf(piece.owner) : NoSymbol;
+        drawPiece(painter, at(view, piece.hole), view.pieceRadiusX, view.pieceRadiusY, seat);
     }
 }
 
 } // namespace
 
-void drawPiece(QPainter& painter, QPointF centre, int rx, int ry)
+void drawPiece(QPainter& painter, QPointF centre, int rx, int ry, int symbol)
 {
     drawEllipse(painter, centre, rx, ry);
     if (rx < 4 || ry < 4)
         return;
+    const QColor colour = painter.brush().color();
     // The gloss stays clear of the centre, which keeps the player's colour.
     const QPointF spot(centre.x() - 0.38 * rx, centre.y() - 0.42 * ry);
     QRadialGradient gloss(spot, 0.34 * std::max(rx, ry));
@@ -122,10 +125,11 @@ void drawPiece(QPainter& painter, QPointF centre, int rx, int ry)
     painter.setBrush(gloss);
     painter.drawEllipse(spot, 0.34 * rx, 0.3 * ry);
     painter.restore();
+    drawPieceSymbol(painter, symbol, centre, rx, ry, colour);
 }
 
 void drawBoard(QPainter& painter, const BoardView& view, const Position& pieces,
-               const std::vector<PlayedMove>& lastMoves, int hiddenPiece)
+               const std::vector<PlayedMove>& lastMoves, int hiddenPiece, bool symbols)
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
@@ -139,7 +143,7 @@ void drawBoard(QPainter& painter, const BoardView& view, const Position& pieces,
     drawMarkers(painter, view);
     drawGrid(painter, view);
     drawHoles(painter, view);
-    drawPieces(painter, view, pieces, hiddenPiece);
+    drawPieces(painter, view, pieces, hiddenPiece, symbols);
     drawLastMoves(painter, view, lastMoves);
     painter.restore();
 }

@@ -20,13 +20,14 @@ namespace tavolux {
 // Pieces whose owner mark is 0 (out of play, or being dragged) are left out,
 // and so is the piece `hiddenPiece` (an index into `pieces`, or -1), shown
 // elsewhere while it moves. The last moves, if any, are drawn over the
-// pieces.
+// pieces. With `symbols` each piece carries its seat's symbol.
 void drawBoard(QPainter& painter, const BoardView& view, const Position& pieces,
-               const std::vector<PlayedMove>& lastMoves = {}, int hiddenPiece = -1);
+               const std::vector<PlayedMove>& lastMoves = {}, int hiddenPiece = -1, bool symbols = false);
 
 // One piece: an ellipse of half-axes rx x ry in the painter's brush with a
 // black outline and a small gloss in its upper-left part. The floating
 // piece windows use it too, so a piece looks the same wherever it is.
-void drawPiece(QPainter& painter, QPointF centre, int rx, int ry);
+// `symbol` is the seat whose symbol it carries, or NoSymbol.
+void drawPiece(QPainter& painter, QPointF centre, int rx, int ry, int symbol = -1);
 
 } // namespace tavolux

@@ -18,10 +18,16 @@ QColor player(int p)
 
 QColor owner(uint32_t mark)
 {
+    const int seat = seatOf(mark);
+    return seat >= 0 ? player(seat) : QColor();
+}
+
+int seatOf(uint32_t mark)
+{
     for (int p = 0; p < PlayerCount; ++p)
         if (mark & OwnerMark[p])
-            return player(p);
-    return {};
+            return p;
+    return -1;
 }
 
 } // namespace tavolux::colours

@@ -11,7 +11,9 @@ inline const QColor BoardBackground(255, 255, 255);
 inline const QColor Outline(0, 0, 0);
 inline const QColor Hole(64, 64, 64);
 inline const QColor TipHole(255, 255, 255);
-inline const QColor ValidMove(0, 0, 255);
+// The light parts of the marks on the holes a piece may reach: a pale blue
+// that stands out from the dark holes.
+inline const QColor ValidMove(140, 190, 255);
 inline const QColor FocusRing(0, 200, 0);
 // The suggested move of a hint; no other board element uses it.
 inline const QColor Hint(230, 0, 230);
@@ -27,5 +29,7 @@ QColor starPoint(int player);
 QColor player(int player);
 // The piece colour for an owner mark; invalid when the mark names no player.
 QColor owner(uint32_t mark);
+// The seat an owner mark names, -1 for none.
+int seatOf(uint32_t mark);
 
 } // namespace tavolux::colours

@@ -1,6 +1,5 @@
 #include "view/moveglide.h"
 
-#include "view/colours.h"
 #include "view/piecewindow.h"
 #include "view/windowcanvas.h"
 
@@ -45,7 +44,7 @@ void MoveGlide::start(WindowCanvas& board, const BoardView& view, int player, in
     board.holdPicture(true);
 
     if (!off(start)) {
-        piece_ = new PieceWindow(board, colours::player(player), view.pieceRadiusX, view.pieceRadiusY);
+        piece_ = new PieceWindow(board, player, view.pieceRadiusX, view.pieceRadiusY);
         from_ = onBoard(start);
         piece_->centreAt(from_.x, from_.y);
         piece_->show();

@@ -4,6 +4,7 @@
 #include "model/game.h"
 #include "view/boardgeometry.h"
 #include "view/colours.h"
+#include "view/destinationmarks.h"
 #include "view/piecewindow.h"
 #include "view/windowcanvas.h"
 
@@ -12,6 +13,7 @@ namespace tavolux {
 PieceLift::PieceLift(WindowCanvas& board, const BoardView& view, Game& game, HandVoice& voice)
     : board_(board), view_(view), game_(game), voice_(voice)
 {
+    board_.addOverlay([this](QPainter& painter) { drawMarks(painter); });
 }
 
 PieceLift::~PieceLift() = default;
@@ -58,12 +60,12 @@ bool PieceLift::lift(int k, QPoint at)
     board_.repaint();
     board_.holdPicture(true);
 
-    piece_ = std::make_unique<PieceWindow>(board_, colours::player(s.playerToMove), view_.pieceRadiusX,
-                                           view_.pieceRadiusY);
+    piece_ = std::make_unique<PieceWindow>(board_, s.playerToMove, view_.pieceRadiusX, view_.pieceRadiusY);
     piece_->centreAt(at.x(), at.y());
     piece_->show();
     moves_.rebuildOccupancy(s.pieces);
     moves_.findDestinations(s.playerToMove, k, s.pieces);
+    board_.update(); // the marks
     voice_.pieceLifted();
     return true;
 }
@@ -72,6 +74,31 @@ void PieceLift::carryTo(QPoint at)
 {
     if (piece_)
         piece_->centreAt(at.x(), at.y());
+}
+
+std::vector<int> PieceLift::destinations() const
+{
+    if (!lifted())
+        return {};
+    return std::vector<int>(moves_.destinations, moves_.destinations + moves_.reachCount);
+}
+
+void PieceLift::showDestinations(bool shown)
+{
+    destinationsShown_ = shown;
+    if (lifted())
+        board_.update();
+}
+
+// Over the board's picture, under the floating piece.
+void PieceLift::drawMarks(QPainter& painter) const
+{
+    if (!lifted())
+        return;
+    const GameState& s = game_.state();
+    drawLiftedFrom(painter, view_, s.pieces[selected_].hole, colours::player(s.playerToMove));
+    if (destinationsShown_)
+        drawDestinationMarks(painter, view_, destinations());
 }
 
 void PieceLift::release()

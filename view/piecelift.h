@@ -4,6 +4,9 @@
 // piece over the board, its destinations computed, the referee's hints),
 // carrying it, and putting it down on a legal hole or back where it was,
 // with the refusal. Also what the hand is over, for the referee. Only one piece is in the hand at a time.
+// While a piece is in the hand the holes it may reach are marked on the
+// board (unless the person turned the marks off), and so is the hole it
+// came from.
 
 #include "model/movegen.h"
 #include "model/types.h"
@@ -12,6 +15,9 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
+
+class QPainter;
 
 namespace tavolux {
 
@@ -53,6 +59,12 @@ public:
     bool lifted() const { return piece_ != nullptr; }
     // The piece in the hand, or the one last put down.
     int piece() const { return selected_; }
+    // The holes the piece in the hand may be put down on; none when the
+    // hand is empty.
+    std::vector<int> destinations() const;
+    // Whether those holes are marked on the board while a piece is lifted.
+    bool destinationsShown() const { return destinationsShown_; }
+    void showDestinations(bool shown);
 
     // Piece k (NoPiece for none) belongs to the player to move.
     bool isOwn(int k) const;
@@ -77,6 +89,7 @@ public:
 private:
     void release();
     DropRefusal refusalAt(int hole) const;
+    void drawMarks(QPainter& painter) const;
 
     WindowCanvas& board_;
     const BoardView& view_;
@@ -85,6 +98,7 @@ private:
     std::unique_ptr<PieceWindow> piece_;
     MoveGenerator moves_; // the destinations of the piece in the hand
     int selected_ = NoPiece;
+    bool destinationsShown_ = true;
 };
 
 } // namespace tavolux

@@ -1,6 +1,8 @@
 #include "view/piecewindow.h"
 
 #include "view/boardpainter.h"
+#include "view/colours.h"
+#include "view/piecesymbols.h"
 #include "view/windowcanvas.h"
 
 #include <QPainter>
@@ -8,8 +10,8 @@
 
 namespace tavolux {
 
-PieceWindow::PieceWindow(WindowCanvas& board, QColor colour, int rx, int ry)
-    : QWidget(&board), board_(board), colour_(colour), rx_(rx), ry_(ry)
+PieceWindow::PieceWindow(WindowCanvas& board, int seat, int rx, int ry)
+    : QWidget(&board), board_(board), seat_(seat), rx_(rx), ry_(ry)
 {
     setObjectName(QStringLiteral("pieceWindow"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -33,9 +35,9 @@ void PieceWindow::paintEvent(QPaintEvent*)
     painter.drawPixmap(rect(), picture, QRectF(QPointF(pos()) * ratio, QSizeF(size()) * ratio));
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(Qt::black, 2));
-    painter.setBrush(colour_);
+    painter.setBrush(colours::player(seat_));
     // Inset by the pen so that the outline shows whole inside the mask.
-    drawPiece(painter, QPointF(rx_, ry_), rx_ - 1, ry_ - 1);
+    drawPiece(painter, QPointF(rx_, ry_), rx_ - 1, ry_ - 1, board_.scene().pieceSymbols ? seat_ : NoSymbol);
 }
 
 } // namespace tavolux

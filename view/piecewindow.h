@@ -1,6 +1,7 @@
 #pragma once
 // The floating piece: a small round window over the board, in the colour of
-// the player whose piece it shows. A dragged piece follows the mouse in it
+// the player whose piece it shows (and with its symbol when the board's
+// pieces carry theirs). A dragged piece follows the mouse in it
 // and a computer's move glides in it; the board under it is shown from the
 // window's composed picture. The piece's own window paints the picture's
 // pixels around its round edge too, so the edge is smooth although the
@@ -16,8 +17,9 @@ class WindowCanvas;
 class PieceWindow : public QWidget {
     Q_OBJECT
 public:
-    // A piece of half-axes rx x ry, hidden until shown, on the board.
-    PieceWindow(WindowCanvas& board, QColor colour, int rx, int ry);
+    // A piece of seat `seat`, of half-axes rx x ry, hidden until shown, on
+    // the board.
+    PieceWindow(WindowCanvas& board, int seat, int rx, int ry);
 
     // Puts the piece's centre at (x, y) of the board widget.
     void centreAt(int x, int y);
@@ -27,7 +29,7 @@ protected:
 
 private:
     WindowCanvas& board_;
-    QColor colour_;
+    int seat_;
     int rx_;
     int ry_;
 };

@@ -3,10 +3,7 @@
 #include "model/gamestate.h"
 #include "view/boardflash.h"
 #include "view/boardgeometry.h"
-#include "view/colours.h"
-#include "view/moveglide.h"
-
-#include <QPainter>
+#include "view/destinationmarks.h"
 
 #include <vector>
 
@@ -20,18 +17,7 @@ void startValidMovesFlash(BoardFlash& flash, WindowCanvas& board, const BoardVie
     std::vector<int> holes(moves.destinations, moves.destinations + moves.reachCount);
     flash.start(
         board,
-        [shown, holes = std::move(holes)](QPainter& painter) {
-            const BoardView& v = *shown;
-            painter.save();
-            painter.setRenderHint(QPainter::Antialiasing);
-            painter.setPen(QPen(colours::Outline, 1));
-            painter.setBrush(colours::ValidMove);
-            for (int hole : holes) {
-                const ScreenPoint p = v.holeScreen[hole];
-                painter.drawEllipse(QPointF(p.x + v.originX, p.y + v.originY), v.pieceRadiusX, v.pieceRadiusY);
-            }
-            painter.restore();
-        },
+        [shown, holes = std::move(holes)](QPainter& painter) { drawDestinationMarks(painter, *shown, holes); },
         ValidMoveFlash);
 }
 

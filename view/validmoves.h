@@ -1,6 +1,6 @@
 #pragma once
-// Where a piece may go, shown for a moment: a blue disc on every legal
-// destination of the piece for one and a half seconds, drawn over the
+// Where a piece may go, shown for a moment: the destination mark on every
+// legal destination of the piece for one and a half seconds, drawn over the
 // window's picture, after which the board is shown as it is again. Nothing
 // of the game changes.
 

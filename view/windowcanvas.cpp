@@ -66,8 +66,8 @@ void WindowCanvas::paintEvent(QPaintEvent* event)
     const qreal ratio = picture_.devicePixelRatio();
     QPainter window(this);
     window.drawPixmap(area, picture_, QRectF(QPointF(area.topLeft()) * ratio, QSizeF(area.size()) * ratio));
-    if (overlay_)
-        overlay_(window);
+    for (const auto& overlay : overlays_)
+        overlay(window);
 }
 
 // The layout follows the new size first; a held picture is then composed

@@ -10,6 +10,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <vector>
 
 namespace tavolux {
 
@@ -34,8 +35,9 @@ public:
     void holdPicture(bool hold, std::function<void(QPainter&)> marks = {});
     bool pictureHeld() const { return held_; }
     // Drawn over the picture on every paint, in logical coordinates, and
-    // never into it (the keys' focus ring); empty for none.
-    void setOverlay(std::function<void(QPainter&)> draw) { overlay_ = std::move(draw); }
+    // never into it (the marks of a piece in the hand, the keys' focus
+    // ring), in the order added.
+    void addOverlay(std::function<void(QPainter&)> draw) { overlays_.push_back(std::move(draw)); }
 
 Q_SIGNALS:
     void resized();
@@ -52,7 +54,7 @@ private:
     bool composeOnPaint_ = true;
     bool held_ = false;
     std::function<void(QPainter&)> heldMarks_;
-    std::function<void(QPainter&)> overlay_;
+    std::vector<std::function<void(QPainter&)>> overlays_;
 };
 
 } // namespace tavolux

@@ -173,6 +173,8 @@ void drawPlayerNames(QPainter& painter, const WindowScene& scene)
 
 std::vector<PlayedMove> shownLastMoves(const WindowScene& scene)
 {
+    if (!scene.reviewedMoves.empty())
+        return scene.reviewedMoves;
     if (scene.lastMoves == nullptr || scene.state == nullptr)
         return {};
     return scene.lastMoves->shownFor(*scene.state);
@@ -184,7 +186,8 @@ void paintMainWindow(QPainter& painter, const QRect& client, const WindowScene& 
     painter.save();
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     drawTitle(painter, *scene.layout, *scene.title);
-    drawBoard(painter, *scene.view, scene.state->pieces, shownLastMoves(scene), scene.hiddenPiece);
+    drawBoard(painter, *scene.view, scene.state->pieces, shownLastMoves(scene), scene.hiddenPiece,
+              scene.pieceSymbols);
     drawPictures(painter, scene);
     painter.restore();
     drawPlayerNames(painter, scene);

@@ -27,9 +27,14 @@ struct WindowScene {
     // A piece (index into the piece table) left out of the board, its hole
     // drawn empty, while a glide shows it elsewhere; -1 for none.
     int hiddenPiece = -1;
+    // Each piece carries its seat's symbol.
+    bool pieceSymbols = false;
+    // The move a review of earlier moves shows, drawn as the last moves are
+    // and in their place; empty for none.
+    std::vector<PlayedMove> reviewedMoves{};
 };
 
-// The last moves the scene shows on its board.
+// The last moves the scene shows on its board (the reviewed move, if any).
 std::vector<PlayedMove> shownLastMoves(const WindowScene& scene);
 
 // Paints the whole client area (the rectangle `client`) of the main window.

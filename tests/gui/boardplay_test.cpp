@@ -84,7 +84,10 @@ TEST_F(BoardPlayTest, RefusedDropsPutThePieceBack)
     QSignalSpy played(&sounds, &SoundPlayer::requested);
     const PieceRecord before = piece(0);
 
-    drag(111, 111); // back on its own hole: silent
+    press(holePoint(111)); // dragged away and back on its own hole: silent
+    moveTo(holePoint(103));
+    release(holePoint(111));
+    ASSERT_FALSE(window->boardMouse()->lift().lifted());
     EXPECT_EQ(piece(0), before);
     EXPECT_EQ(played.count(), 0);
 

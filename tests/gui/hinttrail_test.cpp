@@ -137,13 +137,13 @@ TEST_F(HelpersTest, UndoRedoNewGameAndLoadGameClearTheTrail)
     ASSERT_TRUE(window->runCommand(command::Undo));
     EXPECT_TRUE(trail().empty());
     window->canvas()->repaint();
-    EXPECT_EQ(shown(holePoint(111)), colours::player(0)) << "the position before the person's move";
+    EXPECT_EQ(shown(piecePoint(111)), colours::player(0)) << "the position before the person's move";
 
     // Redo sets the pieces anew: no trail either.
     ASSERT_TRUE(window->runCommand(command::Redo));
     EXPECT_TRUE(trail().empty());
     window->canvas()->repaint();
-    EXPECT_NE(shown(holePoint(111)), colours::player(0)) << "the position after the person's move";
+    EXPECT_NE(shown(piecePoint(111)), colours::player(0)) << "the position after the person's move";
 
     // Load Game.
     drag(112, 104);
@@ -268,7 +268,7 @@ TEST_F(HelpersTest, TheHintFlashMarksThePathFollowsAResizeAndEndsByItsTimer)
         return int(std::lround(v.pieceRadiusY + std::max(3.0, std::min(v.pieceRadiusX, v.pieceRadiusY) / 3.0)));
     };
     EXPECT_TRUE(near(shown(holePoint(expected->start) - QPoint(0, ring())), colours::Hint)) << "a ring round the piece";
-    EXPECT_TRUE(near(shown(holePoint(expected->start)), colours::player(0))) << "the piece shows";
+    EXPECT_TRUE(near(shown(piecePoint(expected->start)), colours::player(0))) << "the piece shows";
 
     const QPoint oldDestination = holePoint(expected->destination());
     window->resize(window->width() + 200, window->height() + 120);

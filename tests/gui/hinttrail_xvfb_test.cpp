@@ -69,7 +69,8 @@ TEST_F(HelpersScreenTest, TheTrailOfBothRepliesAndAHintAreOnTheScreen)
     ASSERT_TRUE(eventually([&] { return !shown.isNull(); }));
     shown.save(QStringLiteral(SCREENSHOT_DIR "/hint.png"));
     EXPECT_TRUE(near(at(shown, onScreen(hint->destination())), colours::Hint));
-    EXPECT_TRUE(near(at(shown, onScreen(hint->start)), colours::player(0))) << "the piece shows inside its ring";
+    const QPoint beside(window->boardView().pieceRadiusX * 3 / 4, 0); // the symbol
+    EXPECT_TRUE(near(at(shown, onScreen(hint->start) + beside), colours::player(0))) << "the piece shows inside its ring";
     EXPECT_TRUE(eventually([&] { return !near(at(grabScreen(), onScreen(hint->destination())), colours::Hint); }))
         << "over";
 }

@@ -79,7 +79,8 @@ TEST_F(MainWindowTest, MenusHoldEveryItemInOrder)
     EXPECT_EQ(menu(0)->actions().constLast(), window->commandAction(command::Exit));
     EXPECT_EQ(itemTexts(menu(1)), QStringList({"&Undo", "&Redo", "-", "&Show Valid Moves", "&Hint"}));
     EXPECT_EQ(itemTexts(menu(2)),
-              QStringList({"&Referee", "Show &Last Moves", "-", "&Default Settings", "-", "&Move List"}));
+              QStringList({"&Referee", "Show &Last Moves", "-", "&Default Settings", "-", "&Move List", "-",
+                           "Show Des&tinations", "&Piece Symbols"}));
     EXPECT_EQ(itemTexts(menu(3)), QStringList({"&Playing Rules", "-", "&About Tavolux"}));
     for (int m = 0; m < 4; ++m) {
         for (QAction* action : menu(m)->actions()) {
@@ -301,6 +302,8 @@ TEST_F(MainWindowTest, NewViewIsLaidOutAndPainted)
     });
     window->repaint();
     const QImage shot = window->canvas()->grab().toImage();
-    const QPoint tip(view.originX + view.holeScreen[10].x, view.originY + view.holeScreen[10].y);
+    // Beside the piece's symbol, in the piece's colour.
+    const QPoint tip(view.originX + view.holeScreen[10].x + view.pieceRadiusX * 3 / 4,
+                     view.originY + view.holeScreen[10].y);
     EXPECT_EQ(shot.pixelColor(tip * shot.devicePixelRatio()), QColor(0, 255, 255));
 }

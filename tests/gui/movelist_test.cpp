@@ -5,6 +5,7 @@
 
 #include "app/movelistwindow.h"
 #include "tests/support/window_fixture.h"
+#include "view/colours.h"
 
 #include "model/movegen.h"
 #include "model/movepath.h"
@@ -124,6 +125,51 @@ TEST_F(MoveListReview, TheComputersWaitWhileAnEarlierBoardIsShown)
     window->moveListHost().window()->findChild<QPushButton*>("backToGame")->click();
     ASSERT_TRUE(waitForPerson());
     EXPECT_EQ(window->game().moveList().current(), 3u);
+}
+
+// The reviewed move is drawn on the board as the last moves are, its start
+// ringed in the mover's colour; moves taken back by Undo stay listed,
+// greyed, until a new move replaces them.
+TEST_F(MoveListReview, TheReviewedMoveIsDrawnAndTakenBackMovesStayGreyed)
+{
+    startGame(1, 0, 0);
+    ASSERT_TRUE(window->runCommand(command::MoveList));
+    movePiece(0);
+    ASSERT_TRUE(waitForPerson());
+    const std::vector<RecordedMove> moves = window->game().moveList().moves();
+    ASSERT_EQ(moves.size(), 3u);
+    const BoardView& v = window->boardView();
+    const int ring = int(v.holeRadiusY - std::max(3.0, std::min(v.pieceRadiusX, v.pieceRadiusY) / 4.0) / 2);
+    const auto ringed = [&](const RecordedMove& m) {
+        window->canvas()->repaint();
+        const QColor seen = window->canvas()->picture().toImage().pixelColor(holePoint(m.start) - QPoint(0, ring));
+        return seen == colours::player(m.player);
+    };
+    rows()->setCurrentRow(2);
+    EXPECT_TRUE(ringed(moves[1])) << "the second move";
+    EXPECT_FALSE(ringed(moves[2])) << "and no other";
+    rows()->setCurrentRow(1);
+    EXPECT_TRUE(ringed(moves[0]));
+    EXPECT_FALSE(ringed(moves[1]));
+    rows()->setCurrentRow(0);
+    EXPECT_FALSE(ringed(moves[1])) << "the start follows no move";
+
+    ASSERT_TRUE(window->runCommand(command::Undo));
+    ASSERT_EQ(rows()->count(), 4) << "the moves taken back stay listed";
+    const QColor greyed = rows()->palette().color(QPalette::Disabled, QPalette::Text);
+    for (int row = 1; row <= 3; ++row) {
+        EXPECT_TRUE(rows()->item(row)->font().italic()) << row;
+        EXPECT_EQ(rows()->item(row)->foreground().color(), greyed) << row;
+    }
+    EXPECT_FALSE(rows()->item(0)->font().italic());
+    ASSERT_TRUE(window->runCommand(command::Redo));
+    EXPECT_FALSE(rows()->item(3)->font().italic()) << "Redo brings them back";
+    ASSERT_TRUE(window->runCommand(command::Undo));
+    movePiece(1);
+    ASSERT_TRUE(waitForPerson());
+    ASSERT_EQ(rows()->count(), 4) << "the new moves replace them";
+    for (int row = 1; row <= 3; ++row)
+        EXPECT_FALSE(rows()->item(row)->font().italic()) << row;
 }
 
 // A game saved as a record opens in review, every position of it can be

@@ -50,6 +50,19 @@ TEST_F(SettingsFileTest, FirstRunGivesTheDefaults)
     EXPECT_EQ(s.wallpaperIndex, 0);
     EXPECT_EQ(s.animationSpeed, 0);
     EXPECT_TRUE(s.showLastMoves);
+    EXPECT_TRUE(s.showDestinations);
+    EXPECT_TRUE(s.pieceSymbols) << "a new install shows the symbols";
+}
+
+// Settings kept from before the symbols keep the pieces as they were.
+TEST_F(SettingsFileTest, TheSymbolsAreOffForSettingsFromBeforeThem)
+{
+    writeFile("[Tavolux]\nWallPaperID=1\n");
+    EXPECT_FALSE(read().pieceSymbols);
+    EXPECT_TRUE(read().showDestinations);
+    writeFile("[Tavolux]\nWallPaperID=1\nPieceSymbols=1\nShowDestinations=0\n");
+    EXPECT_TRUE(read().pieceSymbols);
+    EXPECT_FALSE(read().showDestinations);
 }
 
 TEST_F(SettingsFileTest, ValuesOutOfRangeSelectNothingInvalid)
@@ -101,6 +114,8 @@ TEST_F(SettingsFileTest, WrittenValuesAreDecimalTextsReadBackUnchanged)
     s.wallpaperIndex = 2;
     s.animationSpeed = 1;
     s.showLastMoves = false;
+    s.showDestinations = false;
+    s.pieceSymbols = false;
     {
         QSettings store(path(), QSettings::IniFormat);
         writeSettings(store, s);
@@ -114,6 +129,8 @@ TEST_F(SettingsFileTest, WrittenValuesAreDecimalTextsReadBackUnchanged)
     EXPECT_TRUE(text.contains("RefereeVisible=0"));
     EXPECT_TRUE(text.contains("WallPaperID=2"));
     EXPECT_TRUE(text.contains("ShowLastMoves=0"));
+    EXPECT_TRUE(text.contains("ShowDestinations=0"));
+    EXPECT_TRUE(text.contains("PieceSymbols=0"));
 
     const RememberedSettings back = read();
     EXPECT_EQ(back.windowRect(), s.windowRect());
@@ -122,6 +139,8 @@ TEST_F(SettingsFileTest, WrittenValuesAreDecimalTextsReadBackUnchanged)
     EXPECT_EQ(back.wallpaperIndex, 2);
     EXPECT_EQ(back.animationSpeed, 1);
     EXPECT_FALSE(back.showLastMoves);
+    EXPECT_FALSE(back.showDestinations);
+    EXPECT_FALSE(back.pieceSymbols);
 }
 
 TEST(ProfileIntTest, ReadsTheNumberATextStartsWith)

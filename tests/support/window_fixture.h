@@ -93,6 +93,10 @@ protected:
         return QPoint(v.holeScreen[hole].x + v.originX, v.holeScreen[hole].y + v.originY);
     }
 
+    // A point of the piece on `hole` in the piece's own colour, clear of its
+    // symbol and its gloss.
+    QPoint piecePoint(int hole) const { return holePoint(hole) + QPoint(window->boardView().pieceRadiusX * 3 / 4, 0); }
+
     void mouse(QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held)
     {
         QWidget* canvas = window->canvas();
