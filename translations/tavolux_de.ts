@@ -348,6 +348,16 @@ Wollt ihr weiterspielen?</translation>
     </message>
     <message>
         <location line="+2"/>
+        <source>Mark the holes a lifted piece may reach, or stop marking them.</source>
+        <translation>Die Löcher markieren, die eine aufgenommene Figur erreichen kann, oder die Markierung ausschalten.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show or hide each player&apos;s symbol on the pieces.</source>
+        <translation>Das Symbol jedes Spielers auf seinen Figuren zeigen oder verbergen.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>Display help documentation on Chinese Checkers playing rules.</source>
         <translation>Die Spielregeln von Sternhalma anzeigen.</translation>
     </message>
@@ -540,7 +550,7 @@ Möchtest du die Datei ersetzen?</translation>
         <translation>Tavolux</translation>
     </message>
     <message>
-        <location line="+97"/>
+        <location line="+106"/>
         <source>Rotate clockwise</source>
         <translation>Im Uhrzeigersinn drehen</translation>
     </message>
@@ -556,7 +566,7 @@ Möchtest du die Datei ersetzen?</translation>
         <translation>Frühere Stellung: Esc führt zurück zur Partie.</translation>
     </message>
     <message>
-        <location line="+170"/>
+        <location line="+180"/>
         <source>Exit Game</source>
         <translation>Tavolux beenden</translation>
     </message>
@@ -679,6 +689,16 @@ deren gültige Züge du sehen willst.</translation>
         <translation>Statisti&amp;k...</translation>
     </message>
     <message>
+        <location line="+1"/>
+        <source>Show Des&amp;tinations</source>
+        <translation>Ziele &amp;markieren</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Piece Symbols</source>
+        <translation>&amp;Figurensymbole</translation>
+    </message>
+    <message>
         <location line="+36"/>
         <source>&amp;Game</source>
         <translation>&amp;Spiel</translation>
@@ -694,7 +714,7 @@ deren gültige Züge du sehen willst.</translation>
         <translation>&amp;Ansicht</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
@@ -730,7 +750,7 @@ deren gültige Züge du sehen willst.</translation>
         <translation>%1. %2  %3</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+17"/>
         <source>Game record: the board after move %1.</source>
         <extracomment>Below the move list while the board shows an earlier position.</extracomment>
         <translation>Spielprotokoll: das Brett nach Zug %1.</translation>
@@ -739,6 +759,12 @@ deren gültige Züge du sehen willst.</translation>
         <location line="+1"/>
         <source>Reviewing: the board after move %1.</source>
         <translation>Rückblick: das Brett nach Zug %1.</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>%1 (taken back: Redo plays it again)</source>
+        <extracomment>The tooltip of a move taken back by Undo: the mover&apos;s name, then this.</extracomment>
+        <translation>%1 (zurückgenommen: Wiederholen spielt den Zug erneut)</translation>
     </message>
 </context>
 <context>
@@ -1282,7 +1308,7 @@ deren gültige Züge du sehen willst.</translation>
 <context>
     <name>tavolux::Settings</name>
     <message>
-        <location filename="../app/settings.cpp" line="+176"/>
+        <location filename="../app/settings.cpp" line="+183"/>
         <source>The settings could not be saved in &quot;%1&quot;.
 
 %2</source>

@@ -348,6 +348,16 @@ Pero todavía quedan 2 jugadores.
     </message>
     <message>
         <location line="+2"/>
+        <source>Mark the holes a lifted piece may reach, or stop marking them.</source>
+        <translation>Marcar los huecos a los que puede llegar una ficha levantada, o dejar de marcarlos.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show or hide each player&apos;s symbol on the pieces.</source>
+        <translation>Mostrar u ocultar el símbolo de cada jugador en sus fichas.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>Display help documentation on Chinese Checkers playing rules.</source>
         <translation>Mostrar las reglas de las damas chinas.</translation>
     </message>
@@ -540,7 +550,7 @@ Do you want to replace it?</source>
         <translation>Tavolux</translation>
     </message>
     <message>
-        <location line="+97"/>
+        <location line="+106"/>
         <source>Rotate clockwise</source>
         <translation>Girar en sentido horario</translation>
     </message>
@@ -556,7 +566,7 @@ Do you want to replace it?</source>
         <translation>Posición anterior: Esc vuelve a la partida.</translation>
     </message>
     <message>
-        <location line="+170"/>
+        <location line="+180"/>
         <source>Exit Game</source>
         <translation>Salir del juego</translation>
     </message>
@@ -679,6 +689,16 @@ cuyas jugadas válidas quieras ver.</translation>
         <translation>Es&amp;tadísticas...</translation>
     </message>
     <message>
+        <location line="+1"/>
+        <source>Show Des&amp;tinations</source>
+        <translation>Mostrar &amp;destinos</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Piece Symbols</source>
+        <translation>Símbolos de las &amp;fichas</translation>
+    </message>
+    <message>
         <location line="+36"/>
         <source>&amp;Game</source>
         <translation>&amp;Partida</translation>
@@ -694,7 +714,7 @@ cuyas jugadas válidas quieras ver.</translation>
         <translation>&amp;Ver</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>&amp;Help</source>
         <translation>Ay&amp;uda</translation>
     </message>
@@ -730,7 +750,7 @@ cuyas jugadas válidas quieras ver.</translation>
         <translation>%1. %2  %3</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+17"/>
         <source>Game record: the board after move %1.</source>
         <extracomment>Below the move list while the board shows an earlier position.</extracomment>
         <translation>Registro: el tablero tras la jugada %1.</translation>
@@ -739,6 +759,12 @@ cuyas jugadas válidas quieras ver.</translation>
         <location line="+1"/>
         <source>Reviewing: the board after move %1.</source>
         <translation>Repaso: el tablero tras la jugada %1.</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>%1 (taken back: Redo plays it again)</source>
+        <extracomment>The tooltip of a move taken back by Undo: the mover&apos;s name, then this.</extracomment>
+        <translation>%1 (deshecha: Rehacer la vuelve a jugar)</translation>
     </message>
 </context>
 <context>
@@ -1282,7 +1308,7 @@ cuyas jugadas válidas quieras ver.</translation>
 <context>
     <name>tavolux::Settings</name>
     <message>
-        <location filename="../app/settings.cpp" line="+176"/>
+        <location filename="../app/settings.cpp" line="+183"/>
         <source>The settings could not be saved in &quot;%1&quot;.
 
 %2</source>

@@ -348,6 +348,16 @@ Voulez-vous continuer la partie&#xa0;?</translation>
     </message>
     <message>
         <location line="+2"/>
+        <source>Mark the holes a lifted piece may reach, or stop marking them.</source>
+        <translation>Marquer les trous qu’un pion soulevé peut atteindre, ou cesser de les marquer.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show or hide each player&apos;s symbol on the pieces.</source>
+        <translation>Afficher ou masquer le symbole de chaque joueur sur ses pions.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>Display help documentation on Chinese Checkers playing rules.</source>
         <translation>Afficher les règles des dames chinoises.</translation>
     </message>
@@ -540,7 +550,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
         <translation>Tavolux</translation>
     </message>
     <message>
-        <location line="+97"/>
+        <location line="+106"/>
         <source>Rotate clockwise</source>
         <translation>Tourner dans le sens horaire</translation>
     </message>
@@ -556,7 +566,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
         <translation>Position antérieure&#xa0;: Échap revient à la partie.</translation>
     </message>
     <message>
-        <location line="+170"/>
+        <location line="+180"/>
         <source>Exit Game</source>
         <translation>Quitter le jeu</translation>
     </message>
@@ -679,6 +689,16 @@ dont vous voulez voir les coups possibles.</translation>
         <translation>S&amp;tatistiques...</translation>
     </message>
     <message>
+        <location line="+1"/>
+        <source>Show Des&amp;tinations</source>
+        <translation>Afficher les des&amp;tinations</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Piece Symbols</source>
+        <translation>Symboles des &amp;pions</translation>
+    </message>
+    <message>
         <location line="+36"/>
         <source>&amp;Game</source>
         <translation>&amp;Partie</translation>
@@ -694,7 +714,7 @@ dont vous voulez voir les coups possibles.</translation>
         <translation>&amp;Affichage</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>&amp;Help</source>
         <translation>Ai&amp;de</translation>
     </message>
@@ -730,7 +750,7 @@ dont vous voulez voir les coups possibles.</translation>
         <translation>%1. %2  %3</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+17"/>
         <source>Game record: the board after move %1.</source>
         <extracomment>Below the move list while the board shows an earlier position.</extracomment>
         <translation>Relevé&#xa0;: le plateau après le coup %1.</translation>
@@ -739,6 +759,12 @@ dont vous voulez voir les coups possibles.</translation>
         <location line="+1"/>
         <source>Reviewing: the board after move %1.</source>
         <translation>Retour en arrière&#xa0;: le plateau après le coup %1.</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>%1 (taken back: Redo plays it again)</source>
+        <extracomment>The tooltip of a move taken back by Undo: the mover&apos;s name, then this.</extracomment>
+        <translation>%1 (coup annulé&#xa0;: Rétablir le rejoue)</translation>
     </message>
 </context>
 <context>
@@ -1282,7 +1308,7 @@ dont vous voulez voir les coups possibles.</translation>
 <context>
     <name>tavolux::Settings</name>
     <message>
-        <location filename="../app/settings.cpp" line="+176"/>
+        <location filename="../app/settings.cpp" line="+183"/>
         <source>The settings could not be saved in &quot;%1&quot;.
 
 %2</source>

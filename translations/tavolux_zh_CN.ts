@@ -348,6 +348,16 @@ Do you want to continue the game?</source>
     </message>
     <message>
         <location line="+2"/>
+        <source>Mark the holes a lifted piece may reach, or stop marking them.</source>
+        <translation>标出拿起的棋子可以到达的位置，或取消标记。</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Show or hide each player&apos;s symbol on the pieces.</source>
+        <translation>显示或隐藏每位玩家棋子上的符号。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>Display help documentation on Chinese Checkers playing rules.</source>
         <translation>显示跳棋规则的帮助文档。</translation>
     </message>
@@ -540,7 +550,7 @@ Do you want to replace it?</source>
         <translation>Tavolux</translation>
     </message>
     <message>
-        <location line="+97"/>
+        <location line="+106"/>
         <source>Rotate clockwise</source>
         <translation>顺时针旋转</translation>
     </message>
@@ -556,7 +566,7 @@ Do you want to replace it?</source>
         <translation>正在查看之前的局面：按 Esc 返回对局。</translation>
     </message>
     <message>
-        <location line="+170"/>
+        <location line="+180"/>
         <source>Exit Game</source>
         <translation>退出游戏</translation>
     </message>
@@ -679,6 +689,16 @@ that you wish to show all valid moves.</source>
         <translation>统计(&amp;T)...</translation>
     </message>
     <message>
+        <location line="+1"/>
+        <source>Show Des&amp;tinations</source>
+        <translation>显示目标位置(&amp;T)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Piece Symbols</source>
+        <translation>棋子符号(&amp;P)</translation>
+    </message>
+    <message>
         <location line="+36"/>
         <source>&amp;Game</source>
         <translation>游戏(&amp;G)</translation>
@@ -694,7 +714,7 @@ that you wish to show all valid moves.</source>
         <translation>查看(&amp;V)</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>&amp;Help</source>
         <translation>帮助(&amp;H)</translation>
     </message>
@@ -730,7 +750,7 @@ that you wish to show all valid moves.</source>
         <translation>%1. %2  %3</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+17"/>
         <source>Game record: the board after move %1.</source>
         <extracomment>Below the move list while the board shows an earlier position.</extracomment>
         <translation>棋谱：第 %1 步之后的棋盘。</translation>
@@ -739,6 +759,12 @@ that you wish to show all valid moves.</source>
         <location line="+1"/>
         <source>Reviewing: the board after move %1.</source>
         <translation>回顾：第 %1 步之后的棋盘。</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>%1 (taken back: Redo plays it again)</source>
+        <extracomment>The tooltip of a move taken back by Undo: the mover&apos;s name, then this.</extracomment>
+        <translation>%1（已撤销：重做可再次走这一步）</translation>
     </message>
 </context>
 <context>
@@ -1282,7 +1308,7 @@ that you wish to show all valid moves.</source>
 <context>
     <name>tavolux::Settings</name>
     <message>
-        <location filename="../app/settings.cpp" line="+176"/>
+        <location filename="../app/settings.cpp" line="+183"/>
         <source>The settings could not be saved in &quot;%1&quot;.
 
 %2</source>
