@@ -9,6 +9,7 @@
 #include "resources/programresources.h"
 #include "lang/gametexts.h"
 #include "app/rotatebutton.h"
+#include "app/turnline.h"
 #include "app/turnscheduler.h"
 #include "app/windowsettings.h"
 #include "view/windowcanvas.h"
@@ -157,6 +158,9 @@ void MainWindow::buildStatusBar()
     statusBar()->setObjectName(QStringLiteral("statusBar"));
     statusBar()->setSizeGripEnabled(true);
     statusBar()->addWidget(statusPane_, 1);
+    //: The accessible description of the status bar's prompt line.
+    statusPane_->setAccessibleDescription(tr("What the game is doing"));
+    turnLine_ = std::make_unique<TurnLine>(*statusBar());
 }
 
 // The person's hand on the board, by mouse and by keys, and the passes of
@@ -342,6 +346,8 @@ void MainWindow::followBoardRotation()
 
 void MainWindow::showRecord()
 {
+    if (turnLine_)
+        turnLine_->follow(game_);
     canvas_->update();
     updateAllItemStates();
 }
@@ -352,6 +358,8 @@ void MainWindow::showMoveMade(const MadeMove* move)
         lastMoves_.record(game_.state().pieces, move->player, move->piece, move->start);
     else
         lastMoves_.clear();
+    if (turnLine_)
+        turnLine_->follow(game_);
     gameMovesChanged();
 }
 

@@ -40,6 +40,7 @@ class FileChooser;
 class RefereeWindow;
 class RotateButton;
 class SoundPlayer;
+class TurnLine;
 class TurnScheduler;
 class WindowCanvas;
 
@@ -68,6 +69,7 @@ public:
     const ProgramResources& resources() const { return resources_; }
     RefereeHost& refereeHost() { return referee_; }
     StatusPrompt& statusPrompt() { return prompt_; }
+    TurnLine& turnLine() { return *turnLine_; }
     // Opens a saved game as Load Game does, without the abandon question
     // (a file named on the command line); false when it was refused.
     bool openGameFile(const QString& path);
@@ -177,6 +179,7 @@ private:
     std::unique_ptr<WindowCommands> windowCommands_;
     RotateButton* rotateButtons_[2] = {nullptr, nullptr}; // [clockwise]
     QLabel* statusPane_ = nullptr;
+    std::unique_ptr<TurnLine> turnLine_;
     StatusPrompt prompt_;
     CommandTable* commands_ = nullptr;
     RefereeHost referee_;

@@ -28,13 +28,15 @@
 namespace tavolux::testing {
 
 // Save Game and Load Game ask for no file: they get the test's path (an
-// empty one cancels), and the chooser counts how often it was asked.
+// empty one cancels), and the chooser counts how often it was asked and
+// keeps the name offered for saving.
 class ScriptedChooser : public FileChooser {
 public:
     explicit ScriptedChooser(QString chosen = {}) : path(std::move(chosen)) {}
-    QString saveFileName(QWidget*) override { return ++asked, path; }
+    QString saveFileName(QWidget*, const QString& offered) override { return suggested = offered, ++asked, path; }
     QString openFileName(QWidget*) override { return ++asked, path; }
     QString path;
+    QString suggested;
     int asked = 0;
 };
 
