@@ -321,6 +321,11 @@ bool MainWindow::openGameFile(const QString& path)
     return gameCommands_->openGameFile(path);
 }
 
+void MainWindow::playAgain()
+{
+    gameCommands_->playAgain();
+}
+
 void MainWindow::placeReferee()
 {
     referee_.place(*canvas_);

@@ -124,6 +124,7 @@ public:
     // How the game's events reach the player, and the window's boxes.
     WindowEvents& events() { return events_; }
     WindowBoxes& boxes() { return boxes_; }
+    GameCommands& gameCommands() { return *gameCommands_; }
 
 Q_SIGNALS:
     // The user confirmed "Exit Game"; the window is closing.
@@ -145,6 +146,7 @@ private:
     // follows and any review ends.
     void gameMovesChanged();
     QWidget* boxParent() override { return this; }
+    void playAgain() override;
 
     void buildCommands();
     bool commandAllowed(int id) const;

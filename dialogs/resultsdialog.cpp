@@ -231,12 +231,25 @@ ResultsDialog::ResultsDialog(const GameState& state, const QPixmap* pictures, co
     ok->setDefault(true);
     ok->setMinimumWidth(dialogUnits(this, 50, 0).width());
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    auto* again = new QPushButton(tr("&Play Again"), this);
+    again->setObjectName(QStringLiteral("playAgainButton"));
+    again->setAutoDefault(false);
+    again->setAccessibleDescription(tr("Starts a new game with the same players"));
+    connect(again, &QPushButton::clicked, this, [this] {
+        accept();
+        Q_EMIT playAgainChosen();
+    });
 
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(again);
+    buttons->addStretch();
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addWidget(podium);
     layout->addSpacing(dialogUnits(this, 0, 3).height());
-    layout->addWidget(ok, 0, Qt::AlignHCenter);
+    layout->addLayout(buttons);
 }
 
 } // namespace tavolux

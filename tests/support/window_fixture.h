@@ -18,6 +18,8 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QMouseEvent>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -47,6 +49,9 @@ protected:
 
     void SetUp() override
     {
+        // Every test remembers its settings in a folder of its own.
+        ASSERT_TRUE(settingsFolder.isValid());
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder.path());
         window = std::make_unique<MainWindow>(*resources, sounds);
         window->resize(1000, 700);
         window->show();
@@ -148,6 +153,7 @@ protected:
     const PieceRecord& piece(int k) const { return window->game().state().pieces[k]; }
 
     static inline ProgramResources* resources = nullptr;
+    QTemporaryDir settingsFolder;
     SoundPlayer sounds;
     std::unique_ptr<MainWindow> window;
 };
