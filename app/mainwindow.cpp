@@ -2,6 +2,7 @@
 
 #include "app/boardshows.h"
 #include "app/boardcommands.h"
+#include "app/boardvoice.h"
 #include "app/gamecommands.h"
 #include "app/windowcommands.h"
 #include "app/commands.h"
@@ -180,6 +181,8 @@ void MainWindow::buildBoardMouse()
     };
     boardKeys_ = new BoardKeys(*canvas_, view_, game_, boardMouse_->lift());
     boardKeys_->dropped = boardMouse_->dragEnded;
+    boardVoice_ = new BoardVoice(*canvas_, game_, *boardKeys_);
+    connect(boardKeys_, &BoardKeys::ringMoved, boardVoice_, &BoardVoice::ringMoved);
     // A review of earlier moves holds the turn cycle, and no piece is lifted
     // from a position that is not the game's.
     turnScheduler_ = new TurnScheduler(
@@ -363,6 +366,8 @@ void MainWindow::showMoveMade(const MadeMove* move)
         lastMoves_.record(game_.state().pieces, move->player, move->piece, move->start);
     else
         lastMoves_.clear();
+    if (boardVoice_)
+        boardVoice_->moveMade(move);
     if (turnLine_)
         turnLine_->follow(game_);
     gameMovesChanged();

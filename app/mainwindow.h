@@ -31,6 +31,7 @@ namespace tavolux {
 
 struct ProgramResources;
 class BoardKeys;
+class BoardVoice;
 class BoardShows;
 class BoardMouse;
 class BoardCommands;
@@ -175,6 +176,7 @@ private:
     WindowCanvas* canvas_ = nullptr;
     BoardMouse* boardMouse_ = nullptr;
     BoardKeys* boardKeys_ = nullptr;
+    BoardVoice* boardVoice_ = nullptr;
     TurnScheduler* turnScheduler_ = nullptr;
     std::unique_ptr<GameCommands> gameCommands_;
     std::unique_ptr<BoardCommands> boardCommands_;
