@@ -144,6 +144,8 @@ void MainWindow::buildRotateButtons()
         auto* button = new RotateButton(faces[0], faces[1], canvas_);
         button->setObjectName(QLatin1String(b.name));
         button->setToolTip(tr(b.tip));
+        button->setAccessibleName(tr(b.tip));
+        button->setAccessibleDescription(tr("Turns the board one step; the game goes on as it was"));
         const int id = b.id;
         connect(button, &QAbstractButton::clicked, this, [this, id] {
             runCommand(id);

@@ -1,5 +1,6 @@
 #include "dialogs/resultsdialog.h"
 
+#include "dialogs/accessibletexts.h"
 #include "dialogs/dialogframe.h"
 #include "dialogs/dialogunits.h"
 #include "dialogs/picturebox.h"
@@ -250,6 +251,7 @@ ResultsDialog::ResultsDialog(const GameState& state, const QPixmap* pictures, co
     layout->addWidget(podium);
     layout->addSpacing(dialogUnits(this, 0, 3).height());
     layout->addLayout(buttons);
+    AccessibleTexts::describeDialog(this);
 }
 
 } // namespace tavolux
