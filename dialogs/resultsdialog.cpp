@@ -11,6 +11,9 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPushButton>
+#include <QStyle>
+
+#include <algorithm>
 
 namespace tavolux {
 
@@ -235,6 +238,9 @@ ResultsDialog::ResultsDialog(const GameState& state, const QPixmap* pictures, co
     auto* again = new QPushButton(tr("&Play Again"), this);
     again->setObjectName(QStringLiteral("playAgainButton"));
     again->setAutoDefault(false);
+    // Room for its text in every language, with the margins of the style.
+    const int margins = 2 * (again->style()->pixelMetric(QStyle::PM_ButtonMargin) + again->fontMetrics().averageCharWidth());
+    again->setMinimumWidth(std::max(ok->minimumWidth(), again->sizeHint().width() + margins));
     again->setAccessibleDescription(tr("Starts a new game with the same players"));
     connect(again, &QPushButton::clicked, this, [this] {
         accept();
