@@ -78,9 +78,11 @@ TEST_F(AccessibleNamesTest, EveryControlRowAndFieldIsNamedAndDescribed)
 
     window->runCommand(command::MoveList);
     ASSERT_TRUE(window->moveListHost().visible());
-    for (QWidget* top : QApplication::topLevelWidgets())
-        if (top->isVisible() && top != window.get())
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (top->isVisible() && top != window.get()) {
             EXPECT_EQ(unnamedIn(top).join("\n").toStdString(), "") << top->metaObject()->className();
+        }
+    }
 
     GameState state = window->game().state();
     SetupSheet sheet(state, resources->pictures, resources->playerIcons, window.get());
