@@ -6,12 +6,19 @@
 #include "app/messagebox.h"
 #include "app/movelisthost.h"
 #include "app/recordfiles.h"
+#include "app/settings.h"
+#include "app/setupsettings.h"
 #include "app/statisticskeeper.h"
 #include "dialogs/setupsheet.h"
 #include "lang/gametexts.h"
 #include "model/game.h"
 #include "model/statistics.h"
 #include "resources/programresources.h"
+
+#include <QSettings>
+
+#include <algorithm>
+#include <iterator>
 
 namespace tavolux {
 
@@ -43,11 +50,36 @@ void GameCommands::newGame()
         && !parts_.boxes.askYesNo(GameTexts::newGameCaption(), GameTexts::abandonQuestion()))
         return;
     GameState chosen = game.state();
+    // The run's first sheet offers the last run's table, a later one the
+    // game on the board, unless Default Settings came between.
+    if (defaultSetupNext_) {
+        const GameState defaults = initialGameState();
+        std::copy(std::begin(defaults.slots), std::end(defaults.slots), std::begin(chosen.slots));
+    } else if (chosen.noGameStarted)
+        readRememberedSetup(*openSettingsStore(), chosen);
     SetupSheet sheet(chosen, parts_.resources.pictures, parts_.resources.playerIcons, parts_.parent);
     if (sheet.exec() != QDialog::Accepted)
         return;
+    defaultSetupNext_ = false;
     parts_.statistics.gameAbandoned(game.state(), movesPerPlayer(game.moveList()).data());
     game.startGame(chosen);
+    if (const QString problem = writeRememberedSetup(*openSettingsStore(), chosen); !problem.isEmpty())
+        parts_.boxes.warn(GameTexts::newGameCaption(), problem);
+}
+
+void GameCommands::playAgain()
+{
+    if (parts_.game.state().gameInProgress() || parts_.game.state().noGameStarted)
+        return;
+    const GameState same = parts_.game.state();
+    parts_.game.startGame(same);
+}
+
+void GameCommands::restoreDefaultSetup()
+{
+    defaultSetupNext_ = true;
+    if (const QString problem = writeRememberedSetup(*openSettingsStore(), initialGameState()); !problem.isEmpty())
+        parts_.boxes.warn(GameTexts::newGameCaption(), problem);
 }
 
 void GameCommands::useFileChooser(std::unique_ptr<FileChooser> chooser)

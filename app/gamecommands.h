@@ -2,7 +2,9 @@
 // The commands on the game itself: New Game (the abandon question and the
 // setup sheet, then the game's start), Undo and Redo, saving and loading
 // games, and the game records (Save Game Record, Open Game Record, Play from
-// Here). A game given up is counted in the statistics.
+// Here). A game given up is counted in the statistics. The sheet opens
+// first on the table remembered from the last run, and a game over is
+// played again with the same players at once.
 
 #include <QString>
 
@@ -46,6 +48,10 @@ public:
     // Opens a saved game (or a record) as Load Game does, without the
     // abandon question; false when it was refused.
     bool openGameFile(const QString& path);
+    // A new game with the players of the game just over, without the sheet.
+    void playAgain();
+    // The first run's players for the next sheet, in this run and the next.
+    void restoreDefaultSetup();
 
 private:
     void newGame();
@@ -55,6 +61,8 @@ private:
     std::unique_ptr<GameFiles> gameFiles_;
     std::unique_ptr<FileChooser> recordChooser_;
     std::unique_ptr<RecordFiles> recordFiles_;
+    // The next sheet opens on the first run's players rather than the game's.
+    bool defaultSetupNext_ = false;
 };
 
 } // namespace tavolux

@@ -39,6 +39,8 @@ public:
     // A move joins the last moves and the move list; none: they start afresh.
     virtual void showMoveMade(const MadeMove* move) = 0;
     virtual StatisticsKeeper& statistics() = 0;
+    // A new game with the same players, asked for from the results.
+    virtual void playAgain() = 0;
     virtual QWidget* boxParent() = 0;
 };
 

@@ -2,9 +2,11 @@
 
 #include "app/messageboxes.h"
 #include "app/safefiles.h"
+#include "app/suggestednames.h"
 #include "model/game.h"
 #include "model/savefile.h"
 
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -22,9 +24,9 @@ QString shown(const QString& path)
 
 } // namespace
 
-QString DialogFileChooser::saveFileName(QWidget* parent)
+QString DialogFileChooser::saveFileName(QWidget* parent, const QString& suggested)
 {
-    return choose(parent, true);
+    return choose(parent, true, suggested);
 }
 
 QString DialogFileChooser::openFileName(QWidget* parent)
@@ -32,10 +34,14 @@ QString DialogFileChooser::openFileName(QWidget* parent)
     return choose(parent, false);
 }
 
-QString DialogFileChooser::choose(QWidget* parent, bool save)
+QString DialogFileChooser::choose(QWidget* parent, bool save, const QString& suggested)
 {
     if (folder_.isEmpty())
         folder_ = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    // A save goes where it is offered, even on a system that has no
+    // documents folder yet; the dialog would fall back to the home folder.
+    if (save && !QFileInfo::exists(folder_))
+        QDir().mkpath(folder_);
     const bool records = files_ == Files::Records;
     const QString title = records ? (save ? tr("Save Game Record") : tr("Open Game Record"))
                                   : (save ? tr("Save Game") : tr("Load Game"));
@@ -47,7 +53,7 @@ QString DialogFileChooser::choose(QWidget* parent, bool save)
     const QString suffix = QLatin1String(records ? "tvr" : "tvx");
     dialog.setNameFilter(records ? tr("Tavolux Game Records (*.tvr)") : tr("Tavolux Files (*.tvx)"));
     dialog.setDefaultSuffix(suffix);
-    dialog.selectFile(QStringLiteral("*.") + suffix);
+    dialog.selectFile(suggested.isEmpty() ? QStringLiteral("*.") + suffix : suggested);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     const QString chosen = dialog.selectedFiles().constFirst();
@@ -66,7 +72,8 @@ void GameFiles::saveGame()
         boxes_.warn(tr("Save Game"), tr("There is no unfinished game to save!"));
         return;
     }
-    const QString chosen = chooser_.saveFileName(dialogParent_);
+    const QString chosen =
+        chooser_.saveFileName(dialogParent_, suggestedFileName(game_.state(), QDate::currentDate(), QStringLiteral("tvx")));
     if (chosen.isEmpty())
         return;
     const QString path = QString::fromStdString(forceTvxExtension(chosen.toStdString()));

@@ -17,29 +17,31 @@ class Game;
 class MessageBoxes;
 
 // Chooses the file for Save Game and Load Game. The window's shows a
-// QFileDialog; tests return a path. An empty path means cancelled.
+// QFileDialog; tests return a path. An empty path means cancelled. Saving
+// offers `suggested`, a file name without a folder.
 class FileChooser {
 public:
     virtual ~FileChooser() = default;
-    virtual QString saveFileName(QWidget* parent) = 0;
+    virtual QString saveFileName(QWidget* parent, const QString& suggested) = 0;
     virtual QString openFileName(QWidget* parent) = 0;
 };
 
 // Qt's own (non-native) file dialogs with the filter "Tavolux Files
-// (*.tvx)", the initial name "*.tvx" and ".tvx" as the default suffix; the
-// save dialog asks before replacing a file. Both open in the folder used
-// last, at first in the user's documents folder. For game records the same
-// with "Tavolux Game Records (*.tvr)" and ".tvr".
+// (*.tvx)", the initial name "*.tvx" (the suggested name when saving) and
+// ".tvx" as the default suffix; the save dialog asks before replacing a
+// file. Both open in the folder used last, at first in the user's documents
+// folder. For game records the same with "Tavolux Game Records (*.tvr)" and
+// ".tvr".
 class DialogFileChooser : public FileChooser {
     Q_DECLARE_TR_FUNCTIONS(tavolux::DialogFileChooser)
 public:
     enum class Files { Games, Records };
     explicit DialogFileChooser(Files files = Files::Games) : files_(files) {}
-    QString saveFileName(QWidget* parent) override;
+    QString saveFileName(QWidget* parent, const QString& suggested) override;
     QString openFileName(QWidget* parent) override;
 
 private:
-    QString choose(QWidget* parent, bool save);
+    QString choose(QWidget* parent, bool save, const QString& suggested = {});
     Files files_;
     QString folder_;
 };
@@ -49,8 +51,9 @@ class GameFiles {
 public:
     GameFiles(Game& game, MessageBoxes& boxes, FileChooser& chooser, QWidget* dialogParent);
 
-    // The Save Game command: only while a game is in progress; writes the
-    // chosen name with its extension forced to ".tvx".
+    // The Save Game command: only while a game is in progress; offers a
+    // name made of the players and today's date and writes the chosen name
+    // with its extension forced to ".tvx".
     void saveGame();
     // The Load Game command: the abandon question, then the chosen file.
     void loadGame();

@@ -2,6 +2,7 @@
 
 #include "app/boardshows.h"
 #include "app/boardcommands.h"
+#include "app/boardvoice.h"
 #include "app/gamecommands.h"
 #include "app/windowcommands.h"
 #include "app/commands.h"
@@ -9,6 +10,7 @@
 #include "resources/programresources.h"
 #include "lang/gametexts.h"
 #include "app/rotatebutton.h"
+#include "app/turnline.h"
 #include "app/turnscheduler.h"
 #include "app/windowsettings.h"
 #include "view/windowcanvas.h"
@@ -151,6 +153,8 @@ void MainWindow::buildRotateButtons()
         auto* button = new RotateButton(faces[0], faces[1], canvas_);
         button->setObjectName(QLatin1String(b.name));
         button->setToolTip(tr(b.tip));
+        button->setAccessibleName(tr(b.tip));
+        button->setAccessibleDescription(tr("Turns the board one step; the game goes on as it was"));
         const int id = b.id;
         connect(button, &QAbstractButton::clicked, this, [this, id] {
             runCommand(id);
@@ -166,6 +170,9 @@ void MainWindow::buildStatusBar()
     statusBar()->setObjectName(QStringLiteral("statusBar"));
     statusBar()->setSizeGripEnabled(true);
     statusBar()->addWidget(statusPane_, 1);
+    //: The accessible description of the status bar's prompt line.
+    statusPane_->setAccessibleDescription(tr("What the game is doing"));
+    turnLine_ = std::make_unique<TurnLine>(*statusBar());
 }
 
 // The person's hand on the board, by mouse and by keys, and the passes of
@@ -185,6 +192,8 @@ void MainWindow::buildBoardMouse()
     };
     boardKeys_ = new BoardKeys(*canvas_, view_, game_, boardMouse_->lift());
     boardKeys_->dropped = boardMouse_->dragEnded;
+    boardVoice_ = new BoardVoice(*canvas_, game_, *boardKeys_);
+    connect(boardKeys_, &BoardKeys::ringMoved, boardVoice_, &BoardVoice::ringMoved);
     // A review of earlier moves holds the turn cycle, and no piece is lifted
     // from a position that is not the game's.
     turnScheduler_ = new TurnScheduler(
@@ -336,6 +345,11 @@ bool MainWindow::openGameFile(const QString& path)
     return gameCommands_->openGameFile(path);
 }
 
+void MainWindow::playAgain()
+{
+    gameCommands_->playAgain();
+}
+
 void MainWindow::placeReferee()
 {
     referee_.place(*canvas_);
@@ -361,6 +375,8 @@ void MainWindow::followBoardRotation()
 
 void MainWindow::showRecord()
 {
+    if (turnLine_)
+        turnLine_->follow(game_);
     canvas_->update();
     updateAllItemStates();
 }
@@ -371,6 +387,10 @@ void MainWindow::showMoveMade(const MadeMove* move)
         lastMoves_.record(game_.state().pieces, move->player, move->piece, move->start);
     else
         lastMoves_.clear();
+    if (boardVoice_)
+        boardVoice_->moveMade(move);
+    if (turnLine_)
+        turnLine_->follow(game_);
     gameMovesChanged();
 }
 

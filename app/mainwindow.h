@@ -31,6 +31,7 @@ namespace tavolux {
 
 struct ProgramResources;
 class BoardKeys;
+class BoardVoice;
 class BoardShows;
 class BoardMouse;
 class BoardCommands;
@@ -40,6 +41,7 @@ class FileChooser;
 class RefereeWindow;
 class RotateButton;
 class SoundPlayer;
+class TurnLine;
 class TurnScheduler;
 class WindowCanvas;
 
@@ -68,6 +70,7 @@ public:
     const ProgramResources& resources() const { return resources_; }
     RefereeHost& refereeHost() { return referee_; }
     StatusPrompt& statusPrompt() { return prompt_; }
+    TurnLine& turnLine() { return *turnLine_; }
     // Opens a saved game as Load Game does, without the abandon question
     // (a file named on the command line); false when it was refused.
     bool openGameFile(const QString& path);
@@ -125,6 +128,7 @@ public:
     // How the game's events reach the player, and the window's boxes.
     WindowEvents& events() { return events_; }
     WindowBoxes& boxes() { return boxes_; }
+    GameCommands& gameCommands() { return *gameCommands_; }
 
 Q_SIGNALS:
     // The user confirmed "Exit Game"; the window is closing.
@@ -146,6 +150,7 @@ private:
     // follows and any review ends.
     void gameMovesChanged();
     QWidget* boxParent() override { return this; }
+    void playAgain() override;
 
     void buildCommands();
     bool commandAllowed(int id) const;
@@ -175,12 +180,14 @@ private:
     WindowCanvas* canvas_ = nullptr;
     BoardMouse* boardMouse_ = nullptr;
     BoardKeys* boardKeys_ = nullptr;
+    BoardVoice* boardVoice_ = nullptr;
     TurnScheduler* turnScheduler_ = nullptr;
     std::unique_ptr<GameCommands> gameCommands_;
     std::unique_ptr<BoardCommands> boardCommands_;
     std::unique_ptr<WindowCommands> windowCommands_;
     RotateButton* rotateButtons_[2] = {nullptr, nullptr}; // [clockwise]
     QLabel* statusPane_ = nullptr;
+    std::unique_ptr<TurnLine> turnLine_;
     StatusPrompt prompt_;
     CommandTable* commands_ = nullptr;
     RefereeHost referee_;

@@ -50,6 +50,10 @@ MoveListWindow::MoveListWindow(QWidget* owner)
     //: Starts a game from the position of the game record shown.
     play_->setText(tr("Play from here"));
     state_->setObjectName(QStringLiteral("reviewState"));
+    rows_->setAccessibleName(tr("Move List"));
+    rows_->setAccessibleDescription(tr("Every move of the game; choosing one shows the board after it"));
+    back_->setAccessibleDescription(tr("Shows the game's own position again"));
+    play_->setAccessibleDescription(tr("Plays on from the position shown"));
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(6, 6, 6, 6);
     column->addWidget(rows_, 1);
@@ -78,6 +82,7 @@ void MoveListWindow::showMoves(const GameState& state, const MoveList& list, int
     rows_->clear();
     //: The first row of the move list: the position before any move.
     rows_->addItem(tr("Start"));
+    rows_->item(0)->setData(Qt::AccessibleDescriptionRole, tr("Choosing it shows the position before the first move"));
     const auto& moves = list.moves();
     for (std::size_t i = 0; i < moves.size(); ++i) {
         const RecordedMove& m = moves[i];
@@ -88,6 +93,7 @@ void MoveListWindow::showMoves(const GameState& state, const MoveList& list, int
         row->setToolTip(name);
         if (!ofRecord && i >= list.current())
             markTakenBack(*row);
+        row->setData(Qt::AccessibleDescriptionRole, tr("Choosing it shows the board after this move"));
         rows_->addItem(row);
     }
     const int live = ofRecord ? -1 : static_cast<int>(list.current());

@@ -5,9 +5,11 @@
 #include "app/movelisthost.h"
 #include "app/recordfaulttexts.h"
 #include "app/safefiles.h"
+#include "app/suggestednames.h"
 #include "model/game.h"
 #include "model/gamerecord.h"
 
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -35,7 +37,8 @@ void RecordFiles::saveRecord()
         boxes_.warn(tr("Save Game Record"), tr("There is no game to record."));
         return;
     }
-    QString path = chooser_.saveFileName(dialogParent_);
+    QString path =
+        chooser_.saveFileName(dialogParent_, suggestedFileName(game_.state(), QDate::currentDate(), QStringLiteral("tvr")));
     if (path.isEmpty())
         return;
     if (QFileInfo(path).suffix().isEmpty())

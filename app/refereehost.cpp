@@ -4,11 +4,18 @@
 #include "view/mainlayout.h"
 #include "referee/refereewindow.h"
 
+#include <QCoreApplication>
 #include <QScreen>
+#include <QStringList>
 
 namespace tavolux {
 
-RefereeHost::RefereeHost(QWidget& owner) : owner_(owner), referee_(new RefereeWindow(&owner)) {}
+RefereeHost::RefereeHost(QWidget& owner) : owner_(owner), referee_(new RefereeWindow(&owner))
+{
+    referee_->setAccessibleDescription(
+        //: What a screen reader says the referee window is.
+        QCoreApplication::translate("tavolux::RefereeHost", "The referee: whose turn it is and what happens"));
+}
 
 RefereeWindow* RefereeHost::window() const
 {
@@ -32,9 +39,15 @@ void RefereeHost::showLines(const RefereeLines& lines)
 {
     if (!referee_)
         return;
-    for (int i = 0; i < 4; ++i)
+    QStringList words;
+    for (int i = 0; i < 4; ++i) {
         referee_->setLine(i, lines.line[i]);
+        if (!lines.line[i].trimmed().isEmpty())
+            words << lines.line[i].trimmed();
+    }
     referee_->showText();
+    // A screen reader hears the lines as one sentence, each time they change.
+    referee_->setAccessibleName(words.join(QLatin1Char(' ')));
 }
 
 bool RefereeHost::visible() const

@@ -103,11 +103,11 @@ RememberedSettings readSettings(QSettings& store)
 
 namespace {
 
-// The file with the keys of the group set to `values`: every other line
+// The file with the keys of `group` set to `values`: every other line
 // stays as it was, the group and the keys missing are added.
-QByteArray mergedIni(const QByteArray& old, const std::vector<std::pair<QByteArray, int>>& values)
+QByteArray mergedIni(const QByteArray& old, const char* group, const IniValues& values)
 {
-    const QByteArray header = QByteArray("[") + Group + "]";
+    const QByteArray header = QByteArray("[") + group + "]";
     QList<QByteArray> lines = old.split('\n');
     if (!lines.isEmpty() && lines.last().isEmpty())
         lines.removeLast();
@@ -128,7 +128,7 @@ QByteArray mergedIni(const QByteArray& old, const std::vector<std::pair<QByteArr
             if (found != values.end()) {
                 const std::size_t i = static_cast<std::size_t>(found - values.begin());
                 if (!written[i])
-                    out << key + "=" + QByteArray::number(found->second);
+                    out << key + "=" + found->second;
                 written[i] = true;
                 continue;
             }
@@ -145,7 +145,7 @@ QByteArray mergedIni(const QByteArray& old, const std::vector<std::pair<QByteArr
     }
     for (std::size_t i = 0; i < values.size(); ++i)
         if (!written[i])
-            out.insert(groupEnd++, values[i].first + "=" + QByteArray::number(values[i].second));
+            out.insert(groupEnd++, values[i].first + "=" + values[i].second);
     return out.join('\n') + '\n';
 }
 
@@ -153,20 +153,25 @@ QByteArray mergedIni(const QByteArray& old, const std::vector<std::pair<QByteArr
 
 QString writeSettings(QSettings& store, const RememberedSettings& s)
 {
-    const std::vector<std::pair<QByteArray, int>> values = {
-        {KeyLeft, s.windowLeft},
-        {KeyTop, s.windowTop},
-        {KeyRight, s.windowRight},
-        {KeyBottom, s.windowBottom},
-        {KeyMaximized, s.windowMaximized ? 1 : 0},
-        {KeyReferee, s.refereeVisible ? 1 : 0},
-        {KeyWallpaper, s.wallpaperIndex},
-        {KeyAnimation, s.animationSpeed},
-        {KeyLastMoves, s.showLastMoves ? 1 : 0},
-        {KeyMoveList, s.moveListVisible ? 1 : 0},
-        {KeyDestinations, s.showDestinations ? 1 : 0},
-        {KeyPieceSymbols, s.pieceSymbols ? 1 : 0},
-    };
+    const auto number = [](int value) { return QByteArray::number(value); };
+    return writeIniGroup(store, Group, {
+        {KeyLeft, number(s.windowLeft)},
+        {KeyTop, number(s.windowTop)},
+        {KeyRight, number(s.windowRight)},
+        {KeyBottom, number(s.windowBottom)},
+        {KeyMaximized, number(s.windowMaximized ? 1 : 0)},
+        {KeyReferee, number(s.refereeVisible ? 1 : 0)},
+        {KeyWallpaper, number(s.wallpaperIndex)},
+        {KeyAnimation, number(s.animationSpeed)},
+        {KeyLastMoves, number(s.showLastMoves ? 1 : 0)},
+        {KeyMoveList, number(s.moveListVisible ? 1 : 0)},
+        {KeyDestinations, number(s.showDestinations ? 1 : 0)},
+        {KeyPieceSymbols, number(s.pieceSymbols ? 1 : 0)},
+    });
+}
+
+QString writeIniGroup(QSettings& store, const char* group, const IniValues& values)
+{
     // Written here rather than by the store, which can leave a cut file in
     // place of a good one when the disk fills.
     const QString path = store.fileName();
@@ -176,7 +181,7 @@ QString writeSettings(QSettings& store, const RememberedSettings& s)
     if (old.bytes.size() > MaxSettingsBytes)
         return {};
     const bool unreadable = !old.error.isEmpty() && QFileInfo::exists(path);
-    const QString reason = unreadable ? old.error : SafeFiles::write(path, mergedIni(old.bytes, values));
+    const QString reason = unreadable ? old.error : SafeFiles::write(path, mergedIni(old.bytes, group, values));
     store.sync(); // reads the new file
     if (reason.isEmpty())
         return {};

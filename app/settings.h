@@ -8,11 +8,14 @@
 // written once when it closes. The window placement rules (the default
 // layout and whether a remembered rectangle can still be used) are here too.
 
+#include <QByteArray>
 #include <QRect>
 #include <QSize>
 #include <QString>
 
 #include <memory>
+#include <utility>
+#include <vector>
 
 class QSettings;
 class QWidget;
@@ -48,6 +51,12 @@ RememberedSettings readSettings(QSettings& store);
 // Writes the keys and saves the file at once; empty when saved, otherwise
 // why not (the old file is then as it was).
 QString writeSettings(QSettings& store, const RememberedSettings& settings);
+
+// Keys and their stored texts, in the order they are added to a group.
+using IniValues = std::vector<std::pair<QByteArray, QByteArray>>;
+// Sets the keys of `group` in the store's file, keeping every other line as
+// it was, and saves it atomically; as writeSettings.
+QString writeIniGroup(QSettings& store, const char* group, const IniValues& values);
 
 // The whole number a stored text starts with, as the profile store reads
 // it: leading blanks and a sign allowed, anything after the digits ignored,

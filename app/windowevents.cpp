@@ -189,6 +189,7 @@ void WindowEvents::gameEnded()
         auto* results = new ResultsDialog(game().state(), resources_.pictures, resources_.playerIcons, display_.boxParent());
         results->setAttribute(Qt::WA_DeleteOnClose);
         results->setWindowModality(Qt::ApplicationModal);
+        QObject::connect(results, &ResultsDialog::playAgainChosen, [this] { display_.playAgain(); });
         results->show();
     };
     if (problem.isEmpty())

@@ -2,6 +2,7 @@
 
 #include "app/mainwindow.h"
 
+#include "app/gamecommands.h"
 #include "app/messagebox.h"
 #include "app/settings.h"
 #include "view/boardmouse.h"
@@ -65,6 +66,7 @@ void applyDefaultLayout(MainWindow& window)
 
 void restoreDefaultSettings(MainWindow& window)
 {
+    window.gameCommands().restoreDefaultSetup();
     window.setWallpaperIndex(0);
     window.applyDefaultLayout();
     window.placeReferee();

@@ -1,5 +1,7 @@
 #include "dialogs/aboutbox.h"
 
+#include "dialogs/accessibletexts.h"
+
 #include "dialogs/dialogframe.h"
 
 #include <QDialogButtonBox>
@@ -102,6 +104,7 @@ AboutBox::AboutBox(const QString& folder, QWidget* parent) : QDialog(parent), fo
     layout->addWidget(buttons);
 
     resize(du.width(225), du.height(234));
+    AccessibleTexts::describeDialog(this);
 }
 
 void AboutBox::addTextFile(QVBoxLayout* layout, const QString& fileName, const QString& title,
@@ -114,6 +117,8 @@ void AboutBox::addTextFile(QVBoxLayout* layout, const QString& fileName, const Q
     auto* edit = new QPlainTextEdit;
     edit->setObjectName(objectName);
     edit->setReadOnly(true);
+    edit->setAccessibleName(title);
+    edit->setAccessibleDescription(tr("A text that comes with the program"));
     edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     edit->setMinimumWidth(QFontMetrics(font()).horizontalAdvance(QString(TextColumns, QLatin1Char('0')))
                           + edit->verticalScrollBar()->sizeHint().width() + 2 * edit->frameWidth() + 8);

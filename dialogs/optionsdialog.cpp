@@ -1,5 +1,6 @@
 #include "dialogs/optionsdialog.h"
 
+#include "dialogs/accessibletexts.h"
 #include "dialogs/dialogframe.h"
 #include "dialogs/dialogunits.h"
 #include "dialogs/playerchoices.h"
@@ -73,6 +74,7 @@ OptionsDialog::OptionsDialog(GameState& state, int wallpaperIndex, const QPixmap
     sound_ = new QCheckBox(tr("Sound"), this);
     sound_->setObjectName(QStringLiteral("soundCheck"));
     sound_->setChecked(state.soundEnabled != 0);
+    sound_->setAccessibleDescription(AccessibleTexts::sound());
 
     auto* previewFrame = new QFrame(this);
     previewFrame->setObjectName(QStringLiteral("wallpaperFrame"));
@@ -90,6 +92,8 @@ OptionsDialog::OptionsDialog(GameState& state, int wallpaperIndex, const QPixmap
         auto* arrow = new QPushButton(step < 0 ? tr("/\\") : tr("\\/"), this);
         arrow->setObjectName(QLatin1String(objectName));
         arrow->setAutoDefault(false);
+        arrow->setAccessibleName(step < 0 ? tr("Previous wallpaper") : tr("Next wallpaper"));
+        arrow->setAccessibleDescription(tr("Changes the window's background at once"));
         arrow->setFixedSize(dialogUnits(this, 14, 0).width(), preview_->height() / 2 + previewFrame->frameWidth());
         connect(arrow, &QPushButton::clicked, this, [this, step = step] { stepWallpaper(step); });
         arrows->addWidget(arrow);
@@ -140,6 +144,7 @@ OptionsDialog::OptionsDialog(GameState& state, int wallpaperIndex, const QPixmap
     preview_->setTile(wallpapers_ != nullptr ? &wallpapers_[wallpaperIndex_] : nullptr);
     for (int p = 0; p < PlayerCount; ++p)
         applyEnablingRule(p);
+    AccessibleTexts::describeDialog(this);
 }
 
 QGroupBox* OptionsDialog::buildAnimationGroup()
@@ -176,6 +181,7 @@ QGroupBox* OptionsDialog::buildPlayerGroup(int player, const QPixmap* icon)
     c.reposition = new QCheckBox(tr("Automatic board re-position"), group);
     c.reposition->setObjectName(numbered("repositionCheck", player));
     c.reposition->setChecked(slot.autoReposition != 0);
+    c.reposition->setAccessibleDescription(AccessibleTexts::autoReposition());
     c.viewLabel = new QLabel(tr("Preferred view of home region:"), group);
     c.viewLabel->setObjectName(numbered("viewLabel", player));
     c.view = new QComboBox(group);
@@ -185,6 +191,7 @@ QGroupBox* OptionsDialog::buildPlayerGroup(int player, const QPixmap* icon)
     c.view->setCurrentIndex(slot.preferredView >= 0 && slot.preferredView < ViewCount ? slot.preferredView : 0);
     c.view->setMinimumWidth(dialogUnits(this, 56, 0).width());
     c.viewLabel->setBuddy(c.view);
+    c.view->setAccessibleDescription(AccessibleTexts::preferredView());
     connect(c.reposition, &QCheckBox::toggled, this, [this, player] { applyEnablingRule(player); });
 
     auto* layout = new QGridLayout(group);

@@ -1,5 +1,6 @@
 #include "dialogs/resultsdialog.h"
 
+#include "dialogs/accessibletexts.h"
 #include "dialogs/dialogframe.h"
 #include "dialogs/dialogunits.h"
 #include "dialogs/picturebox.h"
@@ -10,6 +11,9 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPushButton>
+#include <QStyle>
+
+#include <algorithm>
 
 namespace tavolux {
 
@@ -231,12 +235,29 @@ ResultsDialog::ResultsDialog(const GameState& state, const QPixmap* pictures, co
     ok->setDefault(true);
     ok->setMinimumWidth(dialogUnits(this, 50, 0).width());
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    auto* again = new QPushButton(tr("&Play Again"), this);
+    again->setObjectName(QStringLiteral("playAgainButton"));
+    again->setAutoDefault(false);
+    // Room for its text in every language, with the margins of the style.
+    const int margins = 2 * (again->style()->pixelMetric(QStyle::PM_ButtonMargin) + again->fontMetrics().averageCharWidth());
+    again->setMinimumWidth(std::max(ok->minimumWidth(), again->sizeHint().width() + margins));
+    again->setAccessibleDescription(tr("Starts a new game with the same players"));
+    connect(again, &QPushButton::clicked, this, [this] {
+        accept();
+        Q_EMIT playAgainChosen();
+    });
 
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(again);
+    buttons->addStretch();
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addWidget(podium);
     layout->addSpacing(dialogUnits(this, 0, 3).height());
-    layout->addWidget(ok, 0, Qt::AlignHCenter);
+    layout->addLayout(buttons);
+    AccessibleTexts::describeDialog(this);
 }
 
 } // namespace tavolux

@@ -3,7 +3,8 @@
 // podium of three steps. The winner stands in the middle on the highest
 // step, the second place on the left, the third place on the right and
 // lowest; a two-player game leaves the third step empty and greyed. The
-// dialog only shows the result; it changes nothing.
+// dialog only shows the result; beside OK, "Play Again" closes it and asks
+// for a new game with the same players.
 
 #include "model/gamestate.h"
 
@@ -19,6 +20,10 @@ public:
     // Reads finishOrder/finishCount and the slots of `state` when built.
     // pictures: the PictureCount player pictures; playerIcons: the three icons. Borrowed.
     ResultsDialog(const GameState& state, const QPixmap* pictures, const QPixmap* playerIcons, QWidget* parent);
+
+Q_SIGNALS:
+    // "Play Again" was chosen; the dialog has closed.
+    void playAgainChosen();
 };
 
 } // namespace tavolux

@@ -1,5 +1,7 @@
 #include "dialogs/setupcoverpage.h"
 
+#include "dialogs/accessibletexts.h"
+
 #include "dialogs/dialogunits.h"
 
 #include <QCheckBox>
@@ -52,6 +54,7 @@ SetupCoverPage::SetupCoverPage(GameState& state, const QPixmap* playerIcons, QWi
 
     sound_ = new QCheckBox(tr("Sound"));
     sound_->setObjectName(QStringLiteral("sound"));
+    sound_->setAccessibleDescription(AccessibleTexts::sound());
     sound_->setChecked(state_.soundEnabled != 0);
 
     auto* options = new QVBoxLayout;

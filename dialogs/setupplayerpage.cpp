@@ -1,5 +1,7 @@
 #include "dialogs/setupplayerpage.h"
 
+#include "dialogs/accessibletexts.h"
+
 #include "dialogs/dialogunits.h"
 #include "dialogs/picturebox.h"
 #include "dialogs/playerchoices.h"
@@ -102,6 +104,7 @@ void SetupPlayerPage::buildControls(const QPixmap* icon)
     name_->setText(fitName(GameTexts::shownName(slot.name)));
     name_->setFixedWidth(nameBoxWidth(name_));
     nameLabel_->setBuddy(name_);
+    name_->setAccessibleDescription(tr("The name the game calls this player by"));
 
     pictureTitle_ = new QLabel(tr("Picture:"));
     pictureTitle_->setObjectName(QStringLiteral("pictureTitle"));
@@ -118,12 +121,20 @@ void SetupPlayerPage::buildControls(const QPixmap* icon)
         button->setAutoDefault(false);
         button->setFixedWidth(pictureBox_->sizeHint().width() / 2);
     }
+    //: A screen reader's name for the "<<" button.
+    previous_->setAccessibleName(tr("Previous picture"));
+    //: A screen reader's name for the ">>" button.
+    next_->setAccessibleName(tr("Next picture"));
+    for (QPushButton* button : {previous_, next_})
+        button->setAccessibleDescription(
+            tr("The computer's picture makes the player a computer, any other picture a person"));
     connect(previous_, &QPushButton::clicked, this, [this] { stepPicture(-1); });
     connect(next_, &QPushButton::clicked, this, [this] { stepPicture(+1); });
 
     autoReposition_ = new QCheckBox(tr("Automatic board re-position"));
     autoReposition_->setObjectName(QStringLiteral("autoReposition"));
     autoReposition_->setChecked(slot.autoReposition != 0);
+    autoReposition_->setAccessibleDescription(AccessibleTexts::autoReposition());
     connect(autoReposition_, &QCheckBox::clicked, this, &SetupPlayerPage::updateControls);
 
     viewLabel_ = new QLabel(tr("Preferred view of home region:"));
@@ -134,6 +145,7 @@ void SetupPlayerPage::buildControls(const QPixmap* icon)
         view_->addItem(viewName(view));
     view_->setCurrentIndex(inRange(slot.preferredView, ViewCount, 0));
     viewLabel_->setBuddy(view_);
+    view_->setAccessibleDescription(AccessibleTexts::preferredView());
 
     const int lower = lowerOther(player_), higher = higherOther(player_);
     styleLowerLabel_ = new QLabel(tr("Style toward player #%1:").arg(lower + 1));
@@ -154,6 +166,9 @@ void SetupPlayerPage::buildControls(const QPixmap* icon)
         strength_->addItem(strengthName(strength));
     strength_->setCurrentIndex(inRange(slot.strength, StrengthCount, Standard));
     strengthLabel_->setBuddy(strength_);
+    strength_->setAccessibleDescription(tr("How well the computer plays"));
+    for (QComboBox* style : {styleLower_, styleHigher_})
+        style->setAccessibleDescription(tr("How the computer treats that player: it spoils, leaves room or neither"));
 }
 
 // Two columns as the page was drawn: name and picture on the left, board

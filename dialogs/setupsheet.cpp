@@ -1,5 +1,6 @@
 #include "dialogs/setupsheet.h"
 
+#include "dialogs/accessibletexts.h"
 #include "dialogs/dialogframe.h"
 #include "dialogs/setupcoverpage.h"
 #include "dialogs/setupplayerpage.h"
@@ -23,9 +24,11 @@ SetupSheet::SetupSheet(GameState& state, const QPixmap* pictures, const QPixmap*
     tabs_->setObjectName(QStringLiteral("setupTabs"));
     cover_ = new SetupCoverPage(state, playerIcons);
     tabs_->addTab(cover_, tr("Game Setup"));
+    tabs_->setTabToolTip(0, tr("Who takes part, the animation speed and the sound"));
     for (int p = 0; p < PlayerCount; ++p) {
         players_[p] = new SetupPlayerPage(state, p, pictures, playerIcons != nullptr ? &playerIcons[p] : nullptr);
         tabs_->addTab(players_[p], tr("Player #%1").arg(p + 1));
+        tabs_->setTabToolTip(p + 1, tr("Name, picture, board turning and computer play of player #%1").arg(p + 1));
     }
     tabs_->setCurrentIndex(0);
     connect(tabs_, &QTabWidget::currentChanged, this, &SetupSheet::pageBecameCurrent);
@@ -46,6 +49,7 @@ SetupSheet::SetupSheet(GameState& state, const QPixmap* pictures, const QPixmap*
     layout->addWidget(tabs_);
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    AccessibleTexts::describeDialog(this);
 }
 
 void SetupSheet::pageBecameCurrent(int index)

@@ -1,5 +1,6 @@
 #include "dialogs/statisticsdialog.h"
 
+#include "dialogs/accessibletexts.h"
 #include "dialogs/dialogframe.h"
 #include "dialogs/dialogunits.h"
 #include "dialogs/playerchoices.h"
@@ -113,6 +114,8 @@ StatisticsDialog::StatisticsDialog(const Statistics& statistics, QWidget* parent
     tabs_->addTab(buildPage(tables_[0], stacks_[0], QStringLiteral("persons")), tr("Games with &Persons"));
     //: Tab of the figures from games that computer players played among themselves.
     tabs_->addTab(buildPage(tables_[1], stacks_[1], QStringLiteral("computers")), tr("Games among Co&mputers"));
+    for (int tab = 0; tab < tabs_->count(); ++tab)
+        tabs_->setTabToolTip(tab, tr("Each player's results in these games"));
 
     note_ = new QLabel(this);
     note_->setObjectName(QStringLiteral("statisticsNote"));
@@ -124,6 +127,7 @@ StatisticsDialog::StatisticsDialog(const Statistics& statistics, QWidget* parent
     clear_ = new QPushButton(tr("C&lear"), this);
     clear_->setObjectName(QStringLiteral("clearButton"));
     clear_->setAutoDefault(false);
+    clear_->setAccessibleDescription(tr("Forgets every player's results, after asking"));
     connect(clear_, &QPushButton::clicked, this, &StatisticsDialog::askToClear);
     //: Button that closes the Statistics window.
     auto* close = new QPushButton(tr("Close"), this);
@@ -143,6 +147,7 @@ StatisticsDialog::StatisticsDialog(const Statistics& statistics, QWidget* parent
     layout->addWidget(tabs_, 1);
     layout->addWidget(note_);
     layout->addLayout(buttons);
+    AccessibleTexts::describeDialog(this);
 
     setStatistics(statistics);
     // Room for every column and a dozen players, inside a 1024x768 screen.
@@ -245,6 +250,10 @@ void StatisticsDialog::fill(QTableWidget* table, QStackedWidget* stack, const Pl
         auto set = [&](int column, const QString& text, const QVariant& sortKey, Qt::Alignment align) {
             auto* item = new SortedItem(text, sortKey, tie);
             item->setTextAlignment(align | Qt::AlignVCenter);
+            // A screen reader describes a figure by its column's tip.
+            const QTableWidgetItem* heading = table->horizontalHeaderItem(column);
+            item->setData(Qt::AccessibleDescriptionRole,
+                          heading->toolTip().isEmpty() ? heading->text().remove(QLatin1Char('&')) : heading->toolTip());
             table->setItem(row, column, item);
             return item;
         };

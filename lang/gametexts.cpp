@@ -1,5 +1,7 @@
 #include "lang/gametexts.h"
 
+#include <iterator>
+
 namespace tavolux {
 
 namespace {
@@ -15,11 +17,33 @@ const char* const DefaultNames[] = {
     QT_TRANSLATE_NOOP("GameTexts", "Positron"),
 };
 
+const char* const Places[] = {
+    //: A finishing place, noted under the player's name in the side panel.
+    QT_TRANSLATE_NOOP("GameTexts", "1st"),
+    //: A finishing place, noted under the player's name in the side panel.
+    QT_TRANSLATE_NOOP("GameTexts", "2nd"),
+    //: A finishing place, noted under the player's name in the side panel.
+    QT_TRANSLATE_NOOP("GameTexts", "3rd"),
+    //: A finishing place, noted under the player's name in the side panel.
+    QT_TRANSLATE_NOOP("GameTexts", "4th"),
+    //: A finishing place, noted under the player's name in the side panel.
+    QT_TRANSLATE_NOOP("GameTexts", "5th"),
+    //: A finishing place, noted under the player's name in the side panel.
+    QT_TRANSLATE_NOOP("GameTexts", "6th"),
+};
+
 RefereeLines lines(const QString& a, const QString& b = {}, const QString& c = {}, const QString& d = {})
 {
     return RefereeLines{{a, b, c, d}};
 }
 } // namespace
+
+QString GameTexts::place(int place)
+{
+    if (place < 0 || place >= static_cast<int>(std::size(Places)))
+        return {};
+    return tr(Places[place]);
+}
 
 // The referee's lines are short (about 30 characters): each pair or triple
 // is one sentence cut in parts.

@@ -38,6 +38,10 @@ public:
     // English.
     static std::string keptName(const QString& shown);
 
+    // A finishing place as the side panel notes it: "1st", "2nd", ... for
+    // place 0, 1, ...; empty beyond the sixth.
+    static QString place(int place);
+
     static QString gameCaption();
     static QString newGameCaption();
     static QString abandonQuestion();

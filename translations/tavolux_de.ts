@@ -4,7 +4,7 @@
 <context>
     <name>GameTexts</name>
     <message>
-        <location filename="../lang/gametexts.cpp" line="+11"/>
+        <location filename="../lang/gametexts.cpp" line="+13"/>
         <source>Human</source>
         <extracomment>The first player&apos;s name until it is changed: a person.</extracomment>
         <translation>Mensch</translation>
@@ -22,7 +22,43 @@
         <translation>Positron</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+5"/>
+        <source>1st</source>
+        <extracomment>A finishing place, noted under the player&apos;s name in the side panel.</extracomment>
+        <translation>1.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>2nd</source>
+        <extracomment>A finishing place, noted under the player&apos;s name in the side panel.</extracomment>
+        <translation>2.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>3rd</source>
+        <extracomment>A finishing place, noted under the player&apos;s name in the side panel.</extracomment>
+        <translation>3.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>4th</source>
+        <extracomment>A finishing place, noted under the player&apos;s name in the side panel.</extracomment>
+        <translation>4.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>5th</source>
+        <extracomment>A finishing place, noted under the player&apos;s name in the side panel.</extracomment>
+        <translation>5.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>6th</source>
+        <extracomment>A finishing place, noted under the player&apos;s name in the side panel.</extracomment>
+        <translation>6.</translation>
+    </message>
+    <message>
+        <location line="+22"/>
         <source>WELCOME</source>
         <extracomment>The referee&apos;s first words, line 1 of 3.</extracomment>
         <translation>WILLKOMMEN</translation>
@@ -410,7 +446,7 @@ Wollt ihr weiterspielen?</translation>
 <context>
     <name>tavolux::AboutBox</name>
     <message>
-        <location filename="../dialogs/aboutbox.cpp" line="+71"/>
+        <location filename="../dialogs/aboutbox.cpp" line="+73"/>
         <source>About Tavolux</source>
         <translation>Über Tavolux</translation>
     </message>
@@ -438,11 +474,81 @@ Version 1.32</translation>
         <source>LICENSE.TXT</source>
         <translation>LICENSE.TXT</translation>
     </message>
+    <message>
+        <location line="+22"/>
+        <source>A text that comes with the program</source>
+        <translation>Ein Text, der dem Programm beiliegt</translation>
+    </message>
+</context>
+<context>
+    <name>tavolux::AccessibleTexts</name>
+    <message>
+        <location filename="../dialogs/accessibletexts.cpp" line="+21"/>
+        <source>Takes the choices and closes the window</source>
+        <translation>Übernimmt die Auswahl und schließt das Fenster</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Closes the window and changes nothing</source>
+        <translation>Schließt das Fenster, ohne etwas zu ändern</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>A beep after every move of a computer</source>
+        <translation>Ein Piepton nach jedem Zug eines Computers</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Turns the board to the player&apos;s preferred view at each of its turns</source>
+        <translation>Dreht das Brett bei jedem Zug des Spielers in seine bevorzugte Ansicht</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The side of the screen the player&apos;s home point is turned to</source>
+        <translation>Die Bildschirmseite, zu der die eigene Spitze gedreht wird</translation>
+    </message>
+</context>
+<context>
+    <name>tavolux::BoardVoice</name>
+    <message>
+        <location filename="../app/boardvoice.cpp" line="+41"/>
+        <source>The last move made</source>
+        <translation>Der zuletzt gemachte Zug</translation>
+    </message>
+    <message>
+        <location line="+37"/>
+        <source>Board</source>
+        <extracomment>The board&apos;s name for a screen reader while the keys&apos; ring is hidden.</extracomment>
+        <translation>Brett</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The board. The arrow keys move a ring from hole to hole; Space or Enter picks up a piece and puts it down; Escape puts it back.</source>
+        <translation>Das Brett. Die Pfeiltasten bewegen einen Ring von Loch zu Loch; Leertaste oder Eingabe nimmt eine Figur auf und setzt sie ab; Escape stellt sie zurück.</translation>
+    </message>
+    <message>
+        <location line="+64"/>
+        <source>%1, %2&apos;s piece</source>
+        <extracomment>What a screen reader says of the hole under the keys&apos; ring: its name and whose piece is there.</extracomment>
+        <translation>%1, Figur von %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1, empty</source>
+        <extracomment>What a screen reader says of the hole under the keys&apos; ring when no piece is there.</extracomment>
+        <translation>%1, leer</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>%1: %2</source>
+        <extracomment>What a screen reader says of a move: the mover&apos;s name and the move (&quot;Silicon: m4-k4-i4&quot;).</extracomment>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>tavolux::DialogFileChooser</name>
     <message>
-        <location filename="../app/gamefiles.cpp" line="+40"/>
+        <location filename="../app/gamefiles.cpp" line="+46"/>
         <source>Save Game Record</source>
         <translation>Spielprotokoll speichern</translation>
     </message>
@@ -489,18 +595,18 @@ Version 1.32</translation>
     <name>tavolux::GameFiles</name>
     <message>
         <location filename="../app/gamefiles.cpp" line="+18"/>
-        <location line="+18"/>
+        <location line="+19"/>
         <location line="+13"/>
         <source>Save Game</source>
         <translation>Spiel speichern</translation>
     </message>
     <message>
-        <location line="-31"/>
+        <location line="-32"/>
         <source>There is no unfinished game to save!</source>
         <translation>Es gibt keine laufende Partie zum Speichern!</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+20"/>
         <source>%1 already exists.
 Do you want to replace it?</source>
         <translation>%1 gibt es schon.
@@ -545,7 +651,7 @@ Möchtest du die Datei ersetzen?</translation>
 <context>
     <name>tavolux::MainWindow</name>
     <message>
-        <location filename="../app/mainwindow.cpp" line="+40"/>
+        <location filename="../app/mainwindow.cpp" line="+42"/>
         <source>Tavolux</source>
         <translation>Tavolux</translation>
     </message>
@@ -560,13 +666,24 @@ Möchtest du die Datei ersetzen?</translation>
         <translation>Gegen den Uhrzeigersinn drehen</translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+8"/>
+        <source>Turns the board one step; the game goes on as it was</source>
+        <translation>Dreht das Brett um einen Schritt; die Partie geht unverändert weiter</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>What the game is doing</source>
+        <extracomment>The accessible description of the status bar&apos;s prompt line.</extracomment>
+        <translation>Was das Spiel gerade tut</translation>
+    </message>
+    <message>
+        <location line="+34"/>
         <source>Reviewing an earlier position: Escape returns to the game.</source>
         <extracomment>In the status line while the board shows an earlier position.</extracomment>
         <translation>Frühere Stellung: Esc führt zurück zur Partie.</translation>
     </message>
     <message>
-        <location line="+180"/>
+        <location line="+191"/>
         <source>Exit Game</source>
         <translation>Tavolux beenden</translation>
     </message>
@@ -723,11 +840,12 @@ deren gültige Züge du sehen willst.</translation>
     <name>tavolux::MoveListWindow</name>
     <message>
         <location filename="../app/movelistwindow.cpp" line="+44"/>
+        <location line="+9"/>
         <source>Move List</source>
         <translation>Zugliste</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="-5"/>
         <source>Back to the game</source>
         <translation>Zurück zur Partie</translation>
     </message>
@@ -738,10 +856,30 @@ deren gültige Züge du sehen willst.</translation>
         <translation>Von hier weiterspielen</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+3"/>
+        <source>Every move of the game; choosing one shows the board after it</source>
+        <translation>Jeder Zug der Partie; die Wahl eines Zuges zeigt das Brett danach</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Shows the game&apos;s own position again</source>
+        <translation>Zeigt wieder die Stellung der Partie</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Plays on from the position shown</source>
+        <translation>Spielt von der gezeigten Stellung aus weiter</translation>
+    </message>
+    <message>
+        <location line="+28"/>
         <source>Start</source>
         <extracomment>The first row of the move list: the position before any move.</extracomment>
         <translation>Anfang</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Choosing it shows the position before the first move</source>
+        <translation>Zeigt die Stellung vor dem ersten Zug</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -750,7 +888,12 @@ deren gültige Züge du sehen willst.</translation>
         <translation>%1. %2  %3</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+4"/>
+        <source>Choosing it shows the board after this move</source>
+        <translation>Zeigt das Brett nach diesem Zug</translation>
+    </message>
+    <message>
+        <location line="+14"/>
         <source>Game record: the board after move %1.</source>
         <extracomment>Below the move list while the board shows an earlier position.</extracomment>
         <translation>Spielprotokoll: das Brett nach Zug %1.</translation>
@@ -770,7 +913,7 @@ deren gültige Züge du sehen willst.</translation>
 <context>
     <name>tavolux::OptionsDialog</name>
     <message>
-        <location filename="../dialogs/optionsdialog.cpp" line="+69"/>
+        <location filename="../dialogs/optionsdialog.cpp" line="+70"/>
         <source>Change Options</source>
         <translation>Optionen ändern</translation>
     </message>
@@ -780,7 +923,7 @@ deren gültige Züge du sehen willst.</translation>
         <translation>Ton</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
         <source>/\</source>
         <translation>/\</translation>
     </message>
@@ -790,7 +933,22 @@ deren gültige Züge du sehen willst.</translation>
         <translation>\/</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+3"/>
+        <source>Previous wallpaper</source>
+        <translation>Vorheriges Hintergrundbild</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Next wallpaper</source>
+        <translation>Nächstes Hintergrundbild</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Changes the window&apos;s background at once</source>
+        <translation>Ändert sofort den Hintergrund des Fensters</translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>[Background Wallpaper]</source>
         <translation>[Hintergrundbild]</translation>
     </message>
@@ -805,7 +963,7 @@ deren gültige Züge du sehen willst.</translation>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+39"/>
         <source>Animation Speed</source>
         <translation>Animationstempo</translation>
     </message>
@@ -830,7 +988,7 @@ deren gültige Züge du sehen willst.</translation>
         <translation>Brett automatisch drehen</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Preferred view of home region:</source>
         <translation>Eigene Spitze am liebsten:</translation>
     </message>
@@ -1154,18 +1312,18 @@ deren gültige Züge du sehen willst.</translation>
 <context>
     <name>tavolux::RecordFiles</name>
     <message>
-        <location filename="../app/recordfiles.cpp" line="+35"/>
-        <location line="+11"/>
+        <location filename="../app/recordfiles.cpp" line="+37"/>
+        <location line="+12"/>
         <source>Save Game Record</source>
         <translation>Spielprotokoll speichern</translation>
     </message>
     <message>
-        <location line="-11"/>
+        <location line="-12"/>
         <source>There is no game to record.</source>
         <translation>Es gibt keine Partie, die sich speichern ließe.</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+13"/>
         <source>The game record could not be saved as &quot;%1&quot;.
 
 %2</source>
@@ -1214,6 +1372,15 @@ deren gültige Züge du sehen willst.</translation>
     </message>
 </context>
 <context>
+    <name>tavolux::RefereeHost</name>
+    <message>
+        <location filename="../app/refereehost.cpp" line="+17"/>
+        <source>The referee: whose turn it is and what happens</source>
+        <extracomment>What a screen reader says the referee window is.</extracomment>
+        <translation>Der Schiedsrichter: wer am Zug ist und was geschieht</translation>
+    </message>
+</context>
+<context>
     <name>tavolux::RefereeWindow</name>
     <message>
         <location filename="../referee/refereewindow.cpp" line="+47"/>
@@ -1224,7 +1391,7 @@ deren gültige Züge du sehen willst.</translation>
 <context>
     <name>tavolux::ResultsDialog</name>
     <message>
-        <location filename="../dialogs/resultsdialog.cpp" line="+180"/>
+        <location filename="../dialogs/resultsdialog.cpp" line="+184"/>
         <source>Game Results</source>
         <translation>Spielergebnis</translation>
     </message>
@@ -1257,6 +1424,16 @@ deren gültige Züge du sehen willst.</translation>
         <location line="+8"/>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&amp;Play Again</source>
+        <translation>&amp;Nochmal spielen</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Starts a new game with the same players</source>
+        <translation>Beginnt eine neue Partie mit denselben Spielern</translation>
     </message>
 </context>
 <context>
@@ -1308,7 +1485,7 @@ deren gültige Züge du sehen willst.</translation>
 <context>
     <name>tavolux::Settings</name>
     <message>
-        <location filename="../app/settings.cpp" line="+183"/>
+        <location filename="../app/settings.cpp" line="+188"/>
         <source>The settings could not be saved in &quot;%1&quot;.
 
 %2</source>
@@ -1320,7 +1497,7 @@ deren gültige Züge du sehen willst.</translation>
 <context>
     <name>tavolux::SetupCoverPage</name>
     <message>
-        <location filename="../dialogs/setupcoverpage.cpp" line="+22"/>
+        <location filename="../dialogs/setupcoverpage.cpp" line="+24"/>
         <source>Active Players</source>
         <translation>Mitspieler</translation>
     </message>
@@ -1353,7 +1530,7 @@ deren gültige Züge du sehen willst.</translation>
 <context>
     <name>tavolux::SetupPlayerPage</name>
     <message>
-        <location filename="../dialogs/setupplayerpage.cpp" line="+68"/>
+        <location filename="../dialogs/setupplayerpage.cpp" line="+70"/>
         <source>Friendly</source>
         <translation>Freundlich</translation>
     </message>
@@ -1373,7 +1550,12 @@ deren gültige Züge du sehen willst.</translation>
         <translation>Name:</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+8"/>
+        <source>The name the game calls this player by</source>
+        <translation>Der Name, mit dem das Spiel diesen Spieler anspricht</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>Picture:</source>
         <translation>Bild:</translation>
     </message>
@@ -1388,17 +1570,34 @@ deren gültige Züge du sehen willst.</translation>
         <translation>&gt;&gt;</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+7"/>
+        <source>Previous picture</source>
+        <extracomment>A screen reader&apos;s name for the &quot;&lt;&lt;&quot; button.</extracomment>
+        <translation>Vorheriges Bild</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Next picture</source>
+        <extracomment>A screen reader&apos;s name for the &quot;&gt;&gt;&quot; button.</extracomment>
+        <translation>Nächstes Bild</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The computer&apos;s picture makes the player a computer, any other picture a person</source>
+        <translation>Das Bild des Computers macht den Spieler zum Computer, jedes andere Bild zu einem Menschen</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>Automatic board re-position</source>
         <translation>Brett automatisch drehen</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Preferred view of home region:</source>
         <translation>Eigene Spitze am liebsten:</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+11"/>
         <location line="+4"/>
         <source>Style toward player #%1:</source>
         <translation>Haltung zu Spieler %1:</translation>
@@ -1410,7 +1609,17 @@ deren gültige Züge du sehen willst.</translation>
         <translation>Spielstärke:</translation>
     </message>
     <message>
-        <location line="+51"/>
+        <location line="+8"/>
+        <source>How well the computer plays</source>
+        <translation>Wie gut der Computer spielt</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>How the computer treats that player: it spoils, leaves room or neither</source>
+        <translation>Wie der Computer diesen Spieler behandelt: er stört, lässt Platz oder keins von beiden</translation>
+    </message>
+    <message>
+        <location line="+44"/>
         <source>Computer AI Algorithm</source>
         <translation>Spielweise des Computers</translation>
     </message>
@@ -1418,7 +1627,7 @@ deren gültige Züge du sehen willst.</translation>
 <context>
     <name>tavolux::SetupSheet</name>
     <message>
-        <location filename="../dialogs/setupsheet.cpp" line="+19"/>
+        <location filename="../dialogs/setupsheet.cpp" line="+20"/>
         <source>New Game</source>
         <translation>Neues Spiel</translation>
     </message>
@@ -1428,9 +1637,19 @@ deren gültige Züge du sehen willst.</translation>
         <translation>Spiel einrichten</translation>
     </message>
     <message>
+        <location line="+1"/>
+        <source>Who takes part, the animation speed and the sound</source>
+        <translation>Wer mitspielt, die Animationsgeschwindigkeit und der Ton</translation>
+    </message>
+    <message>
         <location line="+3"/>
         <source>Player #%1</source>
         <translation>Spieler %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Name, picture, board turning and computer play of player #%1</source>
+        <translation>Name, Bild, Brettdrehung und Computerspiel von Spieler %1</translation>
     </message>
 </context>
 <context>
@@ -1449,7 +1668,7 @@ deren gültige Züge du sehen willst.</translation>
 <context>
     <name>tavolux::StatisticsDialog</name>
     <message>
-        <location filename="../dialogs/statisticsdialog.cpp" line="+91"/>
+        <location filename="../dialogs/statisticsdialog.cpp" line="+92"/>
         <source>Person</source>
         <extracomment>A player played by a person at the mouse, not by the computer.</extracomment>
         <translation>Mensch</translation>
@@ -1464,13 +1683,13 @@ deren gültige Züge du sehen willst.</translation>
     </message>
     <message>
         <location line="+8"/>
-        <location line="+178"/>
+        <location line="+186"/>
         <source>Statistics</source>
         <extracomment>The title of the window with each player&apos;s figures over the games played.</extracomment>
         <translation>Statistik</translation>
     </message>
     <message>
-        <location line="-171"/>
+        <location line="-179"/>
         <source>Games with &amp;Persons</source>
         <extracomment>Tab of the figures from games in which at least one person played.</extracomment>
         <translation>Partien mit &amp;Menschen</translation>
@@ -1482,19 +1701,29 @@ deren gültige Züge du sehen willst.</translation>
         <translation>Partien unter &amp;Computern</translation>
     </message>
     <message>
+        <location line="+2"/>
+        <source>Each player&apos;s results in these games</source>
+        <translation>Die Ergebnisse jedes Spielers in diesen Partien</translation>
+    </message>
+    <message>
         <location line="+9"/>
         <source>C&amp;lear</source>
         <extracomment>Button that empties every player&apos;s figures, after asking.</extracomment>
         <translation>&amp;Löschen</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+3"/>
+        <source>Forgets every player&apos;s results, after asking</source>
+        <translation>Vergisst nach einer Rückfrage die Ergebnisse aller Spieler</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>Close</source>
         <extracomment>Button that closes the Statistics window.</extracomment>
         <translation>Schließen</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+33"/>
         <source>No games have been counted yet.</source>
         <extracomment>Shown instead of the table while no game has been counted.</extracomment>
         <translation>Es wurden noch keine Partien gezählt.</translation>
@@ -1589,7 +1818,7 @@ deren gültige Züge du sehen willst.</translation>
         <translation>Die wenigsten Züge, mit denen alle zehn Figuren ins Ziel kamen</translation>
     </message>
     <message>
-        <location line="+88"/>
+        <location line="+92"/>
         <source>Do you want to clear the statistics of every player?  This cannot be undone.</source>
         <translation>Willst du die Statistik aller Spieler löschen? Das lässt sich nicht rückgängig machen.</translation>
     </message>
@@ -1630,6 +1859,26 @@ deren gültige Züge du sehen willst.</translation>
 %2</source>
         <translation>Die Statistik ließ sich nicht in „%1“ speichern.
 %2</translation>
+    </message>
+</context>
+<context>
+    <name>tavolux::TurnLine</name>
+    <message>
+        <location filename="../app/turnline.cpp" line="+17"/>
+        <source>Whose turn it is and the number of the move</source>
+        <translation>Wer am Zug ist und die Nummer des Zuges</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Move %1 · %2, %3, thinking</source>
+        <extracomment>In the status bar while a computer is to move: the move&apos;s number, the name and the strength.</extracomment>
+        <translation>Zug %1 · %2, %3, denkt nach</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Move %1 · Your move, %2</source>
+        <extracomment>In the status bar while a person is to move: the move&apos;s number and the name.</extracomment>
+        <translation>Zug %1 · Du bist am Zug, %2</translation>
     </message>
 </context>
 </TS>

@@ -4,7 +4,7 @@
 <context>
     <name>GameTexts</name>
     <message>
-        <location filename="../lang/gametexts.cpp" line="+11"/>
+        <location filename="../lang/gametexts.cpp" line="+13"/>
         <source>Human</source>
         <extracomment>The first player&apos;s name until it is changed: a person.</extracomment>
         <translation>Humano</translation>
@@ -22,7 +22,43 @@
         <translation>Positrón</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+5"/>
+        <source>1st</source>
+        <extracomment>A finishing place, noted under the player&apos;s name in the side panel.</extracomment>
+        <translation>1.º</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>2nd</source>
+        <extracomment>A finishing place, noted under the player&apos;s name in the side panel.</extracomment>
+        <translation>2.º</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>3rd</source>
+        <extracomment>A finishing place, noted under the player&apos;s name in the side panel.</extracomment>
+        <translation>3.º</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>4th</source>
+        <extracomment>A finishing place, noted under the player&apos;s name in the side panel.</extracomment>
+        <translation>4.º</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>5th</source>
+        <extracomment>A finishing place, noted under the player&apos;s name in the side panel.</extracomment>
+        <translation>5.º</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>6th</source>
+        <extracomment>A finishing place, noted under the player&apos;s name in the side panel.</extracomment>
+        <translation>6.º</translation>
+    </message>
+    <message>
+        <location line="+22"/>
         <source>WELCOME</source>
         <extracomment>The referee&apos;s first words, line 1 of 3.</extracomment>
         <translation>BIENVENIDO</translation>
@@ -410,7 +446,7 @@ Pero todavía quedan 2 jugadores.
 <context>
     <name>tavolux::AboutBox</name>
     <message>
-        <location filename="../dialogs/aboutbox.cpp" line="+71"/>
+        <location filename="../dialogs/aboutbox.cpp" line="+73"/>
         <source>About Tavolux</source>
         <translation>Acerca de Tavolux</translation>
     </message>
@@ -438,11 +474,81 @@ Versión 1.32</translation>
         <source>LICENSE.TXT</source>
         <translation>LICENSE.TXT</translation>
     </message>
+    <message>
+        <location line="+22"/>
+        <source>A text that comes with the program</source>
+        <translation>Un texto que acompaña al programa</translation>
+    </message>
+</context>
+<context>
+    <name>tavolux::AccessibleTexts</name>
+    <message>
+        <location filename="../dialogs/accessibletexts.cpp" line="+21"/>
+        <source>Takes the choices and closes the window</source>
+        <translation>Aplica lo elegido y cierra la ventana</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Closes the window and changes nothing</source>
+        <translation>Cierra la ventana sin cambiar nada</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>A beep after every move of a computer</source>
+        <translation>Un pitido tras cada jugada de un ordenador</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Turns the board to the player&apos;s preferred view at each of its turns</source>
+        <translation>Gira el tablero hacia la vista preferida del jugador en cada uno de sus turnos</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The side of the screen the player&apos;s home point is turned to</source>
+        <translation>El lado de la pantalla hacia el que se gira la punta del jugador</translation>
+    </message>
+</context>
+<context>
+    <name>tavolux::BoardVoice</name>
+    <message>
+        <location filename="../app/boardvoice.cpp" line="+41"/>
+        <source>The last move made</source>
+        <translation>La última jugada hecha</translation>
+    </message>
+    <message>
+        <location line="+37"/>
+        <source>Board</source>
+        <extracomment>The board&apos;s name for a screen reader while the keys&apos; ring is hidden.</extracomment>
+        <translation>Tablero</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The board. The arrow keys move a ring from hole to hole; Space or Enter picks up a piece and puts it down; Escape puts it back.</source>
+        <translation>El tablero. Las flechas mueven un anillo de agujero en agujero; Espacio o Intro toma una ficha y la deja; Escape la devuelve a su sitio.</translation>
+    </message>
+    <message>
+        <location line="+64"/>
+        <source>%1, %2&apos;s piece</source>
+        <extracomment>What a screen reader says of the hole under the keys&apos; ring: its name and whose piece is there.</extracomment>
+        <translation>%1, ficha de %2</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1, empty</source>
+        <extracomment>What a screen reader says of the hole under the keys&apos; ring when no piece is there.</extracomment>
+        <translation>%1, vacío</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>%1: %2</source>
+        <extracomment>What a screen reader says of a move: the mover&apos;s name and the move (&quot;Silicon: m4-k4-i4&quot;).</extracomment>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>tavolux::DialogFileChooser</name>
     <message>
-        <location filename="../app/gamefiles.cpp" line="+40"/>
+        <location filename="../app/gamefiles.cpp" line="+46"/>
         <source>Save Game Record</source>
         <translation>Guardar registro de partida</translation>
     </message>
@@ -489,18 +595,18 @@ Versión 1.32</translation>
     <name>tavolux::GameFiles</name>
     <message>
         <location filename="../app/gamefiles.cpp" line="+18"/>
-        <location line="+18"/>
+        <location line="+19"/>
         <location line="+13"/>
         <source>Save Game</source>
         <translation>Guardar partida</translation>
     </message>
     <message>
-        <location line="-31"/>
+        <location line="-32"/>
         <source>There is no unfinished game to save!</source>
         <translation>¡No hay ninguna partida a medias que guardar!</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+20"/>
         <source>%1 already exists.
 Do you want to replace it?</source>
         <translation>%1 ya existe.
@@ -545,7 +651,7 @@ Do you want to replace it?</source>
 <context>
     <name>tavolux::MainWindow</name>
     <message>
-        <location filename="../app/mainwindow.cpp" line="+40"/>
+        <location filename="../app/mainwindow.cpp" line="+42"/>
         <source>Tavolux</source>
         <translation>Tavolux</translation>
     </message>
@@ -560,13 +666,24 @@ Do you want to replace it?</source>
         <translation>Girar en sentido antihorario</translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+8"/>
+        <source>Turns the board one step; the game goes on as it was</source>
+        <translation>Gira el tablero un paso; la partida sigue igual</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>What the game is doing</source>
+        <extracomment>The accessible description of the status bar&apos;s prompt line.</extracomment>
+        <translation>Lo que está haciendo el juego</translation>
+    </message>
+    <message>
+        <location line="+34"/>
         <source>Reviewing an earlier position: Escape returns to the game.</source>
         <extracomment>In the status line while the board shows an earlier position.</extracomment>
         <translation>Posición anterior: Esc vuelve a la partida.</translation>
     </message>
     <message>
-        <location line="+180"/>
+        <location line="+191"/>
         <source>Exit Game</source>
         <translation>Salir del juego</translation>
     </message>
@@ -723,11 +840,12 @@ cuyas jugadas válidas quieras ver.</translation>
     <name>tavolux::MoveListWindow</name>
     <message>
         <location filename="../app/movelistwindow.cpp" line="+44"/>
+        <location line="+9"/>
         <source>Move List</source>
         <translation>Lista de jugadas</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="-5"/>
         <source>Back to the game</source>
         <translation>Volver a la partida</translation>
     </message>
@@ -738,10 +856,30 @@ cuyas jugadas válidas quieras ver.</translation>
         <translation>Jugar desde aquí</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+3"/>
+        <source>Every move of the game; choosing one shows the board after it</source>
+        <translation>Cada jugada de la partida; elegir una muestra el tablero después de ella</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Shows the game&apos;s own position again</source>
+        <translation>Vuelve a mostrar la posición de la partida</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Plays on from the position shown</source>
+        <translation>Sigue jugando desde la posición mostrada</translation>
+    </message>
+    <message>
+        <location line="+28"/>
         <source>Start</source>
         <extracomment>The first row of the move list: the position before any move.</extracomment>
         <translation>Inicio</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Choosing it shows the position before the first move</source>
+        <translation>Muestra la posición antes de la primera jugada</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -750,7 +888,12 @@ cuyas jugadas válidas quieras ver.</translation>
         <translation>%1. %2  %3</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+4"/>
+        <source>Choosing it shows the board after this move</source>
+        <translation>Muestra el tablero después de esta jugada</translation>
+    </message>
+    <message>
+        <location line="+14"/>
         <source>Game record: the board after move %1.</source>
         <extracomment>Below the move list while the board shows an earlier position.</extracomment>
         <translation>Registro: el tablero tras la jugada %1.</translation>
@@ -770,7 +913,7 @@ cuyas jugadas válidas quieras ver.</translation>
 <context>
     <name>tavolux::OptionsDialog</name>
     <message>
-        <location filename="../dialogs/optionsdialog.cpp" line="+69"/>
+        <location filename="../dialogs/optionsdialog.cpp" line="+70"/>
         <source>Change Options</source>
         <translation>Cambiar opciones</translation>
     </message>
@@ -780,7 +923,7 @@ cuyas jugadas válidas quieras ver.</translation>
         <translation>Sonido</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
         <source>/\</source>
         <translation>/\</translation>
     </message>
@@ -790,7 +933,22 @@ cuyas jugadas válidas quieras ver.</translation>
         <translation>\/</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+3"/>
+        <source>Previous wallpaper</source>
+        <translation>Fondo anterior</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Next wallpaper</source>
+        <translation>Fondo siguiente</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Changes the window&apos;s background at once</source>
+        <translation>Cambia al instante el fondo de la ventana</translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>[Background Wallpaper]</source>
         <translation>[Fondo de pantalla]</translation>
     </message>
@@ -805,7 +963,7 @@ cuyas jugadas válidas quieras ver.</translation>
         <translation>Cancelar</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+39"/>
         <source>Animation Speed</source>
         <translation>Velocidad de animación</translation>
     </message>
@@ -830,7 +988,7 @@ cuyas jugadas válidas quieras ver.</translation>
         <translation>Girar el tablero automáticamente</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Preferred view of home region:</source>
         <translation>Tu punta, preferiblemente:</translation>
     </message>
@@ -1154,18 +1312,18 @@ cuyas jugadas válidas quieras ver.</translation>
 <context>
     <name>tavolux::RecordFiles</name>
     <message>
-        <location filename="../app/recordfiles.cpp" line="+35"/>
-        <location line="+11"/>
+        <location filename="../app/recordfiles.cpp" line="+37"/>
+        <location line="+12"/>
         <source>Save Game Record</source>
         <translation>Guardar registro de partida</translation>
     </message>
     <message>
-        <location line="-11"/>
+        <location line="-12"/>
         <source>There is no game to record.</source>
         <translation>No hay ninguna partida que registrar.</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+13"/>
         <source>The game record could not be saved as &quot;%1&quot;.
 
 %2</source>
@@ -1214,6 +1372,15 @@ cuyas jugadas válidas quieras ver.</translation>
     </message>
 </context>
 <context>
+    <name>tavolux::RefereeHost</name>
+    <message>
+        <location filename="../app/refereehost.cpp" line="+17"/>
+        <source>The referee: whose turn it is and what happens</source>
+        <extracomment>What a screen reader says the referee window is.</extracomment>
+        <translation>El árbitro: a quién le toca y qué ocurre</translation>
+    </message>
+</context>
+<context>
     <name>tavolux::RefereeWindow</name>
     <message>
         <location filename="../referee/refereewindow.cpp" line="+47"/>
@@ -1224,7 +1391,7 @@ cuyas jugadas válidas quieras ver.</translation>
 <context>
     <name>tavolux::ResultsDialog</name>
     <message>
-        <location filename="../dialogs/resultsdialog.cpp" line="+180"/>
+        <location filename="../dialogs/resultsdialog.cpp" line="+184"/>
         <source>Game Results</source>
         <translation>Resultados de la partida</translation>
     </message>
@@ -1257,6 +1424,16 @@ cuyas jugadas válidas quieras ver.</translation>
         <location line="+8"/>
         <source>OK</source>
         <translation>Aceptar</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&amp;Play Again</source>
+        <translation>&amp;Jugar otra vez</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Starts a new game with the same players</source>
+        <translation>Empieza una partida nueva con los mismos jugadores</translation>
     </message>
 </context>
 <context>
@@ -1308,7 +1485,7 @@ cuyas jugadas válidas quieras ver.</translation>
 <context>
     <name>tavolux::Settings</name>
     <message>
-        <location filename="../app/settings.cpp" line="+183"/>
+        <location filename="../app/settings.cpp" line="+188"/>
         <source>The settings could not be saved in &quot;%1&quot;.
 
 %2</source>
@@ -1320,7 +1497,7 @@ cuyas jugadas válidas quieras ver.</translation>
 <context>
     <name>tavolux::SetupCoverPage</name>
     <message>
-        <location filename="../dialogs/setupcoverpage.cpp" line="+22"/>
+        <location filename="../dialogs/setupcoverpage.cpp" line="+24"/>
         <source>Active Players</source>
         <translation>¿Quién juega?</translation>
     </message>
@@ -1353,7 +1530,7 @@ cuyas jugadas válidas quieras ver.</translation>
 <context>
     <name>tavolux::SetupPlayerPage</name>
     <message>
-        <location filename="../dialogs/setupplayerpage.cpp" line="+68"/>
+        <location filename="../dialogs/setupplayerpage.cpp" line="+70"/>
         <source>Friendly</source>
         <translation>Amistoso</translation>
     </message>
@@ -1373,7 +1550,12 @@ cuyas jugadas válidas quieras ver.</translation>
         <translation>Nombre:</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+8"/>
+        <source>The name the game calls this player by</source>
+        <translation>El nombre con el que el juego llama a este jugador</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>Picture:</source>
         <translation>Imagen:</translation>
     </message>
@@ -1388,17 +1570,34 @@ cuyas jugadas válidas quieras ver.</translation>
         <translation>&gt;&gt;</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+7"/>
+        <source>Previous picture</source>
+        <extracomment>A screen reader&apos;s name for the &quot;&lt;&lt;&quot; button.</extracomment>
+        <translation>Imagen anterior</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Next picture</source>
+        <extracomment>A screen reader&apos;s name for the &quot;&gt;&gt;&quot; button.</extracomment>
+        <translation>Imagen siguiente</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The computer&apos;s picture makes the player a computer, any other picture a person</source>
+        <translation>La imagen del ordenador hace del jugador un ordenador; cualquier otra, una persona</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>Automatic board re-position</source>
         <translation>Girar el tablero automáticamente</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Preferred view of home region:</source>
         <translation>Tu punta, preferiblemente:</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+11"/>
         <location line="+4"/>
         <source>Style toward player #%1:</source>
         <translation>Actitud hacia el jugador %1:</translation>
@@ -1410,7 +1609,17 @@ cuyas jugadas válidas quieras ver.</translation>
         <translation>Nivel:</translation>
     </message>
     <message>
-        <location line="+51"/>
+        <location line="+8"/>
+        <source>How well the computer plays</source>
+        <translation>Lo bien que juega el ordenador</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>How the computer treats that player: it spoils, leaves room or neither</source>
+        <translation>Cómo trata el ordenador a ese jugador: le estorba, le deja sitio o ninguna de las dos cosas</translation>
+    </message>
+    <message>
+        <location line="+44"/>
         <source>Computer AI Algorithm</source>
         <translation>Estrategia del ordenador</translation>
     </message>
@@ -1418,7 +1627,7 @@ cuyas jugadas válidas quieras ver.</translation>
 <context>
     <name>tavolux::SetupSheet</name>
     <message>
-        <location filename="../dialogs/setupsheet.cpp" line="+19"/>
+        <location filename="../dialogs/setupsheet.cpp" line="+20"/>
         <source>New Game</source>
         <translation>Nueva partida</translation>
     </message>
@@ -1428,9 +1637,19 @@ cuyas jugadas válidas quieras ver.</translation>
         <translation>Preparar la partida</translation>
     </message>
     <message>
+        <location line="+1"/>
+        <source>Who takes part, the animation speed and the sound</source>
+        <translation>Quién participa, la velocidad de animación y el sonido</translation>
+    </message>
+    <message>
         <location line="+3"/>
         <source>Player #%1</source>
         <translation>Jugador %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Name, picture, board turning and computer play of player #%1</source>
+        <translation>Nombre, imagen, giro del tablero y juego del ordenador del jugador %1</translation>
     </message>
 </context>
 <context>
@@ -1449,7 +1668,7 @@ cuyas jugadas válidas quieras ver.</translation>
 <context>
     <name>tavolux::StatisticsDialog</name>
     <message>
-        <location filename="../dialogs/statisticsdialog.cpp" line="+91"/>
+        <location filename="../dialogs/statisticsdialog.cpp" line="+92"/>
         <source>Person</source>
         <extracomment>A player played by a person at the mouse, not by the computer.</extracomment>
         <translation>Humano</translation>
@@ -1464,13 +1683,13 @@ cuyas jugadas válidas quieras ver.</translation>
     </message>
     <message>
         <location line="+8"/>
-        <location line="+178"/>
+        <location line="+186"/>
         <source>Statistics</source>
         <extracomment>The title of the window with each player&apos;s figures over the games played.</extracomment>
         <translation>Estadísticas</translation>
     </message>
     <message>
-        <location line="-171"/>
+        <location line="-179"/>
         <source>Games with &amp;Persons</source>
         <extracomment>Tab of the figures from games in which at least one person played.</extracomment>
         <translation>Partidas con &amp;humanos</translation>
@@ -1482,19 +1701,29 @@ cuyas jugadas válidas quieras ver.</translation>
         <translation>Partidas entre &amp;ordenadores</translation>
     </message>
     <message>
+        <location line="+2"/>
+        <source>Each player&apos;s results in these games</source>
+        <translation>Los resultados de cada jugador en estas partidas</translation>
+    </message>
+    <message>
         <location line="+9"/>
         <source>C&amp;lear</source>
         <extracomment>Button that empties every player&apos;s figures, after asking.</extracomment>
         <translation>&amp;Borrar</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+3"/>
+        <source>Forgets every player&apos;s results, after asking</source>
+        <translation>Olvida los resultados de todos los jugadores, tras preguntar</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>Close</source>
         <extracomment>Button that closes the Statistics window.</extracomment>
         <translation>Cerrar</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+33"/>
         <source>No games have been counted yet.</source>
         <extracomment>Shown instead of the table while no game has been counted.</extracomment>
         <translation>Todavía no se ha contado ninguna partida.</translation>
@@ -1589,7 +1818,7 @@ cuyas jugadas válidas quieras ver.</translation>
         <translation>El menor número de jugadas con que se llevaron las diez fichas a la meta</translation>
     </message>
     <message>
-        <location line="+88"/>
+        <location line="+92"/>
         <source>Do you want to clear the statistics of every player?  This cannot be undone.</source>
         <translation>¿Quieres borrar las estadísticas de todos los jugadores? No se puede deshacer.</translation>
     </message>
@@ -1630,6 +1859,26 @@ cuyas jugadas válidas quieras ver.</translation>
 %2</source>
         <translation>No se pudieron guardar las estadísticas en «%1».
 %2</translation>
+    </message>
+</context>
+<context>
+    <name>tavolux::TurnLine</name>
+    <message>
+        <location filename="../app/turnline.cpp" line="+17"/>
+        <source>Whose turn it is and the number of the move</source>
+        <translation>A quién le toca y el número de la jugada</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Move %1 · %2, %3, thinking</source>
+        <extracomment>In the status bar while a computer is to move: the move&apos;s number, the name and the strength.</extracomment>
+        <translation>Jugada %1 · %2, %3, pensando</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Move %1 · Your move, %2</source>
+        <extracomment>In the status bar while a person is to move: the move&apos;s number and the name.</extracomment>
+        <translation>Jugada %1 · Te toca, %2</translation>
     </message>
 </context>
 </TS>

@@ -4,7 +4,7 @@
 <context>
     <name>GameTexts</name>
     <message>
-        <location filename="../lang/gametexts.cpp" line="+11"/>
+        <location filename="../lang/gametexts.cpp" line="+13"/>
         <source>Human</source>
         <extracomment>The first player&apos;s name until it is changed: a person.</extracomment>
         <translation>人类</translation>
@@ -22,7 +22,43 @@
         <translation>正电子</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+5"/>
+        <source>1st</source>
+        <extracomment>A finishing place, noted under the player&apos;s name in the side panel.</extracomment>
+        <translation>第1名</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>2nd</source>
+        <extracomment>A finishing place, noted under the player&apos;s name in the side panel.</extracomment>
+        <translation>第2名</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>3rd</source>
+        <extracomment>A finishing place, noted under the player&apos;s name in the side panel.</extracomment>
+        <translation>第3名</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>4th</source>
+        <extracomment>A finishing place, noted under the player&apos;s name in the side panel.</extracomment>
+        <translation>第4名</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>5th</source>
+        <extracomment>A finishing place, noted under the player&apos;s name in the side panel.</extracomment>
+        <translation>第5名</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>6th</source>
+        <extracomment>A finishing place, noted under the player&apos;s name in the side panel.</extracomment>
+        <translation>第6名</translation>
+    </message>
+    <message>
+        <location line="+22"/>
         <source>WELCOME</source>
         <extracomment>The referee&apos;s first words, line 1 of 3.</extracomment>
         <translation>欢迎</translation>
@@ -410,7 +446,7 @@ Do you want to continue the game?</source>
 <context>
     <name>tavolux::AboutBox</name>
     <message>
-        <location filename="../dialogs/aboutbox.cpp" line="+71"/>
+        <location filename="../dialogs/aboutbox.cpp" line="+73"/>
         <source>About Tavolux</source>
         <translation>关于 Tavolux</translation>
     </message>
@@ -438,11 +474,81 @@ Version 1.32</source>
         <source>LICENSE.TXT</source>
         <translation>LICENSE.TXT</translation>
     </message>
+    <message>
+        <location line="+22"/>
+        <source>A text that comes with the program</source>
+        <translation>随程序提供的文本</translation>
+    </message>
+</context>
+<context>
+    <name>tavolux::AccessibleTexts</name>
+    <message>
+        <location filename="../dialogs/accessibletexts.cpp" line="+21"/>
+        <source>Takes the choices and closes the window</source>
+        <translation>采用所选内容并关闭窗口</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Closes the window and changes nothing</source>
+        <translation>关闭窗口，不做任何更改</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>A beep after every move of a computer</source>
+        <translation>电脑每走一步后响一声</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Turns the board to the player&apos;s preferred view at each of its turns</source>
+        <translation>每轮到该玩家时把棋盘转到其首选方位</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The side of the screen the player&apos;s home point is turned to</source>
+        <translation>本方阵地转向的屏幕方位</translation>
+    </message>
+</context>
+<context>
+    <name>tavolux::BoardVoice</name>
+    <message>
+        <location filename="../app/boardvoice.cpp" line="+41"/>
+        <source>The last move made</source>
+        <translation>最近走的一步</translation>
+    </message>
+    <message>
+        <location line="+37"/>
+        <source>Board</source>
+        <extracomment>The board&apos;s name for a screen reader while the keys&apos; ring is hidden.</extracomment>
+        <translation>棋盘</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The board. The arrow keys move a ring from hole to hole; Space or Enter picks up a piece and puts it down; Escape puts it back.</source>
+        <translation>棋盘。方向键把光圈从一个孔移到另一个孔；空格键或回车键拿起和放下棋子；Esc 键把棋子放回原处。</translation>
+    </message>
+    <message>
+        <location line="+64"/>
+        <source>%1, %2&apos;s piece</source>
+        <extracomment>What a screen reader says of the hole under the keys&apos; ring: its name and whose piece is there.</extracomment>
+        <translation>%1，%2的棋子</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1, empty</source>
+        <extracomment>What a screen reader says of the hole under the keys&apos; ring when no piece is there.</extracomment>
+        <translation>%1，空</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>%1: %2</source>
+        <extracomment>What a screen reader says of a move: the mover&apos;s name and the move (&quot;Silicon: m4-k4-i4&quot;).</extracomment>
+        <translation>%1：%2</translation>
+    </message>
 </context>
 <context>
     <name>tavolux::DialogFileChooser</name>
     <message>
-        <location filename="../app/gamefiles.cpp" line="+40"/>
+        <location filename="../app/gamefiles.cpp" line="+46"/>
         <source>Save Game Record</source>
         <translation>保存棋谱</translation>
     </message>
@@ -489,18 +595,18 @@ Version 1.32</source>
     <name>tavolux::GameFiles</name>
     <message>
         <location filename="../app/gamefiles.cpp" line="+18"/>
-        <location line="+18"/>
+        <location line="+19"/>
         <location line="+13"/>
         <source>Save Game</source>
         <translation>保存游戏</translation>
     </message>
     <message>
-        <location line="-31"/>
+        <location line="-32"/>
         <source>There is no unfinished game to save!</source>
         <translation>没有未完成的游戏可以保存！</translation>
     </message>
     <message>
-        <location line="+19"/>
+        <location line="+20"/>
         <source>%1 already exists.
 Do you want to replace it?</source>
         <translation>%1 已存在。
@@ -545,7 +651,7 @@ Do you want to replace it?</source>
 <context>
     <name>tavolux::MainWindow</name>
     <message>
-        <location filename="../app/mainwindow.cpp" line="+40"/>
+        <location filename="../app/mainwindow.cpp" line="+42"/>
         <source>Tavolux</source>
         <translation>Tavolux</translation>
     </message>
@@ -560,13 +666,24 @@ Do you want to replace it?</source>
         <translation>逆时针旋转</translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+8"/>
+        <source>Turns the board one step; the game goes on as it was</source>
+        <translation>把棋盘转动一格；对局照常进行</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>What the game is doing</source>
+        <extracomment>The accessible description of the status bar&apos;s prompt line.</extracomment>
+        <translation>游戏正在做什么</translation>
+    </message>
+    <message>
+        <location line="+34"/>
         <source>Reviewing an earlier position: Escape returns to the game.</source>
         <extracomment>In the status line while the board shows an earlier position.</extracomment>
         <translation>正在查看之前的局面：按 Esc 返回对局。</translation>
     </message>
     <message>
-        <location line="+180"/>
+        <location line="+191"/>
         <source>Exit Game</source>
         <translation>退出游戏</translation>
     </message>
@@ -723,11 +840,12 @@ that you wish to show all valid moves.</source>
     <name>tavolux::MoveListWindow</name>
     <message>
         <location filename="../app/movelistwindow.cpp" line="+44"/>
+        <location line="+9"/>
         <source>Move List</source>
         <translation>走棋列表</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="-5"/>
         <source>Back to the game</source>
         <translation>返回对局</translation>
     </message>
@@ -738,10 +856,30 @@ that you wish to show all valid moves.</source>
         <translation>从这里开始下</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+3"/>
+        <source>Every move of the game; choosing one shows the board after it</source>
+        <translation>本局的每一步；选中一步即显示走完这一步后的棋盘</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Shows the game&apos;s own position again</source>
+        <translation>重新显示对局当前的局面</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Plays on from the position shown</source>
+        <translation>从显示的局面继续下</translation>
+    </message>
+    <message>
+        <location line="+28"/>
         <source>Start</source>
         <extracomment>The first row of the move list: the position before any move.</extracomment>
         <translation>开局</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Choosing it shows the position before the first move</source>
+        <translation>选中即显示第一步之前的局面</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -750,7 +888,12 @@ that you wish to show all valid moves.</source>
         <translation>%1. %2  %3</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+4"/>
+        <source>Choosing it shows the board after this move</source>
+        <translation>选中即显示走完这一步后的棋盘</translation>
+    </message>
+    <message>
+        <location line="+14"/>
         <source>Game record: the board after move %1.</source>
         <extracomment>Below the move list while the board shows an earlier position.</extracomment>
         <translation>棋谱：第 %1 步之后的棋盘。</translation>
@@ -770,7 +913,7 @@ that you wish to show all valid moves.</source>
 <context>
     <name>tavolux::OptionsDialog</name>
     <message>
-        <location filename="../dialogs/optionsdialog.cpp" line="+69"/>
+        <location filename="../dialogs/optionsdialog.cpp" line="+70"/>
         <source>Change Options</source>
         <translation>更改选项</translation>
     </message>
@@ -780,7 +923,7 @@ that you wish to show all valid moves.</source>
         <translation>声音</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+18"/>
         <source>/\</source>
         <translation>/\</translation>
     </message>
@@ -790,7 +933,22 @@ that you wish to show all valid moves.</source>
         <translation>\/</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+3"/>
+        <source>Previous wallpaper</source>
+        <translation>上一个背景图案</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Next wallpaper</source>
+        <translation>下一个背景图案</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Changes the window&apos;s background at once</source>
+        <translation>立即更换窗口背景</translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>[Background Wallpaper]</source>
         <translation>[背景图案]</translation>
     </message>
@@ -805,7 +963,7 @@ that you wish to show all valid moves.</source>
         <translation>取消</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+39"/>
         <source>Animation Speed</source>
         <translation>动画速度</translation>
     </message>
@@ -830,7 +988,7 @@ that you wish to show all valid moves.</source>
         <translation>自动转动棋盘</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Preferred view of home region:</source>
         <translation>本方阵地的首选方位：</translation>
     </message>
@@ -1154,18 +1312,18 @@ that you wish to show all valid moves.</source>
 <context>
     <name>tavolux::RecordFiles</name>
     <message>
-        <location filename="../app/recordfiles.cpp" line="+35"/>
-        <location line="+11"/>
+        <location filename="../app/recordfiles.cpp" line="+37"/>
+        <location line="+12"/>
         <source>Save Game Record</source>
         <translation>保存棋谱</translation>
     </message>
     <message>
-        <location line="-11"/>
+        <location line="-12"/>
         <source>There is no game to record.</source>
         <translation>没有可以记录的对局。</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+13"/>
         <source>The game record could not be saved as &quot;%1&quot;.
 
 %2</source>
@@ -1214,6 +1372,15 @@ that you wish to show all valid moves.</source>
     </message>
 </context>
 <context>
+    <name>tavolux::RefereeHost</name>
+    <message>
+        <location filename="../app/refereehost.cpp" line="+17"/>
+        <source>The referee: whose turn it is and what happens</source>
+        <extracomment>What a screen reader says the referee window is.</extracomment>
+        <translation>裁判：轮到谁走，发生了什么</translation>
+    </message>
+</context>
+<context>
     <name>tavolux::RefereeWindow</name>
     <message>
         <location filename="../referee/refereewindow.cpp" line="+47"/>
@@ -1224,7 +1391,7 @@ that you wish to show all valid moves.</source>
 <context>
     <name>tavolux::ResultsDialog</name>
     <message>
-        <location filename="../dialogs/resultsdialog.cpp" line="+180"/>
+        <location filename="../dialogs/resultsdialog.cpp" line="+184"/>
         <source>Game Results</source>
         <translation>游戏结果</translation>
     </message>
@@ -1257,6 +1424,16 @@ that you wish to show all valid moves.</source>
         <location line="+8"/>
         <source>OK</source>
         <translation>确定</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&amp;Play Again</source>
+        <translation>再来一局(&amp;P)</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Starts a new game with the same players</source>
+        <translation>用同样的玩家开始新的一局</translation>
     </message>
 </context>
 <context>
@@ -1308,7 +1485,7 @@ that you wish to show all valid moves.</source>
 <context>
     <name>tavolux::Settings</name>
     <message>
-        <location filename="../app/settings.cpp" line="+183"/>
+        <location filename="../app/settings.cpp" line="+188"/>
         <source>The settings could not be saved in &quot;%1&quot;.
 
 %2</source>
@@ -1320,7 +1497,7 @@ that you wish to show all valid moves.</source>
 <context>
     <name>tavolux::SetupCoverPage</name>
     <message>
-        <location filename="../dialogs/setupcoverpage.cpp" line="+22"/>
+        <location filename="../dialogs/setupcoverpage.cpp" line="+24"/>
         <source>Active Players</source>
         <translation>参加的玩家</translation>
     </message>
@@ -1353,7 +1530,7 @@ that you wish to show all valid moves.</source>
 <context>
     <name>tavolux::SetupPlayerPage</name>
     <message>
-        <location filename="../dialogs/setupplayerpage.cpp" line="+68"/>
+        <location filename="../dialogs/setupplayerpage.cpp" line="+70"/>
         <source>Friendly</source>
         <translation>友好</translation>
     </message>
@@ -1373,7 +1550,12 @@ that you wish to show all valid moves.</source>
         <translation>名字：</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+8"/>
+        <source>The name the game calls this player by</source>
+        <translation>游戏对这位玩家的称呼</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>Picture:</source>
         <translation>头像：</translation>
     </message>
@@ -1388,17 +1570,34 @@ that you wish to show all valid moves.</source>
         <translation>&gt;&gt;</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+7"/>
+        <source>Previous picture</source>
+        <extracomment>A screen reader&apos;s name for the &quot;&lt;&lt;&quot; button.</extracomment>
+        <translation>上一个头像</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Next picture</source>
+        <extracomment>A screen reader&apos;s name for the &quot;&gt;&gt;&quot; button.</extracomment>
+        <translation>下一个头像</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The computer&apos;s picture makes the player a computer, any other picture a person</source>
+        <translation>选电脑头像则由电脑下，选其他头像则由人下</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>Automatic board re-position</source>
         <translation>自动转动棋盘</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Preferred view of home region:</source>
         <translation>本方阵地的首选方位：</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+11"/>
         <location line="+4"/>
         <source>Style toward player #%1:</source>
         <translation>对玩家 %1 的态度：</translation>
@@ -1410,7 +1609,17 @@ that you wish to show all valid moves.</source>
         <translation>棋力：</translation>
     </message>
     <message>
-        <location line="+51"/>
+        <location line="+8"/>
+        <source>How well the computer plays</source>
+        <translation>电脑的棋力</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>How the computer treats that player: it spoils, leaves room or neither</source>
+        <translation>电脑如何对待该玩家：阻挠、让路或两者都不</translation>
+    </message>
+    <message>
+        <location line="+44"/>
         <source>Computer AI Algorithm</source>
         <translation>电脑 AI 策略</translation>
     </message>
@@ -1418,7 +1627,7 @@ that you wish to show all valid moves.</source>
 <context>
     <name>tavolux::SetupSheet</name>
     <message>
-        <location filename="../dialogs/setupsheet.cpp" line="+19"/>
+        <location filename="../dialogs/setupsheet.cpp" line="+20"/>
         <source>New Game</source>
         <translation>新游戏</translation>
     </message>
@@ -1428,9 +1637,19 @@ that you wish to show all valid moves.</source>
         <translation>游戏设置</translation>
     </message>
     <message>
+        <location line="+1"/>
+        <source>Who takes part, the animation speed and the sound</source>
+        <translation>谁参加、动画速度和声音</translation>
+    </message>
+    <message>
         <location line="+3"/>
         <source>Player #%1</source>
         <translation>玩家 %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Name, picture, board turning and computer play of player #%1</source>
+        <translation>玩家 %1 的名字、头像、棋盘转动和电脑下法</translation>
     </message>
 </context>
 <context>
@@ -1449,7 +1668,7 @@ that you wish to show all valid moves.</source>
 <context>
     <name>tavolux::StatisticsDialog</name>
     <message>
-        <location filename="../dialogs/statisticsdialog.cpp" line="+91"/>
+        <location filename="../dialogs/statisticsdialog.cpp" line="+92"/>
         <source>Person</source>
         <extracomment>A player played by a person at the mouse, not by the computer.</extracomment>
         <translation>真人</translation>
@@ -1464,13 +1683,13 @@ that you wish to show all valid moves.</source>
     </message>
     <message>
         <location line="+8"/>
-        <location line="+178"/>
+        <location line="+186"/>
         <source>Statistics</source>
         <extracomment>The title of the window with each player&apos;s figures over the games played.</extracomment>
         <translation>统计</translation>
     </message>
     <message>
-        <location line="-171"/>
+        <location line="-179"/>
         <source>Games with &amp;Persons</source>
         <extracomment>Tab of the figures from games in which at least one person played.</extracomment>
         <translation>有真人参与的对局(&amp;P)</translation>
@@ -1482,19 +1701,29 @@ that you wish to show all valid moves.</source>
         <translation>电脑之间的对局(&amp;M)</translation>
     </message>
     <message>
+        <location line="+2"/>
+        <source>Each player&apos;s results in these games</source>
+        <translation>每位玩家在这些对局中的成绩</translation>
+    </message>
+    <message>
         <location line="+9"/>
         <source>C&amp;lear</source>
         <extracomment>Button that empties every player&apos;s figures, after asking.</extracomment>
         <translation>清除(&amp;L)</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+3"/>
+        <source>Forgets every player&apos;s results, after asking</source>
+        <translation>询问后清除所有玩家的成绩</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>Close</source>
         <extracomment>Button that closes the Statistics window.</extracomment>
         <translation>关闭</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+33"/>
         <source>No games have been counted yet.</source>
         <extracomment>Shown instead of the table while no game has been counted.</extracomment>
         <translation>还没有统计任何对局。</translation>
@@ -1589,7 +1818,7 @@ that you wish to show all valid moves.</source>
         <translation>把十枚棋子全部走到终点最少所用的步数</translation>
     </message>
     <message>
-        <location line="+88"/>
+        <location line="+92"/>
         <source>Do you want to clear the statistics of every player?  This cannot be undone.</source>
         <translation>要清除所有玩家的统计吗？此操作无法撤销。</translation>
     </message>
@@ -1630,6 +1859,26 @@ that you wish to show all valid moves.</source>
 %2</source>
         <translation>无法把统计保存到“%1”。
 %2</translation>
+    </message>
+</context>
+<context>
+    <name>tavolux::TurnLine</name>
+    <message>
+        <location filename="../app/turnline.cpp" line="+17"/>
+        <source>Whose turn it is and the number of the move</source>
+        <translation>轮到谁走以及第几步</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Move %1 · %2, %3, thinking</source>
+        <extracomment>In the status bar while a computer is to move: the move&apos;s number, the name and the strength.</extracomment>
+        <translation>第 %1 步 · %2，%3，思考中</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Move %1 · Your move, %2</source>
+        <extracomment>In the status bar while a person is to move: the move&apos;s number and the name.</extracomment>
+        <translation>第 %1 步 · 轮到你了，%2</translation>
     </message>
 </context>
 </TS>

@@ -97,6 +97,7 @@ void BoardKeys::showRing(int hole)
     ringPosition_ = game_.state().pieces;
     ringPlayer_ = game_.state().playerToMove;
     board_.update(ringArea(hole));
+    Q_EMIT ringMoved();
 }
 
 void BoardKeys::hideRing()
@@ -104,6 +105,7 @@ void BoardKeys::hideRing()
     if (ring_ != NoHole)
         board_.update(ringArea(ring_));
     ring_ = NoHole;
+    Q_EMIT ringMoved();
 }
 
 void BoardKeys::step(Arrow arrow)
@@ -123,6 +125,7 @@ void BoardKeys::step(Arrow arrow)
         ring_ = to;
         board_.update(ringArea(to));
         lift_.carryTo(holeCentre(to));
+        Q_EMIT ringMoved();
     } else {
         showRing(to);
     }
@@ -144,10 +147,12 @@ void BoardKeys::pickUpOrDrop()
         return;
     }
     const int piece = lift_.pieceOn(hole);
-    if (lift_.lift(piece, holeCentre(hole)))
+    if (lift_.lift(piece, holeCentre(hole))) {
         carrying_ = true;
-    else
+        Q_EMIT ringMoved();
+    } else {
         lift_.showHandHints(piece);
+    }
 }
 
 void BoardKeys::putBack()

@@ -46,6 +46,10 @@ public:
     // to run, the window was left); the ring stays.
     void putBack();
 
+Q_SIGNALS:
+    // The ring moved, showed, hid, or took or put down a piece.
+    void ringMoved();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -100,13 +100,23 @@ constexpr const char* Strengths[StrengthCount] = {
     QT_TRANSLATE_NOOP("PlayerChoices", "Expert"),
 };
 
-// What the panel notes under a player's name: the strength of a computer
+// What the panel notes under a player's name besides its place: the strength of a computer
 // that does not play the usual Standard game, else nothing.
 QString strengthNote(const PlayerSlot& slot)
 {
     if (!slot.isComputer() || slot.strength == Standard || slot.strength < 0 || slot.strength >= StrengthCount)
         return {};
     return QCoreApplication::translate(StrengthContext, Strengths[slot.strength]);
+}
+
+// The place a player finished in, as the panel notes it; empty while the
+// player is still in play.
+QString placeNote(const GameState& s, int player)
+{
+    for (int place = 0; place < s.finishCount && place < PlayerCount; ++place)
+        if (s.finishOrder[place] == player)
+            return GameTexts::place(place);
+    return {};
 }
 
 // The strength note just below the name cell `cell`, from its left edge,
@@ -165,7 +175,10 @@ void drawPlayerNames(QPainter& painter, const WindowScene& scene)
         painter.fillRect(cell, i == s.playerToMove ? colours::player(i) : colours::WaitingName);
         painter.setPen(colours::NameText);
         painter.drawText(cell, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, name);
-        if (const QString note = strengthNote(s.slots[i]); !note.isEmpty())
+        QString note = placeNote(s, i);
+        if (const QString strength = strengthNote(s.slots[i]); !strength.isEmpty())
+            note = note.isEmpty() ? strength : note + QStringLiteral(" · ") + strength;
+        if (!note.isEmpty())
             drawStrengthNote(painter, m, cell, note);
     }
     painter.restore();

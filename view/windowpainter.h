@@ -41,7 +41,9 @@ std::vector<PlayedMove> shownLastMoves(const WindowScene& scene);
 void paintMainWindow(QPainter& painter, const QRect& client, const WindowScene& scene);
 
 // Names of the active players beside their pictures, the player to move
-// highlighted in its colour; nothing before the first game.
+// highlighted in its colour; under a name, the place of a player who has
+// finished and the strength of a computer that is not Standard. Nothing
+// before the first game.
 void drawPlayerNames(QPainter& painter, const WindowScene& scene);
 
 // Fills `area` with whole tiles laid from the painter's origin.

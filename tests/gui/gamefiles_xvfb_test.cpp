@@ -10,6 +10,7 @@
 #include "tests/support/game_edits.h"
 
 #include <QApplication>
+#include <QDate>
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -103,7 +104,7 @@ TEST(GameFilesXvfb, SaveThenLoadBackThroughTheDialogs)
     EXPECT_EQ(driver.dialogs, 1);
     EXPECT_EQ(driver.title, "Save Game");
     EXPECT_EQ(driver.filters, QStringList{"Tavolux Files (*.tvx)"});
-    EXPECT_EQ(driver.initialText, "*.tvx");
+    EXPECT_EQ(driver.initialText, "Typed-Silicon-Positron-" + QDate::currentDate().toString(Qt::ISODate) + ".tvx");
     EXPECT_TRUE(driver.boxes.isEmpty()) << driver.boxes.join('\n').toStdString();
     QFile file(dir.filePath("round.tvx"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << "the forced name";

@@ -322,3 +322,32 @@ TEST(DrawFramedPicture, WhiteBandsAroundTheStretchedPicture)
     EXPECT_EQ(image.pixelColor(189, 94), QColor(Qt::red));
     EXPECT_EQ(image.pixelColor(190, 50), QColor(Qt::white));
 }
+
+// A player who has finished has its place noted under its name, before a
+// strength; the others' rows stay as they were.
+TEST(PaintMainWindow, AFinishedPlayerHasItsPlaceNotedBelowItsName)
+{
+    SceneFixture f;
+    f.state.noGameStarted = 0;
+    placeStartingPieces(f.state);
+    const QImage playing = f.paint();
+    f.state.slots[1].finished = 1;
+    f.state.finishOrder[0] = 1;
+    f.state.finishCount = 1;
+    const QImage finished = f.paint();
+    QRect changed;
+    for (int y = 0; y < finished.height(); ++y)
+        for (int x = 0; x < finished.width(); ++x)
+            if (finished.pixel(x, y) != playing.pixel(x, y))
+                changed |= QRect(x, y, 1, 1);
+    ASSERT_FALSE(changed.isEmpty());
+    EXPECT_GT(changed.top(), f.nameCell(1).y());
+    EXPECT_LT(changed.bottom(), f.box(1).bottom());
+    EXPECT_GE(changed.left(), f.box(1).right());
+
+    f.state.slots[1].picture = 0;
+    f.state.slots[1].strength = Expert;
+    const QImage both = f.paint();
+    f.state.finishCount = 0;
+    EXPECT_NE(both, f.paint()) << "the place stays beside the strength";
+}

@@ -18,6 +18,8 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QMouseEvent>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -28,13 +30,15 @@
 namespace tavolux::testing {
 
 // Save Game and Load Game ask for no file: they get the test's path (an
-// empty one cancels), and the chooser counts how often it was asked.
+// empty one cancels), and the chooser counts how often it was asked and
+// keeps the name offered for saving.
 class ScriptedChooser : public FileChooser {
 public:
     explicit ScriptedChooser(QString chosen = {}) : path(std::move(chosen)) {}
-    QString saveFileName(QWidget*) override { return ++asked, path; }
+    QString saveFileName(QWidget*, const QString& offered) override { return suggested = offered, ++asked, path; }
     QString openFileName(QWidget*) override { return ++asked, path; }
     QString path;
+    QString suggested;
     int asked = 0;
 };
 
@@ -45,6 +49,9 @@ protected:
 
     void SetUp() override
     {
+        // Every test remembers its settings in a folder of its own.
+        ASSERT_TRUE(settingsFolder.isValid());
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder.path());
         window = std::make_unique<MainWindow>(*resources, sounds);
         window->resize(1000, 700);
         window->show();
@@ -150,6 +157,7 @@ protected:
     const PieceRecord& piece(int k) const { return window->game().state().pieces[k]; }
 
     static inline ProgramResources* resources = nullptr;
+    QTemporaryDir settingsFolder;
     SoundPlayer sounds;
     std::unique_ptr<MainWindow> window;
 };
