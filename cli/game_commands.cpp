@@ -133,7 +133,7 @@ int newCommand(const std::vector<std::string>& args)
     if (active[0] + active[1] + active[2] < 2)
         return usageError("at least two players must take part");
     GameState s = initialGameState();
-    for (int p = 0; p < PlayerCount; ++p)
+    for (int p = 0; p < DesignSeatCount; ++p)
         s.slots[p].active = static_cast<int32_t>(active[p]);
     s.noGameStarted = 0;
     placeStartingPieces(s);

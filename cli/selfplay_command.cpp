@@ -38,7 +38,7 @@ bool parseStyles(const std::string& text, GameState& s)
     int p = 0;
     for (; std::getline(in, pair, ';'); ++p) {
         const std::size_t comma = pair.find(',');
-        if (p >= PlayerCount || comma == std::string::npos)
+        if (p >= DesignSeatCount || comma == std::string::npos)
             return false;
         const auto lower = parseNumber(pair.substr(0, comma), Friendly, Hostile);
         const auto higher = parseNumber(pair.substr(comma + 1), Friendly, Hostile);
@@ -47,7 +47,7 @@ bool parseStyles(const std::string& text, GameState& s)
         s.slots[p].styleTowardLower = static_cast<int32_t>(*lower);
         s.slots[p].styleTowardHigher = static_cast<int32_t>(*higher);
     }
-    return p == PlayerCount;
+    return p == DesignSeatCount;
 }
 
 } // namespace
@@ -63,7 +63,7 @@ std::string parseSelfPlay(const std::vector<std::string>& args, SelfPlayOptions&
             const auto flags = parseTriple(args[++i], 0, 1);
             if (!flags || (*flags)[0] + (*flags)[1] + (*flags)[2] < 2)
                 return "--active takes three 0/1 flags with at least two 1s, such as 1,0,1";
-            for (int p = 0; p < PlayerCount; ++p)
+            for (int p = 0; p < DesignSeatCount; ++p)
                 out.setup.slots[p].active = static_cast<int32_t>((*flags)[p]);
         } else if (a == "--styles" && hasValue) {
             if (!parseStyles(args[++i], out.setup))
@@ -74,11 +74,11 @@ std::string parseSelfPlay(const std::vector<std::string>& args, SelfPlayOptions&
             int p = 0;
             for (; std::getline(in, word, ','); ++p) {
                 const auto strength = parseStrength(word);
-                if (p >= PlayerCount || !strength)
+                if (p >= DesignSeatCount || !strength)
                     return "--strengths takes three of beginner, standard, expert, such as expert,standard,standard";
                 out.setup.slots[p].strength = *strength;
             }
-            if (p != PlayerCount)
+            if (p != DesignSeatCount)
                 return "--strengths takes three of beginner, standard, expert, such as expert,standard,standard";
         } else if (a == "--seed" && hasValue) {
             const auto seed = parseNumber(args[++i], 0, 4294967295L);

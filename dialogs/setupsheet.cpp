@@ -23,7 +23,7 @@ SetupSheet::SetupSheet(GameState& state, const QPixmap* pictures, const QPixmap*
     tabs_->setObjectName(QStringLiteral("setupTabs"));
     cover_ = new SetupCoverPage(state, playerIcons);
     tabs_->addTab(cover_, tr("Game Setup"));
-    for (int p = 0; p < PlayerCount; ++p) {
+    for (int p = 0; p < DesignSeatCount; ++p) {
         players_[p] = new SetupPlayerPage(state, p, pictures, playerIcons != nullptr ? &playerIcons[p] : nullptr);
         tabs_->addTab(players_[p], tr("Player #%1").arg(p + 1));
     }
@@ -50,7 +50,7 @@ SetupSheet::SetupSheet(GameState& state, const QPixmap* pictures, const QPixmap*
 
 void SetupSheet::pageBecameCurrent(int index)
 {
-    if (index >= 1 && index <= PlayerCount)
+    if (index >= 1 && index <= DesignSeatCount)
         players_[index - 1]->becameCurrent();
 }
 

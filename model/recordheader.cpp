@@ -26,7 +26,10 @@ void Reader::checkHeader()
     record_.program = program.value;
     int taking = 0;
     for (int p = 0; p < PlayerCount; ++p) {
-        readPlayer(p, field("Player" + std::to_string(p + 1)));
+        const std::string key = "Player" + std::to_string(p + 1);
+        if (p >= DesignSeatCount && fields_.count(key) == 0)
+            continue; // the classic table's records name three players
+        readPlayer(p, field(key));
         taking += record_.slots[p].active ? 1 : 0;
     }
     if (taking < 2)
@@ -47,7 +50,7 @@ void Reader::checkHeader()
     declaredMoves_ = static_cast<std::size_t>(*count);
 }
 
-// "1".."3" as a slot 0..2.
+// "1".."6" as a seat 0..5.
 std::optional<int> Reader::playerNumber(std::string_view text)
 {
     const auto n = number(text, 1, PlayerCount);

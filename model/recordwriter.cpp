@@ -56,7 +56,12 @@ std::string writeRecord(const GameRecord& r)
 {
     std::string out = "# Tavolux game record\nTavolux-Record: " + std::to_string(RecordVersion) + "\n";
     out += "Date: " + r.date + "\nProgram: " + r.program + "\n";
-    for (int p = 0; p < PlayerCount; ++p) {
+    // The classic table's records name its three seats only.
+    bool beyondDesign = false;
+    for (int p = DesignSeatCount; p < PlayerCount; ++p)
+        beyondDesign = beyondDesign || r.slots[p].active;
+    const int seats = beyondDesign ? PlayerCount : DesignSeatCount;
+    for (int p = 0; p < seats; ++p) {
         const RecordSlot& slot = r.slots[p];
         out += "Player" + std::to_string(p + 1) + ": ";
         if (!slot.active)

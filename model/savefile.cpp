@@ -78,7 +78,7 @@ private:
 constexpr uint8_t StrengthMagic[4] = {'T', 'V', 'X', 'e'};
 constexpr uint8_t StrengthVersion = 1;
 constexpr std::size_t StrengthHead = 6;  // magic, version, payload count
-constexpr std::size_t StrengthBlockSize = StrengthHead + PlayerCount + 2;
+constexpr std::size_t StrengthBlockSize = StrengthHead + DesignSeatCount + 2;
 
 // CRC-16/CCITT-FALSE (polynomial 0x1021, starting at 0xFFFF): any change
 // within two neighbouring bytes alters it.
@@ -102,9 +102,10 @@ std::vector<uint8_t> strengthBlock(const GameState& s, std::size_t recordSize)
 {
     std::vector<uint8_t> block(StrengthMagic, StrengthMagic + 4);
     block.push_back(StrengthVersion);
-    block.push_back(PlayerCount);
+    block.push_back(DesignSeatCount);
     bool allStandard = true;
-    for (const PlayerSlot& slot : s.slots) {
+    for (int p = 0; p < DesignSeatCount; ++p) {
+        const PlayerSlot& slot = s.slots[p];
         const int32_t v = isStrength(slot.strength) ? slot.strength : Standard;
         allStandard = allStandard && v == Standard;
         block.push_back(static_cast<uint8_t>(v));
@@ -125,34 +126,34 @@ void readStrengths(const uint8_t* bytes, std::size_t n, GameState& s)
         slot.strength = Standard;
     if (n != StrengthBlockSize || !std::equal(StrengthMagic, StrengthMagic + 4, bytes))
         return;
-    if (bytes[4] != StrengthVersion || bytes[5] != PlayerCount)
+    if (bytes[4] != StrengthVersion || bytes[5] != DesignSeatCount)
         return;
-    const std::size_t checkAt = StrengthHead + PlayerCount;
+    const std::size_t checkAt = StrengthHead + DesignSeatCount;
     if (blockCheck(bytes, checkAt) != (bytes[checkAt] | bytes[checkAt + 1] << 8))
         return;
     if (!std::all_of(bytes + StrengthHead, bytes + checkAt, [](uint8_t v) { return isStrength(v); }))
         return;
-    for (int p = 0; p < PlayerCount; ++p)
+    for (int p = 0; p < DesignSeatCount; ++p)
         s.slots[p].strength = bytes[StrengthHead + p];
 }
 
 bool isOwnerMark(uint32_t owner)
 {
-    return owner == 0 || owner == OwnerMark[0] || owner == OwnerMark[1] || owner == OwnerMark[2];
+    return owner == 0 || std::find(std::begin(OwnerMark), std::end(OwnerMark), owner) != std::end(OwnerMark);
 }
 
 // Values no game can hold; loading such a file would break the rules' tables.
-bool holdsImpossibleValues(const GameState& s)
+bool holdsImpossibleValues(const GameState& s, int seats)
 {
-    if (s.playerToMove >= PlayerCount || s.finishCount > PlayerCount)
+    if (s.playerToMove >= seats || s.finishCount > seats)
         return true;
     if (s.boardRotation < 0 || s.boardRotation > 5)
         return true;
     if (s.animationSpeed < 0 || s.animationSpeed > 1)
         return true;
-    for (int p = 0; p < PlayerCount; ++p) {
+    for (int p = 0; p < seats; ++p) {
         const PlayerSlot& slot = s.slots[p];
-        if (s.finishOrder[p] >= PlayerCount || slot.picture >= PictureCount)
+        if (s.finishOrder[p] >= seats || slot.picture >= PictureCount)
             return true;
         if (slot.styleTowardLower < Friendly || slot.styleTowardLower > Hostile)
             return true;
@@ -242,19 +243,20 @@ bool finishingStateHolds(const GameState& s)
 
 std::vector<uint8_t> encodeGame(const GameState& s)
 {
+    const int seats = DesignSeatCount;
     RecordWriter w;
     w.u32(SaveSignature);
-    for (const PlayerSlot& slot : s.slots)
-        w.text(slot.name);
+    for (int p = 0; p < seats; ++p)
+        w.text(s.slots[p].name);
     w.u32(s.finishCount);
     w.u32(static_cast<uint32_t>(s.animationSpeed));
     w.u32(static_cast<uint32_t>(s.noGameStarted));
     w.u32(static_cast<uint32_t>(s.gameOver));
     w.u32(static_cast<uint32_t>(s.soundEnabled));
     w.u32(s.playerToMove);
-    w.u32(s.slotCount);
+    w.u32(static_cast<uint32_t>(seats));
     w.u32(static_cast<uint32_t>(s.boardRotation));
-    for (int p = 0; p < PlayerCount; ++p) {
+    for (int p = 0; p < seats; ++p) {
         const PlayerSlot& slot = s.slots[p];
         w.u32(slot.picture);
         w.u32(s.finishOrder[p]);
@@ -265,9 +267,9 @@ std::vector<uint8_t> encodeGame(const GameState& s)
         w.u32(static_cast<uint32_t>(slot.autoReposition));
         w.u32(static_cast<uint32_t>(slot.finished));
     }
-    for (const PieceRecord& r : s.pieces) {
-        w.u32(r.hole);
-        w.u32(r.owner);
+    for (int i = 0; i < seats * PiecesPerPlayer; ++i) {
+        w.u32(s.pieces[i].hole);
+        w.u32(s.pieces[i].owner);
     }
     // A record with a field left out is not read back where it was written,
     // so a block after it could not be found.
@@ -295,20 +297,21 @@ LoadStatus decodeGame(const uint8_t* data, std::size_t size, GameState& out)
             bad = true;
         return static_cast<uint16_t>(v);
     };
+    const int seats = DesignSeatCount;
     bool bad = false;
     GameState s = out;
-    for (PlayerSlot& slot : s.slots)
-        slot.name = cutName(r.text());
+    for (int p = 0; p < seats; ++p)
+        s.slots[p].name = cutName(r.text());
     s.finishCount = as16(r.u32(), bad);
     s.animationSpeed = static_cast<int32_t>(r.u32());
     s.noGameStarted = static_cast<int32_t>(r.u32());
     s.gameOver = static_cast<int32_t>(r.u32());
     s.soundEnabled = static_cast<int32_t>(r.u32());
     s.playerToMove = as16(r.u32(), bad);
-    r.u32(); // slotCount: always 3 in this program, whatever the file says
-    s.slotCount = PlayerCount;
+    r.u32(); // the seat count: the format tells it, whatever the file says
+    s.slotCount = static_cast<uint16_t>(seats);
     s.boardRotation = static_cast<int32_t>(r.u32());
-    for (int p = 0; p < PlayerCount; ++p) {
+    for (int p = 0; p < seats; ++p) {
         PlayerSlot& slot = s.slots[p];
         slot.picture = as16(r.u32(), bad);
         s.finishOrder[p] = as16(r.u32(), bad);
@@ -319,13 +322,20 @@ LoadStatus decodeGame(const uint8_t* data, std::size_t size, GameState& out)
         slot.autoReposition = static_cast<int32_t>(r.u32());
         slot.finished = static_cast<int32_t>(r.u32());
     }
-    for (PieceRecord& piece : s.pieces) {
-        piece.hole = as16(r.u32(), bad);
-        piece.owner = r.u32();
+    for (int i = 0; i < seats * PiecesPerPlayer; ++i) {
+        s.pieces[i].hole = as16(r.u32(), bad);
+        s.pieces[i].owner = r.u32();
     }
+    // The seats the format has no room for sit out.
+    for (int p = seats; p < PlayerCount; ++p) {
+        s.slots[p].active = s.slots[p].finished = 0;
+        s.finishOrder[p] = 0;
+    }
+    for (int i = seats * PiecesPerPlayer; i < PieceCount; ++i)
+        s.pieces[i] = {};
     const bool recordRead = r.whole() && !beyondBuffer;
     readStrengths(data + r.at(), recordRead ? size - r.at() : 0, s);
-    if (bad || holdsImpossibleValues(s))
+    if (bad || holdsImpossibleValues(s, seats))
         return LoadStatus::NotTavolux;
     // Anything else could not come from a game.
     if (!s.noGameStarted && !piecesAsPlaced(s))

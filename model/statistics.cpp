@@ -309,7 +309,7 @@ void countGame(PlayerFigures& f, const GameState& game, int p, int moves)
         return;
     ++f.games;
     const int place = placeOf(game, p);
-    if (place >= 0)
+    if (place >= 0 && place < int(f.places.size()))
         ++f.places[place];
     const bool home = isHome(game, p);
     if (!home || moves <= 0 || moves > MaxMovesPerGame || f.totalMoves > MaxFigure - moves)
@@ -385,9 +385,11 @@ std::array<int, PlayerCount> movesPerPlayer(const MoveList& list)
 {
     GameState opening = list.start();
     placeStartingPieces(opening);
-    if (opening.pieces != list.start().pieces)
-        return {-1, -1, -1};
     std::array<int, PlayerCount> moves{};
+    if (opening.pieces != list.start().pieces) {
+        moves.fill(-1);
+        return moves;
+    }
     for (int p = 0; p < PlayerCount; ++p)
         moves[p] = list.movesBy(p, list.current());
     return moves;

@@ -23,8 +23,8 @@ struct QuietEvents : GameEvents, GameQuestions {
 };
 
 struct Seating {
-    std::array<int, PlayerCount> active;
-    std::array<int, PlayerCount> strengths;
+    std::array<int, DesignSeatCount> active;
+    std::array<int, DesignSeatCount> strengths;
     uint32_t seed;
     bool playOn;
 };
@@ -40,7 +40,7 @@ GameRecord checkedRecordOf(const Seating& seating)
     events.game = &game;
     game.setQuestions(&events);
     GameState chosen = initialGameState();
-    for (int p = 0; p < PlayerCount; ++p) {
+    for (int p = 0; p < DesignSeatCount; ++p) {
         chosen.slots[p].active = seating.active[p];
         chosen.slots[p].strength = seating.strengths[p];
         chosen.slots[p].picture = 0;
@@ -69,7 +69,7 @@ GameRecord checkedRecordOf(const Seating& seating)
     EXPECT_EQ(last.playerToMove, game.state().playerToMove);
     EXPECT_EQ(std::vector<int>(last.finishOrder, last.finishOrder + last.finishCount),
               std::vector<int>(game.state().finishOrder, game.state().finishOrder + game.state().finishCount));
-    for (int p = 0; p < PlayerCount; ++p) {
+    for (int p = 0; p < DesignSeatCount; ++p) {
         EXPECT_EQ(last.slots[p].active, game.state().slots[p].active);
         if (!last.slots[p].active)
             continue;

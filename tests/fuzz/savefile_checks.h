@@ -20,14 +20,17 @@ inline std::string checkDecoding(const uint8_t* data, std::size_t size)
     GameState s = initialGameState();
     if (decodeGame(data, size, s) != LoadStatus::Loaded)
         return {};
-    if (s.playerToMove >= PlayerCount || s.finishCount > PlayerCount || s.slotCount != PlayerCount)
+    if (s.playerToMove >= PlayerCount || s.finishCount > PlayerCount
+        || (s.slotCount != DesignSeatCount && s.slotCount != PlayerCount))
         return "counter out of range";
     if (s.boardRotation < 0 || s.boardRotation > 5 || s.animationSpeed < 0 || s.animationSpeed > 1)
         return "rotation or animation speed out of range";
+    int before = 0;
     for (int p = 0; p < PlayerCount; ++p) {
         const PlayerSlot& slot = s.slots[p];
-        if (s.finishOrder[p] >= PlayerCount || slot.picture >= PictureCount || slot.firstPiece > 20)
+        if (s.finishOrder[p] >= PlayerCount || slot.picture >= PictureCount || slot.firstPiece != before)
             return "slot field out of range";
+        before += slot.active ? PiecesPerPlayer : 0;
         if (slot.name.size() > MaxNameLength || slot.preferredView < 0 || slot.preferredView > 5)
             return "name or view out of range";
         if (slot.strength < 0 || slot.strength >= StrengthCount)

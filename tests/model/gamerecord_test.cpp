@@ -447,10 +447,10 @@ MoveList randomGame(const GameState& start, int count, unsigned seed)
     return list;
 }
 
-GameState newGame(std::array<int, PlayerCount> active)
+GameState newGame(std::array<int, DesignSeatCount> active)
 {
     GameState s = initialGameState();
-    for (int p = 0; p < PlayerCount; ++p)
+    for (int p = 0; p < DesignSeatCount; ++p)
         s.slots[p].active = active[p];
     s.noGameStarted = 0;
     placeStartingPieces(s);
@@ -459,7 +459,7 @@ GameState newGame(std::array<int, PlayerCount> active)
 
 TEST(GameRecordOfAGame, RandomGamesReadBackEqualAndReplayMoveByMove)
 {
-    for (const auto& active : {std::array<int, PlayerCount>{1, 1, 1}, {0, 1, 1}, {1, 0, 1}}) {
+    for (const auto& active : {std::array<int, DesignSeatCount>{1, 1, 1}, {0, 1, 1}, {1, 0, 1}}) {
         const MoveList list = randomGame(newGame(active), 120, 7);
         const GameState now = list.positionAfter(120);
         const GameRecord r = recordOf(now, list);

@@ -18,13 +18,15 @@ void expectWithinRanges(const GameState& s)
 {
     ASSERT_LT(s.playerToMove, PlayerCount);
     ASSERT_LE(s.finishCount, PlayerCount);
-    ASSERT_EQ(s.slotCount, PlayerCount);
+    ASSERT_TRUE(s.slotCount == DesignSeatCount || s.slotCount == PlayerCount);
     ASSERT_GE(s.boardRotation, 0);
     ASSERT_LE(s.boardRotation, 5);
+    int before = 0;
     for (int p = 0; p < PlayerCount; ++p) {
         ASSERT_LT(s.finishOrder[p], PlayerCount);
         ASSERT_LT(s.slots[p].picture, PictureCount);
-        ASSERT_LE(s.slots[p].firstPiece, 20);
+        ASSERT_EQ(s.slots[p].firstPiece, before);
+        before += s.slots[p].active ? PiecesPerPlayer : 0;
         ASSERT_LE(s.slots[p].name.size(), MaxNameLength);
         ASSERT_GE(s.slots[p].strength, 0);
         ASSERT_LT(s.slots[p].strength, StrengthCount);

@@ -20,8 +20,8 @@ constexpr PlayerKind ExpertComputer = PlayerKind::ExpertComputer;
 GameState game(int active = 7, std::vector<int> order = {}, std::vector<int> home = {})
 {
     GameState s = initialGameState();
-    const char* names[PlayerCount] = {"Anna", "Silicon", "Positron"};
-    for (int p = 0; p < PlayerCount; ++p) {
+    const char* names[DesignSeatCount] = {"Anna", "Silicon", "Positron"};
+    for (int p = 0; p < DesignSeatCount; ++p) {
         s.slots[p].name = names[p];
         s.slots[p].picture = p == 0 ? 2 : 0;
         s.slots[p].strength = p == 2 ? Expert : Standard;
@@ -200,12 +200,12 @@ TEST(MovesPerPlayer, CountUpToTheCurrentMoveFromTheOpeningOnly)
     const int players[] = {0, 1, 2, 0, 1, 0};
     for (int i = 0; i < 6; ++i)
         list.add(RecordedMove{players[i], players[i] * 10 + i, 0, {60 + i}, players[i] == 0});
-    EXPECT_EQ(movesPerPlayer(list), (std::array<int, 3>{3, 2, 1}));
+    EXPECT_EQ(movesPerPlayer(list), (std::array<int, PlayerCount>{3, 2, 1, 0, 0, 0}));
     list.follow(list.positionAfter(4));
-    EXPECT_EQ(movesPerPlayer(list), (std::array<int, 3>{2, 1, 1}));
+    EXPECT_EQ(movesPerPlayer(list), (std::array<int, PlayerCount>{2, 1, 1, 0, 0, 0}));
 
     list.restart(game(7, {}, {1})); // loaded part-way through
-    EXPECT_EQ(movesPerPlayer(list), (std::array<int, 3>{-1, -1, -1}));
+    EXPECT_EQ(movesPerPlayer(list), (std::array<int, PlayerCount>{-1, -1, -1, -1, -1, -1}));
 }
 
 namespace {
