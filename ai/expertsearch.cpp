@@ -156,7 +156,7 @@ int ExpertSearch::plan()
         child.path = child.value;
         child.first = static_cast<int>(m);
         rootMoves_[m].plan = child.value;
-        if (child.distance == HomeDistanceSum)
+        if (byFullTarget_ ? fillsTarget(root_, move.piece, move.hole, me_) : child.distance == HomeDistanceSum)
             rootMoves_[m].finishAt = 1;
         beam_.push_back(child);
     }
@@ -234,6 +234,7 @@ ExpertChoice ExpertSearch::choose(const GameState& state, const std::atomic<bool
     root_ = state.pieces;
     mine_ = &targetDistances(me_);
     distanceTo_ = mine_->distance;
+    byFullTarget_ = finishesByFullTarget(state, me_);
     othersMove_ = false;
     for (int p = 0; p < PlayerCount; ++p)
         othersMove_ = othersMove_ || (p != me_ && state.inPlay(p));
@@ -282,8 +283,7 @@ ExpertChoice ExpertSearch::choose(const GameState& state, const std::atomic<bool
         for (int o = 0; o < PlayerCount; ++o) {
             if (o == me_ || !state.inPlay(o))
                 continue;
-            const int style = o == lowerOther(me_) ? state.slots[me_].styleTowardLower
-                                                   : state.slots[me_].styleTowardHigher;
+            const int style = styleToward(state.slots[me_], me_, o);
             score += long(styleWeight(style)) * opponentsBestGain(m, o);
         }
         if (best < 0 || (bestRepeats && !repeated) || score < bestScore) {

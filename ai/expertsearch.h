@@ -83,6 +83,7 @@ private:
     const TargetDistances* mine_ = nullptr;
     const uint8_t* distanceTo_ = nullptr;
     bool othersMove_ = false; // other players are in play
+    bool byFullTarget_ = false; // the seat across plays: a full target finishes
     SearchBoard board_;
     std::vector<RootMove> rootMoves_;
     std::vector<Node> beam_, next_;

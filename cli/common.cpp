@@ -77,7 +77,7 @@ std::string gameBytes(const GameState& s)
 std::optional<GameState> loadPosition(const std::string& path)
 {
     // One byte more than a saved game holds, as the game reads it.
-    const auto bytes = readInput(path, SaveBufferSize + 1);
+    const auto bytes = readInput(path, SaveReadSize);
     if (!bytes)
         return std::nullopt;
     GameState s = initialGameState();

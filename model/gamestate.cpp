@@ -52,6 +52,7 @@ bool usesOnlyDesignSeats(const GameState& s)
 
 void assignFirstPieces(GameState& s)
 {
+    s.slotCount = static_cast<uint16_t>(usesOnlyDesignSeats(s) ? DesignSeatCount : PlayerCount);
     uint16_t i = 0;
     for (PlayerSlot& slot : s.slots) {
         slot.firstPiece = i;

@@ -78,9 +78,16 @@ struct GameState {
 // The record as the program starts: no game, the default players.
 GameState initialGameState();
 
-// The lower and the higher of the two other players of p.
+// The other seats a player's two styles are toward: the lowest-numbered
+// other seat takes the style toward the lower, every other seat the one
+// toward the higher. On the classic table these are the lower and the
+// higher of the two others.
 inline int lowerOther(int p) { return p == 0 ? 1 : 0; }
 inline int higherOther(int p) { return p == 2 ? 1 : 2; }
+inline int32_t styleToward(const PlayerSlot& mine, int me, int other)
+{
+    return other == lowerOther(me) ? mine.styleTowardLower : mine.styleTowardHigher;
+}
 
 // The turn goes round the board clockwise: bottom, lower-left, upper-left,
 // top, upper-right, lower-right. Over seats 0..2 alone that is 0, 1, 2.
@@ -98,7 +105,7 @@ bool usesOnlyDesignSeats(const GameState& s);
 // per-game fields (finished flags, finishing order, game over, player to move).
 void placeStartingPieces(GameState& s);
 
-// firstPiece of every slot: ten per active slot before it.
+// firstPiece of every slot: ten per active slot before it; and slotCount.
 void assignFirstPieces(GameState& s);
 
 // Sum of the step distances of player p's pieces to its target tip.

@@ -34,6 +34,7 @@ void Reader::checkHeader()
     }
     if (taking < 2)
         fail(field("Player3").line, RecordFault::TooFewPlayers);
+    checkTable();
     readStart();
     const Field& toMove = field("ToMove");
     const auto p = playerNumber(toMove.value);
@@ -81,6 +82,21 @@ void Reader::readPlayer(int p, const Field& f)
     if (styles.size() != 2 || (slot.styleTowardLower = wordIndex(styles[0], StyleNames)) < 0
         || (slot.styleTowardHigher = wordIndex(styles[1], StyleNames)) < 0)
         fail(f.line, RecordFault::BadStyles);
+}
+
+// A table beyond the classic one names its seats and its rule; where they
+// are given they agree with the players.
+void Reader::checkTable()
+{
+    const bool beyondDesign = recordreplay::beyondDesignTable(record_);
+    for (const std::string key : {"Table", "Rule"}) {
+        if (fields_.count(key) == 0 && !beyondDesign)
+            continue;
+        const Field& f = field(key);
+        const std::string expected = key == "Table" ? recordreplay::tableText(record_) : recordreplay::ruleText(record_);
+        if (f.value != expected)
+            fail(f.line, RecordFault::BadTable);
+    }
 }
 
 void Reader::readStart()

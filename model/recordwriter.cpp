@@ -57,9 +57,7 @@ std::string writeRecord(const GameRecord& r)
     std::string out = "# Tavolux game record\nTavolux-Record: " + std::to_string(RecordVersion) + "\n";
     out += "Date: " + r.date + "\nProgram: " + r.program + "\n";
     // The classic table's records name its three seats only.
-    bool beyondDesign = false;
-    for (int p = DesignSeatCount; p < PlayerCount; ++p)
-        beyondDesign = beyondDesign || r.slots[p].active;
+    const bool beyondDesign = recordreplay::beyondDesignTable(r);
     const int seats = beyondDesign ? PlayerCount : DesignSeatCount;
     for (int p = 0; p < seats; ++p) {
         const RecordSlot& slot = r.slots[p];
@@ -74,6 +72,8 @@ std::string writeRecord(const GameRecord& r)
                  + StyleNames[std::clamp<int32_t>(slot.styleTowardHigher, Friendly, Hostile)];
         out += "\n";
     }
+    if (beyondDesign)
+        out += "Table: " + recordreplay::tableText(r) + "\nRule: " + recordreplay::ruleText(r) + "\n";
     if (r.start == recordreplay::openingPieces(r) && r.finishedBefore.empty()) {
         out += "Start: opening\n";
     } else {

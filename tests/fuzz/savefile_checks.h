@@ -7,6 +7,7 @@
 
 #include "model/board.h"
 #include "model/movegen.h"
+#include "model/moverules.h"
 #include "model/savefile.h"
 
 #include <algorithm>
@@ -46,7 +47,7 @@ inline std::string checkDecoding(const uint8_t* data, std::size_t size)
         if (s.slots[p].finished == 0)
             continue;
         ++finished;
-        if (s.slots[p].finished != 1 || targetDistanceSum(s, p) != 20)
+        if (s.slots[p].finished != 1 || !isHome(s, p))
             return "a finished player is not home";
         const uint16_t* places = s.finishOrder;
         if (std::find(places, places + s.finishCount, p) == places + s.finishCount)

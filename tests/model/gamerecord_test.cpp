@@ -483,6 +483,41 @@ TEST(GameRecordOfAGame, RandomGamesReadBackEqualAndReplayMoveByMove)
     }
 }
 
+TEST(GameRecordOfAGame, SixSeatTablesNameSixPlayersTheirTableAndTheirRule)
+{
+    GameState start = initialGameState();
+    for (PlayerSlot& slot : start.slots)
+        slot.active = 1;
+    start.slots[2].active = 0;
+    start.noGameStarted = 0;
+    placeStartingPieces(start);
+    const MoveList list = randomGame(start, 150, 11);
+    const GameRecord r = recordOf(list.positionAfter(150), list);
+    const std::string text = writeRecord(r);
+    const std::vector<std::string> lines = linesOf(text);
+    EXPECT_EQ(lines.at(7), "Player4: Photon | computer | Standard | Hostile, Friendly");
+    EXPECT_EQ(lines.at(9), "Player6: Neutrino | computer | Standard | Hostile, Friendly");
+    EXPECT_EQ(lines.at(10), "Table: 1 2 4 5 6");
+    EXPECT_EQ(lines.at(11), "Rule: full target");
+    const GameRecord back = accepted(text);
+    EXPECT_EQ(back, r);
+    EXPECT_EQ(writeRecord(back), text);
+    for (std::size_t n = 0; n <= 150; n += 10)
+        EXPECT_EQ(replayTo(back, n).pieces, list.positionAfter(n).pieces) << n;
+
+    EXPECT_REFUSED(withLine(text, 11, "Table: 1 2 4 5"), 11, "Table names the players");
+    EXPECT_REFUSED(withLine(text, 12, "Rule: all home"), 12, "Rule how they finish");
+    EXPECT_REFUSED(withLine(text, 12, "# no rule"), lines.size() - 150, "Rule");
+
+    // A classic table names three players, no table and no rule, and may
+    // give the ones it has.
+    const std::string classic = writeRecord(recordOf(newGame({1, 1, 0}), randomGame(newGame({1, 1, 0}), 0, 1)));
+    EXPECT_EQ(classic.find("Player4"), std::string::npos);
+    EXPECT_EQ(classic.find("Table"), std::string::npos);
+    accepted(withLineAdded(classic, 7, "Table: 1 2\nRule: all home"));
+    EXPECT_REFUSED(withLineAdded(classic, 7, "Table: 1 3"), 8, "Table names the players");
+}
+
 TEST(GameRecordOfAGame, TheMovesUpToTheCurrentPointAndNamesARecordCanHold)
 {
     GameState start = newGame({1, 1, 1});

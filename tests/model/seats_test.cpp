@@ -4,6 +4,7 @@
 #include "model/board.h"
 #include "model/gamestate.h"
 #include "model/movegen.h"
+#include "model/moverules.h"
 #include "model/notation.h"
 
 #include <gtest/gtest.h>
@@ -127,6 +128,71 @@ TEST(SeatPlacement, TenRecordsPerActiveSeatInSeatOrder)
     EXPECT_EQ(s.pieces[39].owner, OwnerMark[4]);
     EXPECT_EQ(s.pieces[40].owner, 0u);
     EXPECT_EQ(s.pieces[59].owner, 0u);
+}
+
+// Bottom against top: each seat's ten pieces on the named holes.
+GameState bottomAgainstTop(const std::vector<const char*>& bottom, const std::vector<const char*>& top)
+{
+    GameState s = initialGameState();
+    s.slots[1].active = s.slots[2].active = 0;
+    s.slots[3].active = 1;
+    s.noGameStarted = 0;
+    placeStartingPieces(s);
+    for (int k = 0; k < PiecesPerPlayer; ++k) {
+        s.pieces[k].hole = static_cast<uint16_t>(hole(bottom[k]));
+        s.pieces[10 + k].hole = static_cast<uint16_t>(hole(top[k]));
+    }
+    return s;
+}
+
+TEST(FullTarget, AFullTargetWithAnOwnPieceFinishesAndNoneWithoutOne)
+{
+    // Nine of the top's pieces never left; bottom steps into the last hole.
+    const std::vector<const char*> top = {"a1", "b1", "b2", "c1", "c2", "c3", "d1", "d2", "d3", "i5"};
+    const std::vector<const char*> bottom = {"e8", "n1", "n2", "n3", "n4", "o1", "o2", "o3", "p1", "p2"};
+    GameState s = bottomAgainstTop(bottom, top);
+    EXPECT_TRUE(finishesByFullTarget(s, 0));
+    EXPECT_FALSE(isHome(s, 0));
+    const MoveOutcome out = applyMove(s, 0, {hole("d4")}, true);
+    EXPECT_EQ(out.finished, 0);
+    EXPECT_TRUE(isHome(out.after, 0));
+    EXPECT_TRUE(out.gameOver);
+    EXPECT_EQ(std::vector<int>(out.after.finishOrder, out.after.finishOrder + out.after.finishCount),
+              (std::vector<int>{0, 3}));
+
+    // The target full of the top's own pieces: bottom has not finished.
+    GameState opening = bottomAgainstTop(bottom, top);
+    placeStartingPieces(opening);
+    EXPECT_FALSE(isHome(opening, 0));
+    EXPECT_FALSE(isHome(opening, 3));
+
+    // Without the seat across, all ten must be home as on the classic table.
+    GameState alone = s;
+    alone.slots[3].active = 0;
+    EXPECT_FALSE(finishesByFullTarget(alone, 0));
+    EXPECT_FALSE(isHome(alone, 0));
+    alone.pieces[0].hole = static_cast<uint16_t>(hole("d4"));
+    EXPECT_FALSE(isHome(alone, 0)) << "one piece home is not ten";
+}
+
+TEST(FullTarget, FinishedPlayersKeepTheirHolesAndTheOthersPlaceAfterThem)
+{
+    GameState s = initialGameState();
+    for (PlayerSlot& slot : s.slots)
+        slot.active = 1;
+    s.noGameStarted = 0;
+    placeStartingPieces(s);
+    EXPECT_EQ(s.slotCount, PlayerCount);
+    // Four finish one after the other, as play on is answered yes.
+    for (int p : {1, 4, 0, 2}) {
+        const int left = finishPlayer(s, p);
+        EXPECT_EQ(left, PlayerCount - s.finishCount);
+    }
+    EXPECT_EQ(nextPlayer(s, 1), 3);
+    EXPECT_EQ(nextPlayer(s, 3), 5);
+    // Stopped after the fourth: the two left in turn order after it.
+    placeRemaining(s, 2);
+    EXPECT_EQ(std::vector<int>(s.finishOrder, s.finishOrder + s.finishCount), (std::vector<int>{1, 4, 0, 2, 5, 3}));
 }
 
 } // namespace

@@ -289,3 +289,39 @@ TEST(StatisticsFile, FiguresAtTheirLimitStayReadable)
     EXPECT_FALSE(parsed.damaged);
     EXPECT_EQ(parsed.statistics, s);
 }
+
+TEST(StatisticsFile, PlacesBeyondTheThirdAreCountedAndKeptBesideTheOthers)
+{
+    GameState six = game(7, {5, 4, 3, 2, 1, 0});
+    for (int p = DesignSeatCount; p < PlayerCount; ++p)
+        six.slots[p].active = 1;
+    six.slots[5].name = "Bea";
+    six.slots[5].picture = 2;
+    Statistics s;
+    const int moves[PlayerCount] = {};
+    ASSERT_TRUE(addEndedGame(s, six, moves));
+    ASSERT_TRUE(addEndedGame(s, game(7, {0, 1, 2}), moves));
+    const PlayerFigures anna = of(s.withPersons, "Anna", Person);
+    EXPECT_EQ(anna.games, 2);
+    EXPECT_EQ(anna.places, (std::array<int64_t, PlayerCount>{1, 0, 0, 0, 0, 1}));
+    EXPECT_EQ(of(s.withPersons, "Quark", StandardComputer).places[1], 1);
+
+    // Only a player with a place beyond the third gets the wider line.
+    const std::string text = formatStatistics(s);
+    EXPECT_NE(text.find("persons\tperson\t2\t1\t0\t0\t0\t0\t0\t0\t0\t0\t1\tAnna\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("persons\tstandard\t1\t0\t1\t0\t0\t0\t0\t0\tQuark\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("persons\tstandard\t2\t0\t1\t0\t0\t0\t0\t0\t0\t1\t0\tSilicon\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("persons\tperson\t1\t1\t0\t0\t0\t0\t0\t0\tBea\n"), std::string::npos) << text;
+    const ParsedStatistics back = parseStatistics(text);
+    ASSERT_FALSE(back.damaged);
+    EXPECT_EQ(back.statistics, s);
+    EXPECT_EQ(formatStatistics(back.statistics), text);
+
+    // More places than games, or twelve figures, is no file this wrote.
+    std::string tooMany = text;
+    tooMany.replace(tooMany.find("\t1\tAnna"), 7, "\t5\tAnna");
+    EXPECT_TRUE(parseStatistics(tooMany).damaged);
+    std::string twelve = text;
+    twelve.replace(twelve.find("\t0\t0\t1\tAnna"), 11, "\t0\t1\tAnna");
+    EXPECT_TRUE(parseStatistics(twelve).damaged);
+}
