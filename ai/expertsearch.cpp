@@ -14,6 +14,7 @@ constexpr std::size_t RememberedPositions = 512;
 constexpr int TableBits = 18; // room for every child of a beam of BeamWidth
 constexpr int NoPlan = 0x3fffffff;
 constexpr std::size_t LookedAt = 8; // best first moves weighed against the opponents
+constexpr uint8_t HomeCost = 12;    // per piece at home while the player across plays
 
 // How much each step an opponent's best move gains counts against a first
 // move. With others in play a plan's value adds up the positions on the way
@@ -51,6 +52,26 @@ ExpertSearch::ExpertSearch() : table_(std::size_t(1) << TableBits)
 // left alone at the back where nothing carries it forward.
 int ExpertSearch::valueOf(const uint8_t* holes, int distance) const
 {
+    int atHome = 0;
+    for (int i = 0; byFullTarget_ && i < PiecesPerPlayer; ++i)
+        atHome += homeCost_[holes[i]];
+    return atHome + distanceValue(holes, distance);
+}
+
+int ExpertSearch::distanceValue(const uint8_t* holes, int distance) const
+{
+    if (needed_ < PiecesPerPlayer) {
+        // The pieces nearest the target fill it; the rest count a quarter.
+        uint8_t d[PiecesPerPlayer];
+        for (int i = 0; i < PiecesPerPlayer; ++i)
+            d[i] = distanceTo_[holes[i]];
+        std::sort(d, d + PiecesPerPlayer);
+        int near = 0;
+        for (int i = 0; i < needed_; ++i)
+            near += d[i];
+        const int trailing = std::max(0, d[needed_ - 1] * needed_ - near);
+        return near * 4 + trailing * 2 / needed_ + (distance - near);
+    }
     int furthest = 0;
     for (int i = 0; i < PiecesPerPlayer; ++i)
         furthest = std::max(furthest, int(distanceTo_[holes[i]]));
@@ -79,6 +100,41 @@ bool ExpertSearch::listRootMoves()
             rootMoves_.push_back({k, out[j]});
     }
     return !rootMoves_.empty();
+}
+
+// Where the seat across plays, pieces left at home cost extra, and the
+// target holes that a finished player across keeps are taken for good: the
+// own pieces needed are those that fill the rest.
+void ExpertSearch::countFreeTargetHoles(const GameState& state)
+{
+    needed_ = PiecesPerPlayer;
+    byFullTarget_ = finishesByFullTarget(state, me_);
+    std::fill(std::begin(homeCost_), std::end(homeCost_), uint8_t(0));
+    if (!byFullTarget_)
+        return;
+    // Pieces left at home stand in the way of the player across and fill
+    // its target for it.
+    for (const uint16_t hole : StartHoles[me_])
+        homeCost_[hole] = HomeCost;
+    const int across = oppositeSeat(me_);
+    if (state.inPlay(across))
+        return;
+    int held = 0;
+    for (const uint16_t hole : StartHoles[across])
+        for (const PieceRecord& r : root_)
+            held += r.owner == OwnerMark[across] && r.hole == hole ? 1 : 0;
+    if (held < PiecesPerPlayer)
+        needed_ = PiecesPerPlayer - held;
+}
+
+bool ExpertSearch::finishes(const Node& node) const
+{
+    if (!byFullTarget_)
+        return node.distance == HomeDistanceSum;
+    int inTarget = 0;
+    for (const uint8_t hole : node.holes)
+        inTarget += distanceTo_[hole] <= 3 ? 1 : 0;
+    return inTarget >= needed_;
 }
 
 // Puts a child into next_, or improves the one with the same holes.
@@ -156,7 +212,7 @@ int ExpertSearch::plan()
         child.path = child.value;
         child.first = static_cast<int>(m);
         rootMoves_[m].plan = child.value;
-        if (child.distance == HomeDistanceSum)
+        if (byFullTarget_ ? fillsTarget(root_, move.piece, move.hole, me_) : finishes(child))
             rootMoves_[m].finishAt = 1;
         beam_.push_back(child);
     }
@@ -189,7 +245,7 @@ int ExpertSearch::plan()
                 m.plan = NoPlan;
             }
             m.plan = std::min(m.plan, node.value);
-            if (node.distance == HomeDistanceSum && !m.finishAt) {
+            if (!m.finishAt && finishes(node)) {
                 m.finishAt = depth;
                 finished = depth;
             }
@@ -234,6 +290,7 @@ ExpertChoice ExpertSearch::choose(const GameState& state, const std::atomic<bool
     root_ = state.pieces;
     mine_ = &targetDistances(me_);
     distanceTo_ = mine_->distance;
+    countFreeTargetHoles(state);
     othersMove_ = false;
     for (int p = 0; p < PlayerCount; ++p)
         othersMove_ = othersMove_ || (p != me_ && state.inPlay(p));
@@ -282,8 +339,7 @@ ExpertChoice ExpertSearch::choose(const GameState& state, const std::atomic<bool
         for (int o = 0; o < PlayerCount; ++o) {
             if (o == me_ || !state.inPlay(o))
                 continue;
-            const int style = o == lowerOther(me_) ? state.slots[me_].styleTowardLower
-                                                   : state.slots[me_].styleTowardHigher;
+            const int style = styleToward(state.slots[me_], me_, o);
             score += long(styleWeight(style)) * opponentsBestGain(m, o);
         }
         if (best < 0 || (bestRepeats && !repeated) || score < bestScore) {

@@ -15,6 +15,12 @@
 // player has already brought about in this game are avoided, so games among
 // Experts never go round in circles.
 //
+// Where the seat across plays, a full target finishes. Pieces left at home
+// then cost extra: they stand in the way of the player across and fill its
+// target for it. Holes of the target that a finished player across keeps
+// count as filled, and the plan brings the pieces nearest the target into
+// the free ones, the others counting less.
+//
 // A choice can be stopped from another thread through the flag it is given
 // with it; it then returns at once, marked stopped, without a move.
 
@@ -69,6 +75,9 @@ private:
     };
 
     int valueOf(const uint8_t* holes, int distance) const;
+    int distanceValue(const uint8_t* holes, int distance) const;
+    bool finishes(const Node& node) const;
+    void countFreeTargetHoles(const GameState& state);
     bool listRootMoves();
     void expand(const Node& node);
     void keep(const Node& child);
@@ -83,6 +92,9 @@ private:
     const TargetDistances* mine_ = nullptr;
     const uint8_t* distanceTo_ = nullptr;
     bool othersMove_ = false; // other players are in play
+    bool byFullTarget_ = false;    // the seat across plays: a full target finishes
+    int needed_ = PiecesPerPlayer; // own pieces that fill the target: its holes others do not keep
+    uint8_t homeCost_[BoardSlots] = {};
     SearchBoard board_;
     std::vector<RootMove> rootMoves_;
     std::vector<Node> beam_, next_;

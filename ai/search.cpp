@@ -1,6 +1,7 @@
 #include "ai/search.h"
 
 #include "model/board.h"
+#include "model/moverules.h"
 
 #include <algorithm>
 #include <limits>
@@ -92,6 +93,7 @@ bool MoveSearch::findCandidates(SearchResult& result)
 
     // Steps 2-4. Every move of mine, in piece and generator order, all taken.
     const TargetDistances& mine = targetDistances(me_);
+    const bool byFullTarget = finishesByFullTarget(*state_, me_);
     const int score = positionScore(root_, first_, me_);
     const int total = totalDistance(root_, first_, me_);
     board_.load(root_);
@@ -105,7 +107,7 @@ bool MoveSearch::findCandidates(SearchResult& result)
         for (int n = 0; n < count; ++n) {
             const int d = list[n];
             const int from = mine.distance[h], to = mine.distance[d];
-            if (total + (counted ? to - from : 0) == FinishedTotal) {
+            if (byFullTarget ? fillsTarget(root_, i, d, me_) : total + (counted ? to - from : 0) == FinishedTotal) {
                 result.finishing = result.found = true;
                 result.move = {i, d};
                 return true;
@@ -181,15 +183,13 @@ void MoveSearch::scoreReplies(Candidate& c)
 void MoveSearch::setBaseValues()
 {
     const PlayerSlot& me = state_->slots[me_];
-    const int others[2] = {lowerOther(me_), higherOther(me_)};
-    const int styles[2] = {me.styleTowardLower, me.styleTowardHigher};
     for (int c = 0; c < used_; ++c) {
         Candidate& cand = candidates_[c];
         cand.baseValue = cand.replyBest[me_];
-        for (int k = 0; k < 2; ++k) {
-            const int reply = cand.replyBest[others[k]];
-            if (state_->slots[others[k]].active && reply != NoValue)
-                cand.baseValue += styleTerm(styles[k], reply);
+        for (int o = 0; o < PlayerCount; ++o) {
+            const int reply = cand.replyBest[o];
+            if (o != me_ && state_->slots[o].active && reply != NoValue)
+                cand.baseValue += styleTerm(styleToward(me, me_, o), reply);
         }
     }
 }

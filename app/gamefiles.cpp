@@ -120,7 +120,7 @@ void GameFiles::loadGame()
 bool GameFiles::openFile(const QString& path)
 {
     // Never waits: a FIFO or a device is refused at once.
-    const SafeFiles::Reading file = SafeFiles::read(path, static_cast<qint64>(SaveBufferSize) + 1);
+    const SafeFiles::Reading file = SafeFiles::read(path, static_cast<qint64>(SaveReadSize));
     if (!file.error.isEmpty()) {
         boxes_.reportError(tr("Load Game"),
                         tr("The file \"%1\" could not be opened.\n\n%2").arg(shown(path), file.error));

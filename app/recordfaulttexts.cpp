@@ -74,6 +74,8 @@ QString RecordFaultTexts::pattern(RecordFault fault)
         return tr("P%1 is home but not among the finished");
     case FinishedNotHome:
         return tr("P%1 has finished but is not home");
+    case BadTable:
+        return tr("Table names the players taking part and Rule how they finish ('full target' or 'all home')");
     case TooFewLeft:
         return tr("fewer than two players are left to play");
     case BadResult:

@@ -47,9 +47,9 @@ std::optional<std::string> readName(const QSettings& store, const QByteArray& na
 void readRememberedSetup(QSettings& store, GameState& into)
 {
     store.beginGroup(QLatin1String(Group));
-    int active[PlayerCount] = {};
+    int active[DesignSeatCount] = {};
     int taking = 0;
-    for (int p = 0; p < PlayerCount; ++p) {
+    for (int p = 0; p < DesignSeatCount; ++p) {
         PlayerSlot& slot = into.slots[p];
         active[p] = readNumber(store, key(p, "Active"), 0, 1).value_or(slot.active != 0 ? 1 : 0);
         taking += active[p];
@@ -61,14 +61,14 @@ void readRememberedSetup(QSettings& store, GameState& into)
     }
     store.endGroup();
     if (taking >= 2)
-        for (int p = 0; p < PlayerCount; ++p)
+        for (int p = 0; p < DesignSeatCount; ++p)
             into.slots[p].active = active[p];
 }
 
 QString writeRememberedSetup(QSettings& store, const GameState& from)
 {
     IniValues values;
-    for (int p = 0; p < PlayerCount; ++p) {
+    for (int p = 0; p < DesignSeatCount; ++p) {
         const PlayerSlot& slot = from.slots[p];
         values.emplace_back(key(p, "Active"), QByteArray::number(slot.active != 0 ? 1 : 0));
         values.emplace_back(key(p, "Name"), QByteArray::fromStdString(slot.name).toPercentEncoding());

@@ -65,14 +65,26 @@ void printSearch(const SearchResult& r, const MoveSearch& search)
     std::cout << "move: " << moveText(r.move) << "\n";
 }
 
+// A new game of the start-up players on the seats flagged active.
+GameState newGameOf(const std::vector<int32_t>& active)
+{
+    GameState s = initialGameState();
+    for (int p = 0; p < PlayerCount; ++p)
+        s.slots[p].active = active[p];
+    s.noGameStarted = 0;
+    placeStartingPieces(s);
+    return s;
+}
+
 } // namespace
 
 int searchCommand(const std::vector<std::string>& args)
 {
     if (wantsHelp(args)) {
-        std::cout << "usage: tavolux-cli search FILE [--strength beginner|standard|expert]\n"
+        std::cout << "usage: tavolux-cli search FILE|--seats LIST [--strength beginner|standard|expert]\n"
                      "                          [--no-random] [--seed N]\n"
-                     "  Runs the computer's move search for the file's player to move:\n"
+                     "  Runs the computer's move search for the file's player to move, or\n"
+                     "  for the first player of a new game of the seats LIST (0..5):\n"
                      "  depth:      2, or 4 when the previous player is nearly home\n"
                      "  candidates: first moves that were searched further\n"
                      "  best:       whole-number part of the best line's value, or none\n"
@@ -89,11 +101,16 @@ int searchCommand(const std::vector<std::string>& args)
     std::string file;
     RandomOptions options;
     std::optional<Strength> strength;
+    std::optional<std::vector<int32_t>> seats;
     for (std::size_t i = 0; i < args.size(); ++i) {
         bool bad = false;
         if (parseRandomOption(args, i, options, bad)) {
             if (bad)
                 return usageError("--seed takes a number 0..4294967295");
+        } else if (args[i] == "--seats" && i + 1 < args.size()) {
+            seats = parseSeats(args[++i]);
+            if (!seats)
+                return usageError(SeatsUsage);
         } else if (args[i] == "--strength" && i + 1 < args.size()) {
             strength = parseStrength(args[++i]);
             if (!strength)
@@ -104,9 +121,9 @@ int searchCommand(const std::vector<std::string>& args)
             return usageError("unexpected argument '" + args[i] + "' (see --help)");
         }
     }
-    if (file.empty())
-        return usageError("search needs FILE (see --help)");
-    auto state = loadPosition(file);
+    if (file.empty() == !seats)
+        return usageError("search needs FILE or --seats LIST (see --help)");
+    auto state = seats ? std::optional<GameState>(newGameOf(*seats)) : loadPosition(file);
     if (!state)
         return ExitBadFile;
     PlayerSlot& mover = state->slots[state->playerToMove];

@@ -50,6 +50,24 @@ std::optional<std::vector<long>> parseTriple(const std::string& text, long min, 
     return values;
 }
 
+std::optional<std::vector<int32_t>> parseSeats(const std::string& text)
+{
+    std::vector<int32_t> active(PlayerCount, 0);
+    std::stringstream in(text);
+    std::string part;
+    int count = 0;
+    while (std::getline(in, part, ',')) {
+        const auto seat = parseNumber(part, 0, PlayerCount - 1);
+        if (!seat || active[*seat])
+            return std::nullopt;
+        active[*seat] = 1;
+        ++count;
+    }
+    if (count < 2 || text.empty() || text.back() == ',')
+        return std::nullopt;
+    return active;
+}
+
 std::optional<std::string> readInput(const std::string& path, std::size_t limit)
 {
     FileReading file = readRegularFile(path, limit);
@@ -77,7 +95,7 @@ std::string gameBytes(const GameState& s)
 std::optional<GameState> loadPosition(const std::string& path)
 {
     // One byte more than a saved game holds, as the game reads it.
-    const auto bytes = readInput(path, SaveBufferSize + 1);
+    const auto bytes = readInput(path, SaveReadSize);
     if (!bytes)
         return std::nullopt;
     GameState s = initialGameState();

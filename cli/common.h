@@ -27,6 +27,11 @@ std::optional<long> parseNumber(const std::string& text, long min, long max);
 // "a,b,c" with three numbers each in [min, max], or nothing.
 std::optional<std::vector<long>> parseTriple(const std::string& text, long min, long max);
 
+// "0,1,3": seat numbers 0..5, each once, at least two; the active flag of
+// every seat, or nothing.
+std::optional<std::vector<int32_t>> parseSeats(const std::string& text);
+constexpr const char* SeatsUsage = "--seats takes two or more seat numbers 0..5, each once, such as 0,1,3,4";
+
 // Loads a saved game as the game does (fresh record first). On failure prints
 // the reason on stderr and returns nothing.
 std::optional<GameState> loadPosition(const std::string& path);

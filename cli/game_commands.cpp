@@ -4,6 +4,7 @@
 #include "model/movegen.h"
 #include "model/savefile.h"
 
+#include <algorithm>
 #include <iostream>
 
 namespace tavolux::cli {
@@ -12,7 +13,7 @@ int destinationsCommand(const std::vector<std::string>& args)
 {
     if (wantsHelp(args)) {
         std::cout << "usage: tavolux-cli destinations FILE PLAYER PIECE\n"
-                     "  Lists where piece PIECE (0..29) may go when moved by PLAYER (0..2):\n"
+                     "  Lists where piece PIECE (0..59) may go when moved by PLAYER (0..5):\n"
                      "  reach: every hole reached, in discovery order\n"
                      "  dest:  the holes the player may stop on, same order\n";
         return ExitOk;
@@ -22,7 +23,7 @@ int destinationsCommand(const std::vector<std::string>& args)
     const auto player = parseNumber(args[1], 0, PlayerCount - 1);
     const auto piece = parseNumber(args[2], 0, PieceCount - 1);
     if (!player || !piece)
-        return usageError("PLAYER must be 0..2 and PIECE 0..29");
+        return usageError("PLAYER must be 0..5 and PIECE 0..59");
     const auto state = loadPosition(args[0]);
     if (!state)
         return ExitBadFile;
@@ -75,8 +76,9 @@ int showCommand(const std::vector<std::string>& args)
 {
     if (wantsHelp(args)) {
         std::cout << "usage: tavolux-cli show FILE\n"
-                     "  Prints every field of a saved game as key: value lines\n"
-                     "  (slotN.firstPiece is recomputed, as the game does on loading).\n";
+                     "  Prints every field of a saved game as key: value lines, for each\n"
+                     "  of the six seats and the sixty piece records (slotN.firstPiece is\n"
+                     "  recomputed, as the game does on loading).\n";
         return ExitOk;
     }
     if (args.size() != 1)
@@ -108,20 +110,27 @@ int resaveCommand(const std::vector<std::string>& args)
 int newCommand(const std::vector<std::string>& args)
 {
     if (wantsHelp(args)) {
-        std::cout << "usage: tavolux-cli new OUT [--active A,B,C]\n"
+        std::cout << "usage: tavolux-cli new OUT [--active A,B,C | --seats LIST]\n"
                      "  Writes the saved game of a freshly placed game with the start-up\n"
-                     "  players. --active takes three 0/1 flags (default 1,1,1); at least\n"
-                     "  two players must take part.\n";
+                     "  players. --active takes three 0/1 flags for seats 0..2 (default\n"
+                     "  1,1,1); at least two players must take part. --seats names the\n"
+                     "  seats taking part instead: 0 bottom, 1 upper-left, 2 upper-right,\n"
+                     "  3 top, 4 lower-right, 5 lower-left, such as 0,1,2,3,4,5.\n";
         return ExitOk;
     }
     std::string out;
-    std::vector<long> active = {1, 1, 1};
+    std::vector<int32_t> active = {1, 1, 1, 0, 0, 0};
     for (std::size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "--active" && i + 1 < args.size()) {
             auto flags = parseTriple(args[++i], 0, 1);
             if (!flags)
                 return usageError("--active takes three flags such as 1,0,1");
-            active = *flags;
+            std::copy(flags->begin(), flags->end(), active.begin());
+        } else if (args[i] == "--seats" && i + 1 < args.size()) {
+            auto seats = parseSeats(args[++i]);
+            if (!seats)
+                return usageError(SeatsUsage);
+            active = *seats;
         } else if (out.empty() && args[i].rfind("--", 0) != 0) {
             out = args[i];
         } else {
@@ -130,11 +139,11 @@ int newCommand(const std::vector<std::string>& args)
     }
     if (out.empty())
         return usageError("new needs OUT (see --help)");
-    if (active[0] + active[1] + active[2] < 2)
+    if (std::count(active.begin(), active.end(), 1) < 2)
         return usageError("at least two players must take part");
     GameState s = initialGameState();
     for (int p = 0; p < PlayerCount; ++p)
-        s.slots[p].active = static_cast<int32_t>(active[p]);
+        s.slots[p].active = active[p];
     s.noGameStarted = 0;
     placeStartingPieces(s);
     if (!writeOutput(out, gameBytes(s)))

@@ -86,6 +86,7 @@ PlayedGame playToFirstFinish(GameState s, ComputerPlayer& computer, int maxTurns
         const double took = nowMs() - start;
         game.totalMs[p] += took;
         game.worstMs = std::max(game.worstMs, took);
+        game.slotWorstMs[p] = std::max(game.slotWorstMs[p], took);
         ++game.moves[p];
         ++game.turns;
         const MoveOutcome made = applyMove(s, move.piece, move.found ? move.path : std::vector<int>{}, true);

@@ -25,8 +25,9 @@ struct PlayedGame {
     int first = -1;      // the slot that finished first, -1 when cut off
     int turns = 0;       // moves made
     double worstMs = 0;  // longest choice
-    double totalMs[PlayerCount] = {0, 0, 0}; // time per slot
-    int moves[PlayerCount] = {0, 0, 0};       // moves per slot
+    double totalMs[PlayerCount] = {}; // time per slot
+    double slotWorstMs[PlayerCount] = {}; // longest choice per slot
+    int moves[PlayerCount] = {};       // moves per slot
 };
 
 // Plays from `opening` until a player finishes or maxTurns moves are made.

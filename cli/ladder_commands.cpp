@@ -47,8 +47,25 @@ struct MatchOptions {
     Strength a = Standard, b = Standard;
     long games = 20;
     int players = 2;
+    bool opposite = false; // two players face each other across the board
     uint32_t seed = 1;
 };
+
+// The seats a match plays: two side by side (or across the board), the
+// classic three, two pairs across the board, or all six.
+std::vector<int> matchSeats(const MatchOptions& options)
+{
+    switch (options.players) {
+    case 2:
+        return options.opposite ? std::vector<int>{0, 3} : std::vector<int>{0, 1};
+    case 3:
+        return {0, 1, 2};
+    case 4:
+        return {0, 1, 3, 4};
+    default:
+        return {0, 1, 2, 3, 4, 5};
+    }
+}
 
 std::string parseMatch(const std::vector<std::string>& args, MatchOptions& out)
 {
@@ -62,10 +79,12 @@ std::string parseMatch(const std::vector<std::string>& args, MatchOptions& out)
                 return "--games takes a number 1..100000";
             out.games = *n;
         } else if (a == "--players" && hasValue) {
-            const auto n = parseNumber(args[++i], 2, 3);
-            if (!n)
-                return "--players takes 2 or 3";
+            const auto n = parseNumber(args[++i], 2, 6);
+            if (!n || *n == 5)
+                return "--players takes 2, 3, 4 or 6";
             out.players = static_cast<int>(*n);
+        } else if (a == "--opposite") {
+            out.opposite = true;
         } else if (a == "--seed" && hasValue) {
             const auto n = parseNumber(args[++i], 0, 4294967295L);
             if (!n)
@@ -79,6 +98,8 @@ std::string parseMatch(const std::vector<std::string>& args, MatchOptions& out)
     }
     if (named.size() != 2)
         return "match needs two strengths A and B (see --help)";
+    if (out.opposite && out.players != 2)
+        return "--opposite goes with --players 2";
     const auto a = parseStrength(named[0]), b = parseStrength(named[1]);
     if (!a || !b)
         return "strengths are beginner, standard or expert";
@@ -90,8 +111,8 @@ std::string parseMatch(const std::vector<std::string>& args, MatchOptions& out)
 // What the games of a match add up to, seen from A.
 struct Tally {
     long wins = 0, losses = 0, unfinished = 0;
-    double aMs = 0, aWorstMs = 0;
-    long aMoves = 0;
+    double aMs = 0, aWorstMs = 0, bMs = 0, bWorstMs = 0;
+    long aMoves = 0, bMoves = 0;
     long firstTurns = 0; // moves until the first finish, over finished games
 };
 
@@ -100,18 +121,21 @@ struct Tally {
 int matchCommand(const std::vector<std::string>& args)
 {
     if (wantsHelp(args)) {
-        std::cout << "usage: tavolux-cli match A B [--games N] [--players 2|3] [--seed S]\n"
+        std::cout << "usage: tavolux-cli match A B [--games N] [--players 2|3|4|6] [--opposite] [--seed S]\n"
                      "  Plays N games (default 20) of strength A against strength B\n"
                      "  (beginner, standard or expert), styles Neutral, from a seeded set\n"
                      "  of openings (three random legal moves per player). Each opening is\n"
                      "  played with every seating: two players, A and B each way round;\n"
-                     "  three players, A in each seat against two of B. A game counts\n"
+                     "  more, A in each seat against the others of B. Two players sit\n"
+                     "  side by side (seats 0 and 1), or across (0 and 3) with --opposite;\n"
+                     "  three sit at 0, 1, 2; four at 0, 1, 3, 4; six at all. A game counts\n"
                      "  for whoever finishes first; one not finished after 1500 moves is\n"
                      "  unfinished and scores a half. Uses every processor core. Prints\n"
                      "  games:, wins:, losses:, unfinished:, score: (A's share), interval:\n"
                      "  (its 95% confidence interval), elo: (A's Elo difference to B and\n"
                      "  its interval, each held at 1200 either way: >= 1200, <= -1200),\n"
-                     "  then A's time per move (mean-ms:, worst-ms:).\n";
+                     "  then A's time per move (mean-ms:, and worst-ms: the longest of any\n"
+                     "  player's) and B's (b-mean-ms:, b-worst-ms:).\n";
         return ExitOk;
     }
     MatchOptions options;
@@ -119,6 +143,7 @@ int matchCommand(const std::vector<std::string>& args)
     if (!error.empty())
         return usageError(error);
 
+    const std::vector<int> seatList = matchSeats(options);
     const int seatings = options.players;
     const long games = options.games;
     std::atomic<long> nextGame{0};
@@ -128,9 +153,10 @@ int matchCommand(const std::vector<std::string>& args)
         auto computer = std::make_unique<ComputerPlayer>();
         for (long g = nextGame++; g < games; g = nextGame++) {
             const long opening = g / seatings;
-            const int aSeat = static_cast<int>(g % seatings);
-            std::vector<int> seats(options.players, options.b);
-            seats[aSeat] = options.a;
+            const int aSeat = seatList[std::size_t(g % seatings)];
+            std::vector<int> seats(PlayerCount, -1);
+            for (const int seat : seatList)
+                seats[std::size_t(seat)] = seat == aSeat ? options.a : options.b;
             computer->useSeed(options.seed * 7919u + static_cast<uint32_t>(g));
             const GameState start = matchOpening(seats, options.seed * 104729u + static_cast<uint32_t>(opening));
             const PlayedGame played = playToFirstFinish(start, *computer, MaxMatchTurns);
@@ -143,6 +169,13 @@ int matchCommand(const std::vector<std::string>& args)
                 ++tally.losses;
             if (played.first >= 0)
                 tally.firstTurns += played.turns;
+            for (const int seat : seatList) {
+                if (seat == aSeat)
+                    continue;
+                tally.bMs += played.totalMs[seat];
+                tally.bMoves += played.moves[seat];
+                tally.bWorstMs = std::max(tally.bWorstMs, played.slotWorstMs[seat]);
+            }
             tally.aMs += played.totalMs[aSeat];
             tally.aMoves += played.moves[aSeat];
             tally.aWorstMs = std::max(tally.aWorstMs, played.worstMs);
@@ -171,6 +204,8 @@ int matchCommand(const std::vector<std::string>& args)
     std::cout << "elo: " << eloOf(score) << " (" << eloOf(low) << " to " << eloOf(high) << ")\n";
     std::cout << "mean-ms: " << fixed(tally.aMoves ? tally.aMs / tally.aMoves : 0, 1) << "\n";
     std::cout << "worst-ms: " << fixed(tally.aWorstMs, 1) << "\n";
+    std::cout << "b-mean-ms: " << fixed(tally.bMoves ? tally.bMs / tally.bMoves : 0, 1) << "\n";
+    std::cout << "b-worst-ms: " << fixed(tally.bWorstMs, 1) << "\n";
     return ExitOk;
 }
 

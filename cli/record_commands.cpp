@@ -17,7 +17,7 @@ namespace tavolux::cli {
 int recordCommand(const std::vector<std::string>& args)
 {
     if (wantsHelp(args)) {
-        std::cout << "usage: tavolux-cli record OUT [--active A,B,C] [--styles L,H;L,H;L,H]\n"
+        std::cout << "usage: tavolux-cli record OUT [--active A,B,C | --seats LIST] [--styles L,H;L,H;L,H]\n"
                      "                              [--strengths A,B,C]\n"
                      "                              [--no-random] [--seed N] [--max-turns N]\n"
                      "  Plays a game among computer players from the opening, as selfplay\n"

@@ -42,6 +42,7 @@ const char* pattern(RecordFault fault)
     case BadFinishedPlayers: return "Finished takes 'none' or players taking part, each once";
     case HomeNotFinished: return "P%1 is home but not among the finished";
     case FinishedNotHome: return "P%1 has finished but is not home";
+    case BadTable: return "Table names the players taking part and Rule how they finish ('full target' or 'all home')";
     case TooFewLeft: return "fewer than two players are left to play";
     case BadResult: return "Result takes 'unfinished' or the players taking part in their finishing order";
     case TooManyMoves: return "more moves than the %1 of the Moves line";

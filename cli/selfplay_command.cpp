@@ -30,7 +30,8 @@ public:
     }
 };
 
-// "L,H;L,H;L,H": each player's styles toward the lower and the higher other.
+// "L,H;L,H;L,H": each player's styles toward the lower and the higher other,
+// for the three classic seats or for all six.
 bool parseStyles(const std::string& text, GameState& s)
 {
     std::stringstream in(text);
@@ -47,8 +48,11 @@ bool parseStyles(const std::string& text, GameState& s)
         s.slots[p].styleTowardLower = static_cast<int32_t>(*lower);
         s.slots[p].styleTowardHigher = static_cast<int32_t>(*higher);
     }
-    return p == PlayerCount;
+    return p == DesignSeatCount || p == PlayerCount;
 }
+
+constexpr const char* StrengthsUsage =
+    "--strengths takes three (or six) of beginner, standard, expert, such as expert,standard,standard";
 
 } // namespace
 
@@ -63,11 +67,17 @@ std::string parseSelfPlay(const std::vector<std::string>& args, SelfPlayOptions&
             const auto flags = parseTriple(args[++i], 0, 1);
             if (!flags || (*flags)[0] + (*flags)[1] + (*flags)[2] < 2)
                 return "--active takes three 0/1 flags with at least two 1s, such as 1,0,1";
-            for (int p = 0; p < PlayerCount; ++p)
+            for (int p = 0; p < DesignSeatCount; ++p)
                 out.setup.slots[p].active = static_cast<int32_t>((*flags)[p]);
+        } else if (a == "--seats" && hasValue) {
+            const auto seats = parseSeats(args[++i]);
+            if (!seats)
+                return SeatsUsage;
+            for (int p = 0; p < PlayerCount; ++p)
+                out.setup.slots[p].active = (*seats)[p];
         } else if (a == "--styles" && hasValue) {
             if (!parseStyles(args[++i], out.setup))
-                return "--styles takes L,H;L,H;L,H with styles 0 Friendly, 1 Neutral, 2 Hostile";
+                return "--styles takes L,H;L,H;L,H (or six pairs) with styles 0 Friendly, 1 Neutral, 2 Hostile";
         } else if (a == "--strengths" && hasValue) {
             std::stringstream in(args[++i]);
             std::string word;
@@ -75,11 +85,11 @@ std::string parseSelfPlay(const std::vector<std::string>& args, SelfPlayOptions&
             for (; std::getline(in, word, ','); ++p) {
                 const auto strength = parseStrength(word);
                 if (p >= PlayerCount || !strength)
-                    return "--strengths takes three of beginner, standard, expert, such as expert,standard,standard";
+                    return StrengthsUsage;
                 out.setup.slots[p].strength = *strength;
             }
-            if (p != PlayerCount)
-                return "--strengths takes three of beginner, standard, expert, such as expert,standard,standard";
+            if (p != DesignSeatCount && p != PlayerCount)
+                return StrengthsUsage;
         } else if (a == "--seed" && hasValue) {
             const auto seed = parseNumber(args[++i], 0, 4294967295L);
             if (!seed)
@@ -138,7 +148,7 @@ void SelfPlayGame::play()
 int selfplayCommand(const std::vector<std::string>& args)
 {
     if (wantsHelp(args)) {
-        std::cout << "usage: tavolux-cli selfplay [--active A,B,C] [--styles L,H;L,H;L,H]\n"
+        std::cout << "usage: tavolux-cli selfplay [--active A,B,C | --seats LIST] [--styles L,H;L,H;L,H]\n"
                      "                            [--strengths A,B,C]\n"
                      "                            [--no-random] [--seed N] [--max-turns N] [--save DIR]\n"
                      "  Plays a game among computer players from the opening, going on\n"
@@ -146,10 +156,13 @@ int selfplayCommand(const std::vector<std::string>& args)
                      "    turn: T player: P piece: K from: A to: B path: h h ...\n"
                      "  then finish: (the places, first place first) and turns:. A game cut\n"
                      "  off by --max-turns (default 5000) also prints stopped: max-turns.\n"
-                     "  --active: three 0/1 flags (default 1,1,1). --styles: per player the\n"
-                     "  styles toward the lower and the higher other player, 0 Friendly,\n"
-                     "  1 Neutral, 2 Hostile (default the start-up ones). --strengths: each\n"
-                     "  player's strength, beginner, standard or expert (default standard).\n"
+                     "  --active: three 0/1 flags (default 1,1,1). --seats: the seats taking\n"
+                     "  part instead, 0..5 (0 bottom, 1 upper-left, 2 upper-right, 3 top,\n"
+                     "  4 lower-right, 5 lower-left), such as 0,1,3,4. --styles: per seat\n"
+                     "  (three or six) the styles toward the lower and the higher other,\n"
+                     "  0 Friendly, 1 Neutral, 2 Hostile (default the start-up ones).\n"
+                     "  --strengths: each seat's strength (three or six), beginner,\n"
+                     "  standard or expert (default standard).\n"
                      "  --no-random leaves\n"
                      "  out the random term; --seed N makes the game repeatable. --save DIR\n"
                      "  writes the position before each turn T as DIR/turn-T.tvx.\n";

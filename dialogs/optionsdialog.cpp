@@ -132,7 +132,7 @@ OptionsDialog::OptionsDialog(GameState& state, int wallpaperIndex, const QPixmap
 
     // Right: one group per player.
     auto* right = new QVBoxLayout;
-    for (int p = 0; p < PlayerCount; ++p)
+    for (int p = 0; p < DesignSeatCount; ++p)
         right->addWidget(buildPlayerGroup(p, playerIcons != nullptr ? &playerIcons[p] : nullptr));
 
     auto* layout = new QHBoxLayout(this);
@@ -142,7 +142,7 @@ OptionsDialog::OptionsDialog(GameState& state, int wallpaperIndex, const QPixmap
     layout->addLayout(right);
 
     preview_->setTile(wallpapers_ != nullptr ? &wallpapers_[wallpaperIndex_] : nullptr);
-    for (int p = 0; p < PlayerCount; ++p)
+    for (int p = 0; p < DesignSeatCount; ++p)
         applyEnablingRule(p);
     AccessibleTexts::describeDialog(this);
 }
@@ -227,7 +227,7 @@ void OptionsDialog::writeOptions()
 {
     state_.animationSpeed = flickery_->isChecked() ? 1 : 0;
     state_.soundEnabled = sound_->isChecked() ? 1 : 0;
-    for (int p = 0; p < PlayerCount; ++p) {
+    for (int p = 0; p < DesignSeatCount; ++p) {
         state_.slots[p].autoReposition = players_[p].reposition->isChecked() ? 1 : 0;
         state_.slots[p].preferredView = std::max(0, players_[p].view->currentIndex());
     }

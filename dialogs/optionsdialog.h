@@ -54,7 +54,7 @@ private:
     QCheckBox* sound_ = nullptr;
     WallpaperPreview* preview_ = nullptr;
     QPushButton* ok_ = nullptr;
-    PlayerControls players_[PlayerCount];
+    PlayerControls players_[DesignSeatCount];
 };
 
 } // namespace tavolux

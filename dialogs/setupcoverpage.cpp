@@ -25,7 +25,7 @@ SetupCoverPage::SetupCoverPage(GameState& state, const QPixmap* playerIcons, QWi
     players->setObjectName(QStringLiteral("activePlayers"));
     auto* playerRows = new QGridLayout(players);
     playerRows->setHorizontalSpacing(unit.width());
-    for (int p = 0; p < PlayerCount; ++p) {
+    for (int p = 0; p < DesignSeatCount; ++p) {
         auto* icon = new QLabel;
         icon->setObjectName(QStringLiteral("activeIcon%1").arg(p + 1));
         if (playerIcons != nullptr)
@@ -90,7 +90,7 @@ void SetupCoverPage::ensureTwoPlayers()
     int checked = 0;
     for (const QCheckBox* box : active_)
         checked += box->isChecked() ? 1 : 0;
-    for (int p = 0; p < PlayerCount && checked < 2; ++p) {
+    for (int p = 0; p < DesignSeatCount && checked < 2; ++p) {
         if (active_[p]->isChecked())
             continue;
         active_[p]->setChecked(true);
@@ -111,7 +111,7 @@ void SetupCoverPage::playerClicked(int player)
 
 void SetupCoverPage::writeBack()
 {
-    for (int p = 0; p < PlayerCount; ++p)
+    for (int p = 0; p < DesignSeatCount; ++p)
         state_.slots[p].active = active_[p]->isChecked() ? 1 : 0;
     state_.animationSpeed = flickery_->isChecked() ? 1 : 0;
     state_.soundEnabled = sound_->isChecked() ? 1 : 0;
@@ -119,7 +119,7 @@ void SetupCoverPage::writeBack()
 
 void SetupCoverPage::restoreActive()
 {
-    for (int p = 0; p < PlayerCount; ++p)
+    for (int p = 0; p < DesignSeatCount; ++p)
         state_.slots[p].active = savedActive_[p];
 }
 

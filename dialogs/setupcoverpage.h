@@ -31,8 +31,8 @@ private:
     void playerClicked(int player);
 
     GameState& state_;
-    int32_t savedActive_[PlayerCount] = {};
-    QCheckBox* active_[PlayerCount] = {};
+    int32_t savedActive_[DesignSeatCount] = {};
+    QCheckBox* active_[DesignSeatCount] = {};
     QRadioButton* smooth_ = nullptr;
     QRadioButton* flickery_ = nullptr;
     QCheckBox* sound_ = nullptr;

@@ -25,7 +25,7 @@ SetupSheet::SetupSheet(GameState& state, const QPixmap* pictures, const QPixmap*
     cover_ = new SetupCoverPage(state, playerIcons);
     tabs_->addTab(cover_, tr("Game Setup"));
     tabs_->setTabToolTip(0, tr("Who takes part, the animation speed and the sound"));
-    for (int p = 0; p < PlayerCount; ++p) {
+    for (int p = 0; p < DesignSeatCount; ++p) {
         players_[p] = new SetupPlayerPage(state, p, pictures, playerIcons != nullptr ? &playerIcons[p] : nullptr);
         tabs_->addTab(players_[p], tr("Player #%1").arg(p + 1));
         tabs_->setTabToolTip(p + 1, tr("Name, picture, board turning and computer play of player #%1").arg(p + 1));
@@ -54,7 +54,7 @@ SetupSheet::SetupSheet(GameState& state, const QPixmap* pictures, const QPixmap*
 
 void SetupSheet::pageBecameCurrent(int index)
 {
-    if (index >= 1 && index <= PlayerCount)
+    if (index >= 1 && index <= DesignSeatCount)
         players_[index - 1]->becameCurrent();
 }
 

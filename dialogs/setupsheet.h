@@ -44,7 +44,7 @@ private:
 
     QTabWidget* tabs_ = nullptr;
     SetupCoverPage* cover_ = nullptr;
-    SetupPlayerPage* players_[PlayerCount] = {};
+    SetupPlayerPage* players_[DesignSeatCount] = {};
 };
 
 } // namespace tavolux

@@ -128,6 +128,7 @@ enum class RecordFault {
     ToMoveFinished,
     BadMoveCount,
     BadStart,
+    BadTable,
     PiecesNotAllowed,  // [the field's name]
     FinishedNotAllowed,
     NotTenPieces,

@@ -7,16 +7,17 @@ namespace tavolux {
 GameState initialGameState()
 {
     GameState s;
-    const char* names[PlayerCount] = {"Human", "Silicon", "Positron"};
-    const uint16_t pictures[PlayerCount] = {3, 0, 0};
-    const int32_t lower[PlayerCount] = {Neutral, Hostile, Hostile};
-    const int32_t higher[PlayerCount] = {Neutral, Friendly, Friendly};
+    const char* names[PlayerCount] = {"Human", "Silicon", "Positron", "Photon", "Quark", "Neutrino"};
+    const uint16_t pictures[PlayerCount] = {3, 0, 0, 0, 0, 0};
+    const int32_t lower[PlayerCount] = {Neutral, Hostile, Hostile, Hostile, Hostile, Hostile};
+    const int32_t higher[PlayerCount] = {Neutral, Friendly, Friendly, Friendly, Friendly, Friendly};
     for (int p = 0; p < PlayerCount; ++p) {
         PlayerSlot& slot = s.slots[p];
         slot.name = names[p];
         slot.picture = pictures[p];
         slot.styleTowardLower = lower[p];
         slot.styleTowardHigher = higher[p];
+        slot.active = p < DesignSeatCount ? 1 : 0;
     }
     return s;
 }
@@ -24,7 +25,7 @@ GameState initialGameState()
 uint16_t nextPlayer(const GameState& s, int p)
 {
     for (int i = 0; i < PlayerCount; ++i) {
-        p = (p + 1) % PlayerCount;
+        p = TurnCycle[(TurnPlace[p] + 1) % PlayerCount];
         if (s.inPlay(p))
             return static_cast<uint16_t>(p);
     }
@@ -34,15 +35,24 @@ uint16_t nextPlayer(const GameState& s, int p)
 uint16_t previousPlayer(const GameState& s, int p)
 {
     for (int i = 0; i < PlayerCount; ++i) {
-        p = p == 0 ? PlayerCount - 1 : p - 1;
+        p = TurnCycle[(TurnPlace[p] + PlayerCount - 1) % PlayerCount];
         if (s.inPlay(p))
             return static_cast<uint16_t>(p);
     }
     return static_cast<uint16_t>(p);
 }
 
+bool usesOnlyDesignSeats(const GameState& s)
+{
+    for (int p = DesignSeatCount; p < PlayerCount; ++p)
+        if (s.slots[p].active)
+            return false;
+    return true;
+}
+
 void assignFirstPieces(GameState& s)
 {
+    s.slotCount = static_cast<uint16_t>(usesOnlyDesignSeats(s) ? DesignSeatCount : PlayerCount);
     uint16_t i = 0;
     for (PlayerSlot& slot : s.slots) {
         slot.firstPiece = i;
@@ -65,11 +75,12 @@ void placeStartingPieces(GameState& s)
         s.pieces[i].owner = 0;
     for (PlayerSlot& slot : s.slots)
         slot.finished = 0;
+    s.slotCount = static_cast<uint16_t>(usesOnlyDesignSeats(s) ? DesignSeatCount : PlayerCount);
     s.finishCount = 0;
     s.gameOver = 0;
     s.playerToMove = 0;
-    while (s.playerToMove < PlayerCount - 1 && !s.slots[s.playerToMove].active)
-        ++s.playerToMove;
+    if (!s.slots[0].active)
+        s.playerToMove = nextPlayer(s, 0);
 }
 
 int targetDistanceSum(const GameState& s, int p)

@@ -1,5 +1,5 @@
 #pragma once
-// The one game record: where the pieces stand, the three player slots, whose
+// The one game record: where the pieces stand, the six seats, whose
 // turn it is and who has finished in which order. Plain data plus the rules
 // that read only this record (turn order, placing the pieces, board views).
 
@@ -44,17 +44,26 @@ struct PlayerSlot {
     bool isComputer() const { return picture == 0; }
 };
 
+// A seat that takes no part in the game.
+inline PlayerSlot emptySeat()
+{
+    PlayerSlot slot;
+    slot.active = 0;
+    return slot;
+}
+
 struct GameState {
     Position pieces{};
     uint16_t playerToMove = 0;
-    uint16_t slotCount = PlayerCount;
-    uint16_t finishOrder[PlayerCount] = {0, 0, 0};
+    uint16_t slotCount = DesignSeatCount; // seats of the table: 3, or 6 with a seat beyond them
+    uint16_t finishOrder[PlayerCount] = {};
     uint16_t finishCount = 0;
     int32_t noGameStarted = 1;
     int32_t gameOver = 0;
     int32_t animationSpeed = 0; // 0 smooth, 1 flickery
     int32_t soundEnabled = 1;   // beep after a computer move
-    PlayerSlot slots[PlayerCount];
+    // The classic table's three seats take part unless told otherwise.
+    PlayerSlot slots[PlayerCount] = {{}, {}, {}, emptySeat(), emptySeat(), emptySeat()};
     // The view of the board in 60-degree counter-clockwise steps 0..5. The
     // board view turns it; the record keeps it because saved games carry it.
     int32_t boardRotation = 0;
@@ -69,19 +78,34 @@ struct GameState {
 // The record as the program starts: no game, the default players.
 GameState initialGameState();
 
-// The lower and the higher of the two other players of p.
+// The other seats a player's two styles are toward: the lowest-numbered
+// other seat takes the style toward the lower, every other seat the one
+// toward the higher. On the classic table these are the lower and the
+// higher of the two others.
 inline int lowerOther(int p) { return p == 0 ? 1 : 0; }
 inline int higherOther(int p) { return p == 2 ? 1 : 2; }
+inline int32_t styleToward(const PlayerSlot& mine, int me, int other)
+{
+    return other == lowerOther(me) ? mine.styleTowardLower : mine.styleTowardHigher;
+}
+
+// The turn goes round the board clockwise: bottom, lower-left, upper-left,
+// top, upper-right, lower-right. Over seats 0..2 alone that is 0, 1, 2.
+constexpr int TurnCycle[PlayerCount] = {0, 5, 1, 3, 2, 4};
+constexpr int TurnPlace[PlayerCount] = {0, 2, 4, 3, 5, 1}; // index of each seat in TurnCycle
 
 // Turn order over the players that are active and not finished.
 uint16_t nextPlayer(const GameState& s, int p);
 uint16_t previousPlayer(const GameState& s, int p);
 
+// No seat beyond the classic table's three is active.
+bool usesOnlyDesignSeats(const GameState& s);
+
 // Puts the active players' pieces on their start holes and resets the
 // per-game fields (finished flags, finishing order, game over, player to move).
 void placeStartingPieces(GameState& s);
 
-// firstPiece of every slot: ten per active slot before it.
+// firstPiece of every slot: ten per active slot before it; and slotCount.
 void assignFirstPieces(GameState& s);
 
 // Sum of the step distances of player p's pieces to its target tip.
@@ -89,7 +113,7 @@ int targetDistanceSum(const GameState& s, int p);
 
 // Board rotation: the view that brings each player's home to the bottom, and
 // the clockwise steps from the bottom to each preferred side.
-constexpr int HomeRotation[PlayerCount] = {0, 2, 4};
+constexpr int HomeRotation[PlayerCount] = {0, 2, 4, 3, 5, 1};
 constexpr int ViewSteps[6] = {0, 3, 1, 5, 2, 4};
 int targetRotation(const GameState& s, int p);
 

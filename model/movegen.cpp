@@ -17,7 +17,7 @@ bool mayStopOn(int player, int hole)
 {
     const uint32_t flags = static_cast<uint32_t>(zoneFlags(hole));
     const uint32_t low = flags & 0xFFFF, high = flags >> 16;
-    return low == 0 || ((low | high) & OwnerMark[player]) != 0;
+    return low == 0 || ((low | high) & axisMark(player)) != 0;
 }
 
 void MoveGenerator::collectJumps(uint32_t mark, int from)

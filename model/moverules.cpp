@@ -1,10 +1,46 @@
 #include "model/moverules.h"
 
+#include "model/board.h"
+
+#include <algorithm>
+
 namespace tavolux {
+
+bool finishesByFullTarget(const GameState& s, int p)
+{
+    return s.slots[oppositeSeat(p)].active != 0;
+}
+
+bool piecesHome(const Position& pieces, int p, bool byFullTarget)
+{
+    if (!byFullTarget) {
+        int sum = 0;
+        for (const PieceRecord& r : pieces)
+            if (r.owner & OwnerMark[p])
+                sum += holeDistance(r.hole, TargetApex[p]);
+        return sum == HomeDistanceSum;
+    }
+    // The target point is the home point of the seat across.
+    bool own = false;
+    for (const uint16_t hole : StartHoles[oppositeSeat(p)]) {
+        const auto on = std::find_if(std::begin(pieces), std::end(pieces),
+                                     [&](const PieceRecord& r) { return r.owner != 0 && r.hole == hole; });
+        if (on == std::end(pieces))
+            return false;
+        own = own || on->owner == OwnerMark[p];
+    }
+    return own;
+}
+
+bool fillsTarget(Position pieces, int piece, int hole, int p)
+{
+    pieces[piece].hole = static_cast<uint16_t>(hole);
+    return piecesHome(pieces, p, true);
+}
 
 bool isHome(const GameState& s, int p)
 {
-    return targetDistanceSum(s, p) == HomeDistanceSum;
+    return piecesHome(s.pieces, p, finishesByFullTarget(s, p));
 }
 
 void passTurn(GameState& s, int p)

@@ -15,8 +15,20 @@ namespace tavolux {
 // when all ten fill the target zone, and only then.
 constexpr int HomeDistanceSum = 20;
 
-// All of player p's pieces are in its target zone.
+// Whether player p has brought its pieces home. When the seat across plays,
+// p's target is that player's home, whose pieces may never leave it: p has
+// finished once every hole of the target point is taken and at least one
+// by a piece of its own. Otherwise all ten of p's pieces fill the target.
 bool isHome(const GameState& s, int p);
+
+// Whether p finishes by the full target rather than by all ten pieces home.
+bool finishesByFullTarget(const GameState& s, int p);
+
+// isHome for a table of pieces, the rule given.
+bool piecesHome(const Position& pieces, int p, bool byFullTarget);
+
+// Whether moving `piece` to `hole` fills p's target by the full-target rule.
+bool fillsTarget(Position pieces, int piece, int hole, int p);
 
 // The player to move after p.
 void passTurn(GameState& s, int p);

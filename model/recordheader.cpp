@@ -26,11 +26,15 @@ void Reader::checkHeader()
     record_.program = program.value;
     int taking = 0;
     for (int p = 0; p < PlayerCount; ++p) {
-        readPlayer(p, field("Player" + std::to_string(p + 1)));
+        const std::string key = "Player" + std::to_string(p + 1);
+        if (p >= DesignSeatCount && fields_.count(key) == 0)
+            continue; // the classic table's records name three players
+        readPlayer(p, field(key));
         taking += record_.slots[p].active ? 1 : 0;
     }
     if (taking < 2)
         fail(field("Player3").line, RecordFault::TooFewPlayers);
+    checkTable();
     readStart();
     const Field& toMove = field("ToMove");
     const auto p = playerNumber(toMove.value);
@@ -47,7 +51,7 @@ void Reader::checkHeader()
     declaredMoves_ = static_cast<std::size_t>(*count);
 }
 
-// "1".."3" as a slot 0..2.
+// "1".."6" as a seat 0..5.
 std::optional<int> Reader::playerNumber(std::string_view text)
 {
     const auto n = number(text, 1, PlayerCount);
@@ -78,6 +82,21 @@ void Reader::readPlayer(int p, const Field& f)
     if (styles.size() != 2 || (slot.styleTowardLower = wordIndex(styles[0], StyleNames)) < 0
         || (slot.styleTowardHigher = wordIndex(styles[1], StyleNames)) < 0)
         fail(f.line, RecordFault::BadStyles);
+}
+
+// A table beyond the classic one names its seats and its rule; where they
+// are given they agree with the players.
+void Reader::checkTable()
+{
+    const bool beyondDesign = recordreplay::beyondDesignTable(record_);
+    for (const std::string key : {"Table", "Rule"}) {
+        if (fields_.count(key) == 0 && !beyondDesign)
+            continue;
+        const Field& f = field(key);
+        const std::string expected = key == "Table" ? recordreplay::tableText(record_) : recordreplay::ruleText(record_);
+        if (f.value != expected)
+            fail(f.line, RecordFault::BadTable);
+    }
 }
 
 void Reader::readStart()

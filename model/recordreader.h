@@ -16,8 +16,11 @@
 namespace tavolux::recordreader {
 
 // The header fields a record may hold, in the order they are checked.
-constexpr const char* FieldNames[] = {"Date",    "Program", "Player1", "Player2", "Player3",  "Start",  "Pieces1",
-                                      "Pieces2", "Pieces3", "Finished", "ToMove", "Result", "Moves"};
+// Player4.. and Pieces4.. belong to tables beyond the classic three seats.
+constexpr const char* FieldNames[] = {
+    "Date",    "Program", "Player1", "Player2",  "Player3", "Player4", "Player5", "Player6", "Table", "Rule",
+    "Start",   "Pieces1", "Pieces2", "Pieces3",  "Pieces4", "Pieces5", "Pieces6", "Finished", "ToMove", "Result",
+    "Moves"};
 
 struct Field {
     std::string_view value;
@@ -49,6 +52,7 @@ private:
     void checkHeader();
     static std::optional<int> playerNumber(std::string_view text);
     void readPlayer(int p, const Field& f);
+    void checkTable();
     void readStart();
     void readResult(const Field& f);
 

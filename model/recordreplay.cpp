@@ -70,6 +70,35 @@ GameState startState(const GameRecord& r)
     return s;
 }
 
+bool beyondDesignTable(const GameRecord& r)
+{
+    for (int p = DesignSeatCount; p < PlayerCount; ++p)
+        if (r.slots[p].active)
+            return true;
+    return false;
+}
+
+std::string tableText(const GameRecord& r)
+{
+    std::string text;
+    for (int p = 0; p < PlayerCount; ++p) {
+        if (!r.slots[p].active)
+            continue;
+        if (!text.empty())
+            text += ' ';
+        text += playerArg(p);
+    }
+    return text;
+}
+
+std::string ruleText(const GameRecord& r)
+{
+    for (int p = 0; p < PlayerCount; ++p)
+        if (r.slots[p].active && r.slots[oppositeSeat(p)].active)
+            return "full target";
+    return "all home";
+}
+
 std::vector<int> finishOrderOf(const GameState& s)
 {
     return {s.finishOrder, s.finishOrder + std::min<int>(s.finishCount, PlayerCount)};

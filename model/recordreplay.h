@@ -29,6 +29,15 @@ Position openingPieces(const GameRecord& r);
 GameState startState(const GameRecord& r);
 std::vector<int> finishOrderOf(const GameState& s);
 
+// A seat beyond the classic three takes part: the record names six players
+// and gives its Table and Rule.
+bool beyondDesignTable(const GameRecord& r);
+// The Table field: the players taking part, from 1 ("1 2 4 5").
+std::string tableText(const GameRecord& r);
+// The Rule field: "full target" when a player's target is the home of
+// another taking part, else "all home".
+std::string ruleText(const GameRecord& r);
+
 class Replay {
 public:
     explicit Replay(const GameRecord& record) : s_(startState(record)) {}

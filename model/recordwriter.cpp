@@ -56,7 +56,10 @@ std::string writeRecord(const GameRecord& r)
 {
     std::string out = "# Tavolux game record\nTavolux-Record: " + std::to_string(RecordVersion) + "\n";
     out += "Date: " + r.date + "\nProgram: " + r.program + "\n";
-    for (int p = 0; p < PlayerCount; ++p) {
+    // The classic table's records name its three seats only.
+    const bool beyondDesign = recordreplay::beyondDesignTable(r);
+    const int seats = beyondDesign ? PlayerCount : DesignSeatCount;
+    for (int p = 0; p < seats; ++p) {
         const RecordSlot& slot = r.slots[p];
         out += "Player" + std::to_string(p + 1) + ": ";
         if (!slot.active)
@@ -69,6 +72,8 @@ std::string writeRecord(const GameRecord& r)
                  + StyleNames[std::clamp<int32_t>(slot.styleTowardHigher, Friendly, Hostile)];
         out += "\n";
     }
+    if (beyondDesign)
+        out += "Table: " + recordreplay::tableText(r) + "\nRule: " + recordreplay::ruleText(r) + "\n";
     if (r.start == recordreplay::openingPieces(r) && r.finishedBefore.empty()) {
         out += "Start: opening\n";
     } else {

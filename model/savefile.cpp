@@ -12,9 +12,10 @@ namespace {
 
 class RecordWriter {
 public:
+    explicit RecordWriter(std::size_t limit) : limit_(limit) {}
     void u32(uint32_t v)
     {
-        if (bytes.size() + 4 > SaveBufferSize) {
+        if (bytes.size() + 4 > limit_) {
             skipped = true;
             return;
         }
@@ -23,7 +24,7 @@ public:
     }
     void text(const std::string& s)
     {
-        if (bytes.size() + s.size() + 1 > SaveBufferSize) {
+        if (bytes.size() + s.size() + 1 > limit_) {
             skipped = true;
             return;
         }
@@ -32,6 +33,9 @@ public:
     }
     std::vector<uint8_t> bytes;
     bool skipped = false; // a field did not fit
+
+private:
+    std::size_t limit_;
 };
 
 class RecordReader {
@@ -78,7 +82,7 @@ private:
 constexpr uint8_t StrengthMagic[4] = {'T', 'V', 'X', 'e'};
 constexpr uint8_t StrengthVersion = 1;
 constexpr std::size_t StrengthHead = 6;  // magic, version, payload count
-constexpr std::size_t StrengthBlockSize = StrengthHead + PlayerCount + 2;
+constexpr std::size_t StrengthBlockSize = StrengthHead + DesignSeatCount + 2;
 
 // CRC-16/CCITT-FALSE (polynomial 0x1021, starting at 0xFFFF): any change
 // within two neighbouring bytes alters it.
@@ -102,9 +106,10 @@ std::vector<uint8_t> strengthBlock(const GameState& s, std::size_t recordSize)
 {
     std::vector<uint8_t> block(StrengthMagic, StrengthMagic + 4);
     block.push_back(StrengthVersion);
-    block.push_back(PlayerCount);
+    block.push_back(DesignSeatCount);
     bool allStandard = true;
-    for (const PlayerSlot& slot : s.slots) {
+    for (int p = 0; p < DesignSeatCount; ++p) {
+        const PlayerSlot& slot = s.slots[p];
         const int32_t v = isStrength(slot.strength) ? slot.strength : Standard;
         allStandard = allStandard && v == Standard;
         block.push_back(static_cast<uint8_t>(v));
@@ -125,34 +130,34 @@ void readStrengths(const uint8_t* bytes, std::size_t n, GameState& s)
         slot.strength = Standard;
     if (n != StrengthBlockSize || !std::equal(StrengthMagic, StrengthMagic + 4, bytes))
         return;
-    if (bytes[4] != StrengthVersion || bytes[5] != PlayerCount)
+    if (bytes[4] != StrengthVersion || bytes[5] != DesignSeatCount)
         return;
-    const std::size_t checkAt = StrengthHead + PlayerCount;
+    const std::size_t checkAt = StrengthHead + DesignSeatCount;
     if (blockCheck(bytes, checkAt) != (bytes[checkAt] | bytes[checkAt + 1] << 8))
         return;
     if (!std::all_of(bytes + StrengthHead, bytes + checkAt, [](uint8_t v) { return isStrength(v); }))
         return;
-    for (int p = 0; p < PlayerCount; ++p)
+    for (int p = 0; p < DesignSeatCount; ++p)
         s.slots[p].strength = bytes[StrengthHead + p];
 }
 
-bool isOwnerMark(uint32_t owner)
+bool isOwnerMark(uint32_t owner, int seats)
 {
-    return owner == 0 || owner == OwnerMark[0] || owner == OwnerMark[1] || owner == OwnerMark[2];
+    return owner == 0 || std::find(OwnerMark, OwnerMark + seats, owner) != OwnerMark + seats;
 }
 
 // Values no game can hold; loading such a file would break the rules' tables.
-bool holdsImpossibleValues(const GameState& s)
+bool holdsImpossibleValues(const GameState& s, int seats)
 {
-    if (s.playerToMove >= PlayerCount || s.finishCount > PlayerCount)
+    if (s.playerToMove >= seats || s.finishCount > seats)
         return true;
     if (s.boardRotation < 0 || s.boardRotation > 5)
         return true;
     if (s.animationSpeed < 0 || s.animationSpeed > 1)
         return true;
-    for (int p = 0; p < PlayerCount; ++p) {
+    for (int p = 0; p < seats; ++p) {
         const PlayerSlot& slot = s.slots[p];
-        if (s.finishOrder[p] >= PlayerCount || slot.picture >= PictureCount)
+        if (s.finishOrder[p] >= seats || slot.picture >= PictureCount)
             return true;
         if (slot.styleTowardLower < Friendly || slot.styleTowardLower > Hostile)
             return true;
@@ -162,7 +167,7 @@ bool holdsImpossibleValues(const GameState& s)
             return true;
     }
     for (const PieceRecord& r : s.pieces)
-        if (r.hole >= HoleCount || !isOwnerMark(r.owner))
+        if (r.hole >= HoleCount || !isOwnerMark(r.owner, seats))
             return true;
     return false;
 }
@@ -238,23 +243,22 @@ bool finishingStateHolds(const GameState& s)
     return true;
 }
 
-} // namespace
-
-std::vector<uint8_t> encodeGame(const GameState& s)
+// The fields both formats hold, for `seats` seats and their pieces; the
+// six-seat format adds each seat's strength to its fields.
+void writeFields(RecordWriter& w, const GameState& s, int seats)
 {
-    RecordWriter w;
-    w.u32(SaveSignature);
-    for (const PlayerSlot& slot : s.slots)
-        w.text(slot.name);
+    const bool sixSeats = seats == PlayerCount;
+    for (int p = 0; p < seats; ++p)
+        w.text(s.slots[p].name);
     w.u32(s.finishCount);
     w.u32(static_cast<uint32_t>(s.animationSpeed));
     w.u32(static_cast<uint32_t>(s.noGameStarted));
     w.u32(static_cast<uint32_t>(s.gameOver));
     w.u32(static_cast<uint32_t>(s.soundEnabled));
     w.u32(s.playerToMove);
-    w.u32(s.slotCount);
+    w.u32(static_cast<uint32_t>(seats));
     w.u32(static_cast<uint32_t>(s.boardRotation));
-    for (int p = 0; p < PlayerCount; ++p) {
+    for (int p = 0; p < seats; ++p) {
         const PlayerSlot& slot = s.slots[p];
         w.u32(slot.picture);
         w.u32(s.finishOrder[p]);
@@ -264,11 +268,127 @@ std::vector<uint8_t> encodeGame(const GameState& s)
         w.u32(static_cast<uint32_t>(slot.active));
         w.u32(static_cast<uint32_t>(slot.autoReposition));
         w.u32(static_cast<uint32_t>(slot.finished));
+        if (sixSeats)
+            w.u32(static_cast<uint32_t>(isStrength(slot.strength) ? slot.strength : Standard));
     }
-    for (const PieceRecord& r : s.pieces) {
-        w.u32(r.hole);
-        w.u32(r.owner);
+    for (int i = 0; i < seats * PiecesPerPlayer; ++i) {
+        w.u32(s.pieces[i].hole);
+        w.u32(s.pieces[i].owner);
     }
+}
+
+// Reads what writeFields wrote into `s`; `bad` is set for a 16-bit field
+// whose value does not fit. The seats the format has no room for sit out.
+void readFields(RecordReader& r, GameState& s, int seats, bool& bad)
+{
+    // 16-bit fields are read whole first, so that a value too large for its
+    // field is seen and refused rather than silently wrapped.
+    auto as16 = [&bad](uint32_t v) {
+        if (v > 0xFFFF)
+            bad = true;
+        return static_cast<uint16_t>(v);
+    };
+    const bool sixSeats = seats == PlayerCount;
+    for (int p = 0; p < seats; ++p)
+        s.slots[p].name = cutName(r.text());
+    s.finishCount = as16(r.u32());
+    s.animationSpeed = static_cast<int32_t>(r.u32());
+    s.noGameStarted = static_cast<int32_t>(r.u32());
+    s.gameOver = static_cast<int32_t>(r.u32());
+    s.soundEnabled = static_cast<int32_t>(r.u32());
+    s.playerToMove = as16(r.u32());
+    // The seat count: the classic format always has three, whatever the
+    // file says; the six-seat one must say six.
+    if (r.u32() != uint32_t(seats) && sixSeats)
+        bad = true;
+    s.slotCount = static_cast<uint16_t>(seats);
+    s.boardRotation = static_cast<int32_t>(r.u32());
+    for (int p = 0; p < seats; ++p) {
+        PlayerSlot& slot = s.slots[p];
+        slot.picture = as16(r.u32());
+        s.finishOrder[p] = as16(r.u32());
+        slot.styleTowardLower = static_cast<int32_t>(r.u32());
+        slot.styleTowardHigher = static_cast<int32_t>(r.u32());
+        slot.preferredView = static_cast<int32_t>(r.u32());
+        slot.active = static_cast<int32_t>(r.u32());
+        slot.autoReposition = static_cast<int32_t>(r.u32());
+        slot.finished = static_cast<int32_t>(r.u32());
+        if (sixSeats) {
+            const uint32_t strength = r.u32();
+            bad = bad || strength >= uint32_t(StrengthCount);
+            slot.strength = static_cast<int32_t>(strength);
+        }
+    }
+    for (int i = 0; i < seats * PiecesPerPlayer; ++i) {
+        s.pieces[i].hole = as16(r.u32());
+        s.pieces[i].owner = r.u32();
+    }
+    for (int p = seats; p < PlayerCount; ++p) {
+        s.slots[p].active = s.slots[p].finished = 0;
+        s.finishOrder[p] = 0;
+    }
+    for (int i = seats * PiecesPerPlayer; i < PieceCount; ++i)
+        s.pieces[i] = {};
+}
+
+// Whether a game read from a file could have come from a game: the values
+// in range, the pieces and the finishing state as play leaves them. The
+// player to move is moved on past a seat out of play, as after every move.
+bool soundGame(GameState& s, int seats)
+{
+    if (holdsImpossibleValues(s, seats))
+        return false;
+    if (!s.noGameStarted && !piecesAsPlaced(s))
+        return false;
+    if (!finishingStateHolds(s))
+        return false;
+    if (s.gameInProgress()) {
+        if (!isPlayable(s))
+            return false;
+        if (!s.inPlay(s.playerToMove))
+            s.playerToMove = nextPlayer(s, s.playerToMove);
+    }
+    assignFirstPieces(s);
+    return true;
+}
+
+std::vector<uint8_t> encodeSixSeats(const GameState& s)
+{
+    RecordWriter w(SixSeatBufferSize);
+    w.u32(SixSeatSignature);
+    w.u32(SixSeatVersion);
+    writeFields(w, s, PlayerCount);
+    return w.bytes;
+}
+
+// The six-seat format is read whole or not at all: nothing missing, nothing
+// after the last field.
+LoadStatus decodeSixSeats(const uint8_t* data, std::size_t size, GameState& out)
+{
+    if (size > SixSeatBufferSize)
+        return LoadStatus::NotTavolux;
+    RecordReader r(data, size);
+    r.u32(); // the signature
+    if (r.u32() != SixSeatVersion)
+        return LoadStatus::NotTavolux;
+    bool bad = false;
+    GameState s = out;
+    readFields(r, s, PlayerCount, bad);
+    if (bad || !r.whole() || r.at() != size || !soundGame(s, PlayerCount))
+        return LoadStatus::NotTavolux;
+    out = s;
+    return LoadStatus::Loaded;
+}
+
+} // namespace
+
+std::vector<uint8_t> encodeGame(const GameState& s)
+{
+    if (!usesOnlyDesignSeats(s))
+        return encodeSixSeats(s);
+    RecordWriter w(SaveBufferSize);
+    w.u32(SaveSignature);
+    writeFields(w, s, DesignSeatCount);
     // A record with a field left out is not read back where it was written,
     // so a block after it could not be found.
     if (!w.skipped) {
@@ -280,6 +400,8 @@ std::vector<uint8_t> encodeGame(const GameState& s)
 
 LoadStatus decodeGame(const uint8_t* data, std::size_t size, GameState& out)
 {
+    if (size >= 4 && RecordReader(data, size).u32() == SixSeatSignature)
+        return decodeSixSeats(data, size, out);
     // Bytes past the buffer are not read; they only tell that a block ending
     // at the buffer's end has bytes after it.
     const bool beyondBuffer = size > SaveBufferSize;
@@ -287,60 +409,14 @@ LoadStatus decodeGame(const uint8_t* data, std::size_t size, GameState& out)
     RecordReader r(data, size);
     if (size < 4 || r.u32() != SaveSignature)
         return LoadStatus::NotTavolux;
-
-    // 16-bit fields are read whole first, so that a value too large for its
-    // field is seen and refused rather than silently wrapped.
-    auto as16 = [](uint32_t v, bool& bad) {
-        if (v > 0xFFFF)
-            bad = true;
-        return static_cast<uint16_t>(v);
-    };
     bool bad = false;
     GameState s = out;
-    for (PlayerSlot& slot : s.slots)
-        slot.name = cutName(r.text());
-    s.finishCount = as16(r.u32(), bad);
-    s.animationSpeed = static_cast<int32_t>(r.u32());
-    s.noGameStarted = static_cast<int32_t>(r.u32());
-    s.gameOver = static_cast<int32_t>(r.u32());
-    s.soundEnabled = static_cast<int32_t>(r.u32());
-    s.playerToMove = as16(r.u32(), bad);
-    r.u32(); // slotCount: always 3 in this program, whatever the file says
-    s.slotCount = PlayerCount;
-    s.boardRotation = static_cast<int32_t>(r.u32());
-    for (int p = 0; p < PlayerCount; ++p) {
-        PlayerSlot& slot = s.slots[p];
-        slot.picture = as16(r.u32(), bad);
-        s.finishOrder[p] = as16(r.u32(), bad);
-        slot.styleTowardLower = static_cast<int32_t>(r.u32());
-        slot.styleTowardHigher = static_cast<int32_t>(r.u32());
-        slot.preferredView = static_cast<int32_t>(r.u32());
-        slot.active = static_cast<int32_t>(r.u32());
-        slot.autoReposition = static_cast<int32_t>(r.u32());
-        slot.finished = static_cast<int32_t>(r.u32());
-    }
-    for (PieceRecord& piece : s.pieces) {
-        piece.hole = as16(r.u32(), bad);
-        piece.owner = r.u32();
-    }
+    readFields(r, s, DesignSeatCount, bad);
     const bool recordRead = r.whole() && !beyondBuffer;
     readStrengths(data + r.at(), recordRead ? size - r.at() : 0, s);
-    if (bad || holdsImpossibleValues(s))
-        return LoadStatus::NotTavolux;
     // Anything else could not come from a game.
-    if (!s.noGameStarted && !piecesAsPlaced(s))
+    if (bad || !soundGame(s, DesignSeatCount))
         return LoadStatus::NotTavolux;
-    if (!finishingStateHolds(s))
-        return LoadStatus::NotTavolux;
-    if (s.gameInProgress()) {
-        if (!isPlayable(s))
-            return LoadStatus::NotTavolux;
-        // The turn passes over players who have finished or sit out, as it
-        // does after every move.
-        if (!s.inPlay(s.playerToMove))
-            s.playerToMove = nextPlayer(s, s.playerToMove);
-    }
-    assignFirstPieces(s);
     out = s;
     return LoadStatus::Loaded;
 }
@@ -364,7 +440,7 @@ LoadStatus loadGameFile(const std::string& path, GameState& out)
 {
     // One byte more than is read, so that the decoder sees whether the file
     // goes on past the buffer.
-    const FileReading file = readRegularFile(path, SaveBufferSize + 1);
+    const FileReading file = readRegularFile(path, SaveReadSize);
     if (!file.result)
         return LoadStatus::CannotOpen;
     return decodeGame(reinterpret_cast<const uint8_t*>(file.bytes.data()), file.bytes.size(), out);

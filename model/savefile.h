@@ -26,6 +26,20 @@ namespace tavolux {
 
 constexpr uint32_t SaveSignature = 0x01001001;
 constexpr std::size_t SaveBufferSize = 1023;
+
+// A game with a seat beyond the classic three is saved in a format of its
+// own, which readers of the classic one refuse by its signature:
+//   signature 0x01001006 (bytes 06 10 00 01), version 1,
+//   then the classic record's fields for six seats and sixty pieces, each
+//   seat's eight numbers followed by its strength (0 Beginner, 1 Standard,
+//   2 Expert).
+// It is read whole or refused: no field missing, no byte after the last.
+constexpr uint32_t SixSeatSignature = 0x01001006;
+constexpr uint32_t SixSeatVersion = 1;
+constexpr std::size_t SixSeatBufferSize = 2047;
+// The most bytes a loader reads: one more than either format holds, so that
+// a file too long is seen.
+constexpr std::size_t SaveReadSize = SixSeatBufferSize + 1;
 constexpr const char* NotTavoluxMessage = "That is not a Tavolux file!";
 constexpr const char* NothingToSaveMessage = "There is no unfinished game to save!";
 

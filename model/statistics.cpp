@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <numeric>
 #include <optional>
 #include <vector>
 
@@ -18,6 +19,7 @@ constexpr std::string_view EndWord = "end ";
 constexpr std::string_view TableWords[2] = {"persons", "computers"};
 constexpr const char* KindWords[PlayerKindCount] = {"person", "beginner", "standard", "expert"};
 constexpr int FieldCount = 11; // table, kind, eight figures, name
+constexpr int WideFieldCount = 14; // ... and the fourth to sixth places before the name
 constexpr std::size_t MaxDigits = 13; // MaxFigure has 13 digits
 
 // A game's moves beyond this are taken as not known.
@@ -191,7 +193,7 @@ bool plausible(const PlayerFigures& f)
 {
     if (f.games == 0 && f.abandoned == 0)
         return false;
-    if (f.places[0] + f.places[1] + f.places[2] > f.games || f.finishes > f.games)
+    if (std::accumulate(f.places.begin(), f.places.end(), int64_t(0)) > f.games || f.finishes > f.games)
         return false;
     if (f.finishes == 0)
         return f.totalMoves == 0 && f.bestMoves == 0;
@@ -221,7 +223,7 @@ int64_t capped(int64_t a, int64_t b)
 void addUp(PlayerFigures& to, const PlayerFigures& f)
 {
     to.games = capped(to.games, f.games);
-    for (int i = 0; i < 3; ++i)
+    for (std::size_t i = 0; i < to.places.size(); ++i)
         to.places[i] = capped(to.places[i], f.places[i]);
     to.abandoned = capped(to.abandoned, f.abandoned);
     if (f.finishes == 0 || to.finishes + f.finishes > to.games || to.totalMoves > MaxFigure - f.totalMoves)
@@ -235,7 +237,7 @@ void addUp(PlayerFigures& to, const PlayerFigures& f)
 bool readPlayerLine(std::string_view line, Statistics& statistics)
 {
     const std::vector<std::string_view> fields = split(line, '\t');
-    if (fields.size() != FieldCount)
+    if (fields.size() != FieldCount && fields.size() != WideFieldCount)
         return false;
     PlayerTable* table = fields[0] == TableWords[0]   ? &statistics.withPersons
                          : fields[0] == TableWords[1] ? &statistics.amongComputers
@@ -248,8 +250,9 @@ bool readPlayerLine(std::string_view line, Statistics& statistics)
         return false;
     key.kind = static_cast<PlayerKind>(kind - std::begin(KindWords));
 
-    int64_t values[8];
-    for (int i = 0; i < 8; ++i) {
+    const int figures = int(fields.size()) - 3;
+    int64_t values[WideFieldCount - 3] = {};
+    for (int i = 0; i < figures; ++i) {
         const std::optional<int64_t> value = figure(fields[2 + i]);
         if (!value)
             return false;
@@ -257,7 +260,7 @@ bool readPlayerLine(std::string_view line, Statistics& statistics)
     }
     PlayerFigures f;
     f.games = values[0];
-    f.places = {values[1], values[2], values[3]};
+    f.places = {values[1], values[2], values[3], values[8], values[9], values[10]};
     f.abandoned = values[4];
     f.finishes = values[5];
     f.totalMoves = values[6];
@@ -265,7 +268,7 @@ bool readPlayerLine(std::string_view line, Statistics& statistics)
     if (!plausible(f))
         return false;
 
-    std::optional<std::string> name = unescaped(fields[10]);
+    std::optional<std::string> name = unescaped(fields.back());
     if (!name)
         return false;
     key.name = shownName(*name);
@@ -286,6 +289,11 @@ void appendTable(std::string& out, std::string_view word, const PlayerTable& tab
             out += '\t';
             out += std::to_string(value);
         }
+        // Places beyond the third, from tables of more than three, only
+        // where there are any: the lines of three-seat games stay as they were.
+        if (f.places[3] != 0 || f.places[4] != 0 || f.places[5] != 0)
+            for (int place = 3; place < PlayerCount; ++place)
+                (out += '\t') += std::to_string(f.places[place]);
         out += '\t';
         appendEscaped(out, key.name);
         out += '\n';
@@ -309,7 +317,7 @@ void countGame(PlayerFigures& f, const GameState& game, int p, int moves)
         return;
     ++f.games;
     const int place = placeOf(game, p);
-    if (place >= 0)
+    if (place >= 0 && place < int(f.places.size()))
         ++f.places[place];
     const bool home = isHome(game, p);
     if (!home || moves <= 0 || moves > MaxMovesPerGame || f.totalMoves > MaxFigure - moves)
@@ -385,9 +393,11 @@ std::array<int, PlayerCount> movesPerPlayer(const MoveList& list)
 {
     GameState opening = list.start();
     placeStartingPieces(opening);
-    if (opening.pieces != list.start().pieces)
-        return {-1, -1, -1};
     std::array<int, PlayerCount> moves{};
+    if (opening.pieces != list.start().pieces) {
+        moves.fill(-1);
+        return moves;
+    }
     for (int p = 0; p < PlayerCount; ++p)
         moves[p] = list.movesBy(p, list.current());
     return moves;

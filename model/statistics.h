@@ -21,8 +21,9 @@
 // the table ("persons": games with at least one person, "computers": games
 // among computers only), the kind ("person", "beginner", "standard",
 // "expert"), then games, first, second and third places, abandoned, the
-// games whose moves to finish are counted, their sum and the fewest, all in
-// decimal, and last the name. In the name a backslash is written "\\", a
+// games whose moves to finish are counted, their sum and the fewest, then,
+// only for a player who has taken a fourth, fifth or sixth place, those
+// three counts, all in decimal, and last the name. In the name a backslash is written "\\", a
 // tab "\t", a line feed "\n", a carriage return "\r", and any other control
 // character or byte that is not part of UTF-8 "\xHH". The last line counts
 // the player lines, so that a cut file is told from a whole one. Anything
@@ -59,7 +60,7 @@ struct PlayerKey {
 
 struct PlayerFigures {
     int64_t games = 0;              // played to the end
-    std::array<int64_t, 3> places{}; // first, second and third places
+    std::array<int64_t, PlayerCount> places{}; // first to sixth places
     int64_t abandoned = 0;          // given up while the player was in it
     int64_t finishes = 0;           // games whose moves to finish are counted
     int64_t totalMoves = 0;         // over those games

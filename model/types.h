@@ -12,10 +12,11 @@ using HoleIndex = int;
 constexpr int HoleCount = 121;
 constexpr int NoHole = -1;        // "no hole" in the neighbour and jump tables
 constexpr int ListEnd = 121;      // terminator of every hole list
-constexpr int PlayerCount = 3;    // player slots, "Player #1" .. "Player #3"
-constexpr int PieceCount = 30;    // ten per slot
+constexpr int PlayerCount = 6;     // seats, "Player #1" .. "Player #6"
+constexpr int DesignSeatCount = 3; // the classic table's seats 0..2
+constexpr int PieceCount = 60;     // ten per seat
 constexpr int PiecesPerPlayer = 10;
-constexpr int NoPiece = 30;       // "no piece" for hit tests and selections
+constexpr int NoPiece = PieceCount; // "no piece" for hit tests and selections
 
 // One entry of a piece table: the hole a piece stands on and the owner mark
 // of its player (0 while the piece is out of play or being dragged).
@@ -25,7 +26,8 @@ struct PieceRecord {
     friend bool operator==(const PieceRecord&, const PieceRecord&) = default;
 };
 
-// A whole position: the 30 piece records in table order.
+// A whole position: the piece records in table order, ten per active seat
+// in seat order, the rest out of play.
 using Position = std::array<PieceRecord, PieceCount>;
 
 } // namespace tavolux

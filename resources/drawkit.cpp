@@ -127,7 +127,7 @@ QPointF starHole(int hole, QPointF centre, qreal pitch)
 void placeStartPieces(StarBoardLook& look)
 {
     look.pieceCount = 0;
-    for (int player = 0; player < PlayerCount; ++player)
+    for (int player = 0; player < DesignSeatCount; ++player)
         for (uint16_t hole : StartHoles[player])
             look.pieces[look.pieceCount++] = {hole, player};
 }

@@ -21,7 +21,7 @@ void placeBigMarbles(StarBoardLook& look)
 {
     look.marbleRadius = look.pitch * 1.2;
     look.pieceCount = 0;
-    for (int player = 0; player < PlayerCount; ++player)
+    for (int player = 0; player < DesignSeatCount; ++player)
         look.pieces[look.pieceCount++] = {StartHoles[player][5], player};
 }
 

@@ -1012,12 +1012,12 @@ deren gültige Züge du sehen willst.</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+114"/>
+        <location line="+116"/>
         <source>not a Tavolux game record</source>
         <translation>kein Tavolux-Spielprotokoll</translation>
     </message>
     <message>
-        <location line="-112"/>
+        <location line="-114"/>
         <source>the line is longer than 4096 bytes</source>
         <translation>die Zeile ist länger als 4096 Bytes</translation>
     </message>
@@ -1160,6 +1160,11 @@ deren gültige Züge du sehen willst.</translation>
         <location line="+2"/>
         <source>P%1 has finished but is not home</source>
         <translation>P%1 ist fertig, aber nicht im Ziel</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Table names the players taking part and Rule how they finish (&apos;full target&apos; or &apos;all home&apos;)</source>
+        <translation>Table nennt die mitspielenden Spieler und Rule, wie sie fertig werden („full target“ oder „all home“)</translation>
     </message>
     <message>
         <location line="+2"/>

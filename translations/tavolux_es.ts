@@ -1012,12 +1012,12 @@ cuyas jugadas válidas quieras ver.</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+114"/>
+        <location line="+116"/>
         <source>not a Tavolux game record</source>
         <translation>no es un registro de partida de Tavolux</translation>
     </message>
     <message>
-        <location line="-112"/>
+        <location line="-114"/>
         <source>the line is longer than 4096 bytes</source>
         <translation>la línea ocupa más de 4096 bytes</translation>
     </message>
@@ -1160,6 +1160,11 @@ cuyas jugadas válidas quieras ver.</translation>
         <location line="+2"/>
         <source>P%1 has finished but is not home</source>
         <translation>P%1 ha terminado pero no está en la meta</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Table names the players taking part and Rule how they finish (&apos;full target&apos; or &apos;all home&apos;)</source>
+        <translation>Table lleva los jugadores que participan y Rule cómo terminan («full target» o «all home»)</translation>
     </message>
     <message>
         <location line="+2"/>

@@ -1012,12 +1012,12 @@ dont vous voulez voir les coups possibles.</translation>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+114"/>
+        <location line="+116"/>
         <source>not a Tavolux game record</source>
         <translation>ce n’est pas un relevé de partie Tavolux</translation>
     </message>
     <message>
-        <location line="-112"/>
+        <location line="-114"/>
         <source>the line is longer than 4096 bytes</source>
         <translation>la ligne dépasse 4096 octets</translation>
     </message>
@@ -1160,6 +1160,11 @@ dont vous voulez voir les coups possibles.</translation>
         <location line="+2"/>
         <source>P%1 has finished but is not home</source>
         <translation>P%1 a terminé mais n’est pas arrivé</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Table names the players taking part and Rule how they finish (&apos;full target&apos; or &apos;all home&apos;)</source>
+        <translation>Table nomme les joueurs qui participent et Rule comment ils terminent («&#xa0;full target&#xa0;» ou «&#xa0;all home&#xa0;»)</translation>
     </message>
     <message>
         <location line="+2"/>

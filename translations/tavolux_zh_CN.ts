@@ -1012,12 +1012,12 @@ that you wish to show all valid moves.</source>
     </message>
     <message>
         <location line="+2"/>
-        <location line="+114"/>
+        <location line="+116"/>
         <source>not a Tavolux game record</source>
         <translation>不是 Tavolux 棋谱</translation>
     </message>
     <message>
-        <location line="-112"/>
+        <location line="-114"/>
         <source>the line is longer than 4096 bytes</source>
         <translation>该行超过 4096 字节</translation>
     </message>
@@ -1160,6 +1160,11 @@ that you wish to show all valid moves.</source>
         <location line="+2"/>
         <source>P%1 has finished but is not home</source>
         <translation>P%1 已走完，却没有到达终点</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Table names the players taking part and Rule how they finish (&apos;full target&apos; or &apos;all home&apos;)</source>
+        <translation>Table 应为参加的玩家，Rule 应为他们走完的方式（“full target”或“all home”）</translation>
     </message>
     <message>
         <location line="+2"/>

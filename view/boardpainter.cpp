@@ -59,7 +59,7 @@ void drawTriangle(QPainter& painter, const BoardView& view, const int* holes)
 
 void drawStarPoints(QPainter& painter, const BoardView& view)
 {
-    for (int i = 0; i < PlayerCount; ++i) {
+    for (int i = 0; i < DesignSeatCount; ++i) {
         painter.setBrush(colours::starPoint(i));
         drawTriangle(painter, view, StarPath + 2 * i);
         drawTriangle(painter, view, StarPath + 2 * i + 6);

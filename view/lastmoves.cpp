@@ -37,8 +37,8 @@ std::vector<PlayedMove> LastMoves::shownTo(int viewer) const
     while (first != moves_.begin() && std::prev(first)->player != viewer)
         --first;
     // At most one move of each other player: a round's worth.
-    if (moves_.end() - first > static_cast<long>(PlayerCount - 1))
-        first = moves_.end() - (PlayerCount - 1);
+    if (moves_.end() - first > static_cast<long>(DesignSeatCount - 1))
+        first = moves_.end() - (DesignSeatCount - 1);
     return {first, moves_.end()};
 }
 

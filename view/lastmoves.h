@@ -20,7 +20,7 @@ struct PlayedMove {
 
 class LastMoves {
 public:
-    static constexpr std::size_t Kept = PlayerCount;
+    static constexpr std::size_t Kept = DesignSeatCount;
 
     // Piece k of `player` has just left hole `start`; `after` is the
     // position after the move, from which its path is worked out.

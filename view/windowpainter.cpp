@@ -42,7 +42,7 @@ void drawHatchedBox(QPainter& painter, const QRect& box)
 void drawPictures(QPainter& painter, const WindowScene& scene)
 {
     const GameState& s = *scene.state;
-    for (int i = 0; i < PlayerCount; ++i) {
+    for (int i = 0; i < DesignSeatCount; ++i) {
         const QRect box = pictureBox(*scene.layout, i);
         const PlayerSlot& slot = s.slots[i];
         if (s.noGameStarted || !slot.active || slot.picture >= PictureCount)
@@ -166,7 +166,7 @@ void drawPlayerNames(QPainter& painter, const WindowScene& scene)
     painter.save();
     painter.setFont(nameFont(m.marginX, m.marginY));
     const QFontMetrics metrics = painter.fontMetrics();
-    for (int i = 0; i < PlayerCount; ++i) {
+    for (int i = 0; i < DesignSeatCount; ++i) {
         if (!s.slots[i].active)
             continue;
         const QString name = GameTexts::shownName(s.slots[i].name);

@@ -91,9 +91,9 @@ TEST_F(ComputerTurnTest, APlayerWithoutMovesIsToldSoAndPasses)
 
 TEST(ComputerGames, RunToTheirEndThroughTheTurnCycle)
 {
-    const int styles[PlayerCount][2] = {{Neutral, Neutral}, {Hostile, Friendly}, {Hostile, Friendly}};
+    const int styles[DesignSeatCount][2] = {{Neutral, Neutral}, {Hostile, Friendly}, {Hostile, Friendly}};
     const struct {
-        int active[PlayerCount];
+        int active[DesignSeatCount];
         int places;
     } games[] = {{{1, 1, 1}, 3}, {{1, 1, 0}, 2}, {{0, 1, 1}, 2}};
     for (const auto& g : games) {

@@ -37,7 +37,7 @@ std::vector<int> targetPoint(int player)
 TEST(Evaluation, StartHolesAndTargetPointGiveTheFixedTotals)
 {
     GameState s = startedGame();
-    for (int p = 0; p < PlayerCount; ++p) {
+    for (int p = 0; p < DesignSeatCount; ++p) {
         const int first = s.slots[p].firstPiece;
         EXPECT_EQ(totalDistance(s.pieces, first, p), StartTotal);
         EXPECT_EQ(positionScore(s.pieces, first, p), -260);

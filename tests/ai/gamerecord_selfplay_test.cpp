@@ -1,5 +1,5 @@
-// Records of whole games among the computer players, two and three of
-// them, one game played on after its first finisher and one stopped there:
+// Records of whole games among the computer players, two to six of them,
+// one game played on after its first finisher and one stopped there:
 // each record reads back equal, writes out to the same bytes again and
 // replays to every position the game went through and to its end.
 
@@ -7,6 +7,9 @@
 #include "model/game.h"
 #include "cli/recordfaults.h"
 #include "model/gamerecord.h"
+#include "model/moverules.h"
+
+#include <algorithm>
 
 #include <gtest/gtest.h>
 
@@ -104,6 +107,45 @@ TEST(GameRecordSelfPlay, ThreePlayersStoppedAtTheFirstFinisher)
     const GameRecord r = checkedRecordOf({{1, 1, 1}, {Standard, Standard, Beginner}, 3, false});
     ASSERT_EQ(r.result.size(), 3u);
     EXPECT_EQ(r.moves.back().player, r.result[0]) << "the game ends with the winner's move";
+}
+
+// Every player placed once, those who finished before the rest, each of
+// them home by the rule of its table.
+void expectEveryonePlaced(const GameRecord& r, const Seating& seating)
+{
+    const GameState last = replayTo(r, r.moves.size());
+    std::vector<int> placed = r.result;
+    std::sort(placed.begin(), placed.end());
+    std::vector<int> taking;
+    for (int p = 0; p < PlayerCount; ++p)
+        if (seating.active[p])
+            taking.push_back(p);
+    EXPECT_EQ(placed, taking);
+    for (int i = 0; i + 1 < int(r.result.size()); ++i)
+        EXPECT_TRUE(isHome(last, r.result[i])) << "place " << i + 1;
+}
+
+TEST(GameRecordSelfPlay, FourAndSixSeatGamesOfEveryStrengthEndAndReplay)
+{
+    const Seating seatings[] = {
+        {{1, 1, 0, 1, 1, 0}, {Expert, Standard, 0, Beginner, Standard, 0}, 7, true},
+        {{1, 1, 1, 1, 1, 1}, {Standard, Beginner, Expert, Standard, Beginner, Standard}, 9, true},
+        {{1, 0, 0, 1, 0, 0}, {Expert, 0, 0, Standard, 0, 0}, 4, true},
+    };
+    for (const Seating& seating : seatings) {
+        const GameRecord r = checkedRecordOf(seating);
+        expectEveryonePlaced(r, seating);
+    }
+    // Stopped at the first finisher, the others take their places in turn
+    // order after it.
+    const Seating stopped = {{1, 1, 1, 1, 1, 1}, {Standard, Standard, Standard, Standard, Standard, Standard}, 2, false};
+    const GameRecord r = checkedRecordOf(stopped);
+    ASSERT_EQ(r.result.size(), 6u);
+    GameState order = initialGameState();
+    for (PlayerSlot& slot : order.slots)
+        slot.active = 1;
+    for (std::size_t i = 1; i < r.result.size(); ++i)
+        EXPECT_EQ(r.result[i], nextPlayer(order, r.result[i - 1]));
 }
 
 } // namespace

@@ -54,7 +54,7 @@ std::string summary(const GameState& s, bool withPlaces = true)
     if (!withPlaces)
         return text.str();
     text << (s.gameOver ? "; over" : "; on");
-    for (int p = 0; p < PlayerCount; ++p)
+    for (int p = 0; p < DesignSeatCount; ++p)
         text << (s.slots[p].finished ? " finished" : " -");
     text << "; places";
     for (int i = 0; i < s.finishCount; ++i)
@@ -65,7 +65,7 @@ std::string summary(const GameState& s, bool withPlaces = true)
 TEST(MoveRules, EveryConsumerGivesTheGamesPositionAfterEveryMove)
 {
     struct Seating {
-        int active[PlayerCount];
+        int active[DesignSeatCount];
         bool playOn;
     };
     for (const Seating& seating : {Seating{{1, 0, 1}, true}, Seating{{1, 1, 1}, true}, Seating{{1, 1, 1}, false}}) {
@@ -79,7 +79,7 @@ TEST(MoveRules, EveryConsumerGivesTheGamesPositionAfterEveryMove)
         events.game = &game;
         game.setQuestions(&events);
         GameState chosen = initialGameState();
-        for (int p = 0; p < PlayerCount; ++p) {
+        for (int p = 0; p < DesignSeatCount; ++p) {
             chosen.slots[p].active = seating.active[p];
             chosen.slots[p].picture = 0;
         }

@@ -46,8 +46,8 @@ int expectAgreement(const GameState& s, const std::string& where)
 }
 
 struct GameSetup {
-    int active[PlayerCount];
-    int styles[PlayerCount][2];
+    int active[DesignSeatCount];
+    int styles[DesignSeatCount][2];
     uint32_t seed;
 };
 
@@ -83,7 +83,7 @@ GameState scatteredPosition(std::mt19937& rng)
     GameState s = initialGameState();
     s.noGameStarted = 0;
     if (rng() % 3 == 0)
-        s.slots[rng() % PlayerCount].active = 0;
+        s.slots[rng() % DesignSeatCount].active = 0;
     placeStartingPieces(s);
     for (PlayerSlot& slot : s.slots) {
         slot.picture = 0;
@@ -91,7 +91,7 @@ GameState scatteredPosition(std::mt19937& rng)
         slot.styleTowardHigher = static_cast<int32_t>(rng() % 3);
     }
     do
-        s.playerToMove = static_cast<uint16_t>(rng() % PlayerCount);
+        s.playerToMove = static_cast<uint16_t>(rng() % DesignSeatCount);
     while (!s.slots[s.playerToMove].active);
     const int me = s.playerToMove;
     const int before = previousPlayer(s, me);
@@ -160,9 +160,9 @@ TEST(SearchAgreement, MatchesReferenceBeyondTheCandidateLimit)
     GameState s = initialGameState();
     s.noGameStarted = 0;
     placeStartingPieces(s);
-    const int holes[PieceCount] = {53, 27, 29, 89, 116, 16, 103, 4, 93, 57, 77, 43, 1, 69, 71,
+    const int holes[DesignSeatCount * PiecesPerPlayer] = {53, 27, 29, 89, 116, 16, 103, 4, 93, 57, 77, 43, 1, 69, 71,
                                    52, 92, 9, 63, 58, 7, 38, 30, 47, 106, 113, 61, 115, 79, 50};
-    for (int i = 0; i < PieceCount; ++i)
+    for (int i = 0; i < DesignSeatCount * PiecesPerPlayer; ++i)
         s.pieces[i] = {static_cast<uint16_t>(holes[i]), OwnerMark[0]};
     auto search = std::make_unique<MoveSearch>();
     TieBreak off;

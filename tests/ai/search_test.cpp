@@ -105,7 +105,7 @@ TEST(MoveSearch, OpeningForPlayerTwoWithTheDefaultStyles)
 
 TEST(MoveSearch, EveryPlayerHasFourteenFirstMovesAtTheOpening)
 {
-    for (int p = 0; p < PlayerCount; ++p)
+    for (int p = 0; p < DesignSeatCount; ++p)
         EXPECT_EQ(search(opening(p)).result.candidates, 14) << "player " << p;
 }
 

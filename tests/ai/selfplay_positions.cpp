@@ -32,7 +32,7 @@ private:
 
 } // namespace
 
-SelfPlayGame playComputerGame(const int (&active)[PlayerCount], const int (&styles)[PlayerCount][2],
+SelfPlayGame playComputerGame(const int (&active)[DesignSeatCount], const int (&styles)[DesignSeatCount][2],
                               uint32_t seed, int maxTurns)
 {
     SelfPlayGame result;
@@ -42,7 +42,7 @@ SelfPlayGame playComputerGame(const int (&active)[PlayerCount], const int (&styl
     Game game(events, turn.get());
     events.attach(&game);
     GameState chosen = initialGameState();
-    for (int p = 0; p < PlayerCount; ++p) {
+    for (int p = 0; p < DesignSeatCount; ++p) {
         PlayerSlot& slot = chosen.slots[p];
         slot.picture = 0;
         slot.active = active[p];
@@ -52,7 +52,7 @@ SelfPlayGame playComputerGame(const int (&active)[PlayerCount], const int (&styl
     game.startGame(chosen);
     result.over = game.state().gameOver != 0;
     result.finishCount = game.state().finishCount;
-    for (int i = 0; i < PlayerCount; ++i)
+    for (int i = 0; i < DesignSeatCount; ++i)
         result.finishOrder[i] = game.state().finishOrder[i];
     return result;
 }

@@ -58,8 +58,8 @@ public:
 };
 
 struct Match {
-    int strengths[PlayerCount];
-    int active[PlayerCount];
+    int strengths[DesignSeatCount];
+    int active[DesignSeatCount];
     uint32_t seed = 5;
 };
 
@@ -83,7 +83,7 @@ TEST(Strengths, EveryMoveIsLegalAndEveryGameEnds)
         Game game(events, &checker);
         events.attach(&game);
         GameState chosen = initialGameState();
-        for (int p = 0; p < PlayerCount; ++p) {
+        for (int p = 0; p < DesignSeatCount; ++p) {
             chosen.slots[p].picture = 0;
             chosen.slots[p].active = m.active[p];
             chosen.slots[p].strength = m.strengths[p];
@@ -171,8 +171,8 @@ int bestGain(const GameState& s, int p)
 // move than a Friendly one would, and on some positions a shorter one.
 TEST(Strengths, AHostileExpertSpoilsWhatAFriendlyOneLeaves)
 {
-    const int active[PlayerCount] = {1, 1, 0};
-    const int styles[PlayerCount][2] = {{Neutral, Neutral}, {Neutral, Neutral}, {Neutral, Neutral}};
+    const int active[DesignSeatCount] = {1, 1, 0};
+    const int styles[DesignSeatCount][2] = {{Neutral, Neutral}, {Neutral, Neutral}, {Neutral, Neutral}};
     const SelfPlayGame game = playComputerGame(active, styles, 17, 400);
     int differed = 0, looked = 0;
     for (std::size_t i = 0; i < game.positions.size(); i += 2, ++looked) {

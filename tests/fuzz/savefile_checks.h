@@ -7,6 +7,7 @@
 
 #include "model/board.h"
 #include "model/movegen.h"
+#include "model/moverules.h"
 #include "model/savefile.h"
 
 #include <algorithm>
@@ -20,14 +21,17 @@ inline std::string checkDecoding(const uint8_t* data, std::size_t size)
     GameState s = initialGameState();
     if (decodeGame(data, size, s) != LoadStatus::Loaded)
         return {};
-    if (s.playerToMove >= PlayerCount || s.finishCount > PlayerCount || s.slotCount != PlayerCount)
+    if (s.playerToMove >= PlayerCount || s.finishCount > PlayerCount
+        || (s.slotCount != DesignSeatCount && s.slotCount != PlayerCount))
         return "counter out of range";
     if (s.boardRotation < 0 || s.boardRotation > 5 || s.animationSpeed < 0 || s.animationSpeed > 1)
         return "rotation or animation speed out of range";
+    int before = 0;
     for (int p = 0; p < PlayerCount; ++p) {
         const PlayerSlot& slot = s.slots[p];
-        if (s.finishOrder[p] >= PlayerCount || slot.picture >= PictureCount || slot.firstPiece > 20)
+        if (s.finishOrder[p] >= PlayerCount || slot.picture >= PictureCount || slot.firstPiece != before)
             return "slot field out of range";
+        before += slot.active ? PiecesPerPlayer : 0;
         if (slot.name.size() > MaxNameLength || slot.preferredView < 0 || slot.preferredView > 5)
             return "name or view out of range";
         if (slot.strength < 0 || slot.strength >= StrengthCount)
@@ -43,7 +47,7 @@ inline std::string checkDecoding(const uint8_t* data, std::size_t size)
         if (s.slots[p].finished == 0)
             continue;
         ++finished;
-        if (s.slots[p].finished != 1 || targetDistanceSum(s, p) != 20)
+        if (s.slots[p].finished != 1 || !isHome(s, p))
             return "a finished player is not home";
         const uint16_t* places = s.finishOrder;
         if (std::find(places, places + s.finishCount, p) == places + s.finishCount)

@@ -207,7 +207,7 @@ TEST(ProgramResources, HoldTheDrawnArtworkAndFallBackToTheFirstWallpaper)
     EXPECT_EQ(rgbaImage(r.title), rgbaImage(art::titlePicture()));
     for (int p = 0; p < PictureCount; ++p)
         EXPECT_EQ(r.pictures[p].cacheKey(), art::playerPicture(p).cacheKey()) << p;
-    for (int p = 0; p < PlayerCount; ++p)
+    for (int p = 0; p < DesignSeatCount; ++p)
         EXPECT_EQ(r.playerIcons[p].cacheKey(), art::playerIcon(p).cacheKey()) << p;
     EXPECT_EQ(r.rotateFaces[1][0].cacheKey(), art::rotateButtonFace(true, false).cacheKey());
     EXPECT_EQ(r.rotateFaces[0][1].cacheKey(), art::rotateButtonFace(false, true).cacheKey());

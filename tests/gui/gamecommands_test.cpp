@@ -221,7 +221,7 @@ TEST_F(GameCommandsTest, LoadedGameWithAComputerToMoveGoesOn)
 {
     GameState s;
     const uint16_t pictures[3] = {0, 3, 0};
-    for (int p = 0; p < PlayerCount; ++p)
+    for (int p = 0; p < DesignSeatCount; ++p)
         s.slots[p].picture = pictures[p];
     s.noGameStarted = 0;
     placeStartingPieces(s);

@@ -162,7 +162,7 @@ TEST_F(KeysTest, KeysPlayAfterAGameStartedThroughTheMenuWithTheKeyboard)
 {
     tavolux::testing::loadEdited(window->game(), [](GameState& s) {
         const uint16_t pictures[3] = {3, 0, 0};
-        for (int p = 0; p < PlayerCount; ++p)
+        for (int p = 0; p < DesignSeatCount; ++p)
             s.slots[p].picture = pictures[p];
     });
     QTimer sheetWatch;

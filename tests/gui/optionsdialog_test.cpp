@@ -23,7 +23,7 @@ protected:
     {
         for (int w = 0; w < art::WallpaperCount; ++w)
             wallpapers[w] = art::wallpaper(w);
-        for (int p = 0; p < PlayerCount; ++p)
+        for (int p = 0; p < DesignSeatCount; ++p)
             icons[p] = art::playerIcon(p);
         state.animationSpeed = 0;
         state.soundEnabled = 1;
@@ -69,7 +69,7 @@ protected:
 
     GameState state = initialGameState();
     QPixmap wallpapers[art::WallpaperCount];
-    QPixmap icons[PlayerCount];
+    QPixmap icons[DesignSeatCount];
     std::unique_ptr<OptionsDialog> dialog;
 };
 
@@ -144,7 +144,7 @@ TEST_F(OptionsDialogTest, CancelKeepsTheWallpaperChoiceButWritesNoOption)
     EXPECT_EQ(dialog->wallpaperIndex(), 0);
     EXPECT_EQ(state.animationSpeed, before.animationSpeed);
     EXPECT_EQ(state.soundEnabled, before.soundEnabled);
-    for (int p = 0; p < PlayerCount; ++p) {
+    for (int p = 0; p < DesignSeatCount; ++p) {
         EXPECT_EQ(state.slots[p].autoReposition, before.slots[p].autoReposition) << p;
         EXPECT_EQ(state.slots[p].preferredView, before.slots[p].preferredView) << p;
     }

@@ -31,7 +31,7 @@ protected:
             auto* sheet = qobject_cast<SetupSheet*>(open);
             ASSERT_NE(sheet, nullptr);
             auto* tabs = sheet->findChild<QTabWidget*>("setupTabs");
-            for (int p = 1; p <= PlayerCount; ++p) {
+            for (int p = 1; p <= DesignSeatCount; ++p) {
                 shown << QString::number(sheet->findChild<QCheckBox*>(QStringLiteral("activePlayer%1").arg(p))->isChecked());
                 tabs->setCurrentIndex(p);
                 shown << tabs->widget(p)->findChild<QLineEdit*>("nameEdit")->text()

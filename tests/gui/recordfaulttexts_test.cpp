@@ -89,7 +89,8 @@ TEST_F(InLanguage, DefaultNamesAreShownTranslatedAndKeptInEnglish)
     EXPECT_EQ(GameTexts::shownName(start.slots[0].name), "Human");
     ASSERT_EQ(installTranslations({"de"}, translationFolders()), "de");
     QSet<QString> shown;
-    for (const PlayerSlot& slot : start.slots) {
+    for (int p = 0; p < DesignSeatCount; ++p) {
+        const PlayerSlot& slot = start.slots[p];
         const QString name = GameTexts::shownName(slot.name);
         EXPECT_EQ(GameTexts::keptName(name), slot.name);
         shown << name;
@@ -103,8 +104,8 @@ TEST_F(InLanguage, DefaultNamesAreShownTranslatedAndKeptInEnglish)
     SetupSheet sheet(state, nullptr, nullptr, nullptr);
     auto* tabs = sheet.findChild<QTabWidget*>("setupTabs");
     ASSERT_NE(tabs, nullptr);
-    QLineEdit* names[PlayerCount] = {};
-    for (int p = 0; p < PlayerCount; ++p) {
+    QLineEdit* names[DesignSeatCount] = {};
+    for (int p = 0; p < DesignSeatCount; ++p) {
         names[p] = tabs->widget(p + 1)->findChild<QLineEdit*>("nameEdit");
         ASSERT_NE(names[p], nullptr);
     }

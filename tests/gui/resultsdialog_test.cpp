@@ -21,7 +21,7 @@ protected:
     {
         for (int i = 0; i < PictureCount; ++i)
             pictures[i] = art::playerPicture(i);
-        for (int p = 0; p < PlayerCount; ++p)
+        for (int p = 0; p < DesignSeatCount; ++p)
             icons[p] = art::playerIcon(p);
         state.slots[0].name = "Human";
         state.slots[0].picture = 3;
@@ -79,7 +79,7 @@ protected:
 
     GameState state = initialGameState();
     QPixmap pictures[PictureCount];
-    QPixmap icons[PlayerCount];
+    QPixmap icons[DesignSeatCount];
 };
 
 TEST_F(ResultsDialogTest, ThreePlayersStandInFinishingOrder)

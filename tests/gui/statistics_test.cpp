@@ -36,8 +36,8 @@ namespace {
 GameState game(bool ended = false)
 {
     GameState s = initialGameState();
-    const char* names[PlayerCount] = {"Anna", "Silicon", "Positron"};
-    for (int p = 0; p < PlayerCount; ++p) {
+    const char* names[DesignSeatCount] = {"Anna", "Silicon", "Positron"};
+    for (int p = 0; p < DesignSeatCount; ++p) {
         s.slots[p].name = names[p];
         s.slots[p].picture = p == 0 ? 2 : 0;
         s.slots[p].strength = p == 2 ? Expert : Standard;
@@ -59,7 +59,7 @@ GameState game(bool ended = false)
     s.finishOrder[2] = 1;
     return s;
 }
-const int Moves[PlayerCount] = {52, 0, 61};
+const int Moves[DesignSeatCount] = {52, 0, 61};
 
 QByteArray contents(const QString& path)
 {

@@ -41,7 +41,7 @@ GameState endedGame(const char* name)
     s.finishOrder[1] = 2;
     return s;
 }
-const int Moves[PlayerCount] = {40, 0, 45};
+const int Moves[DesignSeatCount] = {40, 0, 45};
 
 QByteArray contents(const QString& path)
 {

@@ -124,7 +124,7 @@ protected:
         state.slots[0].name = "WWWWWWWW";
         state.gameOver = 1;
         state.finishCount = 3;
-        for (int p = 0; p < PlayerCount; ++p)
+        for (int p = 0; p < DesignSeatCount; ++p)
             state.finishOrder[p] = static_cast<uint16_t>(p);
         return state;
     }

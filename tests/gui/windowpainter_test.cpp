@@ -206,7 +206,7 @@ TEST(PaintMainWindow, BeforeTheFirstGameEveryBoxIsHatchedAndNoNameIsWritten)
 {
     SceneFixture f;
     const QImage image = f.paint();
-    for (int slot = 0; slot < PlayerCount; ++slot) {
+    for (int slot = 0; slot < DesignSeatCount; ++slot) {
         EXPECT_TRUE(isHatched(image, f.box(slot))) << "slot " << slot;
         EXPECT_EQ(image.pixelColor(f.nameCell(slot)), QColor(0, 90, 0)) << "slot " << slot;
     }

@@ -54,7 +54,7 @@ struct CountedPace : TurnPace {
 GameState seats(int activeMask, int computerMask)
 {
     GameState s = initialGameState();
-    for (int p = 0; p < PlayerCount; ++p) {
+    for (int p = 0; p < DesignSeatCount; ++p) {
         s.slots[p].active = (activeMask >> p) & 1;
         s.slots[p].picture = (computerMask >> p) & 1 ? 0 : 1;
     }

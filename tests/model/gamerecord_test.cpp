@@ -447,10 +447,10 @@ MoveList randomGame(const GameState& start, int count, unsigned seed)
     return list;
 }
 
-GameState newGame(std::array<int, PlayerCount> active)
+GameState newGame(std::array<int, DesignSeatCount> active)
 {
     GameState s = initialGameState();
-    for (int p = 0; p < PlayerCount; ++p)
+    for (int p = 0; p < DesignSeatCount; ++p)
         s.slots[p].active = active[p];
     s.noGameStarted = 0;
     placeStartingPieces(s);
@@ -459,7 +459,7 @@ GameState newGame(std::array<int, PlayerCount> active)
 
 TEST(GameRecordOfAGame, RandomGamesReadBackEqualAndReplayMoveByMove)
 {
-    for (const auto& active : {std::array<int, PlayerCount>{1, 1, 1}, {0, 1, 1}, {1, 0, 1}}) {
+    for (const auto& active : {std::array<int, DesignSeatCount>{1, 1, 1}, {0, 1, 1}, {1, 0, 1}}) {
         const MoveList list = randomGame(newGame(active), 120, 7);
         const GameState now = list.positionAfter(120);
         const GameRecord r = recordOf(now, list);
@@ -481,6 +481,41 @@ TEST(GameRecordOfAGame, RandomGamesReadBackEqualAndReplayMoveByMove)
         EXPECT_EQ(replayTo(fromMiddle, 0).pieces, now.pieces);
         EXPECT_EQ(replayTo(fromMiddle, 30).pieces, later.positionAfter(30).pieces);
     }
+}
+
+TEST(GameRecordOfAGame, SixSeatTablesNameSixPlayersTheirTableAndTheirRule)
+{
+    GameState start = initialGameState();
+    for (PlayerSlot& slot : start.slots)
+        slot.active = 1;
+    start.slots[2].active = 0;
+    start.noGameStarted = 0;
+    placeStartingPieces(start);
+    const MoveList list = randomGame(start, 150, 11);
+    const GameRecord r = recordOf(list.positionAfter(150), list);
+    const std::string text = writeRecord(r);
+    const std::vector<std::string> lines = linesOf(text);
+    EXPECT_EQ(lines.at(7), "Player4: Photon | computer | Standard | Hostile, Friendly");
+    EXPECT_EQ(lines.at(9), "Player6: Neutrino | computer | Standard | Hostile, Friendly");
+    EXPECT_EQ(lines.at(10), "Table: 1 2 4 5 6");
+    EXPECT_EQ(lines.at(11), "Rule: full target");
+    const GameRecord back = accepted(text);
+    EXPECT_EQ(back, r);
+    EXPECT_EQ(writeRecord(back), text);
+    for (std::size_t n = 0; n <= 150; n += 10)
+        EXPECT_EQ(replayTo(back, n).pieces, list.positionAfter(n).pieces) << n;
+
+    EXPECT_REFUSED(withLine(text, 11, "Table: 1 2 4 5"), 11, "Table names the players");
+    EXPECT_REFUSED(withLine(text, 12, "Rule: all home"), 12, "Rule how they finish");
+    EXPECT_REFUSED(withLine(text, 12, "# no rule"), lines.size() - 150, "Rule");
+
+    // A classic table names three players, no table and no rule, and may
+    // give the ones it has.
+    const std::string classic = writeRecord(recordOf(newGame({1, 1, 0}), randomGame(newGame({1, 1, 0}), 0, 1)));
+    EXPECT_EQ(classic.find("Player4"), std::string::npos);
+    EXPECT_EQ(classic.find("Table"), std::string::npos);
+    accepted(withLineAdded(classic, 7, "Table: 1 2\nRule: all home"));
+    EXPECT_REFUSED(withLineAdded(classic, 7, "Table: 1 3"), 8, "Table names the players");
 }
 
 TEST(GameRecordOfAGame, TheMovesUpToTheCurrentPointAndNamesARecordCanHold)

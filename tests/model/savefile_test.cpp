@@ -337,7 +337,7 @@ TEST(SaveFile, FilesRoundTripAndMissingFilesAreReported)
 
 // Strengths ride in a block after the record; without a sound block every
 // slot loads as Standard, whatever the record held before.
-using Strengths = std::array<int32_t, PlayerCount>;
+using Strengths = std::array<int32_t, DesignSeatCount>;
 constexpr Strengths AllStandard{Standard, Standard, Standard}, Mixed{Expert, Standard, Beginner};
 
 // Loads over a record holding Expert everywhere: the game loads whatever the block holds.
@@ -392,7 +392,7 @@ TEST(SaveFileStrengths, AnyDamageToTheBlockLoadsTheGameAllStandard)
 {
     GameState s = placedGame();
     const std::size_t at = encodeGame(s).size();
-    for (int p = 0; p < PlayerCount; ++p)
+    for (int p = 0; p < DesignSeatCount; ++p)
         s.slots[p].strength = Mixed[p];
     const std::vector<uint8_t> good = encodeGame(s);
     for (std::size_t n = at; n <= good.size(); ++n) {

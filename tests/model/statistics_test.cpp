@@ -20,8 +20,8 @@ constexpr PlayerKind ExpertComputer = PlayerKind::ExpertComputer;
 GameState game(int active = 7, std::vector<int> order = {}, std::vector<int> home = {})
 {
     GameState s = initialGameState();
-    const char* names[PlayerCount] = {"Anna", "Silicon", "Positron"};
-    for (int p = 0; p < PlayerCount; ++p) {
+    const char* names[DesignSeatCount] = {"Anna", "Silicon", "Positron"};
+    for (int p = 0; p < DesignSeatCount; ++p) {
         s.slots[p].name = names[p];
         s.slots[p].picture = p == 0 ? 2 : 0;
         s.slots[p].strength = p == 2 ? Expert : Standard;
@@ -200,12 +200,12 @@ TEST(MovesPerPlayer, CountUpToTheCurrentMoveFromTheOpeningOnly)
     const int players[] = {0, 1, 2, 0, 1, 0};
     for (int i = 0; i < 6; ++i)
         list.add(RecordedMove{players[i], players[i] * 10 + i, 0, {60 + i}, players[i] == 0});
-    EXPECT_EQ(movesPerPlayer(list), (std::array<int, 3>{3, 2, 1}));
+    EXPECT_EQ(movesPerPlayer(list), (std::array<int, PlayerCount>{3, 2, 1, 0, 0, 0}));
     list.follow(list.positionAfter(4));
-    EXPECT_EQ(movesPerPlayer(list), (std::array<int, 3>{2, 1, 1}));
+    EXPECT_EQ(movesPerPlayer(list), (std::array<int, PlayerCount>{2, 1, 1, 0, 0, 0}));
 
     list.restart(game(7, {}, {1})); // loaded part-way through
-    EXPECT_EQ(movesPerPlayer(list), (std::array<int, 3>{-1, -1, -1}));
+    EXPECT_EQ(movesPerPlayer(list), (std::array<int, PlayerCount>{-1, -1, -1, -1, -1, -1}));
 }
 
 namespace {
@@ -288,4 +288,40 @@ TEST(StatisticsFile, FiguresAtTheirLimitStayReadable)
     const ParsedStatistics parsed = parseStatistics(formatStatistics(s));
     EXPECT_FALSE(parsed.damaged);
     EXPECT_EQ(parsed.statistics, s);
+}
+
+TEST(StatisticsFile, PlacesBeyondTheThirdAreCountedAndKeptBesideTheOthers)
+{
+    GameState six = game(7, {5, 4, 3, 2, 1, 0});
+    for (int p = DesignSeatCount; p < PlayerCount; ++p)
+        six.slots[p].active = 1;
+    six.slots[5].name = "Bea";
+    six.slots[5].picture = 2;
+    Statistics s;
+    const int moves[PlayerCount] = {};
+    ASSERT_TRUE(addEndedGame(s, six, moves));
+    ASSERT_TRUE(addEndedGame(s, game(7, {0, 1, 2}), moves));
+    const PlayerFigures anna = of(s.withPersons, "Anna", Person);
+    EXPECT_EQ(anna.games, 2);
+    EXPECT_EQ(anna.places, (std::array<int64_t, PlayerCount>{1, 0, 0, 0, 0, 1}));
+    EXPECT_EQ(of(s.withPersons, "Quark", StandardComputer).places[1], 1);
+
+    // Only a player with a place beyond the third gets the wider line.
+    const std::string text = formatStatistics(s);
+    EXPECT_NE(text.find("persons\tperson\t2\t1\t0\t0\t0\t0\t0\t0\t0\t0\t1\tAnna\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("persons\tstandard\t1\t0\t1\t0\t0\t0\t0\t0\tQuark\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("persons\tstandard\t2\t0\t1\t0\t0\t0\t0\t0\t0\t1\t0\tSilicon\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("persons\tperson\t1\t1\t0\t0\t0\t0\t0\t0\tBea\n"), std::string::npos) << text;
+    const ParsedStatistics back = parseStatistics(text);
+    ASSERT_FALSE(back.damaged);
+    EXPECT_EQ(back.statistics, s);
+    EXPECT_EQ(formatStatistics(back.statistics), text);
+
+    // More places than games, or twelve figures, is no file this wrote.
+    std::string tooMany = text;
+    tooMany.replace(tooMany.find("\t1\tAnna"), 7, "\t5\tAnna");
+    EXPECT_TRUE(parseStatistics(tooMany).damaged);
+    std::string twelve = text;
+    twelve.replace(twelve.find("\t0\t0\t1\tAnna"), 11, "\t0\t1\tAnna");
+    EXPECT_TRUE(parseStatistics(twelve).damaged);
 }

@@ -66,7 +66,7 @@ protected:
     {
         GameState chosen = window->game().state();
         const int pictures[3] = {picture0, picture1, picture2};
-        for (int p = 0; p < PlayerCount; ++p)
+        for (int p = 0; p < DesignSeatCount; ++p)
             chosen.slots[p].picture = static_cast<uint16_t>(pictures[p]);
         if (alsoChosen)
             alsoChosen(chosen);

@@ -88,14 +88,14 @@ protected:
     void newGame(int p0, int p1, int p2)
     {
         const GameState& s = window->game().state();
-        std::array<int, PlayerCount> steps{};
+        std::array<int, DesignSeatCount> steps{};
         const int pictures[3] = {p0, p1, p2};
-        for (int p = 0; p < PlayerCount; ++p) // the pages start at the pictures of the last game
+        for (int p = 0; p < DesignSeatCount; ++p) // the pages start at the pictures of the last game
             steps[p] = (pictures[p] - s.slots[p].picture + PictureCount) % PictureCount;
         QTimer::singleShot(50, [steps] {
             auto* sheet = qobject_cast<SetupSheet*>(QApplication::activeModalWidget());
             ASSERT_NE(sheet, nullptr);
-            for (int p = 0; p < PlayerCount; ++p) {
+            for (int p = 0; p < DesignSeatCount; ++p) {
                 auto* page = sheet->findChild<QWidget*>(QStringLiteral("setupPlayer%1").arg(p + 1));
                 ASSERT_NE(page, nullptr);
                 for (int i = 0; i < steps[p]; ++i)

@@ -111,7 +111,7 @@ TEST(LayoutBoard, SecondPlayersHomeIsAtTheBottomInViewTwo)
 TEST(LayoutBoard, EachPlayersHomeComesToTheBottomInItsHomeView)
 {
     GameState state = initialGameState();
-    for (int p = 0; p < PlayerCount; ++p) {
+    for (int p = 0; p < DesignSeatCount; ++p) {
         state.slots[p].preferredView = 0; // "Bottom"
         const BoardView view = laidOut(500, 500, targetRotation(state, p));
         for (uint16_t hole : StartHoles[p])

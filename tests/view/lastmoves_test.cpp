@@ -16,8 +16,8 @@ GameState game(int picture0, int picture1, int picture2)
     GameState s = initialGameState();
     s.noGameStarted = 0;
     placeStartingPieces(s);
-    const int pictures[PlayerCount] = {picture0, picture1, picture2};
-    for (int p = 0; p < PlayerCount; ++p)
+    const int pictures[DesignSeatCount] = {picture0, picture1, picture2};
+    for (int p = 0; p < DesignSeatCount; ++p)
         s.slots[p].picture = static_cast<uint16_t>(pictures[p]);
     return s;
 }
@@ -90,7 +90,7 @@ TEST(LastMoves, OnlyARoundIsKept)
     GameState s = game(0, 0, 0);
     LastMoves moves;
     for (int round = 0; round < 4; ++round)
-        for (int p = 0; p < PlayerCount; ++p)
+        for (int p = 0; p < DesignSeatCount; ++p)
             moves.record(PlayedMove{p, 60, {61}});
     EXPECT_EQ(trailViewer(s), 0) << "only computers: the player to move";
     EXPECT_EQ(players(moves.shownFor(s)), std::vector<int>({1, 2}));
