@@ -94,7 +94,7 @@ void MainWindow::showLastMoves(bool shown)
 {
     showLastMoves_ = shown;
     updateScene();
-    canvas_->update();
+    canvas_->refresh();
 }
 
 void MainWindow::updateScene()
@@ -116,7 +116,7 @@ void MainWindow::hidePiece(int k)
 {
     hiddenPiece_ = k >= 0 && k < PieceCount ? k : NoPiece;
     updateScene();
-    canvas_->update();
+    canvas_->refresh();
 }
 
 void MainWindow::showPosition(std::optional<GameState> position)
@@ -342,7 +342,7 @@ void MainWindow::followBoardRotation()
 
 void MainWindow::showRecord()
 {
-    canvas_->update();
+    canvas_->refresh();
     updateAllItemStates();
 }
 

@@ -55,7 +55,7 @@ bool PieceLift::lift(int k, QPoint at)
         hide(k);
     // The picture behind the floating piece shows its hole empty.
     board_.holdPicture(false);
-    board_.repaint();
+    board_.repaintChanged();
     board_.holdPicture(true);
 
     piece_ = std::make_unique<PieceWindow>(board_, colours::player(s.playerToMove), view_.pieceRadiusX,
@@ -94,7 +94,7 @@ bool PieceLift::drop(int hole)
     // The hand is empty and the same person is still to move.
     if (!moved)
         voice_.handOver(HandVoice::Over::Nothing);
-    board_.update();
+    board_.refresh();
     return moved;
 }
 
@@ -117,7 +117,7 @@ void PieceLift::putBack()
     if (!lifted())
         return;
     release();
-    board_.update();
+    board_.refresh();
 }
 
 } // namespace tavolux
