@@ -171,7 +171,7 @@ void MainWindow::buildBoardMouse()
             referee()->updateEyes(false);
     };
     boardMouse_->dragEnded = [this] {
-        canvas_->update();
+        canvas_->refresh();
         updateAllItemStates();
     };
     boardKeys_ = new BoardKeys(*canvas_, view_, game_, boardMouse_->lift());
