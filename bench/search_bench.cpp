@@ -3,7 +3,8 @@
 // (the benchmark positions by default), each shown, and the positions met
 // before every turn of two seeded games among computers (three players,
 // then two). Per set the processor time of each search summed over its
-// positions and their ratio; the moves and line counts must agree. Saved
+// positions and their ratio; the moves and line counts must agree
+// (--search-only leaves the reference out, for profiling). Saved
 // positions whose lines the reference would take too long over (more than
 // --max-leaves) are left out of both sums.
 
@@ -40,6 +41,9 @@ double medianMs(std::vector<double> times)
     return times[times.size() / 2];
 }
 
+// --search-only: the search alone, for profiling it.
+bool searchOnly = false;
+
 struct Sums {
     double search = 0, reference = 0;
     int positions = 0, differing = 0;
@@ -65,21 +69,21 @@ bool compare(const GameState& s, int repeat, MoveSearch& search, Sums& sums, dou
         fastTimes.push_back(threadMs() - start);
     }
     testing::ReferenceResult reference;
-    for (int r = 0; r < std::max(1, repeat / 5); ++r) {
+    for (int r = 0; r < (searchOnly ? 0 : std::max(1, repeat / 5)); ++r) {
         const double start = threadMs();
         reference = testing::referenceSearch(s, [] { return 0.0; });
         referenceTimes.push_back(threadMs() - start);
     }
     const bool same = reference.move.piece == fast.move.piece && reference.move.hole == fast.move.hole
                       && reference.leaves == fast.leaves;
-    sums.differing += !same;
+    sums.differing += !same && !searchOnly;
     ++sums.positions;
     sums.search += medianMs(fastTimes);
-    sums.reference += medianMs(referenceTimes);
+    sums.reference += searchOnly ? 0 : medianMs(referenceTimes);
     if (searchMs)
         *searchMs = medianMs(fastTimes);
     if (referenceMs)
-        *referenceMs = medianMs(referenceTimes);
+        *referenceMs = searchOnly ? 0 : medianMs(referenceTimes);
     return same;
 }
 
@@ -94,6 +98,8 @@ int main(int argc, char** argv)
     for (int i = 1; i < argc; ++i) {
         if (!std::strcmp(argv[i], "--repeat") && i + 1 < argc)
             repeat = std::max(1, std::atoi(argv[++i]));
+        else if (!std::strcmp(argv[i], "--search-only"))
+            searchOnly = true;
         else if (!std::strcmp(argv[i], "--verbose"))
             verbose = true;
         else if (!std::strcmp(argv[i], "--max-leaves") && i + 1 < argc)
