@@ -5,7 +5,9 @@
 // gives, with every piece and empty hole where the scene has it.
 
 #include "lang/translations.h"
+#include "view/boardflash.h"
 #include "view/colours.h"
+#include "view/hintflash.h"
 #include "view/windowpainter.h"
 #include "tests/support/window_fixture.h"
 
@@ -141,6 +143,29 @@ TEST_F(CanvasKeep, KeptPicturesFollowSizeTurnWallpaperAndLanguage)
     EXPECT_NE(shown().copy(names), english) << "the first name still shown in English";
     expectShowsTheScene("another language");
     installTranslations({QStringLiteral("en")}, folders);
+}
+
+TEST_F(CanvasKeep, AHintPaintsOnlyRoundItsMarksAndLeavesNoneBehind)
+{
+    startGame(1, 2, 3);
+    expectShowsTheScene("a new game");
+    const QImage before = shown();
+    PaintLog log;
+    window->canvas()->installEventFilter(&log);
+    BoardFlash flash;
+    startHintFlash(flash, *window->canvas(), window->boardView(), piece(0).hole, {103});
+    QApplication::processEvents();
+    EXPECT_NE(shown(), before) << "no hint drawn";
+    flash.stop();
+    QApplication::processEvents();
+    window->canvas()->removeEventFilter(&log);
+    ASSERT_FALSE(log.regions.empty());
+    const QRect all = window->canvas()->rect();
+    for (const QRegion& r : log.regions)
+        EXPECT_LT(r.boundingRect().width() * r.boundingRect().height(), all.width() * all.height() / 4)
+            << "the hint repainted the whole window";
+    EXPECT_EQ(shown(), before) << "the hint's marks stayed";
+    expectShowsTheScene("the hint's end");
 }
 
 } // namespace
