@@ -1,7 +1,8 @@
 # Quick start:
 #   make run    installs what is missing, builds and starts Tavolux
 #   make test   installs what is missing, builds and runs every test
-#   make bench  times the computer player and the glide of its moves
+#   make bench  times the computer player, start-up, painting, files, the
+#               move list, the statistics and the glide of a computer's move
 #   make fuzz   fuzzes the saved-game decoder and the settings reader,
 #               FUZZ_SECONDS (60) each, in a clang build of its own
 #   make translations  brings translations/*.ts up to date with the sources
@@ -39,9 +40,15 @@ test: build build-asan
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 	cd $(ASAN_BUILD) && ctest --output-on-failure -j $(JOBS)
 
+XVFB_BENCH = QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 2000x1300x24"
+
 bench: build
 	./$(BUILD)/bin/tavolux-cli bench bench/positions/*.tvx --repeat 20
 	./$(BUILD)/bin/tavolux-cli bench bench/positions/*.tvx --repeat 5 --strength expert
+	./$(BUILD)/bin/search_bench
+	./$(BUILD)/bin/shell_bench
+	$(XVFB_BENCH) ./$(BUILD)/bin/window_paint_bench
+	$(XVFB_BENCH) ./bench/startup_bench.sh ./$(BUILD)/bin/tavolux 9
 	QT_QPA_PLATFORM=offscreen ./$(BUILD)/bin/glide_bench
 
 $(FUZZ_BUILD)/CMakeCache.txt: | deps

@@ -123,15 +123,53 @@ bool MoveSearch::findCandidates(SearchResult& result)
     }
 
     // Steps 5-6. The replies of the other players in play to each candidate.
+    surveyReplies();
     for (int c = 0; c < used_; ++c)
         scoreReplies(candidates_[c]);
     return false;
 }
 
+// The replies piece i of `mover` has on the board as it stands.
+MoveSearch::ReplyPiece MoveSearch::summariseReplies(int i, int mover)
+{
+    ReplyPiece r;
+    r.mover = mover;
+    const TargetDistances& theirs = targetDistances(mover);
+    const int h = root_[i].hole;
+    const int from = theirs.distance[h];
+    const bool counted = inRange(i, state_->slots[mover].firstPiece);
+    uint8_t* list = lists_[1];
+    r.count = board_.destinations(h, theirs, list, &r.seen);
+    for (int n = 0; n < r.count; ++n) {
+        const int to = theirs.distance[list[n]];
+        const int gain = scoreGain(counted, from, to);
+        if (to <= from && gain > r.nearerGain)
+            r.nearerGain = gain, r.nearerHole = list[n];
+        if ((n == 0 || to <= from) && gain > r.anyGain)
+            r.anyGain = gain, r.anyHole = list[n];
+    }
+    return r;
+}
+
+// Each other player's pieces and their replies at the root.
+void MoveSearch::surveyReplies()
+{
+    const int p1 = nextPlayer(*state_, me_);
+    const int p2 = nextPlayer(*state_, p1);
+    for (int i = 0; i < PieceCount; ++i) {
+        replies_[i] = ReplyPiece{};
+        if (p1 != me_ && root_[i].owner == OwnerMark[p1])
+            replies_[i] = summariseReplies(i, p1);
+        else if (p1 != me_ && p2 != me_ && root_[i].owner == OwnerMark[p2])
+            replies_[i] = summariseReplies(i, p2);
+    }
+}
+
 // The best reply of each other player to one first move, by its own score:
 // the first of the highest found in piece and generator order. A reply that
 // takes a piece farther from its target tip counts only when it is the
-// first destination examined.
+// first destination examined. A piece whose footprint holds neither hole of
+// the first move replies as at the root.
 void MoveSearch::scoreReplies(Candidate& c)
 {
     const int p1 = nextPlayer(*state_, me_);
@@ -148,31 +186,24 @@ void MoveSearch::scoreReplies(Candidate& c)
     for (int p : {p1, p2})
         score[p] = positionScore(pos, state_->slots[p].firstPiece, p);
 
-    uint8_t* list = lists_[1];
     bool taken = false;
     for (int i = 0; i < PieceCount; ++i) {
-        int mover;
-        if (pos[i].owner == OwnerMark[p1])
-            mover = p1;
-        else if (p2 != me_ && pos[i].owner == OwnerMark[p2])
-            mover = p2;
-        else
+        const ReplyPiece& atRoot = replies_[i];
+        if (atRoot.mover < 0)
             continue;
-        const TargetDistances& theirs = targetDistances(mover);
-        const int h = pos[i].hole;
-        const int from = theirs.distance[h];
-        const bool counted = inRange(i, state_->slots[mover].firstPiece);
-        const int count = board_.destinations(h, theirs, list);
-        for (int n = 0; n < count; ++n) {
-            const int to = theirs.distance[list[n]];
-            if (to > from && taken)
-                continue;
-            taken = true;
-            const int value = score[mover] + scoreGain(counted, from, to);
-            if (value > c.replyBest[mover]) {
-                c.replyBest[mover] = value;
-                c.reply[mover] = {i, list[n]};
-            }
+        const bool same = !atRoot.seen.has(start) && !atRoot.seen.has(c.move.hole);
+        const ReplyPiece r = same ? atRoot : summariseReplies(i, atRoot.mover);
+        if (r.count == 0)
+            continue;
+        const int gain = taken ? r.nearerGain : r.anyGain;
+        const int hole = taken ? r.nearerHole : r.anyHole;
+        taken = true;
+        if (gain == NoValue)
+            continue;
+        const int value = score[r.mover] + gain;
+        if (value > c.replyBest[r.mover]) {
+            c.replyBest[r.mover] = value;
+            c.reply[r.mover] = {i, hole};
         }
     }
     board_.move(c.move.hole, start);

@@ -62,6 +62,7 @@ private:
     };
 
     bool findCandidates(SearchResult& result);
+    void surveyReplies();
     void scoreReplies(Candidate& c);
     void setBaseValues();
     void exploreCandidate(int index);
@@ -88,6 +89,20 @@ private:
 
     Candidate candidates_[MaxCandidates];
     int used_ = 0;
+
+    // Stage 1: each other player's piece at the root, with what its moves
+    // can give as a reply: the best that does not take it farther from its
+    // tip, and the best when its first destination counts whatever it is.
+    // A first move that leaves the piece's footprint alone leaves these.
+    struct ReplyPiece {
+        int mover = -1;  // -1: not a piece of a player who replies
+        int count = 0;
+        int nearerGain = NoValue, anyGain = NoValue;
+        int nearerHole = 0, anyHole = 0;
+        Footprint seen;
+    };
+    ReplyPiece replies_[PieceCount];
+    ReplyPiece summariseReplies(int i, int mover);
 
     // Stage 3: the board of the line being walked and the player's pieces.
     SearchBoard board_;

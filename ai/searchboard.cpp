@@ -101,9 +101,13 @@ void SearchBoard::clearLandings(int count)
         pieces_[landings_[i]] = 0;
 }
 
-int SearchBoard::destinations(int h, const TargetDistances& mover, uint8_t* out)
+int SearchBoard::destinations(int h, const TargetDistances& mover, uint8_t* out, Footprint* seen)
 {
     const LinkTable& table = links();
+    if (seen) {
+        *seen = Footprint{};
+        addAround(*seen, table.around[h]);
+    }
     // The jump chains in the rules' depth-first order: each landing is marked
     // as occupied at once and followed before the next direction is tried.
     struct Frame {
@@ -128,6 +132,8 @@ int SearchBoard::destinations(int h, const TargetDistances& mover, uint8_t* out)
         landings_[landed++] = land;
         if (mover.stopDistance[land] != Unreachable)
             out[kept++] = land;
+        if (seen)
+            addAround(*seen, table.around[land]);
         stack[depth++] = {land, 0};
     }
     clearLandings(landed);

@@ -66,8 +66,9 @@ public:
 
     // The destinations of a piece on hole h, as findDestinations lists them
     // (jump landings depth first, then steps), kept where the mover may
-    // stop. Returns their number.
-    int destinations(int h, const TargetDistances& mover, uint8_t* out);
+    // stop. Returns their number. `seen`, if given, gets the holes whose
+    // occupancy decided them.
+    int destinations(int h, const TargetDistances& mover, uint8_t* out, Footprint* seen = nullptr);
     // The least stopDistance over the destinations of a piece on h,
     // Unreachable when it has none. The jump landings of all pieces form one
     // graph of empty holes, so each group of landings joined by jumps is

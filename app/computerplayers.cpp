@@ -23,8 +23,10 @@ void ComputerPlayers::takeTurn(const GameState& position, MoveAnswer answer)
     auto choice = std::make_shared<Choice>();
     current_ = choice;
     answer_ = std::move(answer);
+    if (!computer_)
+        computer_ = std::make_unique<ComputerPlayer>();
     worker_ = std::thread([this, choice, position] {
-        const ChosenMove move = computer_.chooseMove(position, &choice->stop);
+        const ChosenMove move = computer_->chooseMove(position, &choice->stop);
         // Dropped unread when this object is gone by then.
         QMetaObject::invokeMethod(this, [this, choice, move] { deliver(choice, move); }, Qt::QueuedConnection);
     });

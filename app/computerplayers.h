@@ -35,7 +35,9 @@ private:
     void deliver(const std::shared_ptr<Choice>& choice, const ChosenMove& move);
     void endWorker();
 
-    ComputerPlayer computer_;
+    // Made at the first choice: its searches' tables are large, and a window
+    // that starts up needs none of them.
+    std::unique_ptr<ComputerPlayer> computer_;
     std::thread worker_;
     std::shared_ptr<Choice> current_;
     MoveAnswer answer_;

@@ -96,7 +96,7 @@ void MainWindow::showLastMoves(bool shown)
 {
     showLastMoves_ = shown;
     updateScene();
-    canvas_->update();
+    canvas_->refresh();
 }
 
 void MainWindow::showPieceSymbols(bool shown)
@@ -127,7 +127,7 @@ void MainWindow::hidePiece(int k)
 {
     hiddenPiece_ = k >= 0 && k < PieceCount ? k : NoPiece;
     updateScene();
-    canvas_->update();
+    canvas_->refresh();
 }
 
 void MainWindow::showPosition(std::optional<GameState> position)
@@ -187,7 +187,7 @@ void MainWindow::buildBoardMouse()
             referee()->updateEyes(false);
     };
     boardMouse_->dragEnded = [this] {
-        canvas_->update();
+        canvas_->refresh();
         updateAllItemStates();
     };
     boardKeys_ = new BoardKeys(*canvas_, view_, game_, boardMouse_->lift());
@@ -377,7 +377,7 @@ void MainWindow::showRecord()
 {
     if (turnLine_)
         turnLine_->follow(game_);
-    canvas_->update();
+    canvas_->refresh();
     updateAllItemStates();
 }
 

@@ -27,6 +27,9 @@ QPixmap wallpaper(int index);
 QPixmap titlePicture();
 // The welcome picture shown while the program starts.
 QPixmap splashPicture();
+// The same drawn for a screen of the given pixel density (the picture at
+// density 2 costs four times the drawing of one at density 1).
+QPixmap splashPicture(qreal density);
 // Faces of the rotate buttons, released or pressed.
 QPixmap rotateButtonFace(bool clockwise, bool pressed);
 // The program's icon, in every usual size, and one size of it on its own.

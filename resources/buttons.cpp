@@ -78,7 +78,7 @@ QPixmap drawFace(bool clockwise, bool pressed)
     p.setBrush(blue);
     p.drawPath(arrow);
     p.end();
-    return QPixmap::fromImage(image);
+    return QPixmap::fromImage(std::move(image));
 }
 
 } // namespace

@@ -53,7 +53,7 @@ QPixmap drawHand()
         p.drawLine(QPointF(x, std::max(FingerTop[i - 1], FingerTop[i]) + 3), QPointF(x, 15.5));
     }
     p.end();
-    return QPixmap::fromImage(image);
+    return QPixmap::fromImage(std::move(image));
 }
 
 QPixmap drawNoSign()
@@ -73,7 +73,7 @@ QPixmap drawNoSign()
     p.setPen(QPen(QColor(214, 24, 32), 3.6, Qt::SolidLine, Qt::FlatCap));
     p.drawPath(sign);
     p.end();
-    return QPixmap::fromImage(image);
+    return QPixmap::fromImage(std::move(image));
 }
 
 } // namespace

@@ -43,7 +43,7 @@ QPixmap drawAppIcon(int size)
         placeBigMarbles(look);
     drawStarBoard(p, QPointF(size / 2.0, size / 2.0 - size * 0.012), look);
     p.end();
-    return QPixmap::fromImage(image);
+    return QPixmap::fromImage(std::move(image));
 }
 
 QPixmap drawPlayerIcon(int player)
@@ -53,7 +53,7 @@ QPixmap drawPlayerIcon(int player)
     p.setRenderHint(QPainter::Antialiasing);
     drawMarble(p, QPointF(15.5, 15), 13, playerColours()[player]);
     p.end();
-    return QPixmap::fromImage(image);
+    return QPixmap::fromImage(std::move(image));
 }
 
 } // namespace

@@ -14,7 +14,7 @@ QPixmap make(const std::function<void(QPainter&)>& paint)
     p.setRenderHint(QPainter::Antialiasing);
     paint(p);
     p.end();
-    return QPixmap::fromImage(image);
+    return QPixmap::fromImage(std::move(image));
 }
 
 void backdrop(QPainter& p, const QColor& inner, const QColor& outer)

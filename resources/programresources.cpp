@@ -20,21 +20,34 @@ QPixmap withoutBlack(const QPixmap& picture)
 
 ProgramResources ProgramResources::load()
 {
+    ProgramResources r = loadForFirstPicture();
+    r.loadRest();
+    return r;
+}
+
+ProgramResources ProgramResources::loadForFirstPicture()
+{
     ProgramResources r;
     r.ownPieceCursor = art::ownPieceCursor();
     r.otherPieceCursor = art::otherPieceCursor();
-    for (int p = 0; p < DesignSeatCount; ++p)
-        r.playerIcons[p] = art::playerIcon(p);
     for (int clockwise = 0; clockwise < 2; ++clockwise)
         for (int pressed = 0; pressed < 2; ++pressed)
             r.rotateFaces[clockwise][pressed] = art::rotateButtonFace(clockwise != 0, pressed != 0);
     r.title = withoutBlack(art::titlePicture());
     for (int w = 0; w < WallpaperCount; ++w)
         r.wallpapers[w] = art::wallpaper(w);
-    for (int p = 0; p < PictureCount; ++p)
-        r.pictures[p] = art::playerPicture(p);
-    r.appIcon = art::appIcon();
     return r;
+}
+
+void ProgramResources::loadRest()
+{
+    if (!appIcon.isNull())
+        return;
+    for (int p = 0; p < DesignSeatCount; ++p)
+        playerIcons[p] = art::playerIcon(p);
+    for (int p = 0; p < PictureCount; ++p)
+        pictures[p] = art::playerPicture(p);
+    appIcon = art::appIcon();
 }
 
 const QPixmap& ProgramResources::wallpaper(int index) const

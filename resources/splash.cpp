@@ -88,9 +88,9 @@ void drawNameAndMarbles(QPainter& p)
         drawMarble(p, start + QPointF(i * 42 + 26, 0), 13, playerColours()[i]);
 }
 
-QPixmap drawSplash()
+QPixmap drawSplash(qreal density)
 {
-    QImage image = canvas(SplashWidth, SplashHeight);
+    QImage image = canvas(SplashWidth, SplashHeight, density);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     drawBackground(p);
@@ -98,14 +98,19 @@ QPixmap drawSplash()
     drawJump(p);
     drawNameAndMarbles(p);
     p.end();
-    return QPixmap::fromImage(image);
+    return QPixmap::fromImage(std::move(image));
 }
 
 } // namespace
 
 QPixmap splashPicture()
 {
-    return cachedPixmap(QStringLiteral("splash"), drawSplash);
+    return splashPicture(2.0);
+}
+
+QPixmap splashPicture(qreal density)
+{
+    return cachedPixmap(QStringLiteral("splash@%1").arg(density), [density] { return drawSplash(density); });
 }
 
 } // namespace tavolux::art

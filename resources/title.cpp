@@ -35,7 +35,7 @@ QPixmap drawTitle()
     for (int i = 0; i < 3; ++i)
         drawMarble(p, QPointF(mid + (i - 1) * 14, y), 5, playerColours()[i]);
     p.end();
-    return QPixmap::fromImage(image);
+    return QPixmap::fromImage(std::move(image));
 }
 
 } // namespace

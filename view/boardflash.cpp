@@ -16,16 +16,16 @@ BoardFlash::~BoardFlash()
     stop();
 }
 
-void BoardFlash::start(WindowCanvas& board, Marks marks, std::chrono::milliseconds length)
+void BoardFlash::start(WindowCanvas& board, Marks marks, std::chrono::milliseconds length, const QRect& area)
 {
     stop();
     board_ = &board;
     showing_ = true;
     board.holdPicture(false);
-    board.repaint();
+    board.repaintChanged();
     // The marks stay while the window paints from its picture as it is.
     board.holdPicture(true, marks);
-    board.drawFrame(marks);
+    board.drawFrame(marks, area);
     clock_.callAt(clock_.now() + length);
 }
 
@@ -42,7 +42,7 @@ void BoardFlash::end()
     if (!board_)
         return;
     board_->holdPicture(false);
-    board_->update();
+    board_->refresh();
 }
 
 } // namespace tavolux

@@ -9,6 +9,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QRect>
 
 #include <chrono>
 #include <functional>
@@ -28,8 +29,9 @@ public:
     ~BoardFlash() override;
 
     // Shows `marks` (drawn in the canvas's logical coordinates, perhaps more
-    // than once) for `length`. The canvas must outlive the flash.
-    void start(WindowCanvas& board, Marks marks, std::chrono::milliseconds length);
+    // than once, inside `area`; an empty one: anywhere) for `length`. The
+    // canvas must outlive the flash.
+    void start(WindowCanvas& board, Marks marks, std::chrono::milliseconds length, const QRect& area = QRect());
     // Ends the flash at once, without finished().
     void stop();
     bool showing() const { return showing_; }

@@ -50,6 +50,7 @@ struct BoardView {
     int pieceRadiusX = 0, pieceRadiusY = 0;
     std::array<TipMarker, 6> tipMarkers{};
     std::array<ScreenPoint, HoleCount> holeScreen{};
+    friend bool operator==(const BoardView&, const BoardView&) = default;
 };
 
 // Gives the view its area for a client area of w x h (h without the status

@@ -1,5 +1,6 @@
 #include "view/boardpainter.h"
 
+#include "view/boardlayers.h"
 #include "view/colours.h"
 #include "view/piecesymbols.h"
 #include "view/trailpainter.h"
@@ -93,18 +94,46 @@ void drawHoles(QPainter& painter, const BoardView& view)
         drawEllipse(painter, at(view, h), view.holeRadiusX, view.holeRadiusY);
 }
 
-void drawPieces(QPainter& painter, const BoardView& view, const Position& pieces, int hiddenPiece, bool symbols)
+void drawPieces(QPainter& painter, const BoardView& view, const Position& pieces, int hiddenPiece, bool symbols,
+                bool kept)
 {
+    const int density = int(painter.device()->devicePixelRatio());
+    const int rx = view.pieceRadiusX, ry = view.pieceRadiusY;
+    QColor colour = colours::Hole;
     for (int k = 0; k < PieceCount; ++k) {
         const PieceRecord& piece = pieces[k];
         if (piece.owner == 0 || piece.hole >= HoleCount || k == hiddenPiece)
             continue;
-        const QColor colour = colours::owner(piece.owner);
-        if (colour.isValid())
+        if (const QColor c = colours::owner(piece.owner); c.isValid())
+            colour = c;
+        const int symbol = symbols ? colours::seatOf(piece.owner) : NoSymbol;
+        if (!kept) {
             painter.setBrush(colour);
-        const int seat = symbols ? colours::seatOf(piece.owner) : NoSymbol;
-        drawPiece(painter, at(view, piece.hole), view.pieceRadiusX, view.pieceRadiusY, seat);
+            drawPiece(painter, at(view, piece.hole), rx, ry, symbol);
+            continue;
+        }
+        const QPixmap sprite = pieceSprite(colour, symbol, rx, ry, density, [rx, ry, symbol](QPainter& p) {
+            p.setPen(QPen(colours::Outline, 1));
+            drawPiece(p, QPointF(0, 0), rx, ry, symbol);
+        });
+        // The painter stands half a pixel off the grid here.
+        const ScreenPoint c = view.holeScreen[piece.hole];
+        painter.drawPixmap(QPointF(c.x - rx - SpriteMargin - 0.5, c.y - ry - SpriteMargin - 0.5), sprite);
     }
+}
+
+// The board without its pieces, in board coordinates.
+void drawGround(QPainter& painter, const BoardView& view)
+{
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.translate(0.5, 0.5);
+    painter.setPen(QPen(colours::Outline, 1));
+    painter.setBrush(colours::BoardBackground);
+    painter.drawRect(QRectF(0, 0, view.width - 1, view.height - 1));
+    drawStarPoints(painter, view);
+    drawMarkers(painter, view);
+    drawGrid(painter, view);
+    drawHoles(painter, view);
 }
 
 } // namespace
@@ -132,18 +161,20 @@ void drawBoard(QPainter& painter, const BoardView& view, const Position& pieces,
                const std::vector<PlayedMove>& lastMoves, int hiddenPiece, bool symbols)
 {
     painter.save();
-    painter.setRenderHint(QPainter::Antialiasing);
-    // Pixel centres, so one-pixel outlines stay sharp.
-    painter.translate(view.originX + 0.5, view.originY + 0.5);
-    painter.setPen(QPen(colours::Outline, 1));
-    painter.setBrush(colours::BoardBackground);
-    painter.drawRect(QRectF(0, 0, view.width - 1, view.height - 1));
-
-    drawStarPoints(painter, view);
-    drawMarkers(painter, view);
-    drawGrid(painter, view);
-    drawHoles(painter, view);
-    drawPieces(painter, view, pieces, hiddenPiece, symbols);
+    // The empty board and the pieces come from pictures kept between paints
+    // where they fit the painter's pixels.
+    painter.translate(view.originX, view.originY);
+    const bool kept = layersFit(painter);
+    if (kept) {
+        painter.drawPixmap(0, 0, boardGround(view, int(painter.device()->devicePixelRatio()),
+                                             [&view](QPainter& p) { drawGround(p, view); }));
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.translate(0.5, 0.5);
+        painter.setPen(QPen(colours::Outline, 1));
+    } else {
+        drawGround(painter, view);
+    }
+    drawPieces(painter, view, pieces, hiddenPiece, symbols, kept);
     drawLastMoves(painter, view, lastMoves);
     painter.restore();
 }

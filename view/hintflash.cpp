@@ -62,6 +62,15 @@ void drawHintMarks(QPainter& painter, const BoardView& view, int start, const st
 void startHintFlash(BoardFlash& flash, WindowCanvas& board, const BoardView& view, int start,
                     std::vector<int> path)
 {
+    // Where the marks go: round the holes they join, as wide as the ring.
+    QRect area;
+    if (start >= 0 && start < HoleCount)
+        area = QRect(view.holeScreen[start].x, view.holeScreen[start].y, 1, 1);
+    for (int hole : path)
+        if (hole >= 0 && hole < HoleCount)
+            area |= QRect(view.holeScreen[hole].x, view.holeScreen[hole].y, 1, 1);
+    const int reach = std::max(view.pieceRadiusX, view.pieceRadiusY) * 3 / 2 + 8;
+    area = area.adjusted(-reach, -reach, reach, reach).translated(view.originX, view.originY);
     const BoardView* shown = &view;
     flash.start(
         board,
@@ -71,7 +80,7 @@ void startHintFlash(BoardFlash& flash, WindowCanvas& board, const BoardView& vie
             drawHintMarks(painter, *shown, start, path);
             painter.restore();
         },
-        HintFlash);
+        HintFlash, area);
 }
 
 } // namespace tavolux

@@ -22,6 +22,7 @@ struct MainLayout {
     int pictureWidth = 0, pictureHeight = 0;
     int marginX = 0, marginY = 0;
     int rowPitch = 0;
+    friend bool operator==(const MainLayout&, const MainLayout&) = default;
 };
 
 // W x H as above; every value is truncate(fraction * W or H).

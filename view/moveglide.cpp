@@ -40,7 +40,7 @@ void MoveGlide::start(WindowCanvas& board, const BoardView& view, int player, in
 
     // The board without the moving piece, kept for the whole move.
     board.holdPicture(false);
-    board.repaint();
+    board.repaintChanged();
     board.holdPicture(true);
 
     if (!off(start)) {
@@ -121,7 +121,7 @@ void MoveGlide::stop()
         return;
     release();
     if (board_)
-        board_->update();
+        board_->refresh();
 }
 
 void MoveGlide::release()

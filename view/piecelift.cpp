@@ -57,7 +57,7 @@ bool PieceLift::lift(int k, QPoint at)
         hide(k);
     // The picture behind the floating piece shows its hole empty.
     board_.holdPicture(false);
-    board_.repaint();
+    board_.repaintChanged();
     board_.holdPicture(true);
 
     piece_ = std::make_unique<PieceWindow>(board_, s.playerToMove, view_.pieceRadiusX, view_.pieceRadiusY);
@@ -65,7 +65,7 @@ bool PieceLift::lift(int k, QPoint at)
     piece_->show();
     moves_.rebuildOccupancy(s.pieces);
     moves_.findDestinations(s.playerToMove, k, s.pieces);
-    board_.update(); // the marks
+    board_.update(marksArea());
     voice_.pieceLifted();
     return true;
 }
@@ -87,7 +87,18 @@ void PieceLift::showDestinations(bool shown)
 {
     destinationsShown_ = shown;
     if (lifted())
-        board_.update();
+        board_.update(marksArea());
+}
+
+// Where drawMarks draws: round the piece's hole and its destinations.
+QRegion PieceLift::marksArea() const
+{
+    if (selected_ < 0 || selected_ >= PieceCount)
+        return {};
+    QRegion area = pieceArea(view_, game_.state().pieces[selected_].hole).adjusted(-2, -2, 2, 2);
+    for (const int hole : destinations())
+        area |= pieceArea(view_, hole).adjusted(-2, -2, 2, 2);
+    return area;
 }
 
 // Over the board's picture, under the floating piece.
@@ -103,6 +114,8 @@ void PieceLift::drawMarks(QPainter& painter) const
 
 void PieceLift::release()
 {
+    // The marks go with the piece in the hand.
+    board_.update(marksArea());
     piece_.reset();
     board_.holdPicture(false);
     if (hide)
@@ -121,7 +134,7 @@ bool PieceLift::drop(int hole)
     // The hand is empty and the same person is still to move.
     if (!moved)
         voice_.handOver(HandVoice::Over::Nothing);
-    board_.update();
+    board_.refresh();
     return moved;
 }
 
@@ -144,7 +157,7 @@ void PieceLift::putBack()
     if (!lifted())
         return;
     release();
-    board_.update();
+    board_.refresh();
 }
 
 } // namespace tavolux

@@ -12,8 +12,10 @@
 #include "model/types.h"
 
 #include <QPoint>
+#include <QRegion>
 
 #include <functional>
+
 #include <memory>
 #include <vector>
 
@@ -90,6 +92,7 @@ private:
     void release();
     DropRefusal refusalAt(int hole) const;
     void drawMarks(QPainter& painter) const;
+    QRegion marksArea() const;
 
     WindowCanvas& board_;
     const BoardView& view_;

@@ -29,6 +29,7 @@ void WindowCanvas::ensurePicture()
     picture_ = QPixmap(wanted * ratio);
     picture_.setDevicePixelRatio(ratio);
     picture_.fill(Qt::black);
+    shown_.reset();
 }
 
 QPixmap& WindowCanvas::picture()
@@ -43,23 +44,64 @@ void WindowCanvas::holdPicture(bool hold, std::function<void(QPainter&)> marks)
     heldMarks_ = hold ? std::move(marks) : nullptr;
 }
 
-void WindowCanvas::drawFrame(const std::function<void(QPainter&)>& draw)
+void WindowCanvas::drawFrame(const std::function<void(QPainter&)>& draw, const QRect& area)
 {
     {
         QPainter painter(&picture());
         draw(painter);
     }
+    stale_ |= area.isEmpty() ? rect() : area;
     composeOnPaint_ = false;
-    repaint();
+    if (area.isEmpty())
+        repaint();
+    else
+        repaint(area);
     composeOnPaint_ = true;
+}
+
+QRegion WindowCanvas::changedArea() const
+{
+    if (!scene_.state || !scene_.layout || !shown_)
+        return rect();
+    return (sceneChanges(*shown_, sceneShown(scene_)) | stale_) & rect();
+}
+
+void WindowCanvas::refresh()
+{
+    if (const QRegion area = changedArea(); !area.isEmpty())
+        update(area);
+}
+
+void WindowCanvas::repaintChanged()
+{
+    if (const QRegion area = changedArea(); !area.isEmpty())
+        repaint(area);
+}
+
+// Composes `area` of the picture; all of it unless the rest of the picture
+// shows the scene already.
+void WindowCanvas::compose(const QRegion& area)
+{
+    QPainter painter(&picture_);
+    if (area != QRegion(rect()))
+        painter.setClipRegion(area);
+    paintMainWindow(painter, rect(), scene_);
+    shown_ = sceneShown(scene_);
+    stale_ = QRegion();
 }
 
 void WindowCanvas::paintEvent(QPaintEvent* event)
 {
     ensurePicture();
     if (composeOnPaint_ && !held_ && scene_.state) {
-        QPainter painter(&picture_);
-        paintMainWindow(painter, rect(), scene_);
+        // A paint of the whole area composes all of it; a part asked for
+        // composes that part and whatever else differs, which the screen is
+        // then asked to show too.
+        const bool whole = event->region() == QRegion(rect());
+        const QRegion changed = whole ? QRegion(rect()) : changedArea();
+        compose(changed | event->region());
+        if (const QRegion later = changed - event->region(); !later.isEmpty())
+            update(later);
     }
     // Only the part asked for is copied: a moving piece uncovers a little.
     const QRect area = event->rect();
@@ -79,10 +121,22 @@ void WindowCanvas::resizeEvent(QResizeEvent* event)
     if (!held_ || !scene_.state)
         return;
     ensurePicture();
-    QPainter painter(&picture_);
-    paintMainWindow(painter, rect(), scene_);
-    if (heldMarks_)
+    compose(rect());
+    if (heldMarks_) {
+        QPainter painter(&picture_);
         heldMarks_(painter);
+        stale_ = rect();
+    }
+}
+
+// Names shown in the language spoken change with it.
+void WindowCanvas::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        shown_.reset();
+        update();
+    }
 }
 
 } // namespace tavolux

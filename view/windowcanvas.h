@@ -1,16 +1,21 @@
 #pragma once
-// The main window's client area. Every paint composes the whole area in an
+// The main window's client area. A paint composes the area in an
 // off-screen picture, kept for the whole run, and shows it in one copy, so
 // the window never shows a half-drawn state. Animations draw their frames
-// into the same picture and show it without composing it again.
+// into the same picture and show it without composing it again. The canvas
+// remembers what the picture shows: refresh() draws again only the part
+// that differs from the scene (a piece moved, the last moves changed), while
+// update() and repaint() of the whole area compose all of it.
 
 #include "view/windowpainter.h"
 
 #include <QPixmap>
+#include <QRegion>
 #include <QWidget>
 
 #include <functional>
 #include <vector>
+#include <optional>
 
 namespace tavolux {
 
@@ -25,8 +30,16 @@ public:
     // The last composed image of the client area (device pixels at the
     // screen's ratio; draw into it in logical coordinates).
     QPixmap& picture();
-    // Draws into the picture and shows it at once, without recomposing.
-    void drawFrame(const std::function<void(QPainter&)>& draw);
+    // Draws into the picture and shows it at once, without recomposing;
+    // `area` is where it draws (an empty one: anywhere), composed again at
+    // the next paint that composes.
+    void drawFrame(const std::function<void(QPainter&)>& draw, const QRect& area = QRect());
+    // Shows the scene as it is, composing and copying only what differs from
+    // the picture: later from the event loop, or at once.
+    void refresh();
+    void repaintChanged();
+    // The part of the picture that does not show the scene as it is.
+    QRegion changedArea() const;
     // While held, paints show the last composed picture as it is: a piece
     // floating over the board uncovers the board from that picture, never
     // from a new composition. Releasing it recomposes at the next paint.
@@ -45,12 +58,16 @@ Q_SIGNALS:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void ensurePicture();
+    void compose(const QRegion& area);
 
     WindowScene scene_;
     QPixmap picture_;
+    std::optional<SceneShown> shown_; // what the picture shows, outside stale_
+    QRegion stale_;                   // drawn over by frames
     bool composeOnPaint_ = true;
     bool held_ = false;
     std::function<void(QPainter&)> heldMarks_;

@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPainter>
+#include <QRegion>
 
 #include <algorithm>
 #include <cmath>
@@ -134,6 +135,30 @@ void drawStrengthNote(QPainter& painter, const MainLayout& m, const QRect& cell,
     painter.restore();
 }
 
+// The tile at the pixel density of the painter's device, drawn once from
+// one of another density as the painter would draw it at every repeat, so
+// that tiling it is a plain copy.
+QPixmap tileFor(const QPainter& painter, const QPixmap& tile, int tw, int th)
+{
+    const qreal density = painter.device() ? painter.device()->devicePixelRatio() : 1.0;
+    if (tile.devicePixelRatio() == density || tw * density != std::floor(tw * density)
+        || th * density != std::floor(th * density))
+        return tile;
+    static qint64 keptFrom = 0;
+    static qreal keptDensity = 0;
+    static QPixmap kept;
+    if (keptFrom != tile.cacheKey() || keptDensity != density) {
+        kept = QPixmap(int(tw * density), int(th * density));
+        kept.setDevicePixelRatio(density);
+        kept.fill(Qt::transparent);
+        QPainter p(&kept);
+        p.drawPixmap(QRect(0, 0, tw, th), tile);
+        keptFrom = tile.cacheKey();
+        keptDensity = density;
+    }
+    return kept;
+}
+
 } // namespace
 
 void tileWallpaper(QPainter& painter, const QRect& area, const QPixmap& tile)
@@ -145,7 +170,7 @@ void tileWallpaper(QPainter& painter, const QRect& area, const QPixmap& tile)
     const QSizeF t = tile.deviceIndependentSize();
     const int tw = std::max(1, int(std::lround(t.width()))), th = std::max(1, int(std::lround(t.height())));
     const int columns = area.right() / tw + 1, rows = area.bottom() / th + 1;
-    painter.drawTiledPixmap(QRect(0, 0, columns * tw, rows * th), tile);
+    painter.drawTiledPixmap(QRect(0, 0, columns * tw, rows * th), tileFor(painter, tile, tw, th));
 }
 
 QPixmap blackAsTransparent(const QPixmap& picture)
@@ -195,7 +220,12 @@ std::vector<PlayedMove> shownLastMoves(const WindowScene& scene)
 
 void paintMainWindow(QPainter& painter, const QRect& client, const WindowScene& scene)
 {
+    // The board covers its area whole: the wallpaper goes round it.
+    const BoardView& v = *scene.view;
+    painter.save();
+    painter.setClipRegion(QRegion(client) - QRegion(v.originX, v.originY, v.width, v.height), Qt::IntersectClip);
     tileWallpaper(painter, client, *scene.wallpaper);
+    painter.restore();
     painter.save();
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     drawTitle(painter, *scene.layout, *scene.title);
@@ -216,6 +246,94 @@ void drawFramedPicture(QPainter& painter, const QRect& box, const QPixmap& pictu
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawPixmap(inner, picture);
     painter.restore();
+}
+
+} // namespace tavolux
+
+namespace tavolux {
+
+namespace {
+
+// The pixels the lines and rings of the last moves cover.
+QRegion lastMovesArea(const BoardView& v, const std::vector<PlayedMove>& moves)
+{
+    QRegion area;
+    const int reach = std::max({v.pieceRadiusX, v.pieceRadiusY, v.holeRadiusX, v.holeRadiusY})
+                      + std::max(3, std::min(v.pieceRadiusX, v.pieceRadiusY) / 4) + 4;
+    for (const PlayedMove& m : moves) {
+        QRect box;
+        for (int hole : m.path)
+            if (hole >= 0 && hole < HoleCount)
+                box |= QRect(v.holeScreen[hole].x, v.holeScreen[hole].y, 1, 1);
+        if (m.start >= 0 && m.start < HoleCount)
+            box |= QRect(v.holeScreen[m.start].x, v.holeScreen[m.start].y, 1, 1);
+        area |= box.adjusted(-reach, -reach, reach, reach).translated(v.originX, v.originY);
+    }
+    return area;
+}
+
+} // namespace
+
+QRect pieceArea(const BoardView& v, int hole)
+{
+    const ScreenPoint c = v.holeScreen[hole];
+    const int mx = v.pieceRadiusX + 3, my = v.pieceRadiusY + 3;
+    return {v.originX + c.x - mx, v.originY + c.y - my, 2 * mx + 1, 2 * my + 1};
+}
+
+SceneShown sceneShown(const WindowScene& scene)
+{
+    SceneShown s;
+    s.layout = *scene.layout;
+    s.view = *scene.view;
+    s.wallpaper = scene.wallpaper ? scene.wallpaper->cacheKey() : 0;
+    s.title = scene.title ? scene.title->cacheKey() : 0;
+    for (int p = 0; p < PictureCount; ++p)
+        s.pictures[p] = scene.pictures ? scene.pictures[p].cacheKey() : 0;
+    const GameState& state = *scene.state;
+    s.noGameStarted = state.noGameStarted;
+    s.playerToMove = state.playerToMove;
+    s.pieceSymbols = scene.pieceSymbols;
+    for (int place = 0; place < state.finishCount && place < PlayerCount; ++place)
+        s.finished.push_back(state.finishOrder[place]);
+    for (int p = 0; p < PlayerCount; ++p)
+        s.slots[p] = {state.slots[p].name, state.slots[p].active, state.slots[p].strength, state.slots[p].picture};
+    s.pieces = state.pieces;
+    s.hiddenPiece = scene.hiddenPiece;
+    s.lastMoves = shownLastMoves(scene);
+    return s;
+}
+
+QRegion sceneChanges(const SceneShown& before, const SceneShown& after)
+{
+    const MainLayout& m = after.layout;
+    if (!(before.layout == m) || !(before.view == after.view) || before.wallpaper != after.wallpaper
+        || before.title != after.title || before.pieceSymbols != after.pieceSymbols)
+        return QRegion(0, 0, m.clientWidth, m.clientHeight);
+    QRegion changed;
+    // The side panel: pictures, names and the player to move.
+    if (before.noGameStarted != after.noGameStarted || before.playerToMove != after.playerToMove
+        || before.finished != after.finished
+        || !std::equal(std::begin(before.slots), std::end(before.slots), std::begin(after.slots))
+        || !std::equal(std::begin(before.pictures), std::end(before.pictures), std::begin(after.pictures)))
+        changed = QRegion(m.panelLeft, m.panelTop, m.clientWidth - m.panelLeft, m.clientHeight - m.panelTop);
+    const BoardView& v = after.view;
+    auto shows = [](const SceneShown& s, int k) {
+        return s.pieces[k].owner != 0 && s.pieces[k].hole < HoleCount && k != s.hiddenPiece;
+    };
+    for (int k = 0; k < PieceCount; ++k) {
+        const bool was = shows(before, k), is = shows(after, k);
+        if (was == is && (!was || (before.pieces[k].hole == after.pieces[k].hole
+                                   && before.pieces[k].owner == after.pieces[k].owner)))
+            continue;
+        if (was)
+            changed |= pieceArea(v, before.pieces[k].hole);
+        if (is)
+            changed |= pieceArea(v, after.pieces[k].hole);
+    }
+    if (before.lastMoves != after.lastMoves)
+        changed |= lastMovesArea(v, before.lastMoves) | lastMovesArea(v, after.lastMoves);
+    return changed;
 }
 
 } // namespace tavolux

@@ -12,6 +12,7 @@
 
 class QPainter;
 class QRect;
+class QRegion;
 
 namespace tavolux {
 
@@ -33,6 +34,37 @@ struct WindowScene {
     // and in their place; empty for none.
     std::vector<PlayedMove> reviewedMoves{};
 };
+
+// What a paint of a scene shows, kept to find what the next paint must
+// draw again. Everything paintMainWindow draws from a scene belongs here.
+struct SceneShown {
+    MainLayout layout;
+    BoardView view;
+    qint64 wallpaper = 0, title = 0, pictures[PictureCount] = {};
+    int32_t noGameStarted = 0;
+    uint16_t playerToMove = 0;
+    bool pieceSymbols = false;
+    // The places of those finished, as the side panel notes them.
+    std::vector<uint16_t> finished;
+    struct Slot {
+        std::string name;
+        int32_t active = 0, strength = 0;
+        uint16_t picture = 0;
+        friend bool operator==(const Slot&, const Slot&) = default;
+    } slots[PlayerCount];
+    // What one move changes.
+    Position pieces{};
+    int hiddenPiece = -1;
+    std::vector<PlayedMove> lastMoves;
+    friend bool operator==(const SceneShown&, const SceneShown&) = default;
+};
+SceneShown sceneShown(const WindowScene& scene);
+// The pixels a piece on `hole` covers, with its outline (client coordinates).
+QRect pieceArea(const BoardView& v, int hole);
+// The part of the client area that differs between the two: the holes of
+// the pieces that moved, appeared or went, the last moves of either, or
+// everything when anything else differs.
+QRegion sceneChanges(const SceneShown& before, const SceneShown& after);
 
 // The last moves the scene shows on its board (the reviewed move, if any).
 std::vector<PlayedMove> shownLastMoves(const WindowScene& scene);

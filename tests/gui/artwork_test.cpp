@@ -17,6 +17,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 
 using namespace tavolux;
@@ -216,6 +217,30 @@ TEST(ProgramResources, HoldTheDrawnArtworkAndFallBackToTheFirstWallpaper)
         EXPECT_EQ(r.wallpaper(w).cacheKey(), art::wallpaper(w).cacheKey()) << w;
     for (int w : {-1, 3})
         EXPECT_EQ(r.wallpaper(w).cacheKey(), art::wallpaper(0).cacheKey()) << w;
+
+    // Made in two goes, the same pictures.
+    ProgramResources early = ProgramResources::loadForFirstPicture();
+    EXPECT_EQ(early.wallpaper(1).cacheKey(), r.wallpaper(1).cacheKey());
+    EXPECT_TRUE(early.pictures[1].isNull());
+    EXPECT_TRUE(early.appIcon.isNull());
+    early.loadRest();
+    EXPECT_EQ(early.pictures[1].cacheKey(), r.pictures[1].cacheKey());
+    EXPECT_EQ(early.playerIcons[2].cacheKey(), r.playerIcons[2].cacheKey());
+    EXPECT_FALSE(early.appIcon.isNull());
+}
+
+TEST(Splash, DrawnForTheScreensDensityAsForADenseOne)
+{
+    const QPixmap plain = art::splashPicture(1.0);
+    EXPECT_EQ(plain.devicePixelRatio(), 1.0);
+    EXPECT_EQ(plain.size(), QSize(623, 312));
+    const QImage dense = art::splashPicture().toImage().scaled(plain.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QImage one = plain.toImage();
+    int far = 0;
+    for (int y = 0; y < one.height(); y += 7)
+        for (int x = 0; x < one.width(); x += 7)
+            far += std::abs(qGray(one.pixel(x, y)) - qGray(dense.pixel(x, y))) > 48;
+    EXPECT_LT(far, one.width() * one.height() / 49 / 50) << "the two densities draw different pictures";
 }
 
 TEST(Splash, TopLeftCornerIsLightEnoughForBlackText)

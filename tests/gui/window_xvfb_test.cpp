@@ -4,6 +4,7 @@
 
 #include "app/gameapp.h"
 #include "app/mainwindow.h"
+#include "resources/programresources.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -49,6 +50,7 @@ struct Seen {
     QString status;
     QString question;
     bool screenshotSaved = false;
+    bool restDrawn = false;
 };
 
 MainWindow* shownMainWindow()
@@ -66,6 +68,9 @@ void inspect(MainWindow* window, Seen& seen)
     seen.menus = window->menuBar()->actions().size();
     seen.statusBar = window->statusBar()->isVisible();
     seen.status = window->findChild<QLabel*>("statusPane")->text();
+    // What the first picture did not need is made once it is up.
+    seen.restDrawn = !window->windowIcon().isNull() && !window->resources().pictures[1].isNull()
+                     && !window->resources().playerIcons[0].isNull();
     const QPixmap shot = window->screen()->grabWindow(window->winId());
     seen.screenshotSaved = shot.save(QStringLiteral(SCREENSHOT_DIR "/tavolux-main-window.png"));
 }
@@ -111,6 +116,7 @@ TEST(GameOnX11, StartsWithTheMainWindowAndLeavesThroughTheExitQuestion)
     EXPECT_TRUE(seen.statusBar);
     EXPECT_EQ(seen.status, "Ready.");
     EXPECT_TRUE(seen.screenshotSaved);
+    EXPECT_TRUE(seen.restDrawn);
     EXPECT_EQ(seen.question, "Exit Game: Do you really want to exit the game?");
     std::printf("start-up to the first painted main window: %lld ms\n", static_cast<long long>(firstPaint.at));
 }
