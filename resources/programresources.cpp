@@ -23,7 +23,7 @@ ProgramResources ProgramResources::load()
     ProgramResources r;
     r.ownPieceCursor = art::ownPieceCursor();
     r.otherPieceCursor = art::otherPieceCursor();
-    for (int p = 0; p < DesignSeatCount; ++p)
+    for (int p = 0; p < PlayerCount; ++p)
         r.playerIcons[p] = art::playerIcon(p);
     for (int clockwise = 0; clockwise < 2; ++clockwise)
         for (int pressed = 0; pressed < 2; ++pressed)
