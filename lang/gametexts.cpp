@@ -15,6 +15,12 @@ const char* const DefaultNames[] = {
     QT_TRANSLATE_NOOP("GameTexts", "Silicon"),
     //: The third player's name until it is changed: a computer.
     QT_TRANSLATE_NOOP("GameTexts", "Positron"),
+    //: The fourth player's name until it is changed: a computer.
+    QT_TRANSLATE_NOOP("GameTexts", "Photon"),
+    //: The fifth player's name until it is changed: a computer.
+    QT_TRANSLATE_NOOP("GameTexts", "Quark"),
+    //: The sixth player's name until it is changed: a computer.
+    QT_TRANSLATE_NOOP("GameTexts", "Neutrino"),
 };
 
 const char* const Places[] = {

@@ -30,8 +30,8 @@ public:
     static RefereeLines pieceLifted(const QString& name);
 
     // A player's name as the window shows it: the names the players have
-    // until they are given their own ("Human", "Silicon", "Positron")
-    // translated, any other as it is. Games, records and statistics keep
+    // until they are given their own ("Human", "Silicon", "Positron",
+    // "Photon", "Quark", "Neutrino") translated, any other as it is. Games, records and statistics keep
     // them in English.
     static QString shownName(const std::string& name);
     // The name to keep for one shown: a translated default name back in
