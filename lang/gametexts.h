@@ -47,7 +47,8 @@ public:
     static QString abandonQuestion();
     // Player p (0..2) has brought all pieces home; with the question whether
     // the other two play on when `askToPlayOn`.
-    static QString playerFinished(int p, const QString& name, bool askToPlayOn);
+    // playersLeft: the players still in play when the others are asked to play on.
+    static QString playerFinished(int p, const QString& name, bool askToPlayOn, int playersLeft = 2);
     static QString computerCaption();
     static QString noValidMove();
 

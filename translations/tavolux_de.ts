@@ -199,7 +199,7 @@
         <source>Player #%1, &quot;%2&quot;,
 has moved all the pieces to destination!!!
 </source>
-        <extracomment>%1 is the player&apos;s number 1 to 3, %2 the player&apos;s name.</extracomment>
+        <extracomment>%1 is the player&apos;s number 1 to 6, %2 the player&apos;s name.</extracomment>
         <translation>Spieler %1, „%2“,
 hat alle Figuren ins Ziel gebracht!!!
 </translation>
@@ -211,6 +211,16 @@ But there are still 2 players left.
 Do you want to continue the game?</source>
         <translation>
 Aber es sind noch 2 Spieler übrig.
+Wollt ihr weiterspielen?</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>
+But there are still %1 players left.
+Do you want to continue the game?</source>
+        <extracomment>At a table of four or six: %1 is the number of players still in play, 3 to 5.</extracomment>
+        <translation>
+Aber es sind noch %1 Spieler übrig.
 Wollt ihr weiterspielen?</translation>
     </message>
     <message>

@@ -199,7 +199,7 @@
         <source>Player #%1, &quot;%2&quot;,
 has moved all the pieces to destination!!!
 </source>
-        <extracomment>%1 is the player&apos;s number 1 to 3, %2 the player&apos;s name.</extracomment>
+        <extracomment>%1 is the player&apos;s number 1 to 6, %2 the player&apos;s name.</extracomment>
         <translation>Le joueur %1, «&#xa0;%2&#xa0;»,
 a amené tous ses pions à destination&#xa0;!!!
 </translation>
@@ -211,6 +211,16 @@ But there are still 2 players left.
 Do you want to continue the game?</source>
         <translation>
 Mais il reste encore 2 joueurs.
+Voulez-vous continuer la partie&#xa0;?</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>
+But there are still %1 players left.
+Do you want to continue the game?</source>
+        <extracomment>At a table of four or six: %1 is the number of players still in play, 3 to 5.</extracomment>
+        <translation>
+Mais il reste encore %1 joueurs.
 Voulez-vous continuer la partie&#xa0;?</translation>
     </message>
     <message>
