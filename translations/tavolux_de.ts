@@ -1226,8 +1226,8 @@ deren gültige Züge du sehen willst.</translation>
     </message>
     <message>
         <location line="+2"/>
-        <source>the mover is P1, P2 or P3, not &apos;%1&apos;</source>
-        <translation>am Zug ist P1, P2 oder P3, nicht „%1“</translation>
+        <source>the mover is P1 to P6, not &apos;%1&apos;</source>
+        <translation>am Zug ist P1 bis P6, nicht „%1“</translation>
     </message>
     <message>
         <location line="+2"/>

@@ -1226,8 +1226,8 @@ cuyas jugadas válidas quieras ver.</translation>
     </message>
     <message>
         <location line="+2"/>
-        <source>the mover is P1, P2 or P3, not &apos;%1&apos;</source>
-        <translation>quien juega es P1, P2 o P3, no «%1»</translation>
+        <source>the mover is P1 to P6, not &apos;%1&apos;</source>
+        <translation>quien juega es de P1 a P6, no «%1»</translation>
     </message>
     <message>
         <location line="+2"/>

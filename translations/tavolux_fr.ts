@@ -1226,8 +1226,8 @@ dont vous voulez voir les coups possibles.</translation>
     </message>
     <message>
         <location line="+2"/>
-        <source>the mover is P1, P2 or P3, not &apos;%1&apos;</source>
-        <translation>le joueur qui joue est P1, P2 ou P3, pas «&#xa0;%1&#xa0;»</translation>
+        <source>the mover is P1 to P6, not &apos;%1&apos;</source>
+        <translation>le joueur qui joue est de P1 à P6, pas «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <location line="+2"/>

@@ -1226,8 +1226,8 @@ that you wish to show all valid moves.</source>
     </message>
     <message>
         <location line="+2"/>
-        <source>the mover is P1, P2 or P3, not &apos;%1&apos;</source>
-        <translation>走棋的应为 P1、P2 或 P3，而不是“%1”</translation>
+        <source>the mover is P1 to P6, not &apos;%1&apos;</source>
+        <translation>走棋的应为 P1 至 P6，而不是“%1”</translation>
     </message>
     <message>
         <location line="+2"/>
