@@ -170,9 +170,9 @@ void WindowEvents::playerFinished(int player, bool othersMayPlayOn)
 
 void WindowEvents::askPlayOn(int player)
 {
-    int left = 0;
+    int left = 0; // besides the one who has just finished
     for (int p = 0; p < PlayerCount; ++p)
-        left += game().state().inPlay(p) ? 1 : 0;
+        left += p != player && game().state().inPlay(p) ? 1 : 0;
     openMessageBox(display_.boxParent(), QMessageBox::Question, GameTexts::gameCaption(),
                    GameTexts::playerFinished(player, name(player), true, left), QMessageBox::Yes | QMessageBox::No,
                    [this](int answer) { game().playOn(answer == QMessageBox::Yes); });
