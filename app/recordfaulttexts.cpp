@@ -89,7 +89,7 @@ QString RecordFaultTexts::pattern(RecordFault fault)
     case WrongMoveNumber:
         return tr("move %1 where move %2 was expected");
     case BadMover:
-        return tr("the mover is P1, P2 or P3, not '%1'");
+        return tr("the mover is P1 to P6, not '%1'");
     case BadMoveText:
         return tr("'%1' is not a move in hole names, such as n2-m6");
     case BadSeatMark:

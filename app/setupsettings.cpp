@@ -2,6 +2,7 @@
 
 #include "app/settings.h"
 #include "dialogs/setupsheet.h"
+#include "dialogs/tablechoice.h"
 #include "model/gamestate.h"
 
 #include <QSettings>
@@ -47,12 +48,14 @@ std::optional<std::string> readName(const QSettings& store, const QByteArray& na
 void readRememberedSetup(QSettings& store, GameState& into)
 {
     store.beginGroup(QLatin1String(Group));
-    int active[DesignSeatCount] = {};
+    int active[PlayerCount] = {};
     int taking = 0;
-    for (int p = 0; p < DesignSeatCount; ++p) {
+    unsigned seats = 0;
+    for (int p = 0; p < PlayerCount; ++p) {
         PlayerSlot& slot = into.slots[p];
         active[p] = readNumber(store, key(p, "Active"), 0, 1).value_or(slot.active != 0 ? 1 : 0);
         taking += active[p];
+        seats |= static_cast<unsigned>(active[p]) << p;
         slot.name = readName(store, key(p, "Name")).value_or(slot.name);
         slot.picture = static_cast<uint16_t>(readNumber(store, key(p, "Picture"), 0, PictureCount - 1).value_or(slot.picture));
         slot.strength = readNumber(store, key(p, "Strength"), 0, StrengthCount - 1).value_or(slot.strength);
@@ -60,15 +63,18 @@ void readRememberedSetup(QSettings& store, GameState& into)
         slot.styleTowardHigher = readNumber(store, key(p, "StyleHigher"), Friendly, Hostile).value_or(slot.styleTowardHigher);
     }
     store.endGroup();
-    if (taking >= 2)
-        for (int p = 0; p < DesignSeatCount; ++p)
+    // Seats beyond the classic three come only as a whole table.
+    const bool table = seats < (1u << DesignSeatCount) || seats == tableSeats(Table::TwoAcross)
+                       || seats == tableSeats(Table::Four) || seats == tableSeats(Table::Six);
+    if (taking >= 2 && table)
+        for (int p = 0; p < PlayerCount; ++p)
             into.slots[p].active = active[p];
 }
 
 QString writeRememberedSetup(QSettings& store, const GameState& from)
 {
     IniValues values;
-    for (int p = 0; p < DesignSeatCount; ++p) {
+    for (int p = 0; p < PlayerCount; ++p) {
         const PlayerSlot& slot = from.slots[p];
         values.emplace_back(key(p, "Active"), QByteArray::number(slot.active != 0 ? 1 : 0));
         values.emplace_back(key(p, "Name"), QByteArray::fromStdString(slot.name).toPercentEncoding());

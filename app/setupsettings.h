@@ -16,7 +16,7 @@ struct GameState;
 
 // Sets the slots of `into` from the store; a key that is missing or holds
 // no usable value leaves its field as it was, and a table of fewer than two
-// players leaves every seat's `active` as it was.
+// players, or seats that make no table, leave every seat's `active` as it was.
 void readRememberedSetup(QSettings& store, GameState& into);
 // Writes the slots of `from`; empty when saved, otherwise why not.
 QString writeRememberedSetup(QSettings& store, const GameState& from);

@@ -170,8 +170,11 @@ void WindowEvents::playerFinished(int player, bool othersMayPlayOn)
 
 void WindowEvents::askPlayOn(int player)
 {
+    int left = 0; // besides the one who has just finished
+    for (int p = 0; p < PlayerCount; ++p)
+        left += p != player && game().state().inPlay(p) ? 1 : 0;
     openMessageBox(display_.boxParent(), QMessageBox::Question, GameTexts::gameCaption(),
-                   GameTexts::playerFinished(player, name(player), true), QMessageBox::Yes | QMessageBox::No,
+                   GameTexts::playerFinished(player, name(player), true, left), QMessageBox::Yes | QMessageBox::No,
                    [this](int answer) { game().playOn(answer == QMessageBox::Yes); });
 }
 

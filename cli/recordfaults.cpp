@@ -49,7 +49,7 @@ const char* pattern(RecordFault fault)
     case TooFewMoves: return "the record ends after %1 of its %2 moves";
     case BadMoveLine: return "expected a move such as '%1. P1 n2-m6'";
     case WrongMoveNumber: return "move %1 where move %2 was expected";
-    case BadMover: return "the mover is P1, P2 or P3, not '%1'";
+    case BadMover: return "the mover is P1 to P6, not '%1'";
     case BadMoveText: return "'%1' is not a move in hole names, such as n2-m6";
     case BadSeatMark: return "a move ends with '(person)' or '(computer)' only when its seat is the other's";
     case WrongFinishingOrder: return "the game is over with the finishing order %1, not %2";

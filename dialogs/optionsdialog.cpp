@@ -130,10 +130,16 @@ OptionsDialog::OptionsDialog(GameState& state, int wallpaperIndex, const QPixmap
     left->addStretch();
     left->addLayout(buttons);
 
-    // Right: one group per player.
-    auto* right = new QVBoxLayout;
-    for (int p = 0; p < DesignSeatCount; ++p)
-        right->addWidget(buildPlayerGroup(p, playerIcons != nullptr ? &playerIcons[p] : nullptr));
+    // Right: one group per player, three to a column.
+    auto* right = new QGridLayout;
+    const bool classic = usesOnlyDesignSeats(state_);
+    int shown = 0;
+    for (int p = 0; p < PlayerCount; ++p) {
+        if (classic ? p >= DesignSeatCount : state_.slots[p].active == 0)
+            continue;
+        right->addWidget(buildPlayerGroup(p, playerIcons != nullptr ? &playerIcons[p] : nullptr), shown % 3, shown / 3);
+        ++shown;
+    }
 
     auto* layout = new QHBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
@@ -142,8 +148,9 @@ OptionsDialog::OptionsDialog(GameState& state, int wallpaperIndex, const QPixmap
     layout->addLayout(right);
 
     preview_->setTile(wallpapers_ != nullptr ? &wallpapers_[wallpaperIndex_] : nullptr);
-    for (int p = 0; p < DesignSeatCount; ++p)
-        applyEnablingRule(p);
+    for (int p = 0; p < PlayerCount; ++p)
+        if (players_[p].reposition != nullptr)
+            applyEnablingRule(p);
     AccessibleTexts::describeDialog(this);
 }
 
@@ -227,7 +234,9 @@ void OptionsDialog::writeOptions()
 {
     state_.animationSpeed = flickery_->isChecked() ? 1 : 0;
     state_.soundEnabled = sound_->isChecked() ? 1 : 0;
-    for (int p = 0; p < DesignSeatCount; ++p) {
+    for (int p = 0; p < PlayerCount; ++p) {
+        if (players_[p].reposition == nullptr)
+            continue;
         state_.slots[p].autoReposition = players_[p].reposition->isChecked() ? 1 : 0;
         state_.slots[p].preferredView = std::max(0, players_[p].view->currentIndex());
     }

@@ -28,7 +28,9 @@ class OptionsDialog : public QDialog {
 public:
     // Edits the options of `state` (written on OK only). The wallpaper
     // arrows change wallpaperIndex() at once, whatever the result; the
-    // caller applies it after exec(). wallpapers: the three wallpaper tiles; playerIcons: the three icons.
+    // caller applies it after exec(). wallpapers: the three wallpaper tiles; playerIcons: the six icons. The
+    // classic table shows its three players; a bigger table the players taking
+    // part, in two columns.
     OptionsDialog(GameState& state, int wallpaperIndex, const QPixmap* wallpapers, const QPixmap* playerIcons,
                   QWidget* parent);
     int wallpaperIndex() const { return wallpaperIndex_; }
@@ -54,7 +56,8 @@ private:
     QCheckBox* sound_ = nullptr;
     WallpaperPreview* preview_ = nullptr;
     QPushButton* ok_ = nullptr;
-    PlayerControls players_[DesignSeatCount];
+    PlayerControls players_[PlayerCount]; // a group for each seat shown
+
 };
 
 } // namespace tavolux

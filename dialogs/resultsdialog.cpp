@@ -7,6 +7,7 @@
 #include "lang/gametexts.h"
 
 #include <QBoxLayout>
+#include <QGridLayout>
 #include <QLabel>
 #include <QLinearGradient>
 #include <QPainter>
@@ -175,6 +176,40 @@ private:
     bool taken_[PlaceCount] = {};
 };
 
+// The places after the third, one line each: the place, the player's icon,
+// number and name; nullptr when nobody finished after the third.
+QWidget* buildOtherPlaces(const GameState& state, const QPixmap* playerIcons)
+{
+    if (state.finishCount <= PlaceCount)
+        return nullptr;
+    auto* list = new QWidget;
+    list->setObjectName(QStringLiteral("otherPlaces"));
+    auto* rows = new QGridLayout(list);
+    rows->setContentsMargins(0, 0, 0, 0);
+    for (int place = PlaceCount; place < state.finishCount && place < PlayerCount; ++place) {
+        const int p = state.finishOrder[place];
+        if (p >= PlayerCount)
+            continue;
+        const int row = place - PlaceCount;
+        auto* placeLabel = new QLabel(GameTexts::place(place));
+        placeLabel->setObjectName(QStringLiteral("place%1").arg(place + 1));
+        auto* icon = new QLabel;
+        if (playerIcons != nullptr)
+            icon->setPixmap(playerIcons[p]);
+        auto* number = new QLabel(ResultsDialog::tr("Player #%1:").arg(p + 1));
+        auto* name = new QLabel(GameTexts::shownName(state.slots[p].name));
+        name->setObjectName(QStringLiteral("place%1Name").arg(place + 1));
+        QFont bold = name->font();
+        bold.setBold(true);
+        name->setFont(bold);
+        rows->addWidget(placeLabel, row, 0);
+        rows->addWidget(icon, row, 1);
+        rows->addWidget(number, row, 2);
+        rows->addWidget(name, row, 3);
+    }
+    return list;
+}
+
 } // namespace
 
 ResultsDialog::ResultsDialog(const GameState& state, const QPixmap* pictures, const QPixmap* playerIcons,
@@ -247,6 +282,9 @@ ResultsDialog::ResultsDialog(const GameState& state, const QPixmap* pictures, co
         Q_EMIT playAgainChosen();
     });
 
+    // Step 4. Beyond the podium, the fourth to sixth places in a list below.
+    QWidget* others = buildOtherPlaces(state, playerIcons);
+
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(ok);
@@ -255,6 +293,8 @@ ResultsDialog::ResultsDialog(const GameState& state, const QPixmap* pictures, co
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addWidget(podium);
+    if (others != nullptr)
+        layout->addWidget(others, 0, Qt::AlignHCenter);
     layout->addSpacing(dialogUnits(this, 0, 3).height());
     layout->addLayout(buttons);
     AccessibleTexts::describeDialog(this);

@@ -33,13 +33,44 @@ SetupCoverPage::SetupCoverPage(GameState& state, const QPixmap* playerIcons, QWi
         active_[p] = new QCheckBox(tr("Player #%1").arg(p + 1));
         active_[p]->setObjectName(QStringLiteral("activePlayer%1").arg(p + 1));
         active_[p]->setChecked(state_.slots[p].active != 0);
-        savedActive_[p] = state_.slots[p].active;
         connect(active_[p], &QCheckBox::clicked, this, [this, p] { playerClicked(p); });
         playerRows->addWidget(icon, p, 0);
         playerRows->addWidget(active_[p], p, 1);
     }
     playerRows->setColumnStretch(1, 1);
+    for (int p = 0; p < PlayerCount; ++p)
+        savedActive_[p] = state_.slots[p].active;
+    table_ = tableOf(state_);
+    if (table_ == Table::Classic)
+        for (int p = DesignSeatCount; p < PlayerCount; ++p)
+            state_.slots[p].active = 0;
     ensureTwoPlayers();
+    for (int p = 0; p < DesignSeatCount; ++p)
+        classicBoxes_[p] = table_ == Table::Classic ? active_[p]->isChecked() : p < 2 || savedActive_[p] != 0;
+
+    auto* table = new QGroupBox(tr("Table"));
+    table->setObjectName(QStringLiteral("table"));
+    const QString tableNames[TableCount] = {
+        //: The classic table: players 1 to 3 chosen one by one below.
+        tr("Two or three players"),
+        //: Two players in the opposite points of the star.
+        tr("Two players across"),
+        //: Four players in two pairs of opposite points.
+        tr("Four players"),
+        tr("Six players")};
+    const char* tableKeys[TableCount] = {"tableClassic", "tableTwoAcross", "tableFour", "tableSix"};
+    auto* tableRows = new QGridLayout(table);
+    for (int t = 0; t < TableCount; ++t) {
+        tables_[t] = new QRadioButton(tableNames[t]);
+        tables_[t]->setObjectName(QLatin1String(tableKeys[t]));
+        tables_[t]->setChecked(static_cast<int>(table_) == t);
+        connect(tables_[t], &QRadioButton::clicked, this, [this, t] { tableChosen(static_cast<Table>(t)); });
+        tableRows->addWidget(tables_[t], t, 0);
+    }
+    star_ = new TableStar;
+    star_->setAccessibleName(tr("The star, each playing point in its player's colour"));
+    tableRows->addWidget(star_, 0, 1, TableCount, 1, Qt::AlignCenter);
+    showSeats();
 
     auto* speed = new QGroupBox(tr("Animation Speed"));
     speed->setObjectName(QStringLiteral("animationSpeed"));
@@ -67,8 +98,12 @@ SetupCoverPage::SetupCoverPage(GameState& state, const QPixmap* playerIcons, QWi
     options->addLayout(soundRow);
     options->addStretch(1);
 
+    auto* left = new QVBoxLayout;
+    left->addWidget(table);
+    left->addWidget(players);
+    left->addStretch(1);
     auto* columns = new QHBoxLayout;
-    columns->addWidget(players, 0, Qt::AlignTop);
+    columns->addLayout(left);
     columns->addSpacing(2 * unit.width());
     columns->addLayout(options);
     columns->addStretch(1);
@@ -78,7 +113,8 @@ SetupCoverPage::SetupCoverPage(GameState& state, const QPixmap* playerIcons, QWi
     page->addLayout(columns);
     page->addStretch(1);
 
-    QWidget* const order[] = {active_[0], active_[1], active_[2], smooth_, flickery_, sound_};
+    QWidget* const order[] = {tables_[0], tables_[1], tables_[2], tables_[3], active_[0], active_[1], active_[2],
+                              smooth_,    flickery_,  sound_};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
@@ -94,7 +130,8 @@ void SetupCoverPage::ensureTwoPlayers()
         if (active_[p]->isChecked())
             continue;
         active_[p]->setChecked(true);
-        state_.slots[p].active = 1;
+        if (table_ == Table::Classic)
+            state_.slots[p].active = 1;
         ++checked;
     }
 }
@@ -107,19 +144,51 @@ void SetupCoverPage::playerClicked(int player)
     if (!active_[lowerOther(player)]->isChecked() || !active_[higherOther(player)]->isChecked())
         box->setChecked(true);
     state_.slots[player].active = box->isChecked() ? 1 : 0;
+    showSeats();
+}
+
+// Another table seats its own players at once; back at the classic table
+// the boxes decide again.
+void SetupCoverPage::tableChosen(Table table)
+{
+    if (table_ == Table::Classic)
+        for (int p = 0; p < DesignSeatCount; ++p)
+            classicBoxes_[p] = active_[p]->isChecked();
+    if (table == Table::Classic && table_ != Table::Classic)
+        for (int p = 0; p < DesignSeatCount; ++p)
+            active_[p]->setChecked(classicBoxes_[p]);
+    table_ = table;
+    for (int p = 0; p < PlayerCount; ++p) {
+        if (table == Table::Classic)
+            state_.slots[p].active = p < DesignSeatCount && active_[p]->isChecked() ? 1 : 0;
+        else
+            state_.slots[p].active = (tableSeats(table) >> p) & 1u;
+    }
+    showSeats();
+}
+
+void SetupCoverPage::showSeats()
+{
+    // Another table's boxes show its seats among the classic three.
+    for (int p = 0; p < DesignSeatCount; ++p) {
+        active_[p]->setEnabled(table_ == Table::Classic);
+        if (table_ != Table::Classic)
+            active_[p]->setChecked(state_.slots[p].active != 0);
+    }
+    star_->setSeats(activeSeats(state_));
+    Q_EMIT seatsChanged(activeSeats(state_));
 }
 
 void SetupCoverPage::writeBack()
 {
-    for (int p = 0; p < DesignSeatCount; ++p)
-        state_.slots[p].active = active_[p]->isChecked() ? 1 : 0;
+    tableChosen(table_);
     state_.animationSpeed = flickery_->isChecked() ? 1 : 0;
     state_.soundEnabled = sound_->isChecked() ? 1 : 0;
 }
 
 void SetupCoverPage::restoreActive()
 {
-    for (int p = 0; p < DesignSeatCount; ++p)
+    for (int p = 0; p < PlayerCount; ++p)
         state_.slots[p].active = savedActive_[p];
 }
 

@@ -268,8 +268,12 @@ void SetupPlayerPage::updateControls()
 
     for (QWidget* control : std::initializer_list<QWidget*>{name_, autoReposition_, view_, previous_, next_, pictureBox_})
         control->setEnabled(active);
+    // Beyond the classic table the second style is toward every other seat.
+    const bool classic = usesOnlyDesignSeats(state_) && player_ < DesignSeatCount;
+    styleHigherLabel_->setText(classic ? tr("Style toward player #%1:").arg(higherOther(player_) + 1)
+                                       : tr("Style toward the others:"));
     styleLower_->setEnabled(computer && state_.slots[lowerOther(player_)].active != 0);
-    styleHigher_->setEnabled(computer && state_.slots[higherOther(player_)].active != 0);
+    styleHigher_->setEnabled(computer && (!classic || state_.slots[higherOther(player_)].active != 0));
     strength_->setEnabled(computer);
 
     if (!active) {

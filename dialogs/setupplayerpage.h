@@ -25,7 +25,7 @@ class PictureBox;
 class SetupPlayerPage : public QWidget {
     Q_OBJECT
 public:
-    // player: 0..2; pictures: the PictureCount pictures, and icon: the
+    // player: 0..5; pictures: the PictureCount pictures, and icon: the
     // player's icon, borrowed (nullptr shows none).
     SetupPlayerPage(GameState& state, int player, const QPixmap* pictures, const QPixmap* icon,
                     QWidget* parent = nullptr);

@@ -1,6 +1,7 @@
 #pragma once
-// The sheet a new game is set up on: a cover page for the whole game (who
-// takes part, animation speed, sound) and one page per player (name,
+// The sheet a new game is set up on: a cover page for the whole game (the
+// table, who takes part, animation speed, sound) and one page per seat
+// shown for the classic three and every seat taking part (name,
 // picture, board turning, computer playing styles). The pages work on
 // copies and write them back on OK; the one exception is the cover page's
 // player check boxes, which write `active` at once so that the player pages
@@ -30,7 +31,7 @@ class SetupPlayerPage;
 class SetupSheet : public QDialog {
     Q_OBJECT
 public:
-    // pictures: the PictureCount player pictures; playerIcons: the three
+    // pictures: the PictureCount player pictures; playerIcons: the six
     // player icons. Both borrowed. The sheet edits `state` by the rules below.
     SetupSheet(GameState& state, const QPixmap* pictures, const QPixmap* playerIcons, QWidget* parent);
 
@@ -41,10 +42,11 @@ public:
 private:
     void pageBecameCurrent(int index);
     void stepPage(int step);
+    void showSeatPages(unsigned seats);
 
     QTabWidget* tabs_ = nullptr;
     SetupCoverPage* cover_ = nullptr;
-    SetupPlayerPage* players_[DesignSeatCount] = {};
+    SetupPlayerPage* players_[PlayerCount] = {};
 };
 
 } // namespace tavolux

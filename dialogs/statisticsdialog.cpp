@@ -183,6 +183,12 @@ QWidget* StatisticsDialog::buildPage(QTableWidget*& table, QStackedWidget*& stac
         tr("2nd"),
         //: Column heading: the number of games the player finished third.
         tr("3rd"),
+        //: Column heading: the number of games the player finished fourth.
+        tr("4th"),
+        //: Column heading: the number of games the player finished fifth.
+        tr("5th"),
+        //: Column heading: the number of games the player finished sixth.
+        tr("6th"),
         //: Column heading: the number of games given up before their end.
         tr("Abandoned"),
         //: Column heading: the average number of moves it took to bring all ten pieces home.
@@ -197,6 +203,9 @@ QWidget* StatisticsDialog::buildPage(QTableWidget*& table, QStackedWidget*& stac
         tr("Games finished in first place"),
         tr("Games finished in second place"),
         tr("Games finished in third place"),
+        tr("Games finished in fourth place"),
+        tr("Games finished in fifth place"),
+        tr("Games finished in sixth place"),
         tr("Games given up before their end: a new game or a saved one taken instead, or the program closed"),
         tr("The average number of moves it took to bring all ten pieces home"),
         tr("The fewest moves it took to bring all ten pieces home"),
@@ -243,6 +252,7 @@ void StatisticsDialog::fill(QTableWidget* table, QStackedWidget* stack, const Pl
     table->clearContents();
     table->setRowCount(static_cast<int>(players.size()));
     int row = 0;
+    bool lowerPlaces = false;
     for (const auto& [key, f] : players) {
         const QString name = GameTexts::shownName(key.name);
         // Equal figures list the players by name, then by kind.
@@ -260,9 +270,13 @@ void StatisticsDialog::fill(QTableWidget* table, QStackedWidget* stack, const Pl
         auto* player = set(PlayerColumn, name, name, Qt::AlignLeft);
         player->setToolTip(QStringLiteral("<qt>%1</qt>").arg(name.toHtmlEscaped()));
         set(KindColumn, kindText(key.kind), static_cast<int>(key.kind), Qt::AlignLeft);
-        const int64_t counts[] = {f.games, f.places[0], f.places[1], f.places[2], f.abandoned};
-        for (int i = 0; i < 5; ++i)
+        const int64_t counts[] = {f.games,     f.places[0], f.places[1], f.places[2],
+                                  f.places[3], f.places[4], f.places[5], f.abandoned};
+        static_assert(std::size(counts) == AbandonedColumn - GamesColumn + 1);
+        for (int i = 0; i < static_cast<int>(std::size(counts)); ++i)
             set(GamesColumn + i, figureText(shown, counts[i]), static_cast<double>(counts[i]), Qt::AlignRight);
+        for (int place = 3; place < PlayerCount; ++place)
+            lowerPlaces = lowerPlaces || f.places[place] > 0;
         // Without a finish there is no average and no best; they sort
         // after every player who has them.
         const double none = std::numeric_limits<double>::infinity();
@@ -273,6 +287,8 @@ void StatisticsDialog::fill(QTableWidget* table, QStackedWidget* stack, const Pl
             f.hasMoves() ? static_cast<double>(f.bestMoves) : none, Qt::AlignRight);
         ++row;
     }
+    for (int column : {FourthColumn, FifthColumn, SixthColumn})
+        table->setColumnHidden(column, !lowerPlaces);
     table->setSortingEnabled(true);
     table->sortByColumn(sortColumn, order);
     stack->setCurrentIndex(players.empty() ? 0 : 1);

@@ -21,8 +21,9 @@ class StatisticsDialog : public QDialog {
     Q_OBJECT
 public:
     // The columns of both tables.
-    enum Column { PlayerColumn, KindColumn, GamesColumn, FirstColumn, SecondColumn, ThirdColumn, AbandonedColumn,
-                  AverageColumn, BestColumn, ColumnCount };
+    // The fourth to sixth places show only on a tab where somebody took one.
+    enum Column { PlayerColumn, KindColumn, GamesColumn, FirstColumn, SecondColumn, ThirdColumn, FourthColumn,
+                  FifthColumn, SixthColumn, AbandonedColumn, AverageColumn, BestColumn, ColumnCount };
 
     StatisticsDialog(const Statistics& statistics, QWidget* parent);
 

@@ -15,6 +15,12 @@ const char* const DefaultNames[] = {
     QT_TRANSLATE_NOOP("GameTexts", "Silicon"),
     //: The third player's name until it is changed: a computer.
     QT_TRANSLATE_NOOP("GameTexts", "Positron"),
+    //: The fourth player's name until it is changed: a computer.
+    QT_TRANSLATE_NOOP("GameTexts", "Photon"),
+    //: The fifth player's name until it is changed: a computer.
+    QT_TRANSLATE_NOOP("GameTexts", "Quark"),
+    //: The sixth player's name until it is changed: a computer.
+    QT_TRANSLATE_NOOP("GameTexts", "Neutrino"),
 };
 
 const char* const Places[] = {
@@ -150,13 +156,16 @@ QString GameTexts::abandonQuestion()
     return tr("There is still a game in progress.  Do you want to abandon it?");
 }
 
-QString GameTexts::playerFinished(int p, const QString& name, bool askToPlayOn)
+QString GameTexts::playerFinished(int p, const QString& name, bool askToPlayOn, int playersLeft)
 {
-    //: %1 is the player's number 1 to 3, %2 the player's name.
+    //: %1 is the player's number 1 to 6, %2 the player's name.
     QString text = tr("Player #%1, \"%2\",\nhas moved all the pieces to destination!!!\n")
                        .arg(QString::number(p + 1), name);
-    if (askToPlayOn)
+    if (askToPlayOn && playersLeft == 2)
         text += tr("\nBut there are still 2 players left.\nDo you want to continue the game?");
+    else if (askToPlayOn)
+        //: At a table of four or six: %1 is the number of players still in play, 3 to 5.
+        text += tr("\nBut there are still %1 players left.\nDo you want to continue the game?").arg(playersLeft);
     return text;
 }
 

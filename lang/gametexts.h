@@ -30,8 +30,8 @@ public:
     static RefereeLines pieceLifted(const QString& name);
 
     // A player's name as the window shows it: the names the players have
-    // until they are given their own ("Human", "Silicon", "Positron")
-    // translated, any other as it is. Games, records and statistics keep
+    // until they are given their own ("Human", "Silicon", "Positron",
+    // "Photon", "Quark", "Neutrino") translated, any other as it is. Games, records and statistics keep
     // them in English.
     static QString shownName(const std::string& name);
     // The name to keep for one shown: a translated default name back in
@@ -47,7 +47,8 @@ public:
     static QString abandonQuestion();
     // Player p (0..2) has brought all pieces home; with the question whether
     // the other two play on when `askToPlayOn`.
-    static QString playerFinished(int p, const QString& name, bool askToPlayOn);
+    // playersLeft: the players still in play when the others are asked to play on.
+    static QString playerFinished(int p, const QString& name, bool askToPlayOn, int playersLeft = 2);
     static QString computerCaption();
     static QString noValidMove();
 

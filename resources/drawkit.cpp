@@ -92,9 +92,11 @@ void drawHole(QPainter& p, QPointF c, qreal r)
 
 } // namespace
 
-const std::array<QColor, 3>& playerColours()
+const std::array<QColor, PlayerCount>& playerColours()
 {
-    static const std::array<QColor, 3> colours = {QColor(255, 255, 0), QColor(0, 255, 255), QColor(255, 0, 0)};
+    static const std::array<QColor, PlayerCount> colours = {QColor(255, 255, 0), QColor(0, 255, 255),
+                                                            QColor(255, 0, 0),   QColor(40, 90, 255),
+                                                            QColor(20, 190, 40), QColor(255, 140, 0)};
     return colours;
 }
 

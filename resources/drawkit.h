@@ -3,6 +3,8 @@
 // board as it appears on the splash picture and the icons, and the lettering
 // of the program's name.
 
+#include "model/types.h"
+
 #include <QColor>
 #include <QPainter>
 #include <QPainterPath>
@@ -12,8 +14,8 @@
 
 namespace tavolux::art {
 
-// The piece colours of players 1, 2 and 3.
-const std::array<QColor, 3>& playerColours();
+// The piece colours of seats 0..5, as the board paints them.
+const std::array<QColor, PlayerCount>& playerColours();
 
 // A glossy marble of radius r centred on c.
 void drawMarble(QPainter& p, QPointF c, qreal r, const QColor& colour);

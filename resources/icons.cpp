@@ -1,5 +1,5 @@
 // The program's icon, a star board with the players' coloured points, drawn
-// anew for each size so that small sizes stay clear; and the three player
+// anew for each size so that small sizes stay clear; and the player
 // icons, glossy marbles in the players' colours.
 #include "resources/artwork.h"
 
@@ -75,7 +75,7 @@ QIcon appIcon()
 
 QPixmap playerIcon(int player)
 {
-    if (player < 0 || player >= 3)
+    if (player < 0 || player >= PlayerCount)
         return QPixmap();
     return cachedPixmap(QStringLiteral("playericon%1").arg(player), [player] { return drawPlayerIcon(player); });
 }

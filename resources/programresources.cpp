@@ -43,7 +43,7 @@ void ProgramResources::loadRest()
 {
     if (!appIcon.isNull())
         return;
-    for (int p = 0; p < DesignSeatCount; ++p)
+    for (int p = 0; p < PlayerCount; ++p)
         playerIcons[p] = art::playerIcon(p);
     for (int p = 0; p < PictureCount; ++p)
         pictures[p] = art::playerPicture(p);

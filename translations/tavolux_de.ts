@@ -22,6 +22,24 @@
         <translation>Positron</translation>
     </message>
     <message>
+        <location line="+2"/>
+        <source>Photon</source>
+        <extracomment>The fourth player&apos;s name until it is changed: a computer.</extracomment>
+        <translation>Photon</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Quark</source>
+        <extracomment>The fifth player&apos;s name until it is changed: a computer.</extracomment>
+        <translation>Quark</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Neutrino</source>
+        <extracomment>The sixth player&apos;s name until it is changed: a computer.</extracomment>
+        <translation>Neutrino</translation>
+    </message>
+    <message>
         <location line="+5"/>
         <source>1st</source>
         <extracomment>A finishing place, noted under the player&apos;s name in the side panel.</extracomment>
@@ -181,7 +199,7 @@
         <source>Player #%1, &quot;%2&quot;,
 has moved all the pieces to destination!!!
 </source>
-        <extracomment>%1 is the player&apos;s number 1 to 3, %2 the player&apos;s name.</extracomment>
+        <extracomment>%1 is the player&apos;s number 1 to 6, %2 the player&apos;s name.</extracomment>
         <translation>Spieler %1, „%2“,
 hat alle Figuren ins Ziel gebracht!!!
 </translation>
@@ -193,6 +211,16 @@ But there are still 2 players left.
 Do you want to continue the game?</source>
         <translation>
 Aber es sind noch 2 Spieler übrig.
+Wollt ihr weiterspielen?</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>
+But there are still %1 players left.
+Do you want to continue the game?</source>
+        <extracomment>At a table of four or six: %1 is the number of players still in play, 3 to 5.</extracomment>
+        <translation>
+Aber es sind noch %1 Spieler übrig.
 Wollt ihr weiterspielen?</translation>
     </message>
     <message>
@@ -279,7 +307,7 @@ Wollt ihr weiterspielen?</translation>
         <translation>Oben rechts</translation>
     </message>
     <message>
-        <location filename="../view/windowpainter.cpp" line="+98"/>
+        <location filename="../view/windowpainter.cpp" line="+113"/>
         <location filename="../dialogs/playerchoices.cpp" line="+7"/>
         <source>Beginner</source>
         <extracomment>How well a computer player plays: the weakest of three levels.</extracomment>
@@ -1198,8 +1226,8 @@ deren gültige Züge du sehen willst.</translation>
     </message>
     <message>
         <location line="+2"/>
-        <source>the mover is P1, P2 or P3, not &apos;%1&apos;</source>
-        <translation>am Zug ist P1, P2 oder P3, nicht „%1“</translation>
+        <source>the mover is P1 to P6, not &apos;%1&apos;</source>
+        <translation>am Zug ist P1 bis P6, nicht „%1“</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1396,7 +1424,7 @@ deren gültige Züge du sehen willst.</translation>
 <context>
     <name>tavolux::ResultsDialog</name>
     <message>
-        <location filename="../dialogs/resultsdialog.cpp" line="+184"/>
+        <location filename="../dialogs/resultsdialog.cpp" line="+219"/>
         <source>Game Results</source>
         <translation>Spielergebnis</translation>
     </message>
@@ -1421,7 +1449,8 @@ deren gültige Züge du sehen willst.</translation>
         <translation>Spieler ?:</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="-40"/>
+        <location line="+61"/>
         <source>Player #%1:</source>
         <translation>Spieler %1:</translation>
     </message>
@@ -1512,7 +1541,40 @@ deren gültige Züge du sehen willst.</translation>
         <translation>Spieler %1</translation>
     </message>
     <message>
+        <location line="+18"/>
+        <source>Table</source>
+        <translation>Tisch</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Two or three players</source>
+        <extracomment>The classic table: players 1 to 3 chosen one by one below.</extracomment>
+        <translation>Zwei oder drei Spieler</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Two players across</source>
+        <extracomment>Two players in the opposite points of the star.</extracomment>
+        <translation>Zwei Spieler gegenüber</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Four players</source>
+        <extracomment>Four players in two pairs of opposite points.</extracomment>
+        <translation>Vier Spieler</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Six players</source>
+        <translation>Sechs Spieler</translation>
+    </message>
+    <message>
         <location line="+11"/>
+        <source>The star, each playing point in its player&apos;s colour</source>
+        <translation>Der Stern, jede mitspielende Spitze in der Farbe ihres Spielers</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>Animation Speed</source>
         <translation>Animationstempo</translation>
     </message>
@@ -1604,11 +1666,12 @@ deren gültige Züge du sehen willst.</translation>
     <message>
         <location line="+11"/>
         <location line="+4"/>
+        <location line="+118"/>
         <source>Style toward player #%1:</source>
         <translation>Haltung zu Spieler %1:</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="-112"/>
         <source>Strength:</source>
         <extracomment>Label of the list of how well a computer player plays (Beginner, Standard, Expert).</extracomment>
         <translation>Spielstärke:</translation>
@@ -1627,6 +1690,11 @@ deren gültige Züge du sehen willst.</translation>
         <location line="+44"/>
         <source>Computer AI Algorithm</source>
         <translation>Spielweise des Computers</translation>
+    </message>
+    <message>
+        <location line="+59"/>
+        <source>Style toward the others:</source>
+        <translation>Haltung zu den anderen:</translation>
     </message>
 </context>
 <context>
@@ -1688,13 +1756,13 @@ deren gültige Züge du sehen willst.</translation>
     </message>
     <message>
         <location line="+8"/>
-        <location line="+186"/>
+        <location line="+202"/>
         <source>Statistics</source>
         <extracomment>The title of the window with each player&apos;s figures over the games played.</extracomment>
         <translation>Statistik</translation>
     </message>
     <message>
-        <location line="-179"/>
+        <location line="-195"/>
         <source>Games with &amp;Persons</source>
         <extracomment>Tab of the figures from games in which at least one person played.</extracomment>
         <translation>Partien mit &amp;Menschen</translation>
@@ -1771,6 +1839,24 @@ deren gültige Züge du sehen willst.</translation>
     </message>
     <message>
         <location line="+2"/>
+        <source>4th</source>
+        <extracomment>Column heading: the number of games the player finished fourth.</extracomment>
+        <translation>4.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>5th</source>
+        <extracomment>Column heading: the number of games the player finished fifth.</extracomment>
+        <translation>5.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>6th</source>
+        <extracomment>Column heading: the number of games the player finished sixth.</extracomment>
+        <translation>6.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>Abandoned</source>
         <extracomment>Column heading: the number of games given up before their end.</extracomment>
         <translation>Abgebrochen</translation>
@@ -1809,6 +1895,21 @@ deren gültige Züge du sehen willst.</translation>
     </message>
     <message>
         <location line="+1"/>
+        <source>Games finished in fourth place</source>
+        <translation>Partien auf dem vierten Platz</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Games finished in fifth place</source>
+        <translation>Partien auf dem fünften Platz</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Games finished in sixth place</source>
+        <translation>Partien auf dem sechsten Platz</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>Games given up before their end: a new game or a saved one taken instead, or the program closed</source>
         <translation>Vor dem Ende abgebrochene Partien: stattdessen eine neue oder gespeicherte Partie begonnen oder das Programm beendet</translation>
     </message>
@@ -1823,7 +1924,7 @@ deren gültige Züge du sehen willst.</translation>
         <translation>Die wenigsten Züge, mit denen alle zehn Figuren ins Ziel kamen</translation>
     </message>
     <message>
-        <location line="+92"/>
+        <location line="+99"/>
         <source>Do you want to clear the statistics of every player?  This cannot be undone.</source>
         <translation>Willst du die Statistik aller Spieler löschen? Das lässt sich nicht rückgängig machen.</translation>
     </message>

@@ -22,6 +22,24 @@
         <translation>Positron</translation>
     </message>
     <message>
+        <location line="+2"/>
+        <source>Photon</source>
+        <extracomment>The fourth player&apos;s name until it is changed: a computer.</extracomment>
+        <translation>Photon</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Quark</source>
+        <extracomment>The fifth player&apos;s name until it is changed: a computer.</extracomment>
+        <translation>Quark</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Neutrino</source>
+        <extracomment>The sixth player&apos;s name until it is changed: a computer.</extracomment>
+        <translation>Neutrino</translation>
+    </message>
+    <message>
         <location line="+5"/>
         <source>1st</source>
         <extracomment>A finishing place, noted under the player&apos;s name in the side panel.</extracomment>
@@ -181,7 +199,7 @@
         <source>Player #%1, &quot;%2&quot;,
 has moved all the pieces to destination!!!
 </source>
-        <extracomment>%1 is the player&apos;s number 1 to 3, %2 the player&apos;s name.</extracomment>
+        <extracomment>%1 is the player&apos;s number 1 to 6, %2 the player&apos;s name.</extracomment>
         <translation>Le joueur %1, «&#xa0;%2&#xa0;»,
 a amené tous ses pions à destination&#xa0;!!!
 </translation>
@@ -193,6 +211,16 @@ But there are still 2 players left.
 Do you want to continue the game?</source>
         <translation>
 Mais il reste encore 2 joueurs.
+Voulez-vous continuer la partie&#xa0;?</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>
+But there are still %1 players left.
+Do you want to continue the game?</source>
+        <extracomment>At a table of four or six: %1 is the number of players still in play, 3 to 5.</extracomment>
+        <translation>
+Mais il reste encore %1 joueurs.
 Voulez-vous continuer la partie&#xa0;?</translation>
     </message>
     <message>
@@ -279,7 +307,7 @@ Voulez-vous continuer la partie&#xa0;?</translation>
         <translation>En haut à droite</translation>
     </message>
     <message>
-        <location filename="../view/windowpainter.cpp" line="+98"/>
+        <location filename="../view/windowpainter.cpp" line="+113"/>
         <location filename="../dialogs/playerchoices.cpp" line="+7"/>
         <source>Beginner</source>
         <extracomment>How well a computer player plays: the weakest of three levels.</extracomment>
@@ -1198,8 +1226,8 @@ dont vous voulez voir les coups possibles.</translation>
     </message>
     <message>
         <location line="+2"/>
-        <source>the mover is P1, P2 or P3, not &apos;%1&apos;</source>
-        <translation>le joueur qui joue est P1, P2 ou P3, pas «&#xa0;%1&#xa0;»</translation>
+        <source>the mover is P1 to P6, not &apos;%1&apos;</source>
+        <translation>le joueur qui joue est de P1 à P6, pas «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1396,7 +1424,7 @@ dont vous voulez voir les coups possibles.</translation>
 <context>
     <name>tavolux::ResultsDialog</name>
     <message>
-        <location filename="../dialogs/resultsdialog.cpp" line="+184"/>
+        <location filename="../dialogs/resultsdialog.cpp" line="+219"/>
         <source>Game Results</source>
         <translation>Résultats de la partie</translation>
     </message>
@@ -1421,7 +1449,8 @@ dont vous voulez voir les coups possibles.</translation>
         <translation>Joueur&#xa0;?&#xa0;:</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="-40"/>
+        <location line="+61"/>
         <source>Player #%1:</source>
         <translation>Joueur %1&#xa0;:</translation>
     </message>
@@ -1512,7 +1541,40 @@ dont vous voulez voir les coups possibles.</translation>
         <translation>Joueur %1</translation>
     </message>
     <message>
+        <location line="+18"/>
+        <source>Table</source>
+        <translation>Table</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Two or three players</source>
+        <extracomment>The classic table: players 1 to 3 chosen one by one below.</extracomment>
+        <translation>Deux ou trois joueurs</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Two players across</source>
+        <extracomment>Two players in the opposite points of the star.</extracomment>
+        <translation>Deux joueurs face à face</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Four players</source>
+        <extracomment>Four players in two pairs of opposite points.</extracomment>
+        <translation>Quatre joueurs</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Six players</source>
+        <translation>Six joueurs</translation>
+    </message>
+    <message>
         <location line="+11"/>
+        <source>The star, each playing point in its player&apos;s colour</source>
+        <translation>L&apos;étoile, chaque pointe en jeu à la couleur de son joueur</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>Animation Speed</source>
         <translation>Vitesse d’animation</translation>
     </message>
@@ -1604,11 +1666,12 @@ dont vous voulez voir les coups possibles.</translation>
     <message>
         <location line="+11"/>
         <location line="+4"/>
+        <location line="+118"/>
         <source>Style toward player #%1:</source>
         <translation>Attitude envers le joueur %1&#xa0;:</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="-112"/>
         <source>Strength:</source>
         <extracomment>Label of the list of how well a computer player plays (Beginner, Standard, Expert).</extracomment>
         <translation>Niveau&#xa0;:</translation>
@@ -1627,6 +1690,11 @@ dont vous voulez voir les coups possibles.</translation>
         <location line="+44"/>
         <source>Computer AI Algorithm</source>
         <translation>Stratégie de l’ordinateur</translation>
+    </message>
+    <message>
+        <location line="+59"/>
+        <source>Style toward the others:</source>
+        <translation>Attitude envers les autres&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -1688,13 +1756,13 @@ dont vous voulez voir les coups possibles.</translation>
     </message>
     <message>
         <location line="+8"/>
-        <location line="+186"/>
+        <location line="+202"/>
         <source>Statistics</source>
         <extracomment>The title of the window with each player&apos;s figures over the games played.</extracomment>
         <translation>Statistiques</translation>
     </message>
     <message>
-        <location line="-179"/>
+        <location line="-195"/>
         <source>Games with &amp;Persons</source>
         <extracomment>Tab of the figures from games in which at least one person played.</extracomment>
         <translation>Parties avec des &amp;humains</translation>
@@ -1771,6 +1839,24 @@ dont vous voulez voir les coups possibles.</translation>
     </message>
     <message>
         <location line="+2"/>
+        <source>4th</source>
+        <extracomment>Column heading: the number of games the player finished fourth.</extracomment>
+        <translation>4e</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>5th</source>
+        <extracomment>Column heading: the number of games the player finished fifth.</extracomment>
+        <translation>5e</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>6th</source>
+        <extracomment>Column heading: the number of games the player finished sixth.</extracomment>
+        <translation>6e</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>Abandoned</source>
         <extracomment>Column heading: the number of games given up before their end.</extracomment>
         <translation>Abandonnées</translation>
@@ -1809,6 +1895,21 @@ dont vous voulez voir les coups possibles.</translation>
     </message>
     <message>
         <location line="+1"/>
+        <source>Games finished in fourth place</source>
+        <translation>Parties terminées à la quatrième place</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Games finished in fifth place</source>
+        <translation>Parties terminées à la cinquième place</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Games finished in sixth place</source>
+        <translation>Parties terminées à la sixième place</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>Games given up before their end: a new game or a saved one taken instead, or the program closed</source>
         <translation>Parties abandonnées avant la fin&#xa0;: une nouvelle partie ou une partie enregistrée lancée à la place, ou le programme fermé</translation>
     </message>
@@ -1823,7 +1924,7 @@ dont vous voulez voir les coups possibles.</translation>
         <translation>Le plus petit nombre de coups qu’il a fallu pour amener les dix pions à destination</translation>
     </message>
     <message>
-        <location line="+92"/>
+        <location line="+99"/>
         <source>Do you want to clear the statistics of every player?  This cannot be undone.</source>
         <translation>Voulez-vous effacer les statistiques de tous les joueurs&#xa0;? Cette action est irréversible.</translation>
     </message>

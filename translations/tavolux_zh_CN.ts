@@ -22,6 +22,24 @@
         <translation>正电子</translation>
     </message>
     <message>
+        <location line="+2"/>
+        <source>Photon</source>
+        <extracomment>The fourth player&apos;s name until it is changed: a computer.</extracomment>
+        <translation>光子</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Quark</source>
+        <extracomment>The fifth player&apos;s name until it is changed: a computer.</extracomment>
+        <translation>夸克</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Neutrino</source>
+        <extracomment>The sixth player&apos;s name until it is changed: a computer.</extracomment>
+        <translation>中微子</translation>
+    </message>
+    <message>
         <location line="+5"/>
         <source>1st</source>
         <extracomment>A finishing place, noted under the player&apos;s name in the side panel.</extracomment>
@@ -181,7 +199,7 @@
         <source>Player #%1, &quot;%2&quot;,
 has moved all the pieces to destination!!!
 </source>
-        <extracomment>%1 is the player&apos;s number 1 to 3, %2 the player&apos;s name.</extracomment>
+        <extracomment>%1 is the player&apos;s number 1 to 6, %2 the player&apos;s name.</extracomment>
         <translation>玩家 %1“%2”
 已把所有棋子走到终点！！！
 </translation>
@@ -193,6 +211,16 @@ But there are still 2 players left.
 Do you want to continue the game?</source>
         <translation>
 但还剩 2 位玩家。
+要继续游戏吗？</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>
+But there are still %1 players left.
+Do you want to continue the game?</source>
+        <extracomment>At a table of four or six: %1 is the number of players still in play, 3 to 5.</extracomment>
+        <translation>
+但还剩 %1 位玩家。
 要继续游戏吗？</translation>
     </message>
     <message>
@@ -279,7 +307,7 @@ Do you want to continue the game?</source>
         <translation>右上</translation>
     </message>
     <message>
-        <location filename="../view/windowpainter.cpp" line="+98"/>
+        <location filename="../view/windowpainter.cpp" line="+113"/>
         <location filename="../dialogs/playerchoices.cpp" line="+7"/>
         <source>Beginner</source>
         <extracomment>How well a computer player plays: the weakest of three levels.</extracomment>
@@ -1198,8 +1226,8 @@ that you wish to show all valid moves.</source>
     </message>
     <message>
         <location line="+2"/>
-        <source>the mover is P1, P2 or P3, not &apos;%1&apos;</source>
-        <translation>走棋的应为 P1、P2 或 P3，而不是“%1”</translation>
+        <source>the mover is P1 to P6, not &apos;%1&apos;</source>
+        <translation>走棋的应为 P1 至 P6，而不是“%1”</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1396,7 +1424,7 @@ that you wish to show all valid moves.</source>
 <context>
     <name>tavolux::ResultsDialog</name>
     <message>
-        <location filename="../dialogs/resultsdialog.cpp" line="+184"/>
+        <location filename="../dialogs/resultsdialog.cpp" line="+219"/>
         <source>Game Results</source>
         <translation>游戏结果</translation>
     </message>
@@ -1421,7 +1449,8 @@ that you wish to show all valid moves.</source>
         <translation>玩家 ?：</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="-40"/>
+        <location line="+61"/>
         <source>Player #%1:</source>
         <translation>玩家 %1：</translation>
     </message>
@@ -1512,7 +1541,40 @@ that you wish to show all valid moves.</source>
         <translation>玩家 %1</translation>
     </message>
     <message>
+        <location line="+18"/>
+        <source>Table</source>
+        <translation>棋盘</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Two or three players</source>
+        <extracomment>The classic table: players 1 to 3 chosen one by one below.</extracomment>
+        <translation>两人或三人</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Two players across</source>
+        <extracomment>Two players in the opposite points of the star.</extracomment>
+        <translation>两人对面</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Four players</source>
+        <extracomment>Four players in two pairs of opposite points.</extracomment>
+        <translation>四人</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Six players</source>
+        <translation>六人</translation>
+    </message>
+    <message>
         <location line="+11"/>
+        <source>The star, each playing point in its player&apos;s colour</source>
+        <translation>星形棋盘，参加的每个角显示其玩家的颜色</translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>Animation Speed</source>
         <translation>动画速度</translation>
     </message>
@@ -1604,11 +1666,12 @@ that you wish to show all valid moves.</source>
     <message>
         <location line="+11"/>
         <location line="+4"/>
+        <location line="+118"/>
         <source>Style toward player #%1:</source>
         <translation>对玩家 %1 的态度：</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="-112"/>
         <source>Strength:</source>
         <extracomment>Label of the list of how well a computer player plays (Beginner, Standard, Expert).</extracomment>
         <translation>棋力：</translation>
@@ -1627,6 +1690,11 @@ that you wish to show all valid moves.</source>
         <location line="+44"/>
         <source>Computer AI Algorithm</source>
         <translation>电脑 AI 策略</translation>
+    </message>
+    <message>
+        <location line="+59"/>
+        <source>Style toward the others:</source>
+        <translation>对其他玩家的态度：</translation>
     </message>
 </context>
 <context>
@@ -1688,13 +1756,13 @@ that you wish to show all valid moves.</source>
     </message>
     <message>
         <location line="+8"/>
-        <location line="+186"/>
+        <location line="+202"/>
         <source>Statistics</source>
         <extracomment>The title of the window with each player&apos;s figures over the games played.</extracomment>
         <translation>统计</translation>
     </message>
     <message>
-        <location line="-179"/>
+        <location line="-195"/>
         <source>Games with &amp;Persons</source>
         <extracomment>Tab of the figures from games in which at least one person played.</extracomment>
         <translation>有真人参与的对局(&amp;P)</translation>
@@ -1771,6 +1839,24 @@ that you wish to show all valid moves.</source>
     </message>
     <message>
         <location line="+2"/>
+        <source>4th</source>
+        <extracomment>Column heading: the number of games the player finished fourth.</extracomment>
+        <translation>第四名</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>5th</source>
+        <extracomment>Column heading: the number of games the player finished fifth.</extracomment>
+        <translation>第五名</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>6th</source>
+        <extracomment>Column heading: the number of games the player finished sixth.</extracomment>
+        <translation>第六名</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>Abandoned</source>
         <extracomment>Column heading: the number of games given up before their end.</extracomment>
         <translation>放弃</translation>
@@ -1809,6 +1895,21 @@ that you wish to show all valid moves.</source>
     </message>
     <message>
         <location line="+1"/>
+        <source>Games finished in fourth place</source>
+        <translation>获得第四名的局数</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Games finished in fifth place</source>
+        <translation>获得第五名的局数</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Games finished in sixth place</source>
+        <translation>获得第六名的局数</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>Games given up before their end: a new game or a saved one taken instead, or the program closed</source>
         <translation>未下完就放弃的局数：改开新游戏或载入已保存的游戏，或关闭了程序</translation>
     </message>
@@ -1823,7 +1924,7 @@ that you wish to show all valid moves.</source>
         <translation>把十枚棋子全部走到终点最少所用的步数</translation>
     </message>
     <message>
-        <location line="+92"/>
+        <location line="+99"/>
         <source>Do you want to clear the statistics of every player?  This cannot be undone.</source>
         <translation>要清除所有玩家的统计吗？此操作无法撤销。</translation>
     </message>

@@ -23,9 +23,10 @@ inline const QColor NameText(0, 0, 0);
 // pale enough to read on the dark ones, dimmer than the name cells.
 inline const QColor StrengthText(205, 205, 195);
 
-// The star points of player 1's, 2's and 3's axis.
+// The star points of seat 0's, 1's and 2's axis; a seat beyond them takes
+// the colour of the axis it sits on.
 QColor starPoint(int player);
-// Pieces, marker arrows and the name highlight of player 0..2.
+// Pieces, marker arrows and the name highlight of seat 0..5.
 QColor player(int player);
 // The piece colour for an owner mark; invalid when the mark names no player.
 QColor owner(uint32_t mark);

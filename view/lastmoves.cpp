@@ -2,6 +2,7 @@
 
 #include "model/movepath.h"
 
+#include <algorithm>
 #include <iterator>
 
 namespace tavolux {
@@ -29,7 +30,7 @@ void LastMoves::clear()
     hidden_ = false;
 }
 
-std::vector<PlayedMove> LastMoves::shownTo(int viewer) const
+std::vector<PlayedMove> LastMoves::shownTo(int viewer, int playersInPlay) const
 {
     if (hidden_)
         return {};
@@ -37,14 +38,18 @@ std::vector<PlayedMove> LastMoves::shownTo(int viewer) const
     while (first != moves_.begin() && std::prev(first)->player != viewer)
         --first;
     // At most one move of each other player: a round's worth.
-    if (moves_.end() - first > static_cast<long>(DesignSeatCount - 1))
-        first = moves_.end() - (DesignSeatCount - 1);
+    const long round = std::max(1, playersInPlay - 1);
+    if (moves_.end() - first > round)
+        first = moves_.end() - round;
     return {first, moves_.end()};
 }
 
 std::vector<PlayedMove> LastMoves::shownFor(const GameState& s) const
 {
-    return shownTo(trailViewer(s));
+    int inPlay = 0;
+    for (int p = 0; p < PlayerCount; ++p)
+        inPlay += s.inPlay(p) ? 1 : 0;
+    return shownTo(trailViewer(s), inPlay);
 }
 
 int trailViewer(const GameState& s)

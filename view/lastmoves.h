@@ -20,7 +20,7 @@ struct PlayedMove {
 
 class LastMoves {
 public:
-    static constexpr std::size_t Kept = DesignSeatCount;
+    static constexpr std::size_t Kept = PlayerCount;
 
     // Piece k of `player` has just left hole `start`; `after` is the
     // position after the move, from which its path is worked out.
@@ -31,9 +31,9 @@ public:
     void hide() { hidden_ = true; }
     void clear();
 
-    // The moves made since `viewer` last moved, oldest first; none while
-    // hidden.
-    std::vector<PlayedMove> shownTo(int viewer) const;
+    // The moves made since `viewer` last moved, oldest first, at most one
+    // fewer than the players in play (a round's worth); none while hidden.
+    std::vector<PlayedMove> shownTo(int viewer, int playersInPlay = DesignSeatCount) const;
     // shownTo the person the board is shown for (see trailViewer).
     std::vector<PlayedMove> shownFor(const GameState& s) const;
 

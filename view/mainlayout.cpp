@@ -41,6 +41,14 @@ MainLayout computeMainLayout(int w, int h)
     return m;
 }
 
+PanelRow panelRow(const MainLayout& m, int row, bool bigTable)
+{
+    if (!bigTable)
+        return {m.panelLeft, m.panelTop + row * m.rowPitch, m.pictureWidth, m.pictureHeight};
+    const int w = m.clientWidth, h = m.clientHeight;
+    return {m.panelLeft, part(0.19, h) + row * part(0.13, h), part(0.073, w), part(0.11, h)};
+}
+
 WindowSize minimumWindowSize(int screenWidth, int screenHeight, int menuBarHeight)
 {
     return {part(0.5, screenWidth), static_cast<int>(0.5 * screenHeight + menuBarHeight)};

@@ -28,6 +28,18 @@ struct MainLayout {
 // W x H as above; every value is truncate(fraction * W or H).
 MainLayout computeMainLayout(int clientWidth, int clientHeight);
 
+// One player's row of the side panel: the picture box, the name beside it.
+struct PanelRow {
+    int left = 0, top = 0;
+    int pictureWidth = 0, pictureHeight = 0;
+};
+
+// Row `row` of the panel. The classic table's three rows are the layout's;
+// a bigger table's up to six rows start under the logo and are smaller, the
+// pictures keeping their shape, so that the sixth still ends above the
+// window's bottom edge.
+PanelRow panelRow(const MainLayout& m, int row, bool bigTable);
+
 struct WindowSize {
     int width = 0;
     int height = 0;

@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace tavolux {
 
@@ -26,9 +27,22 @@ void drawTitle(QPainter& painter, const MainLayout& m, const QPixmap& title)
     painter.drawPixmap(QRect(m.logoLeft, m.logoTop, m.logoWidth, m.logoHeight), title);
 }
 
-QRect pictureBox(const MainLayout& m, int slot)
+// The seats the panel shows, a row each: the classic table's three, taking
+// part or not; at a bigger table the seats taking part.
+std::vector<int> panelSeats(const GameState& s)
 {
-    return {m.panelLeft, m.panelTop + slot * m.rowPitch, m.pictureWidth, m.pictureHeight};
+    std::vector<int> seats;
+    const bool big = !usesOnlyDesignSeats(s);
+    for (int p = 0; p < (big ? PlayerCount : DesignSeatCount); ++p)
+        if (!big || s.slots[p].active)
+            seats.push_back(p);
+    return seats;
+}
+
+QRect pictureBox(const MainLayout& m, const GameState& s, int row)
+{
+    const PanelRow r = panelRow(m, row, !usesOnlyDesignSeats(s));
+    return {r.left, r.top, r.pictureWidth, r.pictureHeight};
 }
 
 void drawHatchedBox(QPainter& painter, const QRect& box)
@@ -43,9 +57,10 @@ void drawHatchedBox(QPainter& painter, const QRect& box)
 void drawPictures(QPainter& painter, const WindowScene& scene)
 {
     const GameState& s = *scene.state;
-    for (int i = 0; i < DesignSeatCount; ++i) {
-        const QRect box = pictureBox(*scene.layout, i);
-        const PlayerSlot& slot = s.slots[i];
+    const std::vector<int> seats = panelSeats(s);
+    for (std::size_t row = 0; row < seats.size(); ++row) {
+        const QRect box = pictureBox(*scene.layout, s, static_cast<int>(row));
+        const PlayerSlot& slot = s.slots[seats[row]];
         if (s.noGameStarted || !slot.active || slot.picture >= PictureCount)
             drawHatchedBox(painter, box);
         else
@@ -191,12 +206,14 @@ void drawPlayerNames(QPainter& painter, const WindowScene& scene)
     painter.save();
     painter.setFont(nameFont(m.marginX, m.marginY));
     const QFontMetrics metrics = painter.fontMetrics();
-    for (int i = 0; i < DesignSeatCount; ++i) {
+    const std::vector<int> seats = panelSeats(s);
+    for (std::size_t row = 0; row < seats.size(); ++row) {
+        const int i = seats[row];
         if (!s.slots[i].active)
             continue;
         const QString name = GameTexts::shownName(s.slots[i].name);
-        const QRect cell(m.panelLeft + m.pictureWidth, m.panelTop + i * m.rowPitch,
-                         metrics.horizontalAdvance(name), metrics.height());
+        const QRect box = pictureBox(m, s, static_cast<int>(row));
+        const QRect cell(box.right() + 1, box.top(), metrics.horizontalAdvance(name), metrics.height());
         painter.fillRect(cell, i == s.playerToMove ? colours::player(i) : colours::WaitingName);
         painter.setPen(colours::NameText);
         painter.drawText(cell, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, name);

@@ -66,7 +66,7 @@ TEST(ArtworkSizes, EveryPictureHasItsStatedLogicalSize)
     for (bool clockwise : {false, true})
         for (bool pressed : {false, true})
             EXPECT_EQ(logicalSize(art::rotateButtonFace(clockwise, pressed)), QSize(32, 32));
-    for (int p = 0; p < 3; ++p)
+    for (int p = 0; p < PlayerCount; ++p)
         EXPECT_EQ(logicalSize(art::playerIcon(p)), QSize(32, 32));
     for (int size : art::AppIconSizes)
         EXPECT_EQ(art::appIconPixmap(size).size(), QSize(size, size));
@@ -86,7 +86,7 @@ TEST(ArtworkSizes, IndicesOutOfRangeGiveNothingInsteadOfFailing)
     EXPECT_TRUE(art::playerPicture(7).isNull());
     EXPECT_TRUE(art::wallpaper(3).isNull());
     EXPECT_TRUE(art::playerIcon(-1).isNull());
-    EXPECT_TRUE(art::playerIcon(3).isNull());
+    EXPECT_TRUE(art::playerIcon(PlayerCount).isNull());
     EXPECT_TRUE(art::appIconPixmap(0).isNull());
 }
 
@@ -106,7 +106,7 @@ TEST(ArtworkAlpha, BackgroundsAreOpaqueAndFreeShapesHaveTransparentCorners)
         EXPECT_EQ(corners(art::appIconPixmap(size)), 0) << size;
         EXPECT_EQ(alphaAt(art::appIconPixmap(size), size / 2, size / 2), 255) << size;
     }
-    for (int p = 0; p < 3; ++p)
+    for (int p = 0; p < PlayerCount; ++p)
         EXPECT_EQ(corners(art::playerIcon(p)), 0) << p;
     EXPECT_EQ(corners(art::ownPieceCursor().pixmap()), 0);
     EXPECT_EQ(corners(art::otherPieceCursor().pixmap()), 0);
@@ -208,7 +208,7 @@ TEST(ProgramResources, HoldTheDrawnArtworkAndFallBackToTheFirstWallpaper)
     EXPECT_EQ(rgbaImage(r.title), rgbaImage(art::titlePicture()));
     for (int p = 0; p < PictureCount; ++p)
         EXPECT_EQ(r.pictures[p].cacheKey(), art::playerPicture(p).cacheKey()) << p;
-    for (int p = 0; p < DesignSeatCount; ++p)
+    for (int p = 0; p < PlayerCount; ++p)
         EXPECT_EQ(r.playerIcons[p].cacheKey(), art::playerIcon(p).cacheKey()) << p;
     EXPECT_EQ(r.rotateFaces[1][0].cacheKey(), art::rotateButtonFace(true, false).cacheKey());
     EXPECT_EQ(r.rotateFaces[0][1].cacheKey(), art::rotateButtonFace(false, true).cacheKey());
@@ -265,15 +265,21 @@ TEST(RotateButtons, DirectionsMirrorEachOtherAndPressingChangesTheFace)
 
 TEST(Icons, PlayerIconsShowThePlayersColours)
 {
-    const QRgb expected[3] = {qRgb(255, 255, 0), qRgb(0, 255, 255), qRgb(255, 0, 0)};
-    for (int p = 0; p < 3; ++p) {
+    const QRgb expected[PlayerCount] = {qRgb(255, 255, 0), qRgb(0, 255, 255), qRgb(255, 0, 0),
+                                        qRgb(40, 90, 255), qRgb(20, 190, 40), qRgb(255, 140, 0)};
+    for (int p = 0; p < PlayerCount; ++p) {
         const QImage icon = rgbaImage(art::playerIcon(p));
         QRgb centre = icon.pixel(icon.width() / 2 + 6, icon.height() / 2 + 6);
         EXPECT_LT(channelDistance(centre, expected[p]), 180) << "player " << p;
-        for (int q = 0; q < 3; ++q) {
+        for (int q = 0; q < PlayerCount; ++q) {
             if (q == p)
                 continue;
-            EXPECT_GT(channelDistance(centre, expected[q]), 250) << "player " << p << " against " << q;
+            // The classic three lie far apart; every seat's icon is nearest its own colour.
+            if (p < DesignSeatCount && q < DesignSeatCount) {
+                EXPECT_GT(channelDistance(centre, expected[q]), 250) << "player " << p << " against " << q;
+            }
+            EXPECT_GT(channelDistance(centre, expected[q]), channelDistance(centre, expected[p]))
+                << "player " << p << " against " << q;
         }
     }
 }

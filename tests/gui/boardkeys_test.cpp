@@ -5,6 +5,7 @@
 
 #include "app/boardshows.h"
 #include "app/commands.h"
+#include "model/board.h"
 #include "tests/support/window_fixture.h"
 #include "view/boardkeys.h"
 #include "view/colours.h"
@@ -95,6 +96,33 @@ TEST_F(BoardKeysTest, TheRingBelongsToOneTurn)
     EXPECT_FALSE(boardKeys().carrying());
     EXPECT_EQ(game().state().pieces, over);
     EXPECT_TRUE(window->isVisible());
+}
+
+// Six persons, the top seat to move with its home turned to the bottom:
+// Up carries its piece toward the middle as the board is seen, and the
+// turn goes on round the board to the upper right.
+TEST_F(BoardKeysTest, AtSixPlayersTheTopSeatMovesUpTheTurnedBoard)
+{
+    startGame(3, 2, 1, [](GameState& s) {
+        for (int p = 0; p < PlayerCount; ++p) {
+            s.slots[p].active = 1;
+            s.slots[p].picture = 1;
+        }
+    });
+    const int top = 3, first = top * PiecesPerPlayer;
+    loadEdited([&](GameState& s) {
+        s.pieces[first].hole = 15; // out of its point, on the edge of the middle
+        s.playerToMove = top;
+        s.boardRotation = HomeRotation[top];
+    });
+    ASSERT_TRUE(game().waitingForPerson());
+    keys({Qt::Key_Down, Qt::Key_Space});
+    ASSERT_TRUE(boardKeys().carrying());
+    keys({Qt::Key_Up, Qt::Key_Enter});
+    const int to = game().state().pieces[first].hole;
+    EXPECT_EQ(holeDistance(15, to), 1) << "one step, to " << to;
+    EXPECT_GT(to, 22) << "toward the middle: below the top point's row on the board";
+    EXPECT_EQ(game().state().playerToMove, 2) << "after the top, the upper right";
 }
 
 // While computers play or the mouse drags a piece the keys do nothing.

@@ -211,10 +211,10 @@ TEST(PieceSymbols, EveryTwoPlayersPiecesDifferForEveryEye)
     save(board, "symbols-board");
 
     // A piece amid its home point of each player: the point lies below it.
-    const int homes[DesignSeatCount] = {116, 24, 33};
+    const int homes[PlayerCount] = {116, 24, 33, 5, 96, 87};
     const int rx = view.pieceRadiusX, ry = view.pieceRadiusY;
     std::vector<std::vector<bool>> symbols;
-    for (int p = 0; p < DesignSeatCount; ++p) {
+    for (int p = 0; p < PlayerCount; ++p) {
         symbols.push_back(symbolMask(board, centre(view, homes[p]), rx * 6 / 10, colours::player(p)));
         EXPECT_GT(std::count(symbols[p].begin(), symbols[p].end(), true), rx) << "player " << p << "'s symbol";
     }
@@ -228,7 +228,7 @@ TEST(PieceSymbols, EveryTwoPlayersPiecesDifferForEveryEye)
         const QImage seen = simulated(board, *eye.matrix);
         save(seen, (std::string("symbols-") + eye.name).c_str());
         std::vector<QColor> piece;
-        for (int p = 0; p < DesignSeatCount; ++p) {
+        for (int p = 0; p < PlayerCount; ++p) {
             const QPoint c = centre(view, homes[p]);
             piece.push_back(seen.pixelColor(c + QPoint(rx * 72 / 100, ry / 4)));
             const QColor point = seen.pixelColor(c + QPoint(0, view.holeRadiusY + 3));
@@ -236,8 +236,8 @@ TEST(PieceSymbols, EveryTwoPlayersPiecesDifferForEveryEye)
             EXPECT_GE(deltaE(piece[p], point), 10.0) << "player " << p << "'s piece on its point";
             EXPECT_GE(deltaE(piece[p], hole), 10.0) << "player " << p << "'s piece in its hole";
         }
-        for (int a = 0; a < DesignSeatCount; ++a)
-            for (int b = a + 1; b < DesignSeatCount; ++b)
+        for (int a = 0; a < PlayerCount; ++a)
+            for (int b = a + 1; b < PlayerCount; ++b)
                 EXPECT_TRUE(deltaE(piece[a], piece[b]) >= 20.0 || symbolDifference(symbols[a], symbols[b]) >= 0.25)
                     << "players " << a << " and " << b;
     }

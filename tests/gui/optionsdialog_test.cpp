@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -23,7 +24,7 @@ protected:
     {
         for (int w = 0; w < art::WallpaperCount; ++w)
             wallpapers[w] = art::wallpaper(w);
-        for (int p = 0; p < DesignSeatCount; ++p)
+        for (int p = 0; p < PlayerCount; ++p)
             icons[p] = art::playerIcon(p);
         state.animationSpeed = 0;
         state.soundEnabled = 1;
@@ -69,9 +70,34 @@ protected:
 
     GameState state = initialGameState();
     QPixmap wallpapers[art::WallpaperCount];
-    QPixmap icons[DesignSeatCount];
+    QPixmap icons[PlayerCount];
     std::unique_ptr<OptionsDialog> dialog;
 };
+
+// At a table of four the four players' groups show, two columns of them,
+// and OK writes a fourth seat's view; the classic table shows only its three.
+TEST_F(OptionsDialogTest, ABiggerTableShowsAGroupForEachPlayerTakingPart)
+{
+    open();
+    EXPECT_EQ(dialog->findChild<QGroupBox*>("playerGroup4"), nullptr);
+    EXPECT_NE(dialog->findChild<QGroupBox*>("playerGroup3"), nullptr) << "the classic three, taking part or not";
+
+    for (int p = 0; p < PlayerCount; ++p)
+        state.slots[p].active = p % 3 != 2 ? 1 : 0;
+    open();
+    for (int p : {1, 2, 4, 5})
+        EXPECT_NE(dialog->findChild<QGroupBox*>(QStringLiteral("playerGroup%1").arg(p)), nullptr) << p;
+    for (int p : {3, 6})
+        EXPECT_EQ(dialog->findChild<QGroupBox*>(QStringLiteral("playerGroup%1").arg(p)), nullptr) << p;
+    const QWidget* first = child<QGroupBox>("playerGroup1");
+    const QWidget* fifth = child<QGroupBox>("playerGroup5");
+    EXPECT_GT(fifth->x(), first->x() + first->width() / 2) << "the second column";
+    reposition(5)->click();
+    viewList(5)->setCurrentIndex(1);
+    child<QPushButton>("okButton")->click();
+    EXPECT_EQ(state.slots[4].autoReposition, 1);
+    EXPECT_EQ(state.slots[4].preferredView, 1);
+}
 
 TEST_F(OptionsDialogTest, ShowsTheOptionsAndEnablesThePlayerControlsByTheRule)
 {

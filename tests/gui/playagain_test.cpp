@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTabWidget>
 
 using namespace tavolux;
@@ -136,6 +137,26 @@ TEST_F(PlayAgainTest, TheSheetRemembersItsPlayersAcrossARestartUntilDefaultSetti
     EXPECT_EQ(newGame(), designed) << "Default Settings brings the designed players back";
     restart();
     EXPECT_EQ(newGame(), designed) << "and so does the next run";
+}
+
+TEST_F(PlayAgainTest, ASixPlayerTableStartsAndIsRememberedAcrossARestart)
+{
+    newGame([](SetupSheet& sheet) { sheet.findChild<QRadioButton*>("tableSix")->click(); });
+    const GameState& s = window->game().state();
+    for (int p = 0; p < PlayerCount; ++p)
+        EXPECT_TRUE(s.inPlay(p)) << "seat " << p;
+    EXPECT_EQ(s.slots[5].name, "Neutrino");
+    EXPECT_EQ(s.pieces[59].hole, StartHoles[5][9]);
+
+    restart();
+    bool six = false;
+    newGame([&](SetupSheet& sheet) {
+        six = sheet.findChild<QRadioButton*>("tableSix")->isChecked();
+        sheet.findChild<QRadioButton*>("tableFour")->click();
+    });
+    EXPECT_TRUE(six) << "the sheet opens at the table last started";
+    EXPECT_EQ(window->game().state().slots[2].active, 0);
+    EXPECT_EQ(window->game().state().slots[4].active, 1);
 }
 
 } // namespace

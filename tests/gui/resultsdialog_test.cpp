@@ -21,7 +21,7 @@ protected:
     {
         for (int i = 0; i < PictureCount; ++i)
             pictures[i] = art::playerPicture(i);
-        for (int p = 0; p < DesignSeatCount; ++p)
+        for (int p = 0; p < PlayerCount; ++p)
             icons[p] = art::playerIcon(p);
         state.slots[0].name = "Human";
         state.slots[0].picture = 3;
@@ -79,7 +79,7 @@ protected:
 
     GameState state = initialGameState();
     QPixmap pictures[PictureCount];
-    QPixmap icons[DesignSeatCount];
+    QPixmap icons[PlayerCount];
 };
 
 TEST_F(ResultsDialogTest, ThreePlayersStandInFinishingOrder)
@@ -125,6 +125,45 @@ TEST_F(ResultsDialogTest, ThreePlayersStandInFinishingOrder)
     child<QPushButton>(*dialog, "okButton")->click();
     EXPECT_EQ(dialog->result(), QDialog::Accepted);
     EXPECT_FALSE(dialog->isVisible());
+}
+
+// Four and six players: the podium holds the first three, the others are
+// listed below it in their order; a three-player game lists nobody.
+TEST_F(ResultsDialogTest, PlacesAfterTheThirdAreListedBelowThePodium)
+{
+    for (int players : {4, 6}) {
+        SCOPED_TRACE(players);
+        const int seats4[] = {4, 0, 3, 1};
+        const int seats6[] = {5, 2, 4, 0, 3, 1};
+        const int* order = players == 4 ? seats4 : seats6;
+        state = initialGameState();
+        for (int p = 0; p < PlayerCount; ++p)
+            state.slots[p].active = players == 6 || p % 3 != 2 ? 1 : 0;
+        state.gameOver = 1;
+        for (int place = 0; place < players; ++place)
+            state.finishOrder[place] = static_cast<uint16_t>(order[place]);
+        state.finishCount = static_cast<uint16_t>(players);
+        auto dialog = open();
+        EXPECT_EQ(shown(*dialog, "first").name, QString::fromLatin1(initialGameState().slots[order[0]].name.c_str()));
+        EXPECT_EQ(shown(*dialog, "third").number, QStringLiteral("Player #%1:").arg(order[2] + 1));
+        const QWidget* podium = child<QLabel>(*dialog, "thirdHeading")->parentWidget();
+        int lastY = podium->mapTo(dialog.get(), QPoint(0, podium->height())).y();
+        for (int place = 3; place < players; ++place) {
+            auto* name = child<QLabel>(*dialog, QStringLiteral("place%1Name").arg(place + 1));
+            auto* placeLabel = child<QLabel>(*dialog, QStringLiteral("place%1").arg(place + 1));
+            ASSERT_TRUE(name && placeLabel);
+            EXPECT_EQ(name->text(), QString::fromLatin1(initialGameState().slots[order[place]].name.c_str()));
+            EXPECT_EQ(placeLabel->text(), QStringLiteral("%1th").arg(place + 1));
+            const int y = name->mapTo(dialog.get(), QPoint(0, 0)).y();
+            EXPECT_GE(y, lastY) << "below the podium and the place before";
+            EXPECT_TRUE(dialog->rect().contains(QRect(name->mapTo(dialog.get(), QPoint(0, 0)), name->size())));
+            lastY = y + name->height();
+        }
+        EXPECT_EQ(dialog->findChild<QLabel*>(QStringLiteral("place%1Name").arg(players + 1)), nullptr);
+        dialog->grab().save(QStringLiteral(SCREENSHOT_DIR "/results-%1.png").arg(players));
+    }
+    state.finishCount = 3;
+    EXPECT_EQ(open()->findChild<QWidget*>("otherPlaces"), nullptr);
 }
 
 TEST_F(ResultsDialogTest, TwoPlayerGameLeavesTheThirdPlaceEmptyAndGreyed)

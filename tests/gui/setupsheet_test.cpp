@@ -3,6 +3,7 @@
 
 #include "dialogs/picturebox.h"
 #include "dialogs/setupsheet.h"
+#include "dialogs/tablechoice.h"
 #include "resources/programresources.h"
 
 #include <QApplication>
@@ -85,13 +86,16 @@ TEST_F(SetupSheetTest, IsANewGameSheetOfFourPagesWithOkAndCancel)
     openSheet();
     EXPECT_EQ(sheet->windowTitle(), "New Game");
     EXPECT_FALSE(sheet->windowFlags() & Qt::WindowContextHelpButtonHint);
-    ASSERT_EQ(tabs()->count(), 4);
+    ASSERT_EQ(tabs()->count(), 1 + PlayerCount);
     const char* titles[] = {"Game Setup", "Player #1", "Player #2", "Player #3"};
     const char* pages[] = {"setupCover", "setupPlayer1", "setupPlayer2", "setupPlayer3"};
     for (int i = 0; i < 4; ++i) {
         EXPECT_EQ(tabs()->tabText(i), titles[i]);
         EXPECT_EQ(tabs()->widget(i)->objectName(), pages[i]);
+        EXPECT_TRUE(tabs()->isTabVisible(i));
     }
+    for (int i = 4; i <= PlayerCount; ++i)
+        EXPECT_FALSE(tabs()->isTabVisible(i)) << "the classic table shows three players' pages";
     EXPECT_EQ(tabs()->currentIndex(), 0);
     auto* buttons = sheet->findChild<QDialogButtonBox*>("buttons");
     EXPECT_EQ(buttons->standardButtons(), QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
@@ -104,6 +108,57 @@ TEST_F(SetupSheetTest, IsANewGameSheetOfFourPagesWithOkAndCancel)
     });
     sheet->hide();
     EXPECT_EQ(sheet->exec(), QDialog::Accepted);
+}
+
+TEST_F(SetupSheetTest, EachTableSeatsItsPlayersShowsTheirPagesAndCancelPutsTheFirstBack)
+{
+    openSheet();
+    const struct {
+        const char* button;
+        unsigned seats;
+    } tables[] = {{"tableTwoAcross", 0b001001}, {"tableFour", 0b011011}, {"tableSix", 0b111111},
+                  {"tableClassic", 0b000011}};
+    auto* star = cover<QWidget>("tableStar");
+    EXPECT_TRUE(cover<QRadioButton>("tableClassic")->isChecked());
+    click(cover<QCheckBox>("activePlayer3")); // the classic table's own choice, kept while away
+    for (const auto& table : tables) {
+        SCOPED_TRACE(table.button);
+        click(cover<QRadioButton>(table.button));
+        const bool classic = std::string(table.button) == "tableClassic";
+        for (int p = 0; p < PlayerCount; ++p) {
+            const bool seated = (table.seats >> p) & 1u;
+            EXPECT_EQ(state.slots[p].active, seated ? 1 : 0) << "seat " << p;
+            EXPECT_EQ(tabs()->isTabVisible(p + 1), seated || (classic && p < DesignSeatCount)) << "seat " << p;
+        }
+        EXPECT_EQ(cover<QCheckBox>("activePlayer3")->isEnabled(), classic);
+        EXPECT_EQ(cover<QCheckBox>("activePlayer3")->isChecked(), (table.seats & 0b100) != 0);
+        EXPECT_EQ(qobject_cast<TableStar*>(star)->seats(), table.seats);
+    }
+
+    // Six players: Ctrl+Tab reaches the sixth page, whose computer plays
+    // one style toward the lowest other seat and one toward the rest.
+    click(cover<QRadioButton>("tableSix"));
+    for (int turns = 0; turns < PlayerCount; ++turns)
+        QTest::keyClick(tabs(), Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(tabs()->currentIndex(), PlayerCount);
+    EXPECT_EQ(player<QLineEdit>(6, "nameEdit")->text(), "Neutrino");
+    EXPECT_EQ(player<QLabel>(6, "styleHigherLabel")->text(), "Style toward the others:");
+    EXPECT_TRUE(player<QComboBox>(6, "styleHigher")->isEnabled());
+    clickButton(QDialogButtonBox::Cancel);
+    for (int p = 0; p < PlayerCount; ++p)
+        EXPECT_EQ(state.slots[p].active, p < DesignSeatCount ? 1 : 0) << "seat " << p;
+
+    // A record of four players opens at the four-player table; OK keeps it.
+    for (int p : {2, 5})
+        state.slots[p].active = 0;
+    for (int p : {3, 4})
+        state.slots[p].active = 1;
+    openSheet();
+    EXPECT_TRUE(cover<QRadioButton>("tableFour")->isChecked());
+    EXPECT_TRUE(tabs()->isTabVisible(5));
+    EXPECT_FALSE(tabs()->isTabVisible(3));
+    clickButton(QDialogButtonBox::Ok);
+    EXPECT_EQ(tableOf(state), Table::Four);
 }
 
 TEST_F(SetupSheetTest, KeepsTwoPlayersAndCancelUndoesTheImmediateWrites)
@@ -327,6 +382,7 @@ TEST_F(SetupSheetTest, KeyboardTurnsThePagesAndWalksThroughAPage)
     EXPECT_EQ(tabs()->currentIndex(), 0);
 
     walk(cover<QCheckBox>("activePlayer1"), {"activePlayer2", "activePlayer3", "smoothSpeed", "sound"});
+    walk(cover<QRadioButton>("tableClassic"), {"activePlayer1"}); // one stop for the group of tables
 
     // Player 1 is a person: Tab skips the disabled view list and styles
     // until Space checks the re-position box.
@@ -361,6 +417,9 @@ TEST_F(SetupSheetTest, Screenshots)
     click(cover<QCheckBox>("activePlayer3"));
     showPage(3);
     EXPECT_TRUE(sheet->grab().save(folder + "/setup-player3-inactive.png"));
+    showPage(0);
+    click(cover<QRadioButton>("tableSix"));
+    EXPECT_TRUE(sheet->grab().save(folder + "/setup-cover-six.png"));
 }
 
 } // namespace

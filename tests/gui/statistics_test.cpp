@@ -197,11 +197,13 @@ QStringList column(const QTableWidget* table, int c)
     return texts;
 }
 
+// The row's texts as shown: hidden columns left out.
 QStringList row(const QTableWidget* table, int r)
 {
     QStringList texts;
     for (int c = 0; c < table->columnCount(); ++c)
-        texts << table->item(r, c)->text();
+        if (!table->isColumnHidden(c))
+            texts << table->item(r, c)->text();
     return texts;
 }
 
@@ -255,6 +257,16 @@ TEST(StatisticsWindow, ShowsEachPlayerOnTheTabOfItsGamesAndSortsFiguresAsNumbers
     EXPECT_EQ(column(persons, StatisticsDialog::BestColumn), (QStringList{"12", "52", "61", Dash}));
     EXPECT_FALSE(computers->isVisible());
     EXPECT_TRUE(dialog.findChild<QLabel*>(QStringLiteral("computersEmpty"))->isVisible());
+
+    // A fifth place from a bigger table brings the fourth to sixth places
+    // onto that tab, and only onto it.
+    s.withPersons[{"Zoe", PlayerKind::Person}] = {2, {1, 0, 0, 0, 1, 0}, 0, 1, 12, 12};
+    s.amongComputers[{"Bert", PlayerKind::BeginnerComputer}].games = 1;
+    dialog.setStatistics(s);
+    persons->sortByColumn(StatisticsDialog::PlayerColumn, Qt::AscendingOrder);
+    EXPECT_EQ(row(persons, 3), (QStringList{"Zoe", "Person", "2", "1", "0", "0", "0", "1", "0", "0", "12.0", "12"}));
+    EXPECT_EQ(persons->horizontalHeaderItem(StatisticsDialog::FifthColumn)->text(), "5th");
+    EXPECT_TRUE(computers->isColumnHidden(StatisticsDialog::SixthColumn));
 }
 
 TEST(StatisticsWindow, ClearAsksThenEmptiesAndSaves)

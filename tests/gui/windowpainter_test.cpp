@@ -165,7 +165,7 @@ struct SceneFixture {
     {
         WindowScene scene{&layout, &view, &state, &wallpaper, &title, pictures};
         scene.hiddenPiece = hiddenPiece;
-        QImage image(800, 580, QImage::Format_RGB32);
+        QImage image(layout.clientWidth, layout.clientHeight, QImage::Format_RGB32);
         QPainter painter(&image);
         paintMainWindow(painter, image.rect(), scene);
         return image;
@@ -350,4 +350,63 @@ TEST(PaintMainWindow, AFinishedPlayerHasItsPlaceNotedBelowItsName)
     const QImage both = f.paint();
     f.state.finishCount = 0;
     EXPECT_NE(both, f.paint()) << "the place stays beside the strength";
+}
+
+// Six players in the smallest window a 800 x 600 screen allows, each a
+// computer of the widest name with its strength and place noted: every
+// row's name and notes stay within the row, right of its picture and
+// inside the window, and the pictures neither overlap nor leave it.
+TEST(PaintMainWindow, SixPlayersFitTheSmallestWindowRowByRow)
+{
+    SceneFixture f;
+    const WindowSize smallest = minimumWindowSize(800, 600, 0);
+    f.layout = computeMainLayout(smallest.width, smallest.height - 20);
+    setBoardArea(f.view, f.layout.boardWidth, f.layout.boardHeight);
+    layoutBoard(f.view);
+    f.state.noGameStarted = 0;
+    for (int p = 0; p < PlayerCount; ++p) {
+        f.state.slots[p] = initialGameState().slots[1];
+        f.state.slots[p].name = "WWWWWWWW";
+        f.state.slots[p].strength = Expert;
+    }
+    placeStartingPieces(f.state);
+    f.state.finishCount = PlayerCount;
+    for (int p = 0; p < PlayerCount; ++p)
+        f.state.finishOrder[p] = static_cast<uint16_t>(PlayerCount - 1 - p);
+    const QImage full = f.paint();
+    full.save(QStringLiteral(SCREENSHOT_DIR "/six-players-smallest.png"));
+
+    const QRect client(0, 0, f.layout.clientWidth, f.layout.clientHeight);
+    QRect previous;
+    for (int p = 0; p < PlayerCount; ++p) {
+        SCOPED_TRACE(p);
+        const PanelRow row = panelRow(f.layout, p, true);
+        const QRect picture(row.left, row.top, row.pictureWidth, row.pictureHeight);
+        EXPECT_TRUE(client.contains(picture));
+        EXPECT_FALSE(picture.intersects(previous)) << "rows overlap";
+        EXPECT_GE(picture.left(), f.layout.boardLeft + f.layout.boardWidth) << "the panel keeps off the board";
+        EXPECT_EQ(full.pixelColor(picture.center()), QColor(0, 100, 200)) << "the computer's picture";
+        previous = picture;
+
+        // Without its name and notes the row shows only the wallpaper there.
+        GameState bare = f.state;
+        bare.slots[p].name.clear();
+        bare.slots[p].strength = Standard;
+        bare.finishOrder[PlayerCount - 1 - p] = PlayerCount;
+        std::swap(bare, f.state);
+        const QImage without = f.paint();
+        std::swap(bare, f.state);
+        QRect changed;
+        for (int y = 0; y < full.height(); ++y)
+            for (int x = 0; x < full.width(); ++x)
+                if (full.pixel(x, y) != without.pixel(x, y))
+                    changed |= QRect(x, y, 1, 1);
+        ASSERT_FALSE(changed.isEmpty());
+        const int nextTop = p + 1 < PlayerCount ? panelRow(f.layout, p + 1, true).top : client.bottom();
+        EXPECT_GE(changed.top(), row.top);
+        EXPECT_LT(changed.bottom(), nextTop) << "the notes run into the next row";
+        EXPECT_GT(changed.left(), picture.right() - 1);
+        EXPECT_LT(changed.right(), client.right()) << "cut off by the window's edge";
+        EXPECT_GT(changed.width(), 4 * f.layout.marginX) << "the whole name is drawn";
+    }
 }

@@ -280,7 +280,7 @@ TEST(GameRecordRefusals, AnIllegalMoveIsNamedByItsLine)
         {17, "6. P2 e2-e4-e2", "no piece to jump over between e2 and e4"},
         {13, "3. P2 e3-e5", "move 3 where move 2 was expected"},
         {12, "1 P1 o1-m7", "expected a move such as '1. P1 n2-m6'"},
-        {12, "1. X1 o1-m7", "the mover is P1, P2 or P3"},
+        {12, "1. X1 o1-m7", "the mover is P1 to P6"},
         {12, "1. P1 o1m7", "'o1m7' is not a move in hole names"},
     };
     for (const auto& c : cases)

@@ -98,5 +98,27 @@ TEST(LastMoves, OnlyARoundIsKept)
     EXPECT_EQ(players(moves.shownTo(1)), std::vector<int>({2, 2})) << "at most two moves show";
 }
 
+// Six players, one person: the person sees the five moves since its own,
+// and no more once a player has finished.
+TEST(LastMoves, AtSixPlayersTheRoundIsFiveMoves)
+{
+    GameState s = initialGameState();
+    for (auto& slot : s.slots)
+        slot.active = 1;
+    s.noGameStarted = 0;
+    placeStartingPieces(s);
+    s.slots[0].picture = 1;
+    for (int p = 1; p < PlayerCount; ++p)
+        s.slots[p].picture = 0;
+    LastMoves moves;
+    step(s, moves, 0, 103);
+    for (int i = 0; i < 5; ++i)
+        step(s, moves, s.playerToMove, 60 + i);
+    EXPECT_EQ(s.playerToMove, 0);
+    EXPECT_EQ(players(moves.shownFor(s)), std::vector<int>({5, 1, 3, 2, 4}));
+    s.slots[3].finished = 1;
+    EXPECT_EQ(players(moves.shownFor(s)), std::vector<int>({1, 3, 2, 4}));
+}
+
 } // namespace
 } // namespace tavolux
