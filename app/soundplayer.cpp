@@ -1,13 +1,12 @@
 #include "app/soundplayer.h"
 
-#include <QAudioDevice>
-#include <QEventLoop>
+#include "app/soundoutput.h"
+
+#include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QMediaDevices>
-#include <QSoundEffect>
-#include <QTimer>
-#include <QUrl>
+#include <QLibrary>
 #include <QtEndian>
 
 #include <algorithm>
@@ -27,59 +26,42 @@ quint32 readLe32(const char* p)
 
 } // namespace
 
-SoundPlayer::SoundPlayer(QObject* parent)
-    : QObject(parent), audioAvailable_(!QMediaDevices::defaultAudioOutput().isNull())
+SoundPlayer::SoundPlayer(QObject* parent) : QObject(parent)
 {
+    if (!audioMayBePresent())
+        return;
+    QLibrary module(QCoreApplication::applicationDirPath() + QLatin1Char('/') + QLatin1String(SoundOutputModule));
+    if (const auto make = reinterpret_cast<MakeSoundOutput>(module.resolve(SoundOutputEntry)))
+        output_ = make(this);
 }
 
-QSoundEffect* SoundPlayer::effectFor(const QString& fileName)
+bool SoundPlayer::audioMayBePresent()
 {
-    if (!audioAvailable_)
-        return nullptr;
-    if (QSoundEffect* cached = effects_.value(fileName))
-        return cached;
-    const QFileInfo file(fileName);
-    if (!file.isFile() || !file.isReadable())
-        return nullptr;
-    auto* effect = new QSoundEffect(this);
-    effect->setSource(QUrl::fromLocalFile(file.absoluteFilePath()));
-    effects_.insert(fileName, effect);
-    return effect;
+    if (!qEnvironmentVariableIsEmpty("PULSE_SERVER"))
+        return true;
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!runtime.isEmpty()
+        && (QFileInfo::exists(runtime + QLatin1String("/pulse/native"))
+            || QFileInfo::exists(runtime + QLatin1String("/pipewire-0"))))
+        return true;
+    const QStringList playback = {QStringLiteral("pcmC*p")};
+    return !QDir(QStringLiteral("/dev/snd")).entryList(playback, QDir::System).isEmpty();
 }
 
 void SoundPlayer::play(const QString& fileName)
 {
     Q_EMIT requested(fileName);
-    if (QSoundEffect* effect = effectFor(fileName))
-        effect->play();
+    if (output_)
+        output_->play(fileName);
 }
 
 void SoundPlayer::playAndWait(const QString& fileName, int timeoutMs)
 {
-    QSoundEffect* effect = effectFor(fileName);
-    if (!effect)
+    if (!output_ || !QFileInfo(fileName).isFile())
         return;
     if (timeoutMs < 0)
         timeoutMs = int(std::clamp<qint64>(qint64(wavDurationMs(fileName)) + WaitMarginMs, WaitMarginMs, LongestWaitMs));
-
-    QEventLoop loop;
-    QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
-    bool started = false;
-    auto start = [&] {
-        if (effect->status() == QSoundEffect::Error)
-            loop.quit();
-        if (effect->status() == QSoundEffect::Ready && !started) {
-            started = true;
-            effect->play();
-        }
-    };
-    connect(effect, &QSoundEffect::statusChanged, &loop, start);
-    connect(effect, &QSoundEffect::playingChanged, &loop, [&] {
-        if (started && !effect->isPlaying())
-            loop.quit();
-    });
-    start();
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    output_->playAndWait(fileName, timeoutMs);
 }
 
 int SoundPlayer::wavDurationMs(const QString& path)

@@ -181,8 +181,9 @@ QString GameTexts::noValidMove()
 
 QString GameTexts::finishSound(int p)
 {
-    static const char* const sounds[3] = {"TVX04.WAV", "TVX05.WAV", "TVX06.WAV"};
-    return QLatin1String(sounds[p >= 0 && p < 3 ? p : 0]);
+    // One per seat, the classic three first.
+    static const char* const sounds[] = {"TVX04.WAV", "TVX05.WAV", "TVX06.WAV", "TVX07.WAV", "TVX08.WAV", "TVX09.WAV"};
+    return QLatin1String(sounds[p >= 0 && p < int(std::size(sounds)) ? p : 0]);
 }
 
 QString GameTexts::refusedDropSound()

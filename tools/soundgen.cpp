@@ -1,7 +1,9 @@
-// Synthesises the game's six sound effects into 16-bit mono WAV files:
+// Synthesises the game's nine sound effects into 16-bit mono WAV files:
 //   TVX01.WAV  start jingle          TVX04.WAV  player 1 has finished
 //   TVX02.WAV  farewell              TVX05.WAV  player 2 has finished
 //   TVX03.WAV  a refused drop        TVX06.WAV  player 3 has finished
+//   TVX07.WAV  player 4 has finished TVX08.WAV  player 5 has finished
+//   TVX09.WAV  player 6 has finished
 // Usage: tavolux-soundgen <folder>. The output is the same on every run.
 #include <algorithm>
 #include <cmath>
@@ -154,7 +156,7 @@ bool writeWav(const std::string& path, const Samples& samples)
 }
 
 // Semitones from A4 of the notes used below.
-enum Pitch { C4 = -9, G4 = -2, A4 = 0, B4 = 2, C5 = 3, D5 = 5, E5 = 7, Fs5 = 9, G5 = 10, Gs5 = 11, A5 = 12, B5 = 14, C6 = 15, D6 = 17, E6 = 19 };
+enum Pitch { C4 = -9, F4 = -4, G4 = -2, Bb4 = 1, A4 = 0, B4 = 2, C5 = 3, D5 = 5, Eb5 = 6, E5 = 7, F5 = 8, Fs5 = 9, G5 = 10, Gs5 = 11, A5 = 12, B5 = 14, C6 = 15, D6 = 17, E6 = 19 };
 
 Note note(double at, double length, int pitch, double gain = 1.0) { return {at, length, noteFrequency(pitch), gain}; }
 
@@ -212,6 +214,35 @@ Samples fanfarePlayer3()
     return s;
 }
 
+// The seats across from the first three answer them a fourth lower, each in
+// its own rhythm.
+Samples fanfarePlayer4()
+{
+    Samples s;
+    addNotes(s, {note(0.00, 0.16, C5), note(0.18, 0.16, G4), note(0.36, 0.6, F5, 1.1), note(0.36, 0.6, A5, 0.6),
+                 note(0.36, 0.6, C5, 0.5)}, Timbre::Brass);
+    addRoom(s, 0.12, 0.3);
+    return s;
+}
+
+Samples fanfarePlayer5()
+{
+    Samples s;
+    addNotes(s, {note(0.00, 0.08, A4), note(0.09, 0.08, A4), note(0.18, 0.14, D5), note(0.36, 0.14, A4),
+                 note(0.52, 0.55, D5, 1.1), note(0.52, 0.55, Fs5, 0.6), note(0.52, 0.55, A5, 0.5)}, Timbre::Brass);
+    addRoom(s, 0.12, 0.3);
+    return s;
+}
+
+Samples fanfarePlayer6()
+{
+    Samples s;
+    addNotes(s, {note(0.00, 0.1, F4), note(0.12, 0.1, Bb4), note(0.24, 0.1, D5), note(0.36, 0.1, F5),
+                 note(0.48, 0.55, Bb4, 1.1), note(0.48, 0.55, D5, 0.6), note(0.48, 0.55, F5, 0.5)}, Timbre::Brass);
+    addRoom(s, 0.12, 0.3);
+    return s;
+}
+
 struct Sound {
     const char* name;
     Samples (*make)();
@@ -231,6 +262,7 @@ int main(int argc, char** argv)
     const Sound sounds[] = {
         {"TVX01.WAV", startJingle, 0.707},    {"TVX02.WAV", farewell, 0.707},       {"TVX03.WAV", refused, 0.35},
         {"TVX04.WAV", fanfarePlayer1, 0.707}, {"TVX05.WAV", fanfarePlayer2, 0.707}, {"TVX06.WAV", fanfarePlayer3, 0.707},
+        {"TVX07.WAV", fanfarePlayer4, 0.707}, {"TVX08.WAV", fanfarePlayer5, 0.707}, {"TVX09.WAV", fanfarePlayer6, 0.707},
     };
     for (const auto& [name, make, peak] : sounds) {
         Samples samples = make();

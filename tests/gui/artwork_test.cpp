@@ -1,6 +1,7 @@
 // The drawn artwork and the files placed beside the program: sizes and roles
 // of every picture, seamless wallpapers, the title's transparent background,
 // readable splash corner, cursor hot spots, and well-formed sound files.
+#include "lang/gametexts.h"
 #include "resources/artwork.h"
 #include "resources/drawkit.h"
 #include "resources/programresources.h"
@@ -342,7 +343,8 @@ TEST(Sounds, AreWellFormedAudibleAndOfTheirIntendedLength)
 {
     struct Expect { const char* name; double minSeconds, maxSeconds; };
     const Expect sounds[] = {{"TVX01.WAV", 0.8, 1.5}, {"TVX02.WAV", 0.8, 1.5}, {"TVX03.WAV", 0.2, 0.45},
-                             {"TVX04.WAV", 0.6, 1.6}, {"TVX05.WAV", 0.6, 1.6}, {"TVX06.WAV", 0.6, 1.6}};
+                             {"TVX04.WAV", 0.6, 1.6}, {"TVX05.WAV", 0.6, 1.6}, {"TVX06.WAV", 0.6, 1.6},
+                             {"TVX07.WAV", 0.6, 1.6}, {"TVX08.WAV", 0.6, 1.6}, {"TVX09.WAV", 0.6, 1.6}};
     for (const Expect& e : sounds) {
         const WavInfo info = readWav(fileBesideProgram(e.name));
         ASSERT_TRUE(info.valid) << e.name;
@@ -355,7 +357,7 @@ TEST(Sounds, AreWellFormedAudibleAndOfTheirIntendedLength)
 
 TEST(Sounds, StartAndEndWithoutAClickAndCarryNoOffset)
 {
-    for (int n = 1; n <= 6; ++n) {
+    for (int n = 1; n <= 9; ++n) {
         const QByteArray name = QByteArray("TVX0") + char('0' + n) + ".WAV";
         const QByteArray b = fileBesideProgram(name.constData());
         ASSERT_GT(b.size(), 44 + 2000) << name.constData();
@@ -370,12 +372,16 @@ TEST(Sounds, StartAndEndWithoutAClickAndCarryNoOffset)
     }
 }
 
-TEST(Sounds, TheThreeFanfaresAreDifferent)
+TEST(Sounds, EverySeatHasAFanfareOfItsOwn)
 {
-    const QByteArray a = fileBesideProgram("TVX04.WAV"), b = fileBesideProgram("TVX05.WAV"), c = fileBesideProgram("TVX06.WAV");
-    EXPECT_NE(a, b);
-    EXPECT_NE(b, c);
-    EXPECT_NE(a, c);
+    QList<QByteArray> fanfares;
+    for (int seat = 0; seat < tavolux::PlayerCount; ++seat) {
+        const QByteArray name = tavolux::GameTexts::finishSound(seat).toLatin1();
+        const QByteArray sound = fileBesideProgram(name.constData());
+        ASSERT_FALSE(sound.isEmpty()) << name.constData();
+        EXPECT_FALSE(fanfares.contains(sound)) << name.constData() << " repeats another seat's";
+        fanfares << sound;
+    }
 }
 
 TEST(TextFiles, LieBesideTheProgramAndFitTheAboutBoxWhole)

@@ -6,6 +6,7 @@
 #include <QDataStream>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QDir>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -97,4 +98,51 @@ TEST(SoundPlayer, MissingAndBrokenFilesAreSilenceWithoutWaiting)
     player.playAndWait(dir.filePath("missing.wav"), 30000);
     player.playAndWait(broken, 30000);
     EXPECT_LT(clock.elapsed(), 20000) << "a sound that cannot play is not waited for";
+}
+
+namespace {
+
+bool mapped(const char* library)
+{
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains(library);
+}
+
+} // namespace
+
+// The audio libraries are not linked to the game: they are loaded only where
+// a sound server or device shows, so a silent machine starts without them.
+TEST(SoundPlayer, LoadsTheAudioLibrariesOnlyWhereSomethingMayBeHeard)
+{
+    QTemporaryDir runtime;
+    const QByteArray oldRuntime = qgetenv("XDG_RUNTIME_DIR"), oldServer = qgetenv("PULSE_SERVER");
+    qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+    qunsetenv("PULSE_SERVER");
+    if (SoundPlayer::audioMayBePresent())
+        GTEST_SKIP() << "this machine has a playback device";
+    {
+        SoundPlayer silent;
+        EXPECT_FALSE(silent.audible());
+        EXPECT_FALSE(mapped("libQt6Multimedia")) << "the game links the audio libraries";
+        EXPECT_FALSE(mapped("libtavolux_audio"));
+    }
+    // A sound server named: the module is loaded and asked for an output.
+    qputenv("PULSE_SERVER", "unix:" + runtime.filePath("no-server").toLocal8Bit());
+    EXPECT_TRUE(SoundPlayer::audioMayBePresent());
+    {
+        SoundPlayer player;
+        EXPECT_TRUE(mapped("libtavolux_audio")) << "the audio module beside the program was not loaded";
+        player.play(QStringLiteral("TVX04.WAV"));
+        player.playAndWait(QStringLiteral("missing.wav"), 30000);
+    }
+    // A server's socket in the runtime folder counts too.
+    qunsetenv("PULSE_SERVER");
+    QDir(runtime.path()).mkdir(QStringLiteral("pulse"));
+    QFile socket(runtime.filePath(QStringLiteral("pulse/native")));
+    ASSERT_TRUE(socket.open(QIODevice::WriteOnly));
+    socket.close();
+    EXPECT_TRUE(SoundPlayer::audioMayBePresent());
+    qputenv("XDG_RUNTIME_DIR", oldRuntime);
+    if (!oldServer.isEmpty())
+        qputenv("PULSE_SERVER", oldServer);
 }
