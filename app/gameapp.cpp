@@ -5,6 +5,7 @@
 #include "app/splashwindow.h"
 #include "app/startuptrace.h"
 #include "lang/translations.h"
+#include "resources/artcache.h"
 #include "resources/artwork.h"
 #include "resources/programresources.h"
 #include "view/windowcanvas.h"
@@ -16,6 +17,7 @@
 #include <QFileInfo>
 #include <QPalette>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QTimer>
 
 #include <functional>
@@ -82,6 +84,19 @@ private:
     std::function<void()> then_;
 };
 
+// The pictures, drawn on the first start, are read on later starts of the
+// same program: its size and time tell one build from another.
+void keepPictures()
+{
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+    if (cache.isEmpty())
+        return;
+    const QFileInfo program(QCoreApplication::applicationFilePath());
+    art::keepPicturesIn(cache + QLatin1String("/pictures"),
+                        QString::number(program.size(), 16) + QLatin1Char('-')
+                            + QString::number(program.lastModified().toMSecsSinceEpoch(), 16));
+}
+
 void whenPainted(QWidget& widget, std::function<void()> then)
 {
     new AfterFirstPaint(widget, std::move(then));
@@ -102,6 +117,7 @@ int runGameApp(QApplication& app)
 
     // Sounds and text files are looked up beside the program.
     QDir::setCurrent(QCoreApplication::applicationDirPath());
+    keepPictures();
 
     // Drawn for the screen it shows on: at a density of 2 it costs four times
     // the drawing.

@@ -2,6 +2,7 @@
 // of every picture, seamless wallpapers, the title's transparent background,
 // readable splash corner, cursor hot spots, and well-formed sound files.
 #include "lang/gametexts.h"
+#include "resources/artcache.h"
 #include "resources/artwork.h"
 #include "resources/drawkit.h"
 #include "resources/programresources.h"
@@ -12,6 +13,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
+#include <QTemporaryDir>
 #include <QTransform>
 
 #include <gtest/gtest.h>
@@ -137,6 +139,56 @@ TEST(ArtworkCache, EachPictureIsDrawnOnce)
     EXPECT_EQ(art::playerPicture(6).cacheKey(), art::playerPicture(6).cacheKey());
     EXPECT_EQ(art::splashPicture().cacheKey(), art::splashPicture().cacheKey());
     EXPECT_EQ(art::wallpaper(0).cacheKey(), art::wallpaper(0).cacheKey());
+}
+
+namespace {
+
+QPixmap filled(QColor colour, int& draws)
+{
+    ++draws;
+    QImage image = tavolux::art::canvas(20, 10, 2.0);
+    image.fill(colour);
+    return QPixmap::fromImage(image);
+}
+
+} // namespace
+
+// Pictures kept on disk come back as drawn, and never from another build of
+// the program or from a damaged file.
+TEST(ArtworkCache, KeptPicturesAreReadBackOnlyForTheSameEdition)
+{
+    using tavolux::art::cachedPixmap;
+    using tavolux::art::keepPicturesIn;
+    QTemporaryDir dir;
+    int draws = 0;
+    keepPicturesIn(dir.path(), QStringLiteral("build-a"));
+    const QImage red = cachedPixmap(QStringLiteral("test@2"), [&] { return filled(Qt::red, draws); }).toImage();
+    EXPECT_EQ(draws, 1);
+
+    // A later start of the same build reads the picture instead of drawing.
+    keepPicturesIn(dir.path(), QStringLiteral("build-a"));
+    const QPixmap again = cachedPixmap(QStringLiteral("test@2"), [&] { return filled(Qt::blue, draws); });
+    EXPECT_EQ(draws, 1);
+    EXPECT_EQ(again.toImage(), red);
+    EXPECT_EQ(again.devicePixelRatio(), 2.0);
+    const QImage splash = tavolux::art::splashPicture(1.0).toImage();
+    keepPicturesIn(dir.path(), QStringLiteral("build-a"));
+    EXPECT_EQ(tavolux::art::splashPicture(1.0).toImage(), splash) << "a real picture changed on its way through the file";
+
+    // A damaged file is drawn anew.
+    const QString file = dir.filePath(QStringLiteral("build-a/test_2.pic"));
+    ASSERT_TRUE(QFile::exists(file));
+    QFile(file).resize(100);
+    keepPicturesIn(dir.path(), QStringLiteral("build-a"));
+    EXPECT_EQ(cachedPixmap(QStringLiteral("test@2"), [&] { return filled(Qt::green, draws); }).toImage().pixelColor(0, 0),
+              QColor(Qt::green));
+
+    // Another build draws its own, and the old build's pictures go.
+    keepPicturesIn(dir.path(), QStringLiteral("build-b"));
+    EXPECT_EQ(cachedPixmap(QStringLiteral("test@2"), [&] { return filled(Qt::blue, draws); }).toImage().pixelColor(0, 0),
+              QColor(Qt::blue));
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("build-a"))));
+    keepPicturesIn(QString(), QString());
 }
 
 TEST(PlayerPictures, AreOpaqueAndClearlyDifferentFromEachOther)
