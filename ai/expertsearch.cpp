@@ -2,8 +2,11 @@
 
 #include "model/board.h"
 #include "model/moverules.h"
+#include "model/notation.h"
+#include <cstdio>
 
 #include <algorithm>
+#include <cstdlib>
 #include <random>
 
 namespace tavolux {
@@ -36,6 +39,21 @@ int styleWeight(int style)
     }
 }
 
+int knob(const char* name, int fallback)
+{
+    const char* v = std::getenv(name);
+    return v ? std::atoi(v) : fallback;
+}
+const int KW = knob("E46_W", 0);
+const int KHome = knob("E46_HOME", HomeCost);
+const int KBeam = knob("E46_BEAM", ExpertSearch::BeamWidth);
+const int KDepth = knob("E46_DEPTH", ExpertSearch::PlanDepth);
+const int KSlope = knob("E46_SLOPE", 12);
+const int KKnee = knob("E46_KNEE", 8);
+const int KAway = knob("E46_AWAY", 0);
+const int KAwayD = knob("E46_AWAYD", 2);
+const int KFirst = knob("E46_FIRST", 0);
+
 } // namespace
 
 ExpertSearch::ExpertSearch() : table_(std::size_t(1) << TableBits)
@@ -60,6 +78,17 @@ int ExpertSearch::valueOf(const uint8_t* holes, int distance) const
 
 int ExpertSearch::distanceValue(const uint8_t* holes, int distance) const
 {
+    if (byFullTarget_ && KW == 1 && needed_ == PiecesPerPlayer) {
+        int sum = 0;
+        int furthest = 0;
+        for (int i = 0; i < PiecesPerPlayer; ++i) {
+            const int d = distanceTo_[holes[i]];
+            sum += d <= KKnee ? 4 * d : 4 * KKnee + KSlope * (d - KKnee);
+            furthest = std::max(furthest, d);
+        }
+        const int trailing = std::max(0, furthest * PiecesPerPlayer - distance);
+        return sum + trailing * 2 / PiecesPerPlayer;
+    }
     if (needed_ < PiecesPerPlayer) {
         // The pieces nearest the target fill it; the rest count a quarter.
         uint8_t d[PiecesPerPlayer];
@@ -108,6 +137,7 @@ bool ExpertSearch::listRootMoves()
 void ExpertSearch::countFreeTargetHoles(const GameState& state)
 {
     needed_ = PiecesPerPlayer;
+    acrossPlays_ = false;
     byFullTarget_ = finishesByFullTarget(state, me_);
     std::fill(std::begin(homeCost_), std::end(homeCost_), uint8_t(0));
     if (!byFullTarget_)
@@ -115,8 +145,9 @@ void ExpertSearch::countFreeTargetHoles(const GameState& state)
     // Pieces left at home stand in the way of the player across and fill
     // its target for it.
     for (const uint16_t hole : StartHoles[me_])
-        homeCost_[hole] = HomeCost;
+        homeCost_[hole] = static_cast<uint8_t>(KHome);
     const int across = oppositeSeat(me_);
+    acrossPlays_ = state.inPlay(across);
     if (state.inPlay(across))
         return;
     int held = 0;
@@ -162,8 +193,9 @@ void ExpertSearch::keep(const Node& child)
 }
 
 // The children of a node: every move of every piece, the others standing.
-void ExpertSearch::expand(const Node& node)
+void ExpertSearch::expand(const Node& node, int depth)
 {
+    SearchBoard& board_ = depth >= KAwayD && KAway ? later_ : this->board_;
     for (int i = 0; i < PiecesPerPlayer; ++i)
         board_.move(root_[firstPiece_ + i].hole, node.holes[i]);
     uint8_t out[BoardSlots];
@@ -200,6 +232,20 @@ int ExpertSearch::plan()
         start.distance += distanceTo_[start.holes[i]];
         start.key ^= zobrist_[start.holes[i]];
     }
+    if (KAway && acrossPlays_) {
+        Position later = root_;
+        const int across = oppositeSeat(me_);
+        for (PieceRecord& r : later) {
+            const bool inTarget = distanceTo_[r.hole] <= 3;
+            if (r.owner == OwnerMark[across] && (KAway >= 2 || inTarget))
+                r.owner = 0;
+            if (KAway == 3 && r.owner != OwnerMark[me_] && inTarget)
+                r.owner = 0;
+        }
+        later_.load(later);
+    } else {
+        later_.load(root_);
+    }
     beam_.clear();
     for (std::size_t m = 0; m < rootMoves_.size(); ++m) {
         Node child = start;
@@ -224,17 +270,19 @@ int ExpertSearch::plan()
         return a.value != b.value ? a.value < b.value : a.first < b.first;
     };
     std::vector<int> reached(rootMoves_.size(), 1);
-    for (int depth = 2; depth <= PlanDepth; ++depth) {
+    const int planDepth = byFullTarget_ ? KDepth : PlanDepth;
+    const int beamWidth = byFullTarget_ ? KBeam : BeamWidth;
+    for (int depth = 2; depth <= planDepth; ++depth) {
         if (stopped())
             return 0;
-        if (beam_.size() > std::size_t(BeamWidth)) {
-            std::nth_element(beam_.begin(), beam_.begin() + BeamWidth, beam_.end(), better);
-            beam_.resize(BeamWidth);
+        if (beam_.size() > std::size_t(beamWidth)) {
+            std::nth_element(beam_.begin(), beam_.begin() + beamWidth, beam_.end(), better);
+            beam_.resize(beamWidth);
         }
         next_.clear();
         ++depth_;
         for (const Node& node : beam_)
-            expand(node);
+            expand(node, depth);
         if (next_.empty())
             break;
         int finished = 0;
@@ -257,7 +305,7 @@ int ExpertSearch::plan()
     // A root move whose plans were all dropped early counts as worse than
     // any that lasted longer.
     for (std::size_t m = 0; m < rootMoves_.size(); ++m)
-        rootMoves_[m].plan += (PlanDepth - reached[m]) * (NoPlan / (PlanDepth + 1));
+        rootMoves_[m].plan += (planDepth - reached[m]) * (NoPlan / (planDepth + 1));
     return 0;
 }
 
@@ -336,12 +384,17 @@ ExpertChoice ExpertSearch::choose(const GameState& state, const std::atomic<bool
         if (best >= 0 && repeated && !bestRepeats)
             continue;
         long score = m.plan;
+        if (byFullTarget_)
+            score += long(KFirst) * (distanceTo_[m.hole] - distanceTo_[root_[m.piece].hole]);
         for (int o = 0; o < PlayerCount; ++o) {
             if (o == me_ || !state.inPlay(o))
                 continue;
             const int style = styleToward(state.slots[me_], me_, o);
             score += long(styleWeight(style)) * opponentsBestGain(m, o);
         }
+        if (std::getenv("E46_DEBUG"))
+            std::fprintf(stderr, "  %s-%s plan %d score %ld fin %d rep %d\n", holeName(root_[m.piece].hole).c_str(),
+                         holeName(m.hole).c_str(), m.plan, score, m.finishAt, int(repeated));
         if (best < 0 || (bestRepeats && !repeated) || score < bestScore) {
             best = order[i];
             bestScore = score;

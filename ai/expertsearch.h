@@ -79,7 +79,7 @@ private:
     bool finishes(const Node& node) const;
     void countFreeTargetHoles(const GameState& state);
     bool listRootMoves();
-    void expand(const Node& node);
+    void expand(const Node& node, int depth);
     void keep(const Node& child);
     int plan();
     int opponentsBestGain(const RootMove& m, int opponent);
@@ -92,10 +92,12 @@ private:
     const TargetDistances* mine_ = nullptr;
     const uint8_t* distanceTo_ = nullptr;
     bool othersMove_ = false; // other players are in play
+    bool acrossPlays_ = false;
     bool byFullTarget_ = false;    // the seat across plays: a full target finishes
     int needed_ = PiecesPerPlayer; // own pieces that fill the target: its holes others do not keep
     uint8_t homeCost_[BoardSlots] = {};
     SearchBoard board_;
+    SearchBoard later_; // the board deeper in the plan
     std::vector<RootMove> rootMoves_;
     std::vector<Node> beam_, next_;
     // Where each position of next_ is, by its key: open addressing, entries
