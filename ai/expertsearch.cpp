@@ -53,6 +53,11 @@ const int KKnee = knob("E46_KNEE", 8);
 const int KAway = knob("E46_AWAY", 0);
 const int KAwayD = knob("E46_AWAYD", 2);
 const int KFirst = knob("E46_FIRST", 0);
+const int KEndD = knob("E46_ENDD", 12);
+const int KEndAt = knob("E46_ENDAT", 0);
+const int KRoll = knob("E46_ROLL", 0);
+const int KMix = knob("E46_RMIX", 5);
+const int KPlanW = knob("E46_PLANW", 1);
 
 } // namespace
 
@@ -270,7 +275,8 @@ int ExpertSearch::plan()
         return a.value != b.value ? a.value < b.value : a.first < b.first;
     };
     std::vector<int> reached(rootMoves_.size(), 1);
-    const int planDepth = byFullTarget_ ? KDepth : PlanDepth;
+    const int planDepth = !byFullTarget_ ? PlanDepth : start.distance <= KEndAt ? KEndD : KDepth;
+    endgame_ = start.distance <= KEndAt;
     const int beamWidth = byFullTarget_ ? KBeam : BeamWidth;
     for (int depth = 2; depth <= planDepth; ++depth) {
         if (stopped())
@@ -384,7 +390,19 @@ ExpertChoice ExpertSearch::choose(const GameState& state, const std::atomic<bool
         if (best >= 0 && repeated && !bestRepeats)
             continue;
         long score = m.plan;
-        if (byFullTarget_)
+        if (KRoll && byFullTarget_ && othersMove_) {
+            int finishedAt = 0;
+            const Position end = rollout_.playOut(state, m.piece, m.hole, KRoll, finishedAt);
+            uint8_t holes[PiecesPerPlayer];
+            int distance = 0;
+            for (int k = 0; k < PiecesPerPlayer; ++k) {
+                holes[k] = static_cast<uint8_t>(end[firstPiece_ + k].hole);
+                distance += distanceTo_[holes[k]];
+            }
+            const long rolled = finishedAt ? -1000000L + finishedAt * 10000L : valueOf(holes, distance);
+            score = long(KPlanW) * m.plan + long(KMix) * rolled;
+        }
+        if (byFullTarget_ && !endgame_)
             score += long(KFirst) * (distanceTo_[m.hole] - distanceTo_[root_[m.piece].hole]);
         for (int o = 0; o < PlayerCount; ++o) {
             if (o == me_ || !state.inPlay(o))

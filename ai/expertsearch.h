@@ -24,6 +24,7 @@
 // A choice can be stopped from another thread through the flag it is given
 // with it; it then returns at once, marked stopped, without a move.
 
+#include "ai/expertrollout.h"
 #include "ai/searchboard.h"
 #include "model/gamestate.h"
 
@@ -93,10 +94,12 @@ private:
     const uint8_t* distanceTo_ = nullptr;
     bool othersMove_ = false; // other players are in play
     bool acrossPlays_ = false;
+    bool endgame_ = false;
     bool byFullTarget_ = false;    // the seat across plays: a full target finishes
     int needed_ = PiecesPerPlayer; // own pieces that fill the target: its holes others do not keep
     uint8_t homeCost_[BoardSlots] = {};
     SearchBoard board_;
+    ExpertRollout rollout_;
     SearchBoard later_; // the board deeper in the plan
     std::vector<RootMove> rootMoves_;
     std::vector<Node> beam_, next_;
