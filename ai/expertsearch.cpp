@@ -2,11 +2,8 @@
 
 #include "model/board.h"
 #include "model/moverules.h"
-#include "model/notation.h"
-#include <cstdio>
 
 #include <algorithm>
-#include <cstdlib>
 #include <random>
 
 namespace tavolux {
@@ -39,26 +36,6 @@ int styleWeight(int style)
     }
 }
 
-int knob(const char* name, int fallback)
-{
-    const char* v = std::getenv(name);
-    return v ? std::atoi(v) : fallback;
-}
-const int KW = knob("E46_W", 0);
-const int KHome = knob("E46_HOME", HomeCost);
-const int KBeam = knob("E46_BEAM", ExpertSearch::BeamWidth);
-const int KDepth = knob("E46_DEPTH", ExpertSearch::PlanDepth);
-const int KSlope = knob("E46_SLOPE", 12);
-const int KKnee = knob("E46_KNEE", 8);
-const int KAway = knob("E46_AWAY", 0);
-const int KAwayD = knob("E46_AWAYD", 2);
-const int KFirst = knob("E46_FIRST", 0);
-const int KEndD = knob("E46_ENDD", 12);
-const int KEndAt = knob("E46_ENDAT", 0);
-const int KRoll = knob("E46_ROLL", 0);
-const int KMix = knob("E46_RMIX", 5);
-const int KPlanW = knob("E46_PLANW", 1);
-
 } // namespace
 
 ExpertSearch::ExpertSearch() : table_(std::size_t(1) << TableBits)
@@ -83,17 +60,6 @@ int ExpertSearch::valueOf(const uint8_t* holes, int distance) const
 
 int ExpertSearch::distanceValue(const uint8_t* holes, int distance) const
 {
-    if (byFullTarget_ && KW == 1 && needed_ == PiecesPerPlayer) {
-        int sum = 0;
-        int furthest = 0;
-        for (int i = 0; i < PiecesPerPlayer; ++i) {
-            const int d = distanceTo_[holes[i]];
-            sum += d <= KKnee ? 4 * d : 4 * KKnee + KSlope * (d - KKnee);
-            furthest = std::max(furthest, d);
-        }
-        const int trailing = std::max(0, furthest * PiecesPerPlayer - distance);
-        return sum + trailing * 2 / PiecesPerPlayer;
-    }
     if (needed_ < PiecesPerPlayer) {
         // The pieces nearest the target fill it; the rest count a quarter.
         uint8_t d[PiecesPerPlayer];
@@ -142,7 +108,6 @@ bool ExpertSearch::listRootMoves()
 void ExpertSearch::countFreeTargetHoles(const GameState& state)
 {
     needed_ = PiecesPerPlayer;
-    acrossPlays_ = false;
     byFullTarget_ = finishesByFullTarget(state, me_);
     std::fill(std::begin(homeCost_), std::end(homeCost_), uint8_t(0));
     if (!byFullTarget_)
@@ -150,9 +115,8 @@ void ExpertSearch::countFreeTargetHoles(const GameState& state)
     // Pieces left at home stand in the way of the player across and fill
     // its target for it.
     for (const uint16_t hole : StartHoles[me_])
-        homeCost_[hole] = static_cast<uint8_t>(KHome);
+        homeCost_[hole] = HomeCost;
     const int across = oppositeSeat(me_);
-    acrossPlays_ = state.inPlay(across);
     if (state.inPlay(across))
         return;
     int held = 0;
@@ -198,9 +162,8 @@ void ExpertSearch::keep(const Node& child)
 }
 
 // The children of a node: every move of every piece, the others standing.
-void ExpertSearch::expand(const Node& node, int depth)
+void ExpertSearch::expand(const Node& node)
 {
-    SearchBoard& board_ = depth >= KAwayD && KAway ? later_ : this->board_;
     for (int i = 0; i < PiecesPerPlayer; ++i)
         board_.move(root_[firstPiece_ + i].hole, node.holes[i]);
     uint8_t out[BoardSlots];
@@ -237,20 +200,6 @@ int ExpertSearch::plan()
         start.distance += distanceTo_[start.holes[i]];
         start.key ^= zobrist_[start.holes[i]];
     }
-    if (KAway && acrossPlays_) {
-        Position later = root_;
-        const int across = oppositeSeat(me_);
-        for (PieceRecord& r : later) {
-            const bool inTarget = distanceTo_[r.hole] <= 3;
-            if (r.owner == OwnerMark[across] && (KAway >= 2 || inTarget))
-                r.owner = 0;
-            if (KAway == 3 && r.owner != OwnerMark[me_] && inTarget)
-                r.owner = 0;
-        }
-        later_.load(later);
-    } else {
-        later_.load(root_);
-    }
     beam_.clear();
     for (std::size_t m = 0; m < rootMoves_.size(); ++m) {
         Node child = start;
@@ -275,20 +224,18 @@ int ExpertSearch::plan()
         return a.value != b.value ? a.value < b.value : a.first < b.first;
     };
     std::vector<int> reached(rootMoves_.size(), 1);
-    const int planDepth = !byFullTarget_ ? PlanDepth : start.distance <= KEndAt ? KEndD : KDepth;
-    endgame_ = start.distance <= KEndAt;
-    const int beamWidth = byFullTarget_ ? KBeam : BeamWidth;
+    const int planDepth = crowded_ ? CrowdedDepth : PlanDepth;
     for (int depth = 2; depth <= planDepth; ++depth) {
         if (stopped())
             return 0;
-        if (beam_.size() > std::size_t(beamWidth)) {
-            std::nth_element(beam_.begin(), beam_.begin() + beamWidth, beam_.end(), better);
-            beam_.resize(beamWidth);
+        if (beam_.size() > std::size_t(BeamWidth)) {
+            std::nth_element(beam_.begin(), beam_.begin() + BeamWidth, beam_.end(), better);
+            beam_.resize(BeamWidth);
         }
         next_.clear();
         ++depth_;
         for (const Node& node : beam_)
-            expand(node, depth);
+            expand(node);
         if (next_.empty())
             break;
         int finished = 0;
@@ -335,6 +282,25 @@ int ExpertSearch::opponentsBestGain(const RootMove& m, int opponent)
     return best;
 }
 
+// At a crowded table, what a first move is worth beside its plan: the step
+// it gains at once, and where the pieces stand after a few rounds played
+// out with everyone moving (a finish on the way beats any position).
+long ExpertSearch::crowdedValue(const GameState& state, const RootMove& m)
+{
+    const long now = long(distanceTo_[m.hole]) - distanceTo_[root_[m.piece].hole];
+    int finishedAt = 0;
+    const Position end = rollout_.playOut(state, m.piece, m.hole, PlayedOutRounds, finishedAt);
+    if (finishedAt)
+        return -NoPlan + finishedAt;
+    uint8_t holes[PiecesPerPlayer];
+    int distance = 0;
+    for (int k = 0; k < PiecesPerPlayer; ++k) {
+        holes[k] = static_cast<uint8_t>(end[firstPiece_ + k].hole);
+        distance += distanceTo_[holes[k]];
+    }
+    return FirstStepWeight * now + long(PlayedOutWeight) * valueOf(holes, distance);
+}
+
 ExpertChoice ExpertSearch::choose(const GameState& state, const std::atomic<bool>* stop)
 {
     stop_ = stop;
@@ -348,6 +314,7 @@ ExpertChoice ExpertSearch::choose(const GameState& state, const std::atomic<bool
     othersMove_ = false;
     for (int p = 0; p < PlayerCount; ++p)
         othersMove_ = othersMove_ || (p != me_ && state.inPlay(p));
+    crowded_ = byFullTarget_ && othersMove_;
     nodes_ = 0;
     choice.piece = firstPiece_;
     choice.hole = root_[firstPiece_].hole;
@@ -390,29 +357,19 @@ ExpertChoice ExpertSearch::choose(const GameState& state, const std::atomic<bool
         if (best >= 0 && repeated && !bestRepeats)
             continue;
         long score = m.plan;
-        if (KRoll && byFullTarget_ && othersMove_) {
-            int finishedAt = 0;
-            const Position end = rollout_.playOut(state, m.piece, m.hole, KRoll, finishedAt);
-            uint8_t holes[PiecesPerPlayer];
-            int distance = 0;
-            for (int k = 0; k < PiecesPerPlayer; ++k) {
-                holes[k] = static_cast<uint8_t>(end[firstPiece_ + k].hole);
-                distance += distanceTo_[holes[k]];
+        if (crowded_) {
+            score += crowdedValue(state, m);
+            if (stopped()) {
+                choice.stopped = true;
+                return choice;
             }
-            const long rolled = finishedAt ? -1000000L + finishedAt * 10000L : valueOf(holes, distance);
-            score = long(KPlanW) * m.plan + long(KMix) * rolled;
         }
-        if (byFullTarget_ && !endgame_)
-            score += long(KFirst) * (distanceTo_[m.hole] - distanceTo_[root_[m.piece].hole]);
         for (int o = 0; o < PlayerCount; ++o) {
             if (o == me_ || !state.inPlay(o))
                 continue;
             const int style = styleToward(state.slots[me_], me_, o);
             score += long(styleWeight(style)) * opponentsBestGain(m, o);
         }
-        if (std::getenv("E46_DEBUG"))
-            std::fprintf(stderr, "  %s-%s plan %d score %ld fin %d rep %d\n", holeName(root_[m.piece].hole).c_str(),
-                         holeName(m.hole).c_str(), m.plan, score, m.finishAt, int(repeated));
         if (best < 0 || (bestRepeats && !repeated) || score < bestScore) {
             best = order[i];
             bestScore = score;
