@@ -224,7 +224,8 @@ int ExpertSearch::plan()
         return a.value != b.value ? a.value < b.value : a.first < b.first;
     };
     std::vector<int> reached(rootMoves_.size(), 1);
-    for (int depth = 2; depth <= PlanDepth; ++depth) {
+    const int planDepth = crowded_ ? CrowdedDepth : PlanDepth;
+    for (int depth = 2; depth <= planDepth; ++depth) {
         if (stopped())
             return 0;
         if (beam_.size() > std::size_t(BeamWidth)) {
@@ -257,7 +258,7 @@ int ExpertSearch::plan()
     // A root move whose plans were all dropped early counts as worse than
     // any that lasted longer.
     for (std::size_t m = 0; m < rootMoves_.size(); ++m)
-        rootMoves_[m].plan += (PlanDepth - reached[m]) * (NoPlan / (PlanDepth + 1));
+        rootMoves_[m].plan += (planDepth - reached[m]) * (NoPlan / (planDepth + 1));
     return 0;
 }
 
@@ -281,6 +282,25 @@ int ExpertSearch::opponentsBestGain(const RootMove& m, int opponent)
     return best;
 }
 
+// At a crowded table, what a first move is worth beside its plan: the step
+// it gains at once, and where the pieces stand after a few rounds played
+// out with everyone moving (a finish on the way beats any position).
+long ExpertSearch::crowdedValue(const GameState& state, const RootMove& m)
+{
+    const long now = long(distanceTo_[m.hole]) - distanceTo_[root_[m.piece].hole];
+    int finishedAt = 0;
+    const Position end = rollout_.playOut(state, m.piece, m.hole, PlayedOutRounds, finishedAt);
+    if (finishedAt)
+        return -NoPlan + finishedAt;
+    uint8_t holes[PiecesPerPlayer];
+    int distance = 0;
+    for (int k = 0; k < PiecesPerPlayer; ++k) {
+        holes[k] = static_cast<uint8_t>(end[firstPiece_ + k].hole);
+        distance += distanceTo_[holes[k]];
+    }
+    return FirstStepWeight * now + long(PlayedOutWeight) * valueOf(holes, distance);
+}
+
 ExpertChoice ExpertSearch::choose(const GameState& state, const std::atomic<bool>* stop)
 {
     stop_ = stop;
@@ -294,6 +314,7 @@ ExpertChoice ExpertSearch::choose(const GameState& state, const std::atomic<bool
     othersMove_ = false;
     for (int p = 0; p < PlayerCount; ++p)
         othersMove_ = othersMove_ || (p != me_ && state.inPlay(p));
+    crowded_ = byFullTarget_ && othersMove_;
     nodes_ = 0;
     choice.piece = firstPiece_;
     choice.hole = root_[firstPiece_].hole;
@@ -336,6 +357,13 @@ ExpertChoice ExpertSearch::choose(const GameState& state, const std::atomic<bool
         if (best >= 0 && repeated && !bestRepeats)
             continue;
         long score = m.plan;
+        if (crowded_) {
+            score += crowdedValue(state, m);
+            if (stopped()) {
+                choice.stopped = true;
+                return choice;
+            }
+        }
         for (int o = 0; o < PlayerCount; ++o) {
             if (o == me_ || !state.inPlay(o))
                 continue;

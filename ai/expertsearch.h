@@ -21,9 +21,18 @@
 // count as filled, and the plan brings the pieces nearest the target into
 // the free ones, the others counting less.
 //
+// Such tables are crowded: the pieces a long plan jumps over will mostly
+// have moved by the time it gets there, and a plan that steps back to
+// build a ladder loses the tempo. There the plan looks only CrowdedDepth
+// moves ahead, a step gained by the first move itself counts extra, and
+// the first moves weighed are also played out a few rounds with everyone
+// moving (ExpertRollout): where the pieces stand then counts as much as
+// the plan.
+//
 // A choice can be stopped from another thread through the flag it is given
 // with it; it then returns at once, marked stopped, without a move.
 
+#include "ai/expertrollout.h"
 #include "ai/searchboard.h"
 #include "model/gamestate.h"
 
@@ -56,6 +65,12 @@ public:
     // The plan: positions kept per depth and how many moves deep it looks.
     static constexpr int BeamWidth = 1000;
     static constexpr int PlanDepth = 12;
+    // At a crowded table: the plan's depth, the rounds a first move is
+    // played out, and what a step counts in each part of its value.
+    static constexpr int CrowdedDepth = 4;
+    static constexpr int PlayedOutRounds = 2;
+    static constexpr int FirstStepWeight = 10;
+    static constexpr int PlayedOutWeight = 10;
 
 private:
     struct Node {
@@ -83,6 +98,7 @@ private:
     void keep(const Node& child);
     int plan();
     int opponentsBestGain(const RootMove& m, int opponent);
+    long crowdedValue(const GameState& state, const RootMove& m);
     uint64_t positionKey(const Position& pieces, int mover) const;
     bool stopped() const { return stop_ != nullptr && stop_->load(std::memory_order_relaxed); }
 
@@ -93,9 +109,11 @@ private:
     const uint8_t* distanceTo_ = nullptr;
     bool othersMove_ = false; // other players are in play
     bool byFullTarget_ = false;    // the seat across plays: a full target finishes
+    bool crowded_ = false;         // that, and others in play
     int needed_ = PiecesPerPlayer; // own pieces that fill the target: its holes others do not keep
     uint8_t homeCost_[BoardSlots] = {};
     SearchBoard board_;
+    ExpertRollout rollout_;
     std::vector<RootMove> rootMoves_;
     std::vector<Node> beam_, next_;
     // Where each position of next_ is, by its key: open addressing, entries
