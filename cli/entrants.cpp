@@ -39,6 +39,7 @@ ChosenMove EntrantPlayers::chooseMove(const GameState& state)
     if (forget_) {
         computer_.forgetPositions();
         reference_.forgetPositions();
+        sparring_.forgetPositions();
     }
     const int seat = seats_[std::size_t(state.playerToMove)];
     ChosenMove chosen;

@@ -28,7 +28,7 @@ public:
     ChosenMove chooseMove(const GameState& state) override;
 
     void useSeed(uint32_t seed) { computer_.useSeed(seed); }
-    // The Experts forget the positions they brought about before every
+    // Every player forgets the positions it brought about before every
     // move, as when each move is asked of a fresh program.
     void forgetEveryMove(bool forget) { forget_ = forget; }
 

@@ -47,7 +47,7 @@ std::string eloOf(double score)
 struct MatchOptions {
     int a = Standard, b = Standard; // strengths or tool entrants
     long games = 20;
-    bool forget = false; // the Experts forget their positions before every move
+    bool forget = false; // the players forget their positions before every move
     int players = 2;
     bool opposite = false; // two players face each other across the board
     uint32_t seed = 1;
@@ -144,8 +144,9 @@ int matchCommand(const std::vector<std::string>& args)
                      "  its interval, each held at 1200 either way: >= 1200, <= -1200),\n"
                      "  then A's time per move (mean-ms:, and worst-ms: the longest of any\n"
                      "  player's) and B's (b-mean-ms:, b-worst-ms:). --forget: the Experts\n"
-                     "  forget the positions they brought about before every move, as when\n"
-                     "  each move is asked of a fresh tavolux-cli search. Every move is\n"
+                     "  and the sparring engine forget the positions they brought about\n"
+                     "  before every move, as when each move is asked of a fresh program\n"
+                     "  (tavolux-cli search). Every move is\n"
                      "  checked against the rules; an illegal one stops the match.\n";
         return ExitOk;
     }

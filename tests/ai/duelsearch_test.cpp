@@ -6,14 +6,20 @@
 #include "ai/computerplayer.h"
 #include "ai/duelsearch.h"
 #include "ai/expertsearch.h"
+#include "cli/entrants.h"
+#include "cli/ladder.h"
 #include "model/board.h"
 #include "model/movegen.h"
 #include "model/moverules.h"
+#include "model/savefile.h"
 #include "selfplay_positions.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <memory>
+#include <string>
 
 namespace tavolux::testing {
 namespace {
@@ -122,6 +128,73 @@ TEST(ExpertMemory, ARememberedPositionIsNotBroughtAboutAgain)
         EXPECT_EQ(taught.piece, second.piece);
         EXPECT_EQ(taught.hole, second.hole);
     }
+}
+
+} // namespace
+} // namespace tavolux::testing
+
+namespace tavolux::testing {
+namespace {
+
+// The sparring engine does not bring about a position it brought about
+// before while another move is left, and chooses as before once it forgets.
+TEST(DuelSearch, ARememberedPositionIsNotBroughtAboutAgain)
+{
+    const int active[DesignSeatCount] = {1, 1, 0};
+    const int styles[DesignSeatCount][2] = {{Neutral, Neutral}, {Neutral, Neutral}, {Neutral, Neutral}};
+    const SelfPlayGame game = playComputerGame(active, styles, 21, 40);
+    ASSERT_GT(game.positions.size(), 20u);
+    const GameState& s = game.positions[20];
+    auto duel = std::make_unique<DuelSearch>(8, 20000);
+    const DuelChoice first = duel->choose(s);
+    const DuelChoice second = duel->choose(s);
+    ASSERT_TRUE(first.found && second.found);
+    EXPECT_TRUE(second.piece != first.piece || second.hole != first.hole);
+    EXPECT_TRUE(legal(s, second.piece, second.hole));
+    duel->forgetPositions();
+    const DuelChoice again = duel->choose(s);
+    EXPECT_EQ(again.piece, first.piece);
+    EXPECT_EQ(again.hole, first.hole);
+}
+
+} // namespace
+} // namespace tavolux::testing
+
+namespace tavolux::testing {
+namespace {
+
+// An Expert that forgets its positions before every move, as when each
+// move is asked of a fresh program, still never brings about a position of
+// the game again: its choice alone makes no circle. Against a Standard
+// player from a measured opening, to the first finish, every move checked
+// against the rules.
+TEST(ExpertMemory, AnExpertThatForgetsStillNeverRepeatsAPosition)
+{
+    std::vector<int> strengths(PlayerCount, -1);
+    strengths[0] = Expert;
+    strengths[1] = Standard;
+    GameState s = cli::matchOpening(strengths, 5);
+    std::array<int, PlayerCount> seats{};
+    seats[0] = Expert;
+    seats[1] = Standard;
+    auto players = std::make_unique<cli::EntrantPlayers>(seats);
+    players->forgetEveryMove(true);
+    players->useSeed(5);
+    std::vector<Position> after;
+    int turns = 0;
+    for (; turns < 400 && !isHome(s, 1 - s.playerToMove); ++turns) {
+        const int mover = s.playerToMove;
+        const ChosenMove move = players->chooseMove(s);
+        ASSERT_TRUE(move.found);
+        s = applyMove(s, move.piece, move.path, true).after;
+        if (mover != 0)
+            continue;
+        EXPECT_EQ(std::count(after.begin(), after.end(), s.pieces), 0) << "move " << turns;
+        after.push_back(s.pieces);
+        if (isHome(s, 0))
+            break;
+    }
+    EXPECT_LT(turns, 400);
 }
 
 } // namespace
