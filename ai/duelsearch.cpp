@@ -128,7 +128,8 @@ int DuelSearch::search(int depth, int ply, int turn, int alpha, int beta)
 void DuelSearch::load(const GameState& state)
 {
     players_ = 0;
-    for (int k = 0, p = state.playerToMove; k < PlayerCount; ++k, p = (p + 1) % PlayerCount) {
+    // In turn order, the player to move first.
+    for (int k = 0, p = state.playerToMove; k < PlayerCount; ++k, p = TurnCycle[(TurnPlace[p] + 1) % PlayerCount]) {
         if (!state.inPlay(p))
             continue;
         const int t = players_++;

@@ -1,17 +1,17 @@
 #pragma once
 // An alpha-beta search over every player's moves in turn, which sees where
 // the players' lanes cross: the tools' sparring partner for measuring the
-// Expert, and the Expert's look at the replies to its best first moves. A position is valued by how far
-// each player's pieces still have to go (four points a step, and two per
-// step by which the piece furthest behind trails the average), the player
-// to choose against the one of the others who is furthest on. With more
-// than two players the others are taken to play against it alone
-// (paranoid): each of them lowers its value. At every position only the
-// few moves that bring the mover furthest on are searched (a beam), deeper
-// and deeper until a budget of positions is spent, so that a choice is the
-// same on any machine. Positions it has brought about before are not
-// chosen again while another move is left.
-// Nothing here allocates after the first choice.
+// Expert, and the Expert's look at the replies to its best first moves.
+// A position is valued by how far each player's pieces still have to go
+// (four points a step, and two per step by which the piece furthest
+// behind trails the average), the player to choose against the one of the
+// others who is furthest on. With more than two players the others are
+// taken to play against it alone (paranoid): each of them lowers its
+// value. At every position only the few moves that bring the mover
+// furthest on are searched (a beam), deeper and deeper until a budget of
+// positions is spent, so that a choice is the same on any machine.
+// Positions it has brought about before are not chosen again while
+// another move is left. Nothing here allocates after the first choice.
 
 #include "ai/searchboard.h"
 #include "model/gamestate.h"

@@ -1,7 +1,7 @@
 #pragma once
 // Who may sit at a measured game: the strengths players choose, and two
 // players of the tools only, the sparring engine and the Expert as it
-// weighed its first moves before it tried the opponents' replies.
+// weighed its first moves before it searched them two-sided.
 
 #include "ai/computerplayer.h"
 #include "ai/expertsearch.h"

@@ -130,7 +130,7 @@ int matchCommand(const std::vector<std::string>& args)
                      "  Plays N games (default 20) of player A against player B: a strength\n"
                      "  (beginner, standard or expert), the sparring engine (sparring: an\n"
                      "  alpha-beta search over every player's moves, for measuring) or\n"
-                     "  the Expert as it chose before it tried the opponents' replies\n"
+                     "  the Expert as it chose before it searched its first moves two-sided\n"
                      "  (expert-ref); styles Neutral, from a seeded set\n"
                      "  of openings (three random legal moves per player). Each opening is\n"
                      "  played with every seating: two players, A and B each way round;\n"
