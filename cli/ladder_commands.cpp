@@ -129,10 +129,10 @@ int matchCommand(const std::vector<std::string>& args)
                      "                          [--forget]\n"
                      "  Plays N games (default 20) of player A against player B: a strength\n"
                      "  (beginner, standard or expert), the sparring engine (sparring: an\n"
-                     "  alpha-beta search over every player's moves, for measuring) or\n"
-                     "  the Expert as it chose before it searched its first moves two-sided\n"
-                     "  (expert-ref); styles Neutral, from a seeded set\n"
-                     "  of openings (three random legal moves per player). Each opening is\n"
+                     "  alpha-beta search over every player's moves, for measuring) or the\n"
+                     "  Expert as it chose before it searched its first moves two-sided\n"
+                     "  (expert-ref); styles Neutral, from a seeded set of openings (three\n"
+                     "  random legal moves per player). Each opening is\n"
                      "  played with every seating: two players, A and B each way round;\n"
                      "  more, A in each seat against the others of B. Two players sit\n"
                      "  side by side (seats 0 and 1), or across (0 and 3) with --opposite;\n"
@@ -146,8 +146,8 @@ int matchCommand(const std::vector<std::string>& args)
                      "  player's) and B's (b-mean-ms:, b-worst-ms:). --forget: the Experts\n"
                      "  and the sparring engine forget the positions they brought about\n"
                      "  before every move, as when each move is asked of a fresh program\n"
-                     "  (tavolux-cli search). Every move is\n"
-                     "  checked against the rules; an illegal one stops the match.\n";
+                     "  (tavolux-cli search). Every move is checked against the rules; an\n"
+                     "  illegal one stops the match.\n";
         return ExitOk;
     }
     MatchOptions options;
