@@ -29,6 +29,11 @@ public:
     void useSeed(uint32_t seed);
     void setRandom(bool enabled) { tieBreak_.setEnabled(enabled); }
 
+    // The Expert forgets the positions it brought about, or learns one
+    // brought about by player `mover` earlier in the game.
+    void forgetPositions() { expert_.forgetPositions(); }
+    void rememberPosition(const Position& pieces, int mover) { expert_.rememberPosition(pieces, mover); }
+
     // The Standard search's figures for the last turn it played.
     const SearchResult& lastSearch() const { return last_; }
 

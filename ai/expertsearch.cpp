@@ -38,7 +38,8 @@ int styleWeight(int style)
 
 } // namespace
 
-ExpertSearch::ExpertSearch() : table_(std::size_t(1) << TableBits)
+ExpertSearch::ExpertSearch(ExpertTuning tuning)
+    : tuning_(tuning), duel_(tuning.duelBeam, uint64_t(tuning.duelBudget)), table_(std::size_t(1) << TableBits)
 {
     std::mt19937_64 engine(0x7a501ce5u);
     for (uint64_t& z : zobrist_)
@@ -339,14 +340,46 @@ ExpertChoice ExpertSearch::choose(const GameState& state, const std::atomic<bool
         return x.plan != y.plan ? x.plan < y.plan : a < b;
     };
     std::sort(order.begin(), order.end(), planOrder);
+    const int best = chooseAmong(order, state, finishing);
+    if (stopped()) {
+        choice.stopped = true;
+        return choice;
+    }
+    const RootMove& chosen = rootMoves_[best];
+    Position after = root_;
+    after[chosen.piece].hole = static_cast<uint16_t>(chosen.hole);
+    rememberPosition(after, me_);
+    choice.found = true;
+    choice.piece = chosen.piece;
+    choice.hole = chosen.hole;
+    choice.nodes = nodes_;
+    return choice;
+}
+
+void ExpertSearch::rememberPosition(const Position& pieces, int mover)
+{
+    seen_.push_back(positionKey(pieces, mover));
+    if (seen_.size() > RememberedPositions)
+        seen_.pop_front();
+}
+
+bool ExpertSearch::repeats(const RootMove& m) const
+{
+    Position after = root_;
+    after[m.piece].hole = static_cast<uint16_t>(m.hole);
+    return std::find(seen_.begin(), seen_.end(), positionKey(after, me_)) != seen_.end();
+}
+
+// The first move among `order` (the root moves, best plans first). Where
+// others play, the best are searched two-sided; at a table where the seat
+// across plays, and where a plan finishes, as earlier versions chose.
+int ExpertSearch::chooseAmong(const std::vector<int>& order, const GameState& state, int finishing)
+{
+    if (tuning_.duelPlies > 0 && othersMove_ && !finishing && !byFullTarget_)
+        return chooseByDuel(order, state);
     // A position brought about before is never chosen again while another
     // move is left: the best first moves are weighed, and when all of them
     // repeat, the best of the rest that does not.
-    const auto repeats = [&](const RootMove& m) {
-        Position after = root_;
-        after[m.piece].hole = static_cast<uint16_t>(m.hole);
-        return std::find(seen_.begin(), seen_.end(), positionKey(after, me_)) != seen_.end();
-    };
     const std::size_t looked = finishing ? 1 : std::min<std::size_t>(order.size(), LookedAt);
     int best = -1;
     long bestScore = 0;
@@ -359,10 +392,8 @@ ExpertChoice ExpertSearch::choose(const GameState& state, const std::atomic<bool
         long score = m.plan;
         if (crowded_) {
             score += crowdedValue(state, m);
-            if (stopped()) {
-                choice.stopped = true;
-                return choice;
-            }
+            if (stopped())
+                return order.front(); // the caller sees the stop and gives up
         }
         for (int o = 0; o < PlayerCount; ++o) {
             if (o == me_ || !state.inPlay(o))
@@ -377,17 +408,7 @@ ExpertChoice ExpertSearch::choose(const GameState& state, const std::atomic<bool
         }
     }
 
-    const RootMove& chosen = rootMoves_[best];
-    Position after = root_;
-    after[chosen.piece].hole = static_cast<uint16_t>(chosen.hole);
-    seen_.push_back(positionKey(after, me_));
-    if (seen_.size() > RememberedPositions)
-        seen_.pop_front();
-    choice.found = true;
-    choice.piece = chosen.piece;
-    choice.hole = chosen.hole;
-    choice.nodes = nodes_;
-    return choice;
+    return best;
 }
 
 } // namespace tavolux

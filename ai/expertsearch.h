@@ -15,6 +15,14 @@
 // player has already brought about in this game are avoided, so games among
 // Experts never go round in circles.
 //
+// Where others play (and none across), the best first moves are instead
+// searched two-sided (duelsearch.h): every player answers in turn, so the
+// search sees where lanes cross and who blocks whom; the plan decides
+// between first moves of equal value. Of first moves whose values come
+// within half a step of the best, one that brings the pieces on (nearer,
+// or as near and onto lower holes) is preferred, so that even a player
+// that remembers nothing does not go back and forth.
+//
 // Where the seat across plays, a full target finishes. Pieces left at home
 // then cost extra: they stand in the way of the player across and fill its
 // target for it. Holes of the target that a finished player across keeps
@@ -33,6 +41,7 @@
 // with it; it then returns at once, marked stopped, without a move.
 
 #include "ai/expertrollout.h"
+#include "ai/duelsearch.h"
 #include "ai/searchboard.h"
 #include "model/gamestate.h"
 
@@ -51,9 +60,28 @@ struct ExpertChoice {
     uint64_t nodes = 0; // positions expanded
 };
 
+// How the Expert weighs its first moves; the defaults play best.
+struct ExpertTuning {
+    // The best first moves of the plan searched two-sided, every player
+    // answering in turn, so many plies deep after them at most, with so
+    // many moves at each position and positions per first move; the plan's
+    // value decides between equal ones. 0 plies: each first move is only
+    // weighed against the best single move it leaves each opponent.
+    int weighed = 10;
+    int duelPlies = 8;
+    int duelBeam = 10;
+    int duelBudget = 30000;
+    // Of first moves within this share of a step of the best, one that
+    // brings the pieces on is preferred; 0: never.
+    int nearPercent = 50;
+
+    // The root choice of earlier versions, kept for measuring.
+    static ExpertTuning reference() { return {8, 0, 0, 0, 0}; }
+};
+
 class ExpertSearch {
 public:
-    ExpertSearch();
+    explicit ExpertSearch(ExpertTuning tuning = {});
 
     // The move of state.playerToMove. Once *stop is true this choice gives
     // up; nullptr: it always finishes.
@@ -61,6 +89,8 @@ public:
 
     // Forgets the positions of earlier games.
     void forgetPositions() { seen_.clear(); }
+    // Adds the position after a move of `mover` to those brought about.
+    void rememberPosition(const Position& pieces, int mover);
 
     // The plan: positions kept per depth and how many moves deep it looks.
     static constexpr int BeamWidth = 1000;
@@ -97,11 +127,16 @@ private:
     void expand(const Node& node);
     void keep(const Node& child);
     int plan();
+    int chooseAmong(const std::vector<int>& order, const GameState& state, int finishing);
+    int chooseByDuel(const std::vector<int>& order, const GameState& state);
+    bool repeats(const RootMove& m) const;
+    long progressKey(const RootMove& m) const;
     int opponentsBestGain(const RootMove& m, int opponent);
     long crowdedValue(const GameState& state, const RootMove& m);
     uint64_t positionKey(const Position& pieces, int mover) const;
     bool stopped() const { return stop_ != nullptr && stop_->load(std::memory_order_relaxed); }
 
+    ExpertTuning tuning_;
     int me_ = 0;
     int firstPiece_ = 0;
     Position root_{};
@@ -114,6 +149,7 @@ private:
     uint8_t homeCost_[BoardSlots] = {};
     SearchBoard board_;
     ExpertRollout rollout_;
+    DuelSearch duel_;
     std::vector<RootMove> rootMoves_;
     std::vector<Node> beam_, next_;
     // Where each position of next_ is, by its key: open addressing, entries

@@ -5,6 +5,8 @@
 #include "ai/search.h"
 #include "cli/common.h"
 #include "cli/ladder.h"
+#include "cli/recordfaults.h"
+#include "model/gamerecord.h"
 #include "model/game.h"
 
 #include <algorithm>
@@ -76,12 +78,44 @@ GameState newGameOf(const std::vector<int32_t>& active)
     return s;
 }
 
+// The game record at `path`, its faults told on stderr.
+std::optional<GameRecord> loadRecord(const std::string& path)
+{
+    const auto text = readInput(path, MaxRecordBytes + 1);
+    if (!text)
+        return std::nullopt;
+    RecordReading reading = readRecord(*text);
+    if (const auto* error = std::get_if<RecordError>(&reading)) {
+        std::cerr << "tavolux-cli: " << path;
+        if (error->line > 0)
+            std::cerr << ":" << error->line;
+        std::cerr << ": " << recordFaultText(*error) << "\n";
+        return std::nullopt;
+    }
+    return std::get<GameRecord>(std::move(reading));
+}
+
+// The Expert remembers the positions `mover` brought about in the record;
+// returns how many.
+int rememberRecord(const GameRecord& record, int mover, ComputerPlayer& computer)
+{
+    int count = 0;
+    for (std::size_t i = 0; i < record.moves.size(); ++i) {
+        if (record.moves[i].player != mover)
+            continue;
+        computer.rememberPosition(replayTo(record, i + 1).pieces, mover);
+        ++count;
+    }
+    return count;
+}
+
 } // namespace
 
 int searchCommand(const std::vector<std::string>& args)
 {
     if (wantsHelp(args)) {
-        std::cout << "usage: tavolux-cli search FILE|--seats LIST [--strength beginner|standard|expert]\n"
+        std::cout << "usage: tavolux-cli search FILE|--seats LIST|--record REC\n"
+                     "                          [--strength beginner|standard|expert]\n"
                      "                          [--no-random] [--seed N]\n"
                      "  Runs the computer's move search for the file's player to move, or\n"
                      "  for the first player of a new game of the seats LIST (0..5):\n"
@@ -95,10 +129,14 @@ int searchCommand(const std::vector<std::string>& args)
                      "  first line found with the best value decides; --seed N fixes it.\n"
                      "  --strength plays the move of that strength instead (default: the\n"
                      "  file's); for beginner and expert only strength: and move: (or\n"
-                     "  move: none) are printed.\n";
+                     "  move: none) are printed.\n"
+                     "  --record REC: a game record whose moves the Expert remembers, so that\n"
+                     "  it brings about none of its positions again; without FILE or --seats\n"
+                     "  the position is the record's last. Prints remembered: (the positions\n"
+                     "  the player to move brought about in it) first.\n";
         return ExitOk;
     }
-    std::string file;
+    std::string file, recordFile;
     RandomOptions options;
     std::optional<Strength> strength;
     std::optional<std::vector<int32_t>> seats;
@@ -115,15 +153,26 @@ int searchCommand(const std::vector<std::string>& args)
             strength = parseStrength(args[++i]);
             if (!strength)
                 return usageError("--strength takes beginner, standard or expert");
+        } else if (args[i] == "--record" && i + 1 < args.size() && recordFile.empty()) {
+            recordFile = args[++i];
         } else if (file.empty() && args[i].rfind("--", 0) != 0) {
             file = args[i];
         } else {
             return usageError("unexpected argument '" + args[i] + "' (see --help)");
         }
     }
-    if (file.empty() == !seats)
-        return usageError("search needs FILE or --seats LIST (see --help)");
-    auto state = seats ? std::optional<GameState>(newGameOf(*seats)) : loadPosition(file);
+    if ((!file.empty() && seats) || (file.empty() && !seats && recordFile.empty()))
+        return usageError("search needs FILE, --seats LIST or --record REC (see --help)");
+    std::optional<GameRecord> record;
+    if (!recordFile.empty() && !(record = loadRecord(recordFile)))
+        return ExitBadFile;
+    std::optional<GameState> state;
+    if (seats)
+        state = newGameOf(*seats);
+    else if (!file.empty())
+        state = loadPosition(file);
+    else
+        state = replayTo(*record, record->moves.size());
     if (!state)
         return ExitBadFile;
     PlayerSlot& mover = state->slots[state->playerToMove];
@@ -133,6 +182,8 @@ int searchCommand(const std::vector<std::string>& args)
         ComputerPlayer computer;
         computer.setRandom(options.random);
         computer.useSeed(options.seed.value_or(clockSeed()));
+        if (record)
+            std::cout << "remembered: " << rememberRecord(*record, state->playerToMove, computer) << "\n";
         const ChosenMove move = computer.chooseMove(*state);
         std::cout << "strength: " << strengthWord(mover.strength) << "\n";
         std::cout << "move: " << (move.found ? std::to_string(move.piece) + " " + std::to_string(move.path.back()) : "none")

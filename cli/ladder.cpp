@@ -76,7 +76,7 @@ GameState matchOpening(const std::vector<int>& seats, uint32_t seed)
     return s;
 }
 
-PlayedGame playToFirstFinish(GameState s, ComputerPlayer& computer, int maxTurns)
+PlayedGame playToFirstFinish(GameState s, MoveChooser& computer, int maxTurns)
 {
     PlayedGame game;
     while (game.turns < maxTurns) {

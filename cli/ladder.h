@@ -31,6 +31,6 @@ struct PlayedGame {
 };
 
 // Plays from `opening` until a player finishes or maxTurns moves are made.
-PlayedGame playToFirstFinish(GameState opening, ComputerPlayer& computer, int maxTurns);
+PlayedGame playToFirstFinish(GameState opening, MoveChooser& computer, int maxTurns);
 
 } // namespace tavolux::cli

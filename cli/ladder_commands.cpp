@@ -2,6 +2,7 @@
 
 #include "cli/ai_commands.h"
 #include "cli/common.h"
+#include "cli/entrants.h"
 #include "cli/ladder.h"
 #include "model/moverules.h"
 #include "model/notation.h"
@@ -44,8 +45,9 @@ std::string eloOf(double score)
 }
 
 struct MatchOptions {
-    Strength a = Standard, b = Standard;
+    int a = Standard, b = Standard; // strengths or tool entrants
     long games = 20;
+    bool forget = false; // the players forget their positions before every move
     int players = 2;
     bool opposite = false; // two players face each other across the board
     uint32_t seed = 1;
@@ -85,6 +87,8 @@ std::string parseMatch(const std::vector<std::string>& args, MatchOptions& out)
             out.players = static_cast<int>(*n);
         } else if (a == "--opposite") {
             out.opposite = true;
+        } else if (a == "--forget") {
+            out.forget = true;
         } else if (a == "--seed" && hasValue) {
             const auto n = parseNumber(args[++i], 0, 4294967295L);
             if (!n)
@@ -100,9 +104,9 @@ std::string parseMatch(const std::vector<std::string>& args, MatchOptions& out)
         return "match needs two strengths A and B (see --help)";
     if (out.opposite && out.players != 2)
         return "--opposite goes with --players 2";
-    const auto a = parseStrength(named[0]), b = parseStrength(named[1]);
+    const auto a = parseEntrant(named[0]), b = parseEntrant(named[1]);
     if (!a || !b)
-        return "strengths are beginner, standard or expert";
+        return "players are beginner, standard, expert, sparring or expert-ref";
     out.a = *a;
     out.b = *b;
     return {};
@@ -122,9 +126,13 @@ int matchCommand(const std::vector<std::string>& args)
 {
     if (wantsHelp(args)) {
         std::cout << "usage: tavolux-cli match A B [--games N] [--players 2|3|4|6] [--opposite] [--seed S]\n"
-                     "  Plays N games (default 20) of strength A against strength B\n"
-                     "  (beginner, standard or expert), styles Neutral, from a seeded set\n"
-                     "  of openings (three random legal moves per player). Each opening is\n"
+                     "                          [--forget]\n"
+                     "  Plays N games (default 20) of player A against player B: a strength\n"
+                     "  (beginner, standard or expert), the sparring engine (sparring: an\n"
+                     "  alpha-beta search over every player's moves, for measuring) or the\n"
+                     "  Expert as it chose before it searched its first moves two-sided\n"
+                     "  (expert-ref); styles Neutral, from a seeded set of openings (three\n"
+                     "  random legal moves per player). Each opening is\n"
                      "  played with every seating: two players, A and B each way round;\n"
                      "  more, A in each seat against the others of B. Two players sit\n"
                      "  side by side (seats 0 and 1), or across (0 and 3) with --opposite;\n"
@@ -135,7 +143,11 @@ int matchCommand(const std::vector<std::string>& args)
                      "  (its 95% confidence interval), elo: (A's Elo difference to B and\n"
                      "  its interval, each held at 1200 either way: >= 1200, <= -1200),\n"
                      "  then A's time per move (mean-ms:, and worst-ms: the longest of any\n"
-                     "  player's) and B's (b-mean-ms:, b-worst-ms:).\n";
+                     "  player's) and B's (b-mean-ms:, b-worst-ms:). --forget: the Experts\n"
+                     "  and the sparring engine forget the positions they brought about\n"
+                     "  before every move, as when each move is asked of a fresh program\n"
+                     "  (tavolux-cli search). Every move is checked against the rules; an\n"
+                     "  illegal one stops the match.\n";
         return ExitOk;
     }
     MatchOptions options;
@@ -150,13 +162,17 @@ int matchCommand(const std::vector<std::string>& args)
     std::mutex lock;
     Tally tally;
     auto worker = [&] {
-        auto computer = std::make_unique<ComputerPlayer>();
         for (long g = nextGame++; g < games; g = nextGame++) {
             const long opening = g / seatings;
             const int aSeat = seatList[std::size_t(g % seatings)];
             std::vector<int> seats(PlayerCount, -1);
-            for (const int seat : seatList)
-                seats[std::size_t(seat)] = seat == aSeat ? options.a : options.b;
+            std::array<int, PlayerCount> players{};
+            for (const int seat : seatList) {
+                players[std::size_t(seat)] = seat == aSeat ? options.a : options.b;
+                seats[std::size_t(seat)] = std::min<int>(players[std::size_t(seat)], Expert);
+            }
+            auto computer = std::make_unique<EntrantPlayers>(players);
+            computer->forgetEveryMove(options.forget);
             computer->useSeed(options.seed * 7919u + static_cast<uint32_t>(g));
             const GameState start = matchOpening(seats, options.seed * 104729u + static_cast<uint32_t>(opening));
             const PlayedGame played = playToFirstFinish(start, *computer, MaxMatchTurns);

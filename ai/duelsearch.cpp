@@ -1,0 +1,248 @@
+#include "ai/duelsearch.h"
+
+#include "model/moverules.h"
+
+#include <algorithm>
+
+namespace tavolux {
+
+namespace {
+
+constexpr int Infinity = 1 << 26;
+constexpr std::size_t RememberedPositions = 512;
+
+uint64_t mix(uint64_t x)
+{
+    x += 0x9e3779b97f4a7c15ull;
+    x = (x ^ (x >> 30)) * 0xbf58476d1ce4e5b9ull;
+    x = (x ^ (x >> 27)) * 0x94d049bb133111ebull;
+    return x ^ (x >> 31);
+}
+
+} // namespace
+
+// Lower is better, as the Expert counts: four points per step still to go
+// and two per step by which the piece furthest behind trails the average.
+int DuelSearch::valueOf(int t) const
+{
+    int furthest = 0;
+    for (const uint8_t hole : holes_[t])
+        furthest = std::max(furthest, int(target_[t]->distance[hole]));
+    const int trailing = std::max(0, furthest * PiecesPerPlayer - distance_[t]);
+    return distance_[t] * 4 + trailing * 2 / PiecesPerPlayer;
+}
+
+// From the chooser's side: the value of the best placed other player less
+// its own.
+int DuelSearch::evaluate() const
+{
+    int others = Infinity;
+    for (int t = 1; t < players_; ++t)
+        others = std::min(others, valueOf(t));
+    return others - valueOf(0);
+}
+
+uint64_t DuelSearch::key() const
+{
+    uint64_t k = 0;
+    for (int t = 0; t < players_; ++t)
+        for (const uint8_t hole : holes_[t])
+            k ^= mix(uint64_t(order_[t]) << 8 | hole);
+    return k;
+}
+
+void DuelSearch::listMoves(int turn, std::vector<Move>& out)
+{
+    out.clear();
+    const TargetDistances& target = *target_[turn];
+    uint8_t to[BoardSlots];
+    for (int i = 0; i < PiecesPerPlayer; ++i) {
+        const uint8_t from = holes_[turn][i];
+        const int n = board_.destinations(from, target, to);
+        for (int j = 0; j < n; ++j) {
+            Move m{uint8_t(turn), uint8_t(i), from, to[j], 0};
+            make(m);
+            m.order = valueOf(turn);
+            unmake(m);
+            out.push_back(m);
+        }
+    }
+    // Of equal values the move found first stays first, so that a choice
+    // never depends on the sort.
+    std::stable_sort(out.begin(), out.end(), [](const Move& a, const Move& b) { return a.order < b.order; });
+}
+
+void DuelSearch::make(const Move& m)
+{
+    board_.move(m.from, m.to);
+    holes_[m.player][m.piece] = m.to;
+    distance_[m.player] += target_[m.player]->distance[m.to] - target_[m.player]->distance[m.from];
+}
+
+void DuelSearch::unmake(const Move& m)
+{
+    board_.move(m.to, m.from);
+    holes_[m.player][m.piece] = m.from;
+    distance_[m.player] -= target_[m.player]->distance[m.to] - target_[m.player]->distance[m.from];
+}
+
+// The value of the position with `turn` to move, searched `depth` plies.
+int DuelSearch::search(int depth, int ply, int turn, int alpha, int beta)
+{
+    if (++nodes_ > budget_) {
+        outOfBudget_ = true;
+        return 0;
+    }
+    if (depth == 0)
+        return evaluate();
+    const int next = (turn + 1) % players_;
+    std::vector<Move>& moves = moves_[std::size_t(ply)];
+    listMoves(turn, moves);
+    if (moves.empty())
+        return search(depth - 1, ply + 1, next, alpha, beta);
+    const std::size_t count = std::min<std::size_t>(moves.size(), std::size_t(beam_));
+    const bool mine = turn == 0;
+    int best = mine ? -Infinity : Infinity;
+    for (std::size_t i = 0; i < count && !outOfBudget_; ++i) {
+        const Move m = moves[i];
+        make(m);
+        int score;
+        if (distance_[turn] == HomeDistanceSum)
+            score = mine ? Win - ply : -(Win - ply);
+        else
+            score = search(depth - 1, ply + 1, next, alpha, beta);
+        unmake(m);
+        if (mine) {
+            best = std::max(best, score);
+            alpha = std::max(alpha, score);
+        } else {
+            best = std::min(best, score);
+            beta = std::min(beta, score);
+        }
+        if (alpha >= beta)
+            break;
+    }
+    return best;
+}
+
+void DuelSearch::load(const GameState& state)
+{
+    players_ = 0;
+    // In turn order, the player to move first.
+    for (int k = 0, p = state.playerToMove; k < PlayerCount; ++k, p = TurnCycle[(TurnPlace[p] + 1) % PlayerCount]) {
+        if (!state.inPlay(p))
+            continue;
+        const int t = players_++;
+        order_[t] = p;
+        first_[t] = state.slots[p].firstPiece;
+        target_[t] = &targetDistances(p);
+        distance_[t] = 0;
+        for (int i = 0; i < PiecesPerPlayer; ++i) {
+            holes_[t][i] = static_cast<uint8_t>(state.pieces[first_[t] + i].hole);
+            distance_[t] += target_[t]->distance[holes_[t][i]];
+        }
+    }
+    board_.load(state.pieces);
+    moves_.resize(MaxDepth + 2);
+    nodes_ = 0;
+    outOfBudget_ = false;
+}
+
+void DuelSearch::start(const GameState& state)
+{
+    load(state);
+}
+
+int DuelSearch::valuesAfter(int piece, int hole, int plies, int* values)
+{
+    const int i = piece - first_[0];
+    const Move m{0, uint8_t(i), holes_[0][i], uint8_t(hole), 0};
+    make(m);
+    nodes_ = 0;
+    outOfBudget_ = false;
+    // Deeper and deeper while the budget lasts.
+    values[0] = -evaluate();
+    int done = 0;
+    if (distance_[0] == HomeDistanceSum || players_ < 2) {
+        for (int depth = 0; depth <= plies; ++depth)
+            values[depth] = -Win;
+        done = plies;
+    }
+    while (done < plies) {
+        const int value = search(done + 1, 1, 1 % players_, -Infinity, Infinity);
+        if (outOfBudget_)
+            break;
+        values[++done] = -value;
+    }
+    unmake(m);
+    return done;
+}
+
+DuelChoice DuelSearch::choose(const GameState& state)
+{
+    DuelChoice choice;
+    load(state);
+    if (players_ == 0)
+        return choice;
+
+    // The root moves, those that bring about a position seen before left
+    // out while any other is left.
+    std::vector<Move> root;
+    listMoves(0, root);
+    if (root.empty())
+        return choice;
+    std::vector<Move> fresh;
+    for (const Move& m : root) {
+        make(m);
+        const bool repeats = std::find(seen_.begin(), seen_.end(), key()) != seen_.end();
+        unmake(m);
+        if (!repeats)
+            fresh.push_back(m);
+    }
+    if (!fresh.empty())
+        root.swap(fresh);
+    if (root.size() > std::size_t(2 * beam_))
+        root.resize(std::size_t(2 * beam_));
+
+    Move best = root.front();
+    if (players_ > 1) {
+        std::vector<int> scores(root.size());
+        for (int depth = 1; depth <= MaxDepth; ++depth) {
+            int alpha = -Infinity;
+            for (std::size_t i = 0; i < root.size() && !outOfBudget_; ++i) {
+                make(root[i]);
+                scores[i] = distance_[0] == HomeDistanceSum ? Win
+                                                            : search(depth - 1, 1, 1 % players_, alpha - 1, Infinity);
+                unmake(root[i]);
+                alpha = std::max(alpha, scores[i]);
+            }
+            if (outOfBudget_)
+                break;
+            // The best first, the order of the last search deciding ties.
+            std::vector<std::size_t> byScore(root.size());
+            for (std::size_t i = 0; i < byScore.size(); ++i)
+                byScore[i] = i;
+            std::stable_sort(byScore.begin(), byScore.end(),
+                             [&](std::size_t a, std::size_t b) { return scores[a] > scores[b]; });
+            std::vector<Move> sorted;
+            for (const std::size_t i : byScore)
+                sorted.push_back(root[i]);
+            root.swap(sorted);
+            best = root.front();
+            choice.depth = depth;
+            if (scores[byScore.front()] >= Win - MaxDepth)
+                break;
+        }
+    }
+    make(best);
+    seen_.push_back(key());
+    if (seen_.size() > RememberedPositions)
+        seen_.pop_front();
+    choice.found = true;
+    choice.piece = first_[0] + best.piece;
+    choice.hole = best.to;
+    choice.nodes = nodes_;
+    return choice;
+}
+
+} // namespace tavolux

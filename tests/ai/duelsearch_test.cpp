@@ -1,0 +1,201 @@
+// The two-sided search (the tools' sparring partner and the Expert's look
+// at replies) and the Expert's memory of positions: every choice is legal,
+// a finish in reach is taken, and a remembered position is not brought
+// about again.
+
+#include "ai/computerplayer.h"
+#include "ai/duelsearch.h"
+#include "ai/expertsearch.h"
+#include "cli/entrants.h"
+#include "cli/ladder.h"
+#include "model/board.h"
+#include "model/movegen.h"
+#include "model/moverules.h"
+#include "model/savefile.h"
+#include "selfplay_positions.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <memory>
+#include <string>
+
+namespace tavolux::testing {
+namespace {
+
+bool legal(const GameState& s, int piece, int hole)
+{
+    const PlayerSlot& slot = s.slots[s.playerToMove];
+    if (piece < slot.firstPiece || piece >= slot.firstPiece + PiecesPerPlayer)
+        return false;
+    MoveGenerator gen;
+    gen.findDestinations(s.playerToMove, piece, s.pieces);
+    return gen.isDestination(hole);
+}
+
+TEST(DuelSearch, ChoosesOnlyLegalMovesAtTwoAndThreePlayers)
+{
+    const int styles[DesignSeatCount][2] = {{Neutral, Neutral}, {Neutral, Neutral}, {Neutral, Neutral}};
+    const int tables[2][DesignSeatCount] = {{1, 1, 0}, {1, 1, 1}};
+    auto duel = std::make_unique<DuelSearch>(6, 3000);
+    int checked = 0;
+    for (const auto& active : tables) {
+        const SelfPlayGame game = playComputerGame(active, styles, 9, 300);
+        for (std::size_t i = 0; i < game.positions.size(); i += 3, ++checked) {
+            const GameState& s = game.positions[i];
+            const DuelChoice c = duel->choose(s);
+            ASSERT_TRUE(c.found) << "position " << i;
+            EXPECT_TRUE(legal(s, c.piece, c.hole)) << "position " << i << " piece " << c.piece << " to " << c.hole;
+            EXPECT_GE(c.depth, 1);
+        }
+    }
+    EXPECT_GT(checked, 40);
+}
+
+// Player #1 with nine pieces in its target and the tenth a step from the
+// free hole; player #2 at home.
+GameState oneStepFromHome(int& freeHole)
+{
+    GameState s = initialGameState();
+    s.slots[2].active = 0;
+    s.noGameStarted = 0;
+    placeStartingPieces(s);
+    const TargetDistances& mine = targetDistances(0);
+    for (int i = 0; i < PiecesPerPlayer; ++i)
+        s.pieces[i].hole = StartHoles[oppositeSeat(0)][i];
+    // A piece on the target's edge steps back out of it.
+    for (int i = 0; i < PiecesPerPlayer; ++i) {
+        const int hole = s.pieces[i].hole;
+        if (mine.distance[hole] != 3)
+            continue;
+        for (int h = 0; h < HoleCount; ++h) {
+            if (mine.distance[h] == 4 && (mine.nearer[h][0] == hole || mine.nearer[h][1] == hole)) {
+                freeHole = hole;
+                s.pieces[i].hole = static_cast<uint16_t>(h);
+                return s;
+            }
+        }
+    }
+    return s;
+}
+
+TEST(DuelSearch, TakesAFinishInReach)
+{
+    int freeHole = -1;
+    const GameState s = oneStepFromHome(freeHole);
+    ASSERT_GE(freeHole, 0);
+    ASSERT_FALSE(isHome(s, 0));
+    auto duel = std::make_unique<DuelSearch>(10, 20000);
+    const DuelChoice c = duel->choose(s);
+    ASSERT_TRUE(c.found);
+    EXPECT_EQ(c.hole, freeHole);
+    // The look at one first move says the same: it wins at once.
+    duel->start(s);
+    int values[3];
+    EXPECT_EQ(duel->valuesAfter(c.piece, c.hole, 2, values), 2);
+    EXPECT_EQ(values[2], -DuelSearch::Win);
+}
+
+// The Expert does not bring about a position it remembers while another
+// move is left, and after forgetting chooses as before.
+TEST(ExpertMemory, ARememberedPositionIsNotBroughtAboutAgain)
+{
+    const int active[DesignSeatCount] = {1, 1, 0};
+    const int styles[DesignSeatCount][2] = {{Neutral, Neutral}, {Neutral, Neutral}, {Neutral, Neutral}};
+    const SelfPlayGame game = playComputerGame(active, styles, 21, 40);
+    ASSERT_GT(game.positions.size(), 30u);
+    auto expert = std::make_unique<ExpertSearch>();
+    for (const std::size_t i : {4u, 30u}) {
+        const GameState& s = game.positions[i];
+        expert->forgetPositions();
+        const ExpertChoice first = expert->choose(s);
+        ASSERT_TRUE(first.found);
+        EXPECT_TRUE(legal(s, first.piece, first.hole));
+        // choose() remembered its own move: the same position differs now.
+        const ExpertChoice second = expert->choose(s);
+        EXPECT_TRUE(second.piece != first.piece || second.hole != first.hole) << "position " << i;
+        expert->forgetPositions();
+        const ExpertChoice again = expert->choose(s);
+        EXPECT_EQ(again.piece, first.piece);
+        EXPECT_EQ(again.hole, first.hole);
+        // Learnt from outside, as from a game record.
+        expert->forgetPositions();
+        Position after = s.pieces;
+        after[first.piece].hole = static_cast<uint16_t>(first.hole);
+        expert->rememberPosition(after, s.playerToMove);
+        const ExpertChoice taught = expert->choose(s);
+        EXPECT_EQ(taught.piece, second.piece);
+        EXPECT_EQ(taught.hole, second.hole);
+    }
+}
+
+} // namespace
+} // namespace tavolux::testing
+
+namespace tavolux::testing {
+namespace {
+
+// The sparring engine does not bring about a position it brought about
+// before while another move is left, and chooses as before once it forgets.
+TEST(DuelSearch, ARememberedPositionIsNotBroughtAboutAgain)
+{
+    const int active[DesignSeatCount] = {1, 1, 0};
+    const int styles[DesignSeatCount][2] = {{Neutral, Neutral}, {Neutral, Neutral}, {Neutral, Neutral}};
+    const SelfPlayGame game = playComputerGame(active, styles, 21, 40);
+    ASSERT_GT(game.positions.size(), 20u);
+    const GameState& s = game.positions[20];
+    auto duel = std::make_unique<DuelSearch>(8, 20000);
+    const DuelChoice first = duel->choose(s);
+    const DuelChoice second = duel->choose(s);
+    ASSERT_TRUE(first.found && second.found);
+    EXPECT_TRUE(second.piece != first.piece || second.hole != first.hole);
+    EXPECT_TRUE(legal(s, second.piece, second.hole));
+    duel->forgetPositions();
+    const DuelChoice again = duel->choose(s);
+    EXPECT_EQ(again.piece, first.piece);
+    EXPECT_EQ(again.hole, first.hole);
+}
+
+} // namespace
+} // namespace tavolux::testing
+
+namespace tavolux::testing {
+namespace {
+
+// An Expert that forgets its positions before every move, as when each
+// move is asked of a fresh program, still never brings about a position of
+// the game again: its choice alone makes no circle. Against a Standard
+// player from a measured opening, to the first finish, every move checked
+// against the rules.
+TEST(ExpertMemory, AnExpertThatForgetsStillNeverRepeatsAPosition)
+{
+    std::vector<int> strengths(PlayerCount, -1);
+    strengths[0] = Expert;
+    strengths[1] = Standard;
+    GameState s = cli::matchOpening(strengths, 5);
+    std::array<int, PlayerCount> seats{};
+    seats[0] = Expert;
+    seats[1] = Standard;
+    auto players = std::make_unique<cli::EntrantPlayers>(seats);
+    players->forgetEveryMove(true);
+    players->useSeed(5);
+    std::vector<Position> after;
+    int turns = 0;
+    for (; turns < 400 && !isHome(s, 1 - s.playerToMove); ++turns) {
+        const int mover = s.playerToMove;
+        const ChosenMove move = players->chooseMove(s);
+        ASSERT_TRUE(move.found);
+        s = applyMove(s, move.piece, move.path, true).after;
+        if (mover != 0)
+            continue;
+        EXPECT_EQ(std::count(after.begin(), after.end(), s.pieces), 0) << "move " << turns;
+        after.push_back(s.pieces);
+        if (isHome(s, 0))
+            break;
+    }
+    EXPECT_LT(turns, 400);
+}
+
+} // namespace
+} // namespace tavolux::testing
