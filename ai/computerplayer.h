@@ -34,6 +34,9 @@ public:
     void forgetPositions() { expert_.forgetPositions(); }
     void rememberPosition(const Position& pieces, int mover) { expert_.rememberPosition(pieces, mover); }
 
+    // How the Expert weighs its first moves (the tests make it lighter).
+    void setExpertTuning(const ExpertTuning& tuning) { expert_.setTuning(tuning); }
+
     // The Standard search's figures for the last turn it played.
     const SearchResult& lastSearch() const { return last_; }
 

@@ -10,6 +10,7 @@ namespace {
 
 constexpr int Infinity = 1 << 26;
 constexpr std::size_t RememberedPositions = 512;
+enum Bound : uint8_t { Exact, AtLeast, AtMost };
 
 uint64_t mix(uint64_t x)
 {
@@ -47,8 +48,13 @@ uint64_t DuelSearch::key() const
     uint64_t k = 0;
     for (int t = 0; t < players_; ++t)
         for (const uint8_t hole : holes_[t])
-            k ^= mix(uint64_t(order_[t]) << 8 | hole);
+            k ^= pieceKey_[t][hole];
     return k;
+}
+
+DuelSearch::Entry* DuelSearch::probe(uint64_t key)
+{
+    return table_.empty() ? nullptr : &table_[key & (table_.size() - 1)];
 }
 
 void DuelSearch::listMoves(int turn, std::vector<Move>& out)
@@ -76,6 +82,7 @@ void DuelSearch::make(const Move& m)
 {
     board_.move(m.from, m.to);
     holes_[m.player][m.piece] = m.to;
+    hash_ ^= pieceKey_[m.player][m.from] ^ pieceKey_[m.player][m.to];
     distance_[m.player] += target_[m.player]->distance[m.to] - target_[m.player]->distance[m.from];
 }
 
@@ -83,26 +90,47 @@ void DuelSearch::unmake(const Move& m)
 {
     board_.move(m.to, m.from);
     holes_[m.player][m.piece] = m.from;
+    hash_ ^= pieceKey_[m.player][m.from] ^ pieceKey_[m.player][m.to];
     distance_[m.player] -= target_[m.player]->distance[m.to] - target_[m.player]->distance[m.from];
 }
 
 // The value of the position with `turn` to move, searched `depth` plies.
 int DuelSearch::search(int depth, int ply, int turn, int alpha, int beta)
 {
-    if (++nodes_ > budget_) {
+    if (++nodes_ > budget_ || (stop_ != nullptr && stop_->load(std::memory_order_relaxed))) {
         outOfBudget_ = true;
         return 0;
     }
     if (depth == 0)
         return evaluate();
     const int next = (turn + 1) % players_;
+    // The player to move is part of the position.
+    const uint64_t here = hash_ ^ pieceKey_[turn][BoardSlots - 1];
+    Entry* entry = probe(here);
+    int firstFrom = -1, firstTo = -1;
+    if (entry != nullptr && entry->key == here) {
+        if (entry->depth >= depth &&
+            (entry->bound == Exact || (entry->bound == AtLeast && entry->value >= beta) ||
+                (entry->bound == AtMost && entry->value <= alpha)))
+            return entry->value;
+        firstFrom = entry->from;
+        firstTo = entry->to;
+    }
     std::vector<Move>& moves = moves_[std::size_t(ply)];
     listMoves(turn, moves);
     if (moves.empty())
         return search(depth - 1, ply + 1, next, alpha, beta);
     const std::size_t count = std::min<std::size_t>(moves.size(), std::size_t(beam_));
+    // The best move of an earlier search of this position first.
+    for (std::size_t i = 1; i < count; ++i)
+        if (moves[i].from == firstFrom && moves[i].to == firstTo) {
+            std::rotate(moves.begin(), moves.begin() + long(i), moves.begin() + long(i) + 1);
+            break;
+        }
     const bool mine = turn == 0;
+    const int alphaIn = alpha, betaIn = beta;
     int best = mine ? -Infinity : Infinity;
+    std::size_t bestAt = 0;
     for (std::size_t i = 0; i < count && !outOfBudget_; ++i) {
         const Move m = moves[i];
         make(m);
@@ -112,15 +140,20 @@ int DuelSearch::search(int depth, int ply, int turn, int alpha, int beta)
         else
             score = search(depth - 1, ply + 1, next, alpha, beta);
         unmake(m);
-        if (mine) {
-            best = std::max(best, score);
-            alpha = std::max(alpha, score);
-        } else {
-            best = std::min(best, score);
-            beta = std::min(beta, score);
+        if (mine ? score > best : score < best) {
+            best = score;
+            bestAt = i;
         }
+        if (mine)
+            alpha = std::max(alpha, score);
+        else
+            beta = std::min(beta, score);
         if (alpha >= beta)
             break;
+    }
+    if (entry != nullptr && !outOfBudget_) {
+        const uint8_t bound = best <= alphaIn ? AtMost : best >= betaIn ? AtLeast : Exact;
+        *entry = {here, best, int8_t(depth), bound, moves[bestAt].from, moves[bestAt].to};
     }
     return best;
 }
@@ -141,6 +174,13 @@ void DuelSearch::load(const GameState& state)
             holes_[t][i] = static_cast<uint8_t>(state.pieces[first_[t] + i].hole);
             distance_[t] += target_[t]->distance[holes_[t][i]];
         }
+    }
+    for (int t = 0; t < players_; ++t)
+        for (int h = 0; h < BoardSlots; ++h)
+            pieceKey_[t][h] = mix(uint64_t(order_[t]) << 8 | uint64_t(h));
+    hash_ = key();
+    if (tableBits_ > 0) {
+        table_.assign(std::size_t(1) << tableBits_, Entry{});
     }
     board_.load(state.pieces);
     moves_.resize(MaxDepth + 2);
@@ -178,6 +218,59 @@ int DuelSearch::valuesAfter(int piece, int hole, int plies, int* values)
     return done;
 }
 
+int DuelSearch::valueFirstMoves(const GameState& state, std::vector<FirstMove>& firsts, int plies, int margin,
+    const std::atomic<bool>* stop)
+{
+    load(state);
+    stop_ = stop;
+    if (firsts.empty())
+        return 0;
+    std::vector<Move> root;
+    for (const FirstMove& f : firsts) {
+        const int i = f.piece - first_[0];
+        root.push_back({0, uint8_t(i), holes_[0][i], uint8_t(f.hole), int(root.size())});
+    }
+    std::vector<int> values(root.size(), 0);
+    int done = 0;
+    for (int depth = 1; depth <= std::min(plies, MaxDepth); ++depth) {
+        std::vector<int> scores(root.size(), -Infinity);
+        int best = -Infinity;
+        for (std::size_t i = 0; i < root.size() && !outOfBudget_; ++i) {
+            make(root[i]);
+            if (distance_[0] == HomeDistanceSum)
+                scores[i] = Win;
+            else if (players_ < 2)
+                scores[i] = -evaluate();
+            else
+                scores[i] =
+                    search(depth - 1, 1, 1 % players_, best == -Infinity ? -Infinity : best - margin - 1, Infinity);
+            unmake(root[i]);
+            best = std::max(best, scores[i]);
+        }
+        if (outOfBudget_)
+            break;
+        // The best first in the next search; of equal values the earlier.
+        std::vector<std::size_t> byScore(root.size());
+        for (std::size_t i = 0; i < byScore.size(); ++i)
+            byScore[i] = i;
+        std::stable_sort(byScore.begin(), byScore.end(),
+            [&](std::size_t a, std::size_t b) { return scores[a] > scores[b]; });
+        std::vector<Move> sorted;
+        for (const std::size_t i : byScore) {
+            sorted.push_back(root[i]);
+            values[std::size_t(root[i].order)] = scores[i];
+        }
+        root.swap(sorted);
+        done = depth;
+        if (best >= Win - MaxDepth || players_ < 2)
+            break;
+    }
+    for (std::size_t i = 0; i < firsts.size(); ++i)
+        firsts[i].value = values[i];
+    stop_ = nullptr;
+    return done;
+}
+
 DuelChoice DuelSearch::choose(const GameState& state)
 {
     DuelChoice choice;
@@ -211,8 +304,8 @@ DuelChoice DuelSearch::choose(const GameState& state)
             int alpha = -Infinity;
             for (std::size_t i = 0; i < root.size() && !outOfBudget_; ++i) {
                 make(root[i]);
-                scores[i] = distance_[0] == HomeDistanceSum ? Win
-                                                            : search(depth - 1, 1, 1 % players_, alpha - 1, Infinity);
+                scores[i] =
+                    distance_[0] == HomeDistanceSum ? Win : search(depth - 1, 1, 1 % players_, alpha - 1, Infinity);
                 unmake(root[i]);
                 alpha = std::max(alpha, scores[i]);
             }
@@ -223,7 +316,7 @@ DuelChoice DuelSearch::choose(const GameState& state)
             for (std::size_t i = 0; i < byScore.size(); ++i)
                 byScore[i] = i;
             std::stable_sort(byScore.begin(), byScore.end(),
-                             [&](std::size_t a, std::size_t b) { return scores[a] > scores[b]; });
+                [&](std::size_t a, std::size_t b) { return scores[a] > scores[b]; });
             std::vector<Move> sorted;
             for (const std::size_t i : byScore)
                 sorted.push_back(root[i]);

@@ -16,6 +16,7 @@
 #include "ai/searchboard.h"
 #include "model/gamestate.h"
 
+#include <atomic>
 #include <cstdint>
 #include <deque>
 #include <vector>
@@ -26,7 +27,7 @@ struct DuelChoice {
     bool found = false;
     int piece = 0;
     int hole = 0;
-    int depth = 0;      // plies of the last search finished
+    int depth = 0; // plies of the last search finished
     uint64_t nodes = 0; // positions visited
 };
 
@@ -36,7 +37,14 @@ public:
 
     // Moves searched at every position below the root, and positions
     // visited per choice.
-    DuelSearch(int beam, uint64_t nodeBudget) : beam_(beam), budget_(nodeBudget) {}
+    // With a table of positions (tableBits > 0: 2^tableBits entries), a
+    // position met again at the same depth is not searched again, and the
+    // best move found there before is searched first; the table is emptied
+    // before every choice, so a choice still depends on the position alone.
+    DuelSearch(int beam, uint64_t nodeBudget, int tableBits = 0)
+        : beam_(beam), budget_(nodeBudget), tableBits_(tableBits)
+    {
+    }
 
     DuelChoice choose(const GameState& state);
     void forgetPositions() { seen_.clear(); }
@@ -50,6 +58,21 @@ public:
     static constexpr int Win = 1 << 24;
     void start(const GameState& state);
     int valuesAfter(int piece, int hole, int plies, int* values);
+
+    struct FirstMove {
+        int piece = 0;
+        int hole = 0;
+        int value = 0;
+    };
+    // For the player to move of `state`: the first moves `firsts` (piece,
+    // hole) searched together, deeper and deeper up to `plies` while the
+    // budget lasts, the best first. Each gets its value for the mover
+    // (higher is better, four points a step), exact for those within
+    // `margin` of the best and at most best - margin - 1 for the rest.
+    // Returns the plies of the deepest search finished, 0 if none was.
+    // Once *stop is true the search gives up, as when out of budget.
+    int valueFirstMoves(const GameState& state, std::vector<FirstMove>& firsts, int plies, int margin,
+        const std::atomic<bool>* stop = nullptr);
 
 private:
     struct Move {
@@ -67,17 +90,31 @@ private:
 
     void load(const GameState& state);
 
+    struct Entry {
+        uint64_t key = 0;
+        int32_t value = 0;
+        int8_t depth = -1;
+        uint8_t bound = 0; // Exact, AtLeast or AtMost
+        uint8_t from = 0, to = 0;
+    };
+    Entry* probe(uint64_t key);
+
     int beam_;
     uint64_t budget_;
+    int tableBits_;
+    std::vector<Entry> table_;
+    uint64_t pieceKey_[PlayerCount][BoardSlots] = {};
+    uint64_t hash_ = 0; // of the pieces as they stand, kept by make() and unmake()
     int players_ = 0;
-    int order_[PlayerCount] = {};  // in turn order, the chooser first
-    int first_[PlayerCount] = {};  // its first piece in the table
+    int order_[PlayerCount] = {}; // in turn order, the chooser first
+    int first_[PlayerCount] = {}; // its first piece in the table
     uint8_t holes_[PlayerCount][PiecesPerPlayer] = {};
     int distance_[PlayerCount] = {};
     const TargetDistances* target_[PlayerCount] = {};
     SearchBoard board_;
     uint64_t nodes_ = 0;
     bool outOfBudget_ = false;
+    const std::atomic<bool>* stop_ = nullptr;
     std::vector<std::vector<Move>> moves_;
     std::deque<uint64_t> seen_;
 };

@@ -14,7 +14,7 @@ constexpr std::size_t RememberedPositions = 512;
 constexpr int TableBits = 18; // room for every child of a beam of BeamWidth
 constexpr int NoPlan = 0x3fffffff;
 constexpr std::size_t LookedAt = 8; // best first moves weighed against the opponents
-constexpr uint8_t HomeCost = 12;    // per piece at home while the player across plays
+constexpr uint8_t HomeCost = 12; // per piece at home while the player across plays
 
 // How much each step an opponent's best move gains counts against a first
 // move. With others in play a plan's value adds up the positions on the way
@@ -39,13 +39,22 @@ int styleWeight(int style)
 } // namespace
 
 ExpertSearch::ExpertSearch(ExpertTuning tuning)
-    : tuning_(tuning), duel_(tuning.duelBeam, uint64_t(tuning.duelBudget)), table_(std::size_t(1) << TableBits)
+    : tuning_(tuning), duel_(tuning_.duelBeam, uint64_t(tuning_.duelBudget), tuning_.duelTableBits),
+      groupDuel_(tuning_.duelBeam, uint64_t(tuning_.groupBudget)),
+      table_(std::size_t(1) << TableBits)
 {
     std::mt19937_64 engine(0x7a501ce5u);
     for (uint64_t& z : zobrist_)
         z = engine();
     for (uint64_t& z : sideKey_)
         z = engine();
+}
+
+void ExpertSearch::setTuning(const ExpertTuning& tuning)
+{
+    tuning_ = tuning;
+    duel_ = DuelSearch(tuning.duelBeam, uint64_t(tuning.duelBudget), tuning.duelTableBits);
+    groupDuel_ = DuelSearch(tuning.duelBeam, uint64_t(tuning.groupBudget));
 }
 
 // Lower is better: four points per step still to go, and two per step by
@@ -375,8 +384,15 @@ bool ExpertSearch::repeats(const RootMove& m) const
 // across plays, and where a plan finishes, as earlier versions chose.
 int ExpertSearch::chooseAmong(const std::vector<int>& order, const GameState& state, int finishing)
 {
-    if (tuning_.duelPlies > 0 && othersMove_ && !finishing && !byFullTarget_)
-        return chooseByDuel(order, state);
+    if (othersMove_ && !finishing && !byFullTarget_) {
+        int others = 0;
+        for (int p = 0; p < PlayerCount; ++p)
+            others += p != me_ && state.inPlay(p) ? 1 : 0;
+        if (others == 1 && tuning_.duelPlies > 0)
+            return chooseByDuel(order, state);
+        if (others > 1 && tuning_.groupPlies > 0)
+            return chooseByGroupDuel(order, state);
+    }
     // A position brought about before is never chosen again while another
     // move is left: the best first moves are weighed, and when all of them
     // repeat, the best of the rest that does not.

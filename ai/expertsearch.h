@@ -8,20 +8,24 @@
 // pieces left behind. With other players in play the plan also counts the
 // positions on the way, so that of two plans reaching the same place the
 // one that gains ground sooner wins: the others' pieces will have moved by
-// then, and a jump taken now cannot be taken away. The first moves of the best plans are then weighed
-// against what they give the other players: the best single move each
-// opponent has after them, counted by the player's styles (a Hostile Expert
-// spoils that player's moves, a Friendly one leaves it room). Positions the
-// player has already brought about in this game are avoided, so games among
-// Experts never go round in circles.
+// then, and a jump taken now cannot be taken away. The first moves of the best
+// plans are then weighed against what they give the other players: the best
+// single move each opponent has after them, counted by the player's styles (a
+// Hostile Expert spoils that player's moves, a Friendly one leaves it room).
+// Positions the player has already brought about in this game are avoided, so
+// games among Experts never go round in circles.
 //
-// Where others play (and none across), the best first moves are instead
-// searched two-sided (duelsearch.h): every player answers in turn, so the
-// search sees where lanes cross and who blocks whom; the plan decides
-// between first moves of equal value. Of first moves whose values come
-// within half a step of the best, one that brings the pieces on (nearer,
-// or as near and onto lower holes) is preferred, so that even a player
-// that remembers nothing does not go back and forth.
+// Where others play (and none across), first moves are instead searched
+// two-sided (duelsearch.h): every player answers in turn, so the search
+// sees where lanes cross and who blocks whom. Against one opponent, the
+// first moves that bring the pieces furthest on at once and those of the
+// best plans are searched together, deeper and deeper, positions met
+// again looked up in a table; of equal values the move further on at once
+// wins. Against more, the best first moves of the plan are each searched
+// a few plies, and the plan decides between equal values. Of first moves
+// whose values come within half a step of the best, one that brings the
+// pieces on (nearer, or as near and onto lower holes) is preferred, so
+// that even a player that remembers nothing does not go back and forth.
 //
 // Where the seat across plays, a full target finishes. Pieces left at home
 // then cost extra: they stand in the way of the player across and fill its
@@ -40,8 +44,8 @@
 // A choice can be stopped from another thread through the flag it is given
 // with it; it then returns at once, marked stopped, without a move.
 
-#include "ai/expertrollout.h"
 #include "ai/duelsearch.h"
+#include "ai/expertrollout.h"
 #include "ai/searchboard.h"
 #include "model/gamestate.h"
 
@@ -54,34 +58,52 @@ namespace tavolux {
 
 struct ExpertChoice {
     bool found = false;
-    int piece = 0;      // index in the piece table
-    int hole = 0;       // destination
+    int piece = 0; // index in the piece table
+    int hole = 0; // destination
     bool stopped = false;
     uint64_t nodes = 0; // positions expanded
 };
 
 // How the Expert weighs its first moves; the defaults play best.
 struct ExpertTuning {
-    // The best first moves of the plan searched two-sided, every player
-    // answering in turn, so many plies deep after them at most, with so
-    // many moves at each position and positions per first move; the plan's
-    // value decides between equal ones. 0 plies: each first move is only
-    // weighed against the best single move it leaves each opponent.
-    int weighed = 10;
-    int duelPlies = 8;
+    // Two players: the first moves searched two-sided, both answering in
+    // turn, all together and deeper and deeper: so many of those that bring
+    // the pieces furthest on at once, and so many first moves of the best
+    // plans beside them; so many plies deep at most, so many moves at each
+    // position, so many positions in all, and a table of 2^duelTableBits
+    // positions met (0: none). 0 plies: each first move is only weighed
+    // against the best single move it leaves the opponent.
+    int weighed = 20;
+    int planned = 5;
+    int duelPlies = 16;
     int duelBeam = 10;
-    int duelBudget = 30000;
+    int duelBudget = 1000000;
+    int duelTableBits = 19;
+    // More players: the first moves of the best plans, each searched on its
+    // own, every player answering in turn, so many plies deep at most, with
+    // duelBeam moves at each position and so many positions per first move;
+    // the plan decides between equal values. 0 plies: as above.
+    int groupWeighed = 10;
+    int groupPlies = 8;
+    int groupBudget = 30000;
     // Of first moves within this share of a step of the best, one that
     // brings the pieces on is preferred; 0: never.
     int nearPercent = 50;
 
     // The root choice of earlier versions, kept for measuring.
-    static ExpertTuning reference() { return {8, 0, 0, 0, 0}; }
+    static ExpertTuning reference()
+    {
+        ExpertTuning t;
+        t.duelPlies = t.groupPlies = 0;
+        return t;
+    }
 };
 
 class ExpertSearch {
 public:
     explicit ExpertSearch(ExpertTuning tuning = {});
+    // Weighs its first moves so from now on.
+    void setTuning(const ExpertTuning& tuning);
 
     // The move of state.playerToMove. Once *stop is true this choice gives
     // up; nullptr: it always finishes.
@@ -106,17 +128,17 @@ private:
     struct Node {
         uint8_t holes[PiecesPerPlayer];
         int distance = 0; // sum of the pieces' step distances to the tip
-        int value = 0;    // what the beam sorts by, lower is better
-        int path = 0;     // the sum of the values of the positions on the way
+        int value = 0; // what the beam sorts by, lower is better
+        int path = 0; // the sum of the values of the positions on the way
         uint64_t key = 0; // of the set of holes
-        int first = 0;    // index into the root moves
+        int first = 0; // index into the root moves
     };
 
     struct RootMove {
         int piece = 0;
         int hole = 0;
         int plan = 0x7fffffff; // best plan value found through it
-        int finishAt = 0;      // depth at which its plan brings all home, 0: none
+        int finishAt = 0; // depth at which its plan brings all home, 0: none
     };
 
     int valueOf(const uint8_t* holes, int distance) const;
@@ -128,7 +150,11 @@ private:
     void keep(const Node& child);
     int plan();
     int chooseAmong(const std::vector<int>& order, const GameState& state, int finishing);
-    int chooseByDuel(const std::vector<int>& order, const GameState& state);
+    int chooseByDuel(const std::vector<int>& byPlan, const GameState& state);
+    int chooseByGroupDuel(const std::vector<int>& byPlan, const GameState& state);
+    int preferProgress(const std::vector<int>& tried, const std::vector<long>& score) const;
+    long styleExtra(const GameState& state, const RootMove& m);
+    std::vector<int> stepOrder(std::vector<int>& order) const;
     bool repeats(const RootMove& m) const;
     long progressKey(const RootMove& m) const;
     int opponentsBestGain(const RootMove& m, int opponent);
@@ -143,13 +169,15 @@ private:
     const TargetDistances* mine_ = nullptr;
     const uint8_t* distanceTo_ = nullptr;
     bool othersMove_ = false; // other players are in play
-    bool byFullTarget_ = false;    // the seat across plays: a full target finishes
-    bool crowded_ = false;         // that, and others in play
-    int needed_ = PiecesPerPlayer; // own pieces that fill the target: its holes others do not keep
+    bool byFullTarget_ = false; // the seat across plays: a full target finishes
+    bool crowded_ = false; // that, and others in play
+    int needed_ = PiecesPerPlayer; // own pieces that fill the target: its holes
+                                   // others do not keep
     uint8_t homeCost_[BoardSlots] = {};
     SearchBoard board_;
     ExpertRollout rollout_;
-    DuelSearch duel_;
+    DuelSearch duel_;      // two players
+    DuelSearch groupDuel_; // more
     std::vector<RootMove> rootMoves_;
     std::vector<Node> beam_, next_;
     // Where each position of next_ is, by its key: open addressing, entries

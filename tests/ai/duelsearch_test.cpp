@@ -6,18 +6,19 @@
 #include "ai/computerplayer.h"
 #include "ai/duelsearch.h"
 #include "ai/expertsearch.h"
-#include "cli/entrants.h"
 #include "cli/ladder.h"
 #include "model/board.h"
 #include "model/movegen.h"
 #include "model/moverules.h"
 #include "model/savefile.h"
 #include "selfplay_positions.h"
+#include "tests/support/light_expert.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <memory>
 #include <string>
 
@@ -90,11 +91,20 @@ TEST(DuelSearch, TakesAFinishInReach)
     const DuelChoice c = duel->choose(s);
     ASSERT_TRUE(c.found);
     EXPECT_EQ(c.hole, freeHole);
-    // The look at one first move says the same: it wins at once.
-    duel->start(s);
-    int values[3];
-    EXPECT_EQ(duel->valuesAfter(c.piece, c.hole, 2, values), 2);
-    EXPECT_EQ(values[2], -DuelSearch::Win);
+    // Weighing first moves together says the same: that one wins at once,
+    // and the search stops there.
+    std::vector<DuelSearch::FirstMove> firsts;
+    MoveGenerator gen;
+    for (int k = 0; k < PiecesPerPlayer && firsts.empty(); ++k) {
+        gen.findDestinations(0, k, s.pieces);
+        if (k != c.piece && gen.destinations[0] != ListEnd)
+            firsts.push_back({k, gen.destinations[0], 0});
+    }
+    ASSERT_FALSE(firsts.empty());
+    firsts.push_back({c.piece, c.hole, 0});
+    EXPECT_EQ(duel->valueFirstMoves(s, firsts, 6, 2), 1);
+    EXPECT_EQ(firsts[1].value, DuelSearch::Win);
+    EXPECT_LT(firsts[0].value, DuelSearch::Win - DuelSearch::MaxDepth);
 }
 
 // The Expert does not bring about a position it remembers while another
@@ -105,7 +115,7 @@ TEST(ExpertMemory, ARememberedPositionIsNotBroughtAboutAgain)
     const int styles[DesignSeatCount][2] = {{Neutral, Neutral}, {Neutral, Neutral}, {Neutral, Neutral}};
     const SelfPlayGame game = playComputerGame(active, styles, 21, 40);
     ASSERT_GT(game.positions.size(), 30u);
-    auto expert = std::make_unique<ExpertSearch>();
+    auto expert = std::make_unique<ExpertSearch>(lightExpert());
     for (const std::size_t i : {4u, 30u}) {
         const GameState& s = game.positions[i];
         expert->forgetPositions();
@@ -174,18 +184,17 @@ TEST(ExpertMemory, AnExpertThatForgetsStillNeverRepeatsAPosition)
     strengths[0] = Expert;
     strengths[1] = Standard;
     GameState s = cli::matchOpening(strengths, 5);
-    std::array<int, PlayerCount> seats{};
-    seats[0] = Expert;
-    seats[1] = Standard;
-    auto players = std::make_unique<cli::EntrantPlayers>(seats);
-    players->forgetEveryMove(true);
+    auto players = std::make_unique<ComputerPlayer>();
+    players->setExpertTuning(lightExpert());
     players->useSeed(5);
     std::vector<Position> after;
     int turns = 0;
     for (; turns < 400 && !isHome(s, 1 - s.playerToMove); ++turns) {
         const int mover = s.playerToMove;
+        players->forgetPositions();
         const ChosenMove move = players->chooseMove(s);
         ASSERT_TRUE(move.found);
+        ASSERT_TRUE(legal(s, move.piece, move.path.back())) << "move " << turns;
         s = applyMove(s, move.piece, move.path, true).after;
         if (mover != 0)
             continue;
@@ -195,6 +204,61 @@ TEST(ExpertMemory, AnExpertThatForgetsStillNeverRepeatsAPosition)
             break;
     }
     EXPECT_LT(turns, 400);
+}
+
+} // namespace
+} // namespace tavolux::testing
+
+namespace tavolux::testing {
+namespace {
+
+std::vector<DuelSearch::FirstMove> firstMoves(const GameState& s, std::size_t most)
+{
+    std::vector<DuelSearch::FirstMove> firsts;
+    MoveGenerator gen;
+    const int first = s.slots[s.playerToMove].firstPiece;
+    for (int k = first; k < first + PiecesPerPlayer; ++k) {
+        gen.findDestinations(s.playerToMove, k, s.pieces);
+        for (const uint16_t* d = gen.destinations; *d != ListEnd && firsts.size() < most; ++d)
+            firsts.push_back({k, *d, 0});
+    }
+    return firsts;
+}
+
+// The table of positions met changes how much is searched, never what a
+// search to a given depth finds: with and without it, the first moves of
+// positions of a real game get the same values, exact within the margin
+// and bounded below it alike. A search stopped from outside gives up.
+TEST(DuelSearch, TheTableOfPositionsChangesNoValue)
+{
+    const int active[DesignSeatCount] = {1, 1, 0};
+    const int styles[DesignSeatCount][2] = {{Neutral, Neutral}, {Neutral, Neutral}, {Neutral, Neutral}};
+    const SelfPlayGame game = playComputerGame(active, styles, 17, 80);
+    ASSERT_GT(game.positions.size(), 60u);
+    auto plain = std::make_unique<DuelSearch>(6, 50000000);
+    auto tabled = std::make_unique<DuelSearch>(6, 50000000, 16);
+    constexpr int Plies = 4, Margin = 2;
+    int compared = 0;
+    for (const std::size_t i : {10u, 25u, 40u, 55u}) {
+        const GameState& s = game.positions[i];
+        std::vector<DuelSearch::FirstMove> firsts = firstMoves(s, 12), again = firsts;
+        ASSERT_EQ(plain->valueFirstMoves(s, firsts, Plies, Margin), Plies);
+        ASSERT_EQ(tabled->valueFirstMoves(s, again, Plies, Margin), Plies);
+        int best = -DuelSearch::Win;
+        for (const auto& f : firsts)
+            best = std::max(best, f.value);
+        for (std::size_t m = 0; m < firsts.size(); ++m, ++compared) {
+            if (firsts[m].value >= best - Margin)
+                EXPECT_EQ(again[m].value, firsts[m].value) << "position " << i << " move " << m;
+            else
+                EXPECT_LT(again[m].value, best - Margin) << "position " << i << " move " << m;
+        }
+    }
+    EXPECT_GT(compared, 30);
+
+    const std::atomic<bool> stop{true};
+    std::vector<DuelSearch::FirstMove> firsts = firstMoves(game.positions[10], 3);
+    EXPECT_EQ(tabled->valueFirstMoves(game.positions[10], firsts, Plies, Margin, &stop), 0);
 }
 
 } // namespace

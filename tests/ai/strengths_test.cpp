@@ -10,6 +10,7 @@
 #include "model/movegen.h"
 #include "model/moverules.h"
 #include "selfplay_positions.h"
+#include "tests/support/light_expert.h"
 #include "tests/support/recorded_events.h"
 #include "tests/support/walled_in.h"
 
@@ -80,6 +81,7 @@ TEST(Strengths, EveryMoveIsLegalAndEveryGameEnds)
         RecordedEvents events;
         CheckedComputer checker;
         checker.computer.useSeed(m.seed);
+        checker.computer.setExpertTuning(lightExpert());
         Game game(events, &checker);
         events.attach(&game);
         GameState chosen = initialGameState();
@@ -183,6 +185,7 @@ TEST(Strengths, AHostileExpertSpoilsWhatAFriendlyOneLeaves)
         for (int style : {Hostile, Friendly}) {
             s.slots[me].styleTowardLower = s.slots[me].styleTowardHigher = style;
             ComputerPlayer computer;
+            computer.setExpertTuning(lightExpert());
             const ChosenMove move = computer.chooseMove(s);
             ASSERT_TRUE(move.found);
             gain[style == Hostile ? 0 : 1] = bestGain(applyMove(s, move.piece, move.path, true).after, other);
