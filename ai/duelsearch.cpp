@@ -158,6 +158,20 @@ int DuelSearch::search(int depth, int ply, int turn, int alpha, int beta)
     return best;
 }
 
+// The root moves ordered by their scores, the best first; of equal scores
+// the one searched earlier stays first.
+void DuelSearch::bestFirst(std::vector<Move>& root, const std::vector<int>& scores)
+{
+    std::vector<std::size_t> byScore(root.size());
+    for (std::size_t i = 0; i < byScore.size(); ++i)
+        byScore[i] = i;
+    std::stable_sort(byScore.begin(), byScore.end(), [&](std::size_t a, std::size_t b) { return scores[a] > scores[b]; });
+    std::vector<Move> sorted;
+    for (const std::size_t i : byScore)
+        sorted.push_back(root[i]);
+    root.swap(sorted);
+}
+
 void DuelSearch::load(const GameState& state)
 {
     players_ = 0;
@@ -249,18 +263,9 @@ int DuelSearch::valueFirstMoves(const GameState& state, std::vector<FirstMove>& 
         }
         if (outOfBudget_)
             break;
-        // The best first in the next search; of equal values the earlier.
-        std::vector<std::size_t> byScore(root.size());
-        for (std::size_t i = 0; i < byScore.size(); ++i)
-            byScore[i] = i;
-        std::stable_sort(byScore.begin(), byScore.end(),
-            [&](std::size_t a, std::size_t b) { return scores[a] > scores[b]; });
-        std::vector<Move> sorted;
-        for (const std::size_t i : byScore) {
-            sorted.push_back(root[i]);
+        for (std::size_t i = 0; i < root.size(); ++i)
             values[std::size_t(root[i].order)] = scores[i];
-        }
-        root.swap(sorted);
+        bestFirst(root, scores);
         done = depth;
         if (best >= Win - MaxDepth || players_ < 2)
             break;
@@ -311,19 +316,11 @@ DuelChoice DuelSearch::choose(const GameState& state)
             }
             if (outOfBudget_)
                 break;
-            // The best first, the order of the last search deciding ties.
-            std::vector<std::size_t> byScore(root.size());
-            for (std::size_t i = 0; i < byScore.size(); ++i)
-                byScore[i] = i;
-            std::stable_sort(byScore.begin(), byScore.end(),
-                [&](std::size_t a, std::size_t b) { return scores[a] > scores[b]; });
-            std::vector<Move> sorted;
-            for (const std::size_t i : byScore)
-                sorted.push_back(root[i]);
-            root.swap(sorted);
+            const bool won = *std::max_element(scores.begin(), scores.end()) >= Win - MaxDepth;
+            bestFirst(root, scores);
             best = root.front();
             choice.depth = depth;
-            if (scores[byScore.front()] >= Win - MaxDepth)
+            if (won)
                 break;
         }
     }

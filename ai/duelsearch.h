@@ -89,6 +89,7 @@ private:
     uint64_t key() const;
 
     void load(const GameState& state);
+    static void bestFirst(std::vector<Move>& root, const std::vector<int>& scores);
 
     struct Entry {
         uint64_t key = 0;
