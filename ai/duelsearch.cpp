@@ -57,25 +57,45 @@ DuelSearch::Entry* DuelSearch::probe(uint64_t key)
     return table_.empty() ? nullptr : &table_[key & (table_.size() - 1)];
 }
 
-void DuelSearch::listMoves(int turn, std::vector<Move>& out)
+// The moves of `turn` that bring its pieces furthest on, at most `keep` of
+// them, best first; of equal values the move found first stays first, so
+// that a choice never depends on how they are sorted.
+void DuelSearch::listMoves(int turn, std::vector<Move>& out, std::size_t keep)
 {
     out.clear();
     const TargetDistances& target = *target_[turn];
+    // The value after a move, as valueOf() counts it, needs the piece
+    // furthest behind once the moved piece has left its hole.
+    int furthest = -1, behind = 0, runnerUp = 0;
+    for (int i = 0; i < PiecesPerPlayer; ++i) {
+        const int d = target.distance[holes_[turn][i]];
+        if (d > behind) {
+            runnerUp = behind;
+            behind = d;
+            furthest = i;
+        } else {
+            runnerUp = std::max(runnerUp, d);
+        }
+    }
     uint8_t to[BoardSlots];
     for (int i = 0; i < PiecesPerPlayer; ++i) {
         const uint8_t from = holes_[turn][i];
         const int n = board_.destinations(from, target, to);
+        const int others = i == furthest ? runnerUp : behind;
         for (int j = 0; j < n; ++j) {
-            Move m{uint8_t(turn), uint8_t(i), from, to[j], 0};
-            make(m);
-            m.order = valueOf(turn);
-            unmake(m);
-            out.push_back(m);
+            const int distance = distance_[turn] + target.distance[to[j]] - target.distance[from];
+            const int last = std::max(others, int(target.distance[to[j]]));
+            const int trailing = std::max(0, last * PiecesPerPlayer - distance);
+            const Move m{uint8_t(turn), uint8_t(i), from, to[j], distance * 4 + trailing * 2 / PiecesPerPlayer};
+            if (out.size() == keep && m.order >= out.back().order)
+                continue;
+            if (out.size() == keep)
+                out.pop_back();
+            auto at = std::upper_bound(
+                out.begin(), out.end(), m, [](const Move& a, const Move& b) { return a.order < b.order; });
+            out.insert(at, m);
         }
     }
-    // Of equal values the move found first stays first, so that a choice
-    // never depends on the sort.
-    std::stable_sort(out.begin(), out.end(), [](const Move& a, const Move& b) { return a.order < b.order; });
 }
 
 void DuelSearch::make(const Move& m)
@@ -117,7 +137,7 @@ int DuelSearch::search(int depth, int ply, int turn, int alpha, int beta)
         firstTo = entry->to;
     }
     std::vector<Move>& moves = moves_[std::size_t(ply)];
-    listMoves(turn, moves);
+    listMoves(turn, moves, std::size_t(beam_));
     if (moves.empty())
         return search(depth - 1, ply + 1, next, alpha, beta);
     const std::size_t count = std::min<std::size_t>(moves.size(), std::size_t(beam_));
@@ -286,7 +306,7 @@ DuelChoice DuelSearch::choose(const GameState& state)
     // The root moves, those that bring about a position seen before left
     // out while any other is left.
     std::vector<Move> root;
-    listMoves(0, root);
+    listMoves(0, root, std::size_t(-1));
     if (root.empty())
         return choice;
     std::vector<Move> fresh;

@@ -83,7 +83,7 @@ private:
     int valueOf(int p) const;
     int evaluate() const;
     int search(int depth, int ply, int turn, int alpha, int beta);
-    void listMoves(int turn, std::vector<Move>& out);
+    void listMoves(int turn, std::vector<Move>& out, std::size_t keep);
     void make(const Move& m);
     void unmake(const Move& m);
     uint64_t key() const;
