@@ -30,7 +30,7 @@ int DuelSearch::valueOf(int t) const
     for (const uint8_t hole : holes_[t])
         furthest = std::max(furthest, int(target_[t]->distance[hole]));
     const int trailing = std::max(0, furthest * PiecesPerPlayer - distance_[t]);
-    return distance_[t] * 4 + trailing * 2 / PiecesPerPlayer;
+    return distance_[t] * 4 + trailing * trailing_ / PiecesPerPlayer;
 }
 
 // From the chooser's side: the value of the best placed other player less
@@ -86,7 +86,7 @@ void DuelSearch::listMoves(int turn, std::vector<Move>& out, std::size_t keep)
             const int distance = distance_[turn] + target.distance[to[j]] - target.distance[from];
             const int last = std::max(others, int(target.distance[to[j]]));
             const int trailing = std::max(0, last * PiecesPerPlayer - distance);
-            const Move m{uint8_t(turn), uint8_t(i), from, to[j], distance * 4 + trailing * 2 / PiecesPerPlayer};
+            const Move m{uint8_t(turn), uint8_t(i), from, to[j], distance * 4 + trailing * trailing_ / PiecesPerPlayer};
             if (out.size() == keep && m.order >= out.back().order)
                 continue;
             if (out.size() == keep)

@@ -3,9 +3,9 @@
 // the players' lanes cross: the tools' sparring partner for measuring the
 // Expert, and the Expert's look at the replies to its best first moves.
 // A position is valued by how far each player's pieces still have to go
-// (four points a step, and two per step by which the piece furthest
-// behind trails the average), the player to choose against the one of the
-// others who is furthest on. With more than two players the others are
+// (four points a step, and two, or as set, per step by which the piece
+// furthest behind trails the average), the player to choose against the
+// one of the others who is furthest on. With more than two players the others are
 // taken to play against it alone (paranoid): each of them lowers its
 // value. At every position only the few moves that bring the mover
 // furthest on are searched (a beam), deeper and deeper until a budget of
@@ -45,6 +45,10 @@ public:
         : beam_(beam), budget_(nodeBudget), tableBits_(tableBits)
     {
     }
+
+    // Points per step by which the piece furthest behind trails the
+    // average (2 unless set).
+    void setTrailingWeight(int points) { trailing_ = points; }
 
     DuelChoice choose(const GameState& state);
     void forgetPositions() { seen_.clear(); }
@@ -103,6 +107,7 @@ private:
     int beam_;
     uint64_t budget_;
     int tableBits_;
+    int trailing_ = 2;
     std::vector<Entry> table_;
     uint64_t pieceKey_[PlayerCount][BoardSlots] = {};
     uint64_t hash_ = 0; // of the pieces as they stand, kept by make() and unmake()

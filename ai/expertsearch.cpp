@@ -43,6 +43,7 @@ ExpertSearch::ExpertSearch(ExpertTuning tuning)
       groupDuel_(tuning_.duelBeam, uint64_t(tuning_.groupBudget)),
       table_(std::size_t(1) << TableBits)
 {
+    duel_.setTrailingWeight(tuning_.duelTrailing);
     std::mt19937_64 engine(0x7a501ce5u);
     for (uint64_t& z : zobrist_)
         z = engine();
@@ -54,6 +55,7 @@ void ExpertSearch::setTuning(const ExpertTuning& tuning)
 {
     tuning_ = tuning;
     duel_ = DuelSearch(tuning.duelBeam, uint64_t(tuning.duelBudget), tuning.duelTableBits);
+    duel_.setTrailingWeight(tuning.duelTrailing);
     groupDuel_ = DuelSearch(tuning.duelBeam, uint64_t(tuning.groupBudget));
 }
 

@@ -79,6 +79,10 @@ struct ExpertTuning {
     int duelBeam = 10;
     int duelBudget = 1000000;
     int duelTableBits = 19;
+    // Points per step by which the piece furthest behind trails the
+    // average, beside four per step still to go: a piece left behind costs
+    // many moves at the end, when no others are near to jump over.
+    int duelTrailing = 6;
     // More players: the first moves of the best plans, each searched on its
     // own, every player answering in turn, so many plies deep at most, with
     // duelBeam moves at each position and so many positions per first move;

@@ -9,6 +9,7 @@
 #include "cli/ladder.h"
 #include "model/board.h"
 #include "model/movegen.h"
+#include "model/movepath.h"
 #include "model/moverules.h"
 #include "model/savefile.h"
 #include "selfplay_positions.h"
@@ -259,6 +260,51 @@ TEST(DuelSearch, TheTableOfPositionsChangesNoValue)
     const std::atomic<bool> stop{true};
     std::vector<DuelSearch::FirstMove> firsts = firstMoves(game.positions[10], 3);
     EXPECT_EQ(tabled->valueFirstMoves(game.positions[10], firsts, Plies, Margin, &stop), 0);
+}
+
+// At every position the moves searched first are those that leave the
+// mover best placed: an opponent searching only its first reply finds the
+// same values as one searching all of them, however heavily the piece
+// furthest behind counts.
+TEST(DuelSearch, TheFirstReplySearchedIsTheBest)
+{
+    const int active[DesignSeatCount] = {1, 1, 0};
+    const int styles[DesignSeatCount][2] = {{Neutral, Neutral}, {Neutral, Neutral}, {Neutral, Neutral}};
+    const SelfPlayGame game = playComputerGame(active, styles, 23, 90);
+    ASSERT_GT(game.positions.size(), 70u);
+    constexpr int Margin = 1 << 20;
+    for (const int weight : {2, 6}) {
+        DuelSearch narrow(1, 1000000), wide(200, 1000000);
+        narrow.setTrailingWeight(weight);
+        wide.setTrailingWeight(weight);
+        for (const std::size_t i : {28u, 44u, 64u, 77u}) {
+            const GameState& s = game.positions[i];
+            std::vector<DuelSearch::FirstMove> firsts = firstMoves(s, 40), again = firsts;
+            ASSERT_EQ(narrow.valueFirstMoves(s, firsts, 2, Margin), 2);
+            ASSERT_EQ(wide.valueFirstMoves(s, again, 2, Margin), 2);
+            for (std::size_t m = 0; m < firsts.size(); ++m)
+                EXPECT_EQ(firsts[m].value, again[m].value) << "weight " << weight << " position " << i << " move " << m;
+        }
+    }
+}
+
+// The sparring engine is a fixed yardstick: what it plays from a given
+// position never changes with how its search is made faster.
+TEST(DuelSearch, TheSparringEngineKeepsItsMoves)
+{
+    std::vector<int> seats(PlayerCount, -1);
+    seats[0] = seats[1] = Expert;
+    GameState s = cli::matchOpening(seats, 104729u * 21u);
+    DuelSearch sparring(10, 120000);
+    std::string played;
+    for (int turn = 0; turn < 16; ++turn) {
+        const DuelChoice c = sparring.choose(s);
+        ASSERT_TRUE(c.found);
+        ASSERT_TRUE(legal(s, c.piece, c.hole));
+        played += std::to_string(c.piece) + ">" + std::to_string(c.hole) + " ";
+        s = applyMove(s, c.piece, findMovePath(s.pieces, s.pieces[c.piece].hole, c.hole), true).after;
+    }
+    EXPECT_EQ(played, "5>92 11>38 6>81 15>49 6>70 17>36 7>116 18>48 7>61 10>39 9>62 18>50 4>60 14>24 8>116 15>71 ");
 }
 
 } // namespace
