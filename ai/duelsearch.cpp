@@ -22,8 +22,9 @@ uint64_t mix(uint64_t x)
 
 } // namespace
 
-// Lower is better, as the Expert counts: four points per step still to go
-// and two per step by which the piece furthest behind trails the average.
+// Lower is better, as the Expert's plan counts: four points per step still
+// to go and two (or as set) per step by which the piece furthest behind
+// trails the average.
 int DuelSearch::valueOf(int t) const
 {
     int furthest = 0;
