@@ -30,8 +30,15 @@ int DuelSearch::valueOf(int t) const
     int furthest = 0;
     for (const uint8_t hole : holes_[t])
         furthest = std::max(furthest, int(target_[t]->distance[hole]));
-    const int trailing = std::max(0, furthest * PiecesPerPlayer - distance_[t]);
-    return distance_[t] * 4 + trailing * trailing_ / PiecesPerPlayer;
+    return worth(distance_[t], furthest);
+}
+
+// The value of pieces `distance` steps from home in all, the furthest behind
+// `furthest` steps.
+int DuelSearch::worth(int distance, int furthest) const
+{
+    const int trailing = std::max(0, furthest * PiecesPerPlayer - distance);
+    return distance * 4 + trailing * trailing_ / PiecesPerPlayer;
 }
 
 // From the chooser's side: the value of the best placed other player less
@@ -86,8 +93,7 @@ void DuelSearch::listMoves(int turn, std::vector<Move>& out, std::size_t keep)
         for (int j = 0; j < n; ++j) {
             const int distance = distance_[turn] + target.distance[to[j]] - target.distance[from];
             const int last = std::max(others, int(target.distance[to[j]]));
-            const int trailing = std::max(0, last * PiecesPerPlayer - distance);
-            const Move m{uint8_t(turn), uint8_t(i), from, to[j], distance * 4 + trailing * trailing_ / PiecesPerPlayer};
+            const Move m{uint8_t(turn), uint8_t(i), from, to[j], worth(distance, last)};
             if (out.size() == keep && m.order >= out.back().order)
                 continue;
             if (out.size() == keep)

@@ -5,9 +5,9 @@
 // A position is valued by how far each player's pieces still have to go
 // (four points a step, and two, or as set, per step by which the piece
 // furthest behind trails the average), the player to choose against the
-// one of the others who is furthest on. With more than two players the others are
-// taken to play against it alone (paranoid): each of them lowers its
-// value. At every position only the few moves that bring the mover
+// one of the others who is furthest on. With more than two players the
+// others are taken to play against it alone (paranoid): each of them
+// lowers its value. At every position only the few moves that bring the mover
 // furthest on are searched (a beam), deeper and deeper until a budget of
 // positions is spent, so that a choice is the same on any machine.
 // Positions it has brought about before are not chosen again while
@@ -85,6 +85,7 @@ private:
     };
 
     int valueOf(int p) const;
+    int worth(int distance, int furthest) const;
     int evaluate() const;
     int search(int depth, int ply, int turn, int alpha, int beta);
     void listMoves(int turn, std::vector<Move>& out, std::size_t keep);
