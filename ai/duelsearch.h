@@ -7,9 +7,10 @@
 // furthest behind trails the average), the player to choose against the
 // one of the others who is furthest on. With more than two players the
 // others are taken to play against it alone (paranoid): each of them
-// lowers its value. At every position only the few moves that bring the mover
-// furthest on are searched (a beam), deeper and deeper until a budget of
-// positions is spent, so that a choice is the same on any machine.
+// lowers its value. At every position only the few moves that bring the
+// mover furthest on are searched (a beam), deeper and deeper until a
+// budget of positions is spent, so that a choice is the same on any
+// machine.
 // Positions it has brought about before are not chosen again while
 // another move is left. Nothing here allocates after the first choice.
 
